@@ -1,0 +1,161 @@
+/* kelgui.h - public interface of kelgui.dll, the annotation user-interface module.
+ *
+ * The library lends a host two pieces of user interface: a floating annotation
+ * toolbar and modal property sheets that edit one mark's attribute record and
+ * named data blocks. Every export uses __stdcall and a plain, undecorated name.
+ * All calls must come from the thread that loaded the library.
+ * Strings are zero-terminated ANSI text in the system code page; sizes are bytes.
+ */
+#ifndef KELGUI_H
+#define KELGUI_H
+
+#include <stddef.h>
+#include <windows.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#ifdef KELGUI_BUILDING
+#define KELGUI_API __declspec(dllexport)
+#else
+#define KELGUI_API __declspec(dllimport)
+#endif
+
+/* ---- Mark types (nMarkType) ------------------------------------------------ */
+enum {
+    KEL_MARK_NONE = 0, /* "Select Annotations": no mark */
+    KEL_MARK_EMBEDDED_IMAGE = 1,
+    KEL_MARK_IMAGE_REFERENCE = 2,
+    KEL_MARK_STRAIGHT_LINE = 3,
+    KEL_MARK_FREEHAND_LINE = 4,
+    KEL_MARK_HOLLOW_RECTANGLE = 5,
+    KEL_MARK_FILLED_RECTANGLE = 6,
+    KEL_MARK_TYPED_TEXT = 7,
+    KEL_MARK_TEXT_FROM_FILE = 8,
+    KEL_MARK_TEXT_STAMP = 9,
+    KEL_MARK_ATTACH_A_NOTE = 10,
+    KEL_MARK_FILLED_POLYGON = 500,
+    KEL_MARK_HOLLOW_POLYGON = 501,
+    KEL_MARK_POLYLINE = 502,
+    KEL_MARK_AUDIO = 503,
+    KEL_MARK_FILLED_ELLIPSE = 504,
+    KEL_MARK_HOLLOW_ELLIPSE = 505,
+    KEL_MARK_ARROW = 506,
+    KEL_MARK_HOT_SPOT = 507,
+    KEL_MARK_REDACTION = 508,
+    KEL_MARK_ENCRYPTION = 509,
+    KEL_MARK_RULER = 510,
+    KEL_MARK_PROTRACTOR = 511,
+    KEL_MARK_BUTTON = 512,
+    KEL_MARK_PIN_UP_TEXT = 513,
+    KEL_MARK_HIGHLIGHTER = 514,
+    KEL_MARK_RTF_EDIT = 515,
+    KEL_MARK_516 = 516,
+    KEL_MARK_517 = 517,
+    KEL_MARK_518 = 518
+};
+
+/* ---- The attribute record ---------------------------------------------------
+ * 164 bytes, 41 little-endian 32-bit words. The library reads and writes only
+ * the named fields; the opaque words are never written. Colours are stored
+ * blue, green, red, spare (RGBQUAD order); the spare byte is never written. */
+#define TF_WRAP_HORZ 0x100 /* dwTextFlags: horizontal bound wrapping */
+#define TF_WRAP_VERT 0x200 /* dwTextFlags: vertical bound wrapping */
+
+typedef struct KEL_MARK_ATTRIBUTES {
+    DWORD nMarkType;      /*   0: mark type, decides the sheet's pages */
+    DWORD adwOpaque1[4];  /*   4 */
+    RGBQUAD rgbMain;      /*  20: main colour */
+    RGBQUAD rgbExtra;     /*  24: second colour (types 10, 512, 513) */
+    BOOL bHighlight;      /*  28 */
+    BOOL bTransparent;    /*  32: image marks */
+    DWORD nLineSize;      /*  36: 1 to 100 on the line page */
+    DWORD adwOpaque2[2];  /*  40 */
+    LOGFONTA lfFont;      /*  48: font of text marks */
+    DWORD adwOpaque3[12]; /* 108 */
+    DWORD dwTextFlags;    /* 156: only TF_WRAP_HORZ and TF_WRAP_VERT are used */
+    DWORD dwOpaque4;      /* 160 */
+} KEL_MARK_ATTRIBUTES;
+
+/* ---- The image context given at sheet creation ------------------------------
+ * Ten 32-bit words laid out as a BITMAPINFOHEADER; the resolution words are
+ * pixels per metre (0 is taken as 11811, 300 dots per inch). */
+typedef struct KEL_IMAGE_INFO {
+    DWORD dwSize;
+    LONG nWidth;
+    LONG nHeight;
+    WORD wPlanes;
+    WORD wBitCount;
+    DWORD dwCompression;
+    DWORD dwSizeImage;
+    LONG nXPelsPerMeter; /* word 6 */
+    LONG nYPelsPerMeter; /* word 7 */
+    DWORD dwClrUsed;
+    DWORD dwClrImportant;
+} KEL_IMAGE_INFO;
+
+#if defined(__cplusplus) || (defined(__STDC_VERSION__) && __STDC_VERSION__ >= 201112L)
+#ifdef __cplusplus
+#define KELGUI_STATIC_ASSERT static_assert
+#else
+#define KELGUI_STATIC_ASSERT _Static_assert
+#endif
+KELGUI_STATIC_ASSERT(sizeof(KEL_MARK_ATTRIBUTES) == 164, "record is 164 bytes");
+KELGUI_STATIC_ASSERT(offsetof(KEL_MARK_ATTRIBUTES, rgbMain) == 20, "rgbMain at 20");
+KELGUI_STATIC_ASSERT(offsetof(KEL_MARK_ATTRIBUTES, rgbExtra) == 24, "rgbExtra at 24");
+KELGUI_STATIC_ASSERT(offsetof(KEL_MARK_ATTRIBUTES, bHighlight) == 28, "bHighlight at 28");
+KELGUI_STATIC_ASSERT(offsetof(KEL_MARK_ATTRIBUTES, bTransparent) == 32, "bTransparent at 32");
+KELGUI_STATIC_ASSERT(offsetof(KEL_MARK_ATTRIBUTES, nLineSize) == 36, "nLineSize at 36");
+KELGUI_STATIC_ASSERT(offsetof(KEL_MARK_ATTRIBUTES, lfFont) == 48, "lfFont at 48");
+KELGUI_STATIC_ASSERT(offsetof(KEL_MARK_ATTRIBUTES, dwTextFlags) == 156, "dwTextFlags at 156");
+KELGUI_STATIC_ASSERT(sizeof(KEL_IMAGE_INFO) == 40, "image context is ten words");
+KELGUI_STATIC_ASSERT(offsetof(KEL_IMAGE_INFO, nXPelsPerMeter) == 24, "word 6");
+#undef KELGUI_STATIC_ASSERT
+#endif
+
+/* Named data blocks are passed by an 8-byte name without terminator. */
+#define KEL_BLOCK_MARK_DATA "OiAnoDat"
+#define KEL_BLOCK_FILE_NAME "OiFilNam"
+#define KEL_BLOCK_TEXT "OiAnText"
+
+/* ---- Message title ----------------------------------------------------------
+ * The caption of the library's message boxes (its validation messages). */
+
+/* Copies the title (NULL restores the default: the DLL's file name without
+ * extension). Always returns 1; the caller keeps its string. */
+KELGUI_API BOOL WINAPI KEL_GUI_message_title_set(LPCSTR title);
+
+/* buffer NULL: returns the title's length without terminator. Otherwise copies
+ * at most size bytes, zero-filling after a shorter title (a title of size bytes
+ * or more is left unterminated), and returns size. Returns 0 without a title. */
+KELGUI_API UINT WINAPI KEL_GUI_message_title_get(LPSTR buffer, UINT size);
+
+/* ---- Property sheets --------------------------------------------------------
+ * Usual order: create, init, optional title set, show, query when show
+ * returned 1, destroy. Every call returns 1 for success and 0 for failure; a
+ * handle that is not a live sheet of this library gives 0 and nothing else. */
+typedef struct KEL_SHEET_OPAQUE *HKELSHEET;
+
+/* Makes an empty sheet owned by parent (may be NULL) for an image described by
+ * info (must be valid). *sheetOut receives the handle, or NULL on failure. */
+KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_create(HWND parent, const KEL_IMAGE_INFO *info,
+                                                     HKELSHEET *sheetOut);
+
+/* Runs the sheet modally. Returns 1 for OK; 0 for Cancel, the close box, a
+ * sheet without pages (nothing is shown) or a bad handle. */
+KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_show(HKELSHEET sheet);
+
+/* Replaces the "Attributes" caption with title as is. 0 for a sheet without
+ * pages. Call after init and before show. */
+KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_title_set(HKELSHEET sheet, LPCSTR title);
+
+/* Deletes the sheet and its pages. The handle is invalid afterwards; a second
+ * destroy of it returns 0. */
+KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_destroy(HKELSHEET sheet);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* KELGUI_H */
