@@ -1,4 +1,22 @@
-// Entry point of kelgui.dll: placeholder until the application object exists.
-#include <windows.h>
+// Entry point of kelgui.dll: the framework starts and stops the application.
+#include "framework/afx_state.h"
+#include "framework/rich_edit.h"
+#include "module/gui_app.h"
 
-BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
+    switch (reason) {
+    case DLL_PROCESS_ATTACH:
+        return AfxWinInit(&KelGuiApp(), instance);
+    case DLL_THREAD_DETACH:
+        AfxTermThreadState();
+        break;
+    case DLL_PROCESS_DETACH:
+        AfxWinTerm(&KelGuiApp());
+        if (!reserved) // unloaded by FreeLibrary, not by process exit
+            AfxTermRichEdit();
+        break;
+    default:
+        break;
+    }
+    return TRUE;
+}

@@ -1,8 +1,6 @@
 // Temporary export bodies so the skeleton links.
 #include "kelgui.h"
 extern "C" {
-BOOL WINAPI KEL_GUI_message_title_set(LPCSTR) { return 1; }
-UINT WINAPI KEL_GUI_message_title_get(LPSTR, UINT) { return 0; }
 BOOL WINAPI KEL_GUI_property_sheet_create(HWND, const KEL_IMAGE_INFO*, HKELSHEET*) { return 0; }
 BOOL WINAPI KEL_GUI_property_sheet_show(HKELSHEET) { return 0; }
 BOOL WINAPI KEL_GUI_property_sheet_title_set(HKELSHEET, LPCSTR) { return 0; }

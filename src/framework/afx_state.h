@@ -1,0 +1,50 @@
+// Module and thread state of the framework layer: which module's resources and
+// application object are current, and the per-thread window maps and flags.
+#pragma once
+
+#include <windows.h>
+
+class CWinApp;
+class CHandleMap;
+class CWnd;
+
+// The library's module: its instance handle (resources come from there) and
+// its one application object.
+struct AFX_MODULE_STATE {
+    HINSTANCE m_hCurrentInstanceHandle = nullptr;
+    CWinApp* m_pCurrentWinApp = nullptr;
+};
+
+// Per-thread data. Windows belong to the thread that made them, so the window
+// maps and the temporary-object lock count are kept per thread.
+struct AFX_THREAD_STATE {
+    AFX_MODULE_STATE* m_pModuleState = nullptr; // current module, null outside any frame
+    CHandleMap* m_pmapHWND = nullptr;           // made on first use
+    HWND m_hLockoutNotifyWindow = nullptr;      // window whose UpdateData is running
+    CWnd* m_pWndInit = nullptr;                 // window object being created
+};
+
+AFX_MODULE_STATE* AfxGetStaticModuleState();
+AFX_MODULE_STATE* AfxGetModuleState();
+AFX_THREAD_STATE* AfxGetThreadState();
+HINSTANCE AfxGetResourceHandle();
+HINSTANCE AfxGetInstanceHandle();
+CWinApp* AfxGetApp();
+
+// Frees the calling thread's state (window maps included).
+void AfxTermThreadState();
+
+// Makes the library's module state current for one scope and restores the
+// caller's on every return path.
+class CModuleFrame {
+public:
+    explicit CModuleFrame(AFX_MODULE_STATE* state);
+    ~CModuleFrame();
+    CModuleFrame(const CModuleFrame&) = delete;
+    CModuleFrame& operator=(const CModuleFrame&) = delete;
+
+private:
+    AFX_MODULE_STATE* m_pPrevious;
+};
+
+#define AFX_MANAGE_STATE(p) CModuleFrame afxModuleFrame_((p))

@@ -1,0 +1,181 @@
+// Dialog data exchange and validation.
+#include "framework/data_exchange.h"
+
+#include "framework/message_box.h"
+#include "framework/wnd.h"
+#include "resources/resource_ids.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+const char* SkipBlanks(const char* p) {
+    while (*p == ' ' || *p == '\t')
+        ++p;
+    return p;
+}
+
+// Leading number of text, which must stand alone between blanks.
+template <class Parse> bool ParseWhole(const char* text, Parse parse) {
+    const char* start = SkipBlanks(text);
+    char* end = nullptr;
+    errno = 0;
+    bool zero = false;
+    if (!parse(start, &end, &zero) || end == start || errno == ERANGE)
+        return false;
+    if (zero && *start != '0')
+        return false;
+    return *SkipBlanks(end) == '\0';
+}
+
+void ShowValidationMessage(CDataExchange* dx, const std::string& text) {
+    HWND owner = GetAncestor(dx->m_pDlgWnd->m_hWnd, GA_ROOT);
+    AfxMessageBox(owner, text, MB_OK | MB_ICONEXCLAMATION);
+    dx->Fail();
+}
+} // namespace
+
+bool AfxParseInt(const char* text, int* value) {
+    long parsed = 0;
+    bool ok = ParseWhole(text, [&](const char* p, char** end, bool* zero) {
+        parsed = std::strtol(p, end, 10);
+        *zero = parsed == 0;
+        return parsed >= INT_MIN && parsed <= INT_MAX;
+    });
+    if (ok)
+        *value = static_cast<int>(parsed);
+    return ok;
+}
+
+bool AfxParseDWord(const char* text, DWORD* value) {
+    unsigned long long parsed = 0;
+    bool ok = ParseWhole(text, [&](const char* p, char** end, bool* zero) {
+        if (*p == '-')
+            return false;
+        parsed = std::strtoull(p, end, 10);
+        *zero = parsed == 0;
+        return parsed <= 0xFFFFFFFFull;
+    });
+    if (ok)
+        *value = static_cast<DWORD>(parsed);
+    return ok;
+}
+
+HWND CDataExchange::PrepareCtrl(int id) {
+    m_hWndLastControl = m_pDlgWnd->GetDlgItem(id);
+    m_bEditLastControl = false;
+    return m_hWndLastControl;
+}
+
+HWND CDataExchange::PrepareEditCtrl(int id) {
+    PrepareCtrl(id);
+    m_bEditLastControl = true;
+    return m_hWndLastControl;
+}
+
+void CDataExchange::Fail() {
+    m_bFailed = true;
+    if (!m_bSaveAndValidate || !m_hWndLastControl)
+        return;
+    SetFocus(m_hWndLastControl);
+    if (m_bEditLastControl)
+        SendMessageA(m_hWndLastControl, EM_SETSEL, 0, -1);
+}
+
+void DDX_Control(CDataExchange* dx, int id, CWnd& member) {
+    if (dx->m_bFailed || member.m_hWnd)
+        return;
+    HWND control = dx->PrepareCtrl(id);
+    if (control && member.Attach(control))
+        dx->m_pDlgWnd->BindControl(&member);
+}
+
+void DDX_Text(CDataExchange* dx, int id, std::string& value) {
+    if (dx->m_bFailed)
+        return;
+    HWND control = dx->PrepareEditCtrl(id);
+    if (dx->m_bSaveAndValidate) {
+        int length = GetWindowTextLengthA(control);
+        std::string text(static_cast<size_t>(length) + 1, '\0');
+        text.resize(static_cast<size_t>(GetWindowTextA(control, &text[0], length + 1)));
+        value = text;
+    } else {
+        SetWindowTextA(control, value.c_str());
+    }
+}
+
+namespace {
+template <class T, class Parse>
+void ExchangeNumber(CDataExchange* dx, int id, T& value, const char* format, UINT parseError,
+                    Parse parse) {
+    if (dx->m_bFailed)
+        return;
+    HWND control = dx->PrepareEditCtrl(id);
+    if (dx->m_bSaveAndValidate) {
+        char text[64] = {};
+        GetWindowTextA(control, text, sizeof text);
+        T parsed{};
+        if (!parse(text, &parsed)) {
+            ShowValidationMessage(dx, AfxLoadString(parseError));
+            return;
+        }
+        value = parsed;
+    } else {
+        char text[32];
+        std::snprintf(text, sizeof text, format, value);
+        SetWindowTextA(control, text);
+    }
+}
+
+void FailRange(CDataExchange* dx, const char* low, const char* high) {
+    ShowValidationMessage(dx, AfxFormatString(IDS_PARSE_INT_RANGE, low, high));
+}
+} // namespace
+
+void DDX_Text(CDataExchange* dx, int id, int& value) {
+    ExchangeNumber(dx, id, value, "%d", IDS_PARSE_INT, AfxParseInt);
+}
+
+void DDX_Text(CDataExchange* dx, int id, DWORD& value) {
+    ExchangeNumber(dx, id, value, "%lu", IDS_PARSE_UINT, AfxParseDWord);
+}
+
+void DDX_Check(CDataExchange* dx, int id, int& value) {
+    if (dx->m_bFailed)
+        return;
+    HWND control = dx->PrepareCtrl(id);
+    if (dx->m_bSaveAndValidate)
+        value = static_cast<int>(SendMessageA(control, BM_GETCHECK, 0, 0));
+    else
+        SendMessageA(control, BM_SETCHECK, static_cast<WPARAM>(value), 0);
+}
+
+void DDX_LBIndex(CDataExchange* dx, int id, int& index) {
+    if (dx->m_bFailed)
+        return;
+    HWND control = dx->PrepareCtrl(id);
+    if (dx->m_bSaveAndValidate)
+        index = static_cast<int>(SendMessageA(control, LB_GETCURSEL, 0, 0));
+    else
+        SendMessageA(control, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void DDV_MinMaxInt(CDataExchange* dx, int value, int minimum, int maximum) {
+    if (dx->m_bFailed || !dx->m_bSaveAndValidate || (value >= minimum && value <= maximum))
+        return;
+    char low[16], high[16];
+    std::snprintf(low, sizeof low, "%d", minimum);
+    std::snprintf(high, sizeof high, "%d", maximum);
+    FailRange(dx, low, high);
+}
+
+void DDV_MinMaxDWord(CDataExchange* dx, DWORD value, DWORD minimum, DWORD maximum) {
+    if (dx->m_bFailed || !dx->m_bSaveAndValidate || (value >= minimum && value <= maximum))
+        return;
+    char low[16], high[16];
+    std::snprintf(low, sizeof low, "%lu", minimum);
+    std::snprintf(high, sizeof high, "%lu", maximum);
+    FailRange(dx, low, high);
+}

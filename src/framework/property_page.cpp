@@ -1,0 +1,111 @@
+// CPropertyPage: page notifications and the dialog procedure of all pages.
+#include "framework/property_page.h"
+
+#include "framework/afx_state.h"
+#include "framework/message_box.h"
+#include "framework/property_sheet.h"
+
+namespace {
+// Messages whose dialog-procedure result is the value itself rather than
+// DWLP_MSGRESULT.
+bool ReturnsValueDirectly(UINT message) {
+    switch (message) {
+    case WM_INITDIALOG:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_QUERYDRAGICON:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
+CPropertyPage::CPropertyPage(UINT templateId, UINT captionId) : m_nIDTemplate(templateId) {
+    if (captionId)
+        m_strCaption = AfxLoadString(captionId);
+}
+
+BOOL CPropertyPage::OnInitDialog() {
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+bool CPropertyPage::OnWndMsg(const MessageArgs& m, LRESULT* result) {
+    if (m.message != WM_NOTIFY)
+        return false;
+    const NMHDR* header = reinterpret_cast<const NMHDR*>(m.lParam);
+    if (header->hwndFrom != ::GetParent(m_hWnd))
+        return false; // only the sheet's own notifications
+    switch (header->code) {
+    case PSN_SETACTIVE:
+        *result = OnSetActive() ? 0 : -1;
+        return true;
+    case PSN_KILLACTIVE: {
+        const bool allowLeave = OnKillActive() != FALSE;
+        *result = allowLeave ? FALSE : TRUE;
+        return true;
+    }
+    case PSN_APPLY:
+        if (OnApply() && m_pSheet)
+            m_pSheet->OnPageApplied();
+        *result = PSNRET_NOERROR;
+        return true;
+    case PSN_RESET:
+        OnReset();
+        *result = 0;
+        return true;
+    default:
+        return false;
+    }
+}
+
+PROPSHEETPAGEA CPropertyPage::BuildPageDesc() const {
+    PROPSHEETPAGEA desc = {};
+    desc.dwSize = sizeof desc;
+    desc.dwFlags = PSP_DEFAULT;
+    desc.hInstance = AfxGetResourceHandle();
+    desc.pszTemplate = MAKEINTRESOURCEA(m_nIDTemplate);
+    desc.pfnDlgProc = AfxPageDialogProc;
+    desc.lParam = reinterpret_cast<LPARAM>(this);
+    if (!m_strCaption.empty()) {
+        desc.dwFlags |= PSP_USETITLE;
+        desc.pszTitle = m_strCaption.c_str();
+    }
+    return desc;
+}
+
+INT_PTR CALLBACK AfxPageDialogProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam) {
+    CModuleFrame frame(AfxGetStaticModuleState());
+    if (message == WM_INITDIALOG) {
+        // comctl32 hands over its copy of the page description; its lParam
+        // is the page object we put there.
+        auto* desc = reinterpret_cast<const PROPSHEETPAGEA*>(lParam);
+        auto* page = reinterpret_cast<CPropertyPage*>(desc->lParam);
+        page->Attach(h);
+        return page->OnInitDialog();
+    }
+    auto* page = dynamic_cast<CPropertyPage*>(CWnd::FromHandlePermanent(h));
+    if (!page)
+        return FALSE;
+    LRESULT result = 0;
+    const bool handled = page->OnWndMsg(MessageArgs{message, wParam, lParam}, &result);
+    if (message == WM_NCDESTROY) {
+        page->DetachDestroyed();
+        return FALSE;
+    }
+    if (!handled)
+        return FALSE;
+    if (ReturnsValueDirectly(message))
+        return static_cast<INT_PTR>(result);
+    SetWindowLongPtrA(h, DWLP_MSGRESULT, result);
+    return TRUE;
+}

@@ -1,0 +1,77 @@
+// CPropertySheet: page list, caption and the modal run.
+#include "framework/property_sheet.h"
+
+#include "framework/afx_state.h"
+#include "framework/message_box.h"
+
+namespace {
+// The sheet being shown by this thread: PSCB_INITIALIZED carries no user data.
+thread_local CPropertySheet* t_pSheetInit = nullptr;
+
+int CALLBACK SheetCallback(HWND h, UINT message, LPARAM) {
+    if (message == PSCB_INITIALIZED && t_pSheetInit) {
+        CModuleFrame frame(AfxGetStaticModuleState());
+        t_pSheetInit->SubclassWindow(h);
+    }
+    return 0;
+}
+} // namespace
+
+CPropertySheet::CPropertySheet(UINT captionId, CWnd* parent, UINT selectPage)
+    : m_strCaption(AfxLoadString(captionId)), m_pParentWnd(parent) {
+    m_psh.dwSize = sizeof m_psh;
+    m_psh.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK;
+    m_psh.nStartPage = selectPage;
+}
+
+void CPropertySheet::AddPage(CPropertyPage* page) {
+    page->m_pSheet = this;
+    m_pages.push_back(page);
+}
+
+void CPropertySheet::RemovePage(int index) {
+    if (index < 0 || index >= GetPageCount())
+        return;
+    if (m_hWnd)
+        PropSheet_RemovePage(m_hWnd, index, nullptr);
+    m_pages[static_cast<size_t>(index)]->m_pSheet = nullptr;
+    m_pages.erase(m_pages.begin() + index);
+}
+
+CPropertyPage* CPropertySheet::GetPage(int index) const {
+    return (index >= 0 && index < GetPageCount()) ? m_pages[static_cast<size_t>(index)] : nullptr;
+}
+
+void CPropertySheet::SetTitle(LPCSTR text, UINT style) {
+    m_strCaption = text ? text : "";
+    m_psh.dwFlags = (m_psh.dwFlags & ~PSH_PROPTITLE) | (style & PSH_PROPTITLE);
+    if (m_hWnd)
+        PropSheet_SetTitle(m_hWnd, style, m_strCaption.c_str());
+}
+
+INT_PTR CPropertySheet::DoModal() {
+    std::vector<PROPSHEETPAGEA> descs;
+    descs.reserve(m_pages.size());
+    for (CPropertyPage* page : m_pages)
+        descs.push_back(page->BuildPageDesc());
+
+    PROPSHEETHEADERA header = m_psh;
+    header.dwFlags = (header.dwFlags | PSH_PROPSHEETPAGE | PSH_USECALLBACK) & ~PSH_MODELESS;
+    // The owner is the parent's top-level window: comctl32 disables it while
+    // the sheet runs.
+    header.hwndParent = m_pParentWnd ? GetAncestor(m_pParentWnd->m_hWnd, GA_ROOT) : nullptr;
+    header.hInstance = AfxGetResourceHandle();
+    header.pszCaption = m_strCaption.c_str();
+    header.nPages = static_cast<UINT>(descs.size());
+    header.ppsp = descs.data();
+    header.pfnCallback = SheetCallback;
+
+    m_bApplied = false;
+    CPropertySheet* previous = t_pSheetInit;
+    t_pSheetInit = this;
+    INT_PTR result = PropertySheetA(&header);
+    t_pSheetInit = previous;
+    if (result < 0)
+        return -1;
+    return m_bApplied ? IDOK : IDCANCEL;
+}

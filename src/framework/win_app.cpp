@@ -1,0 +1,98 @@
+// CWinApp and the framework's start-up and shut-down of the library.
+#include "framework/win_app.h"
+
+#include "framework/afx_state.h"
+#include "framework/handle_map.h"
+#include "framework/wnd.h"
+
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+// The string that names the application when the string table has it.
+constexpr UINT kAppNameStringId = 57344;
+
+char* ModuleBaseName(HINSTANCE instance) {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(instance, path, MAX_PATH);
+    char* name = path;
+    for (char* p = path; *p; p = CharNextA(p))
+        if (*p == '\\' || *p == '/' || *p == ':')
+            name = p + 1;
+    if (char* dot = std::strrchr(name, '.'))
+        *dot = '\0';
+    return _strdup(name);
+}
+BOOL InitApp(CWinApp* app, HINSTANCE instance);
+} // namespace
+
+CWinApp::CWinApp(LPCSTR appName) {
+    if (appName)
+        m_pszAppName = _strdup(appName);
+    AfxGetStaticModuleState()->m_pCurrentWinApp = this;
+}
+
+CWinApp::~CWinApp() {
+    std::free(m_pszAppName);
+    std::free(m_pszExeName);
+    m_pszAppName = m_pszExeName = nullptr;
+    if (AfxGetStaticModuleState()->m_pCurrentWinApp == this)
+        AfxGetStaticModuleState()->m_pCurrentWinApp = nullptr;
+}
+
+BOOL CWinApp::PreTranslateMessage(MSG* msg) {
+    for (HWND h = msg->hwnd; h; h = GetParent(h)) {
+        CWnd* wnd = CWnd::FromHandlePermanent(h);
+        if (wnd && wnd->PreTranslateMessage(msg))
+            return TRUE;
+        if (!(GetWindowLongA(h, GWL_STYLE) & WS_CHILD))
+            break; // top-level window reached
+    }
+    return FALSE;
+}
+
+char* AfxMakeDefaultAppName(const CWinApp* app) {
+    char name[256];
+    if (LoadStringA(app->m_hInstance, kAppNameStringId, name, sizeof name) > 0)
+        return _strdup(name);
+    return app->m_pszExeName ? _strdup(app->m_pszExeName) : nullptr;
+}
+
+BOOL AfxWinInit(CWinApp* app, HINSTANCE instance) {
+    AFX_MODULE_STATE* module = AfxGetStaticModuleState();
+    module->m_hCurrentInstanceHandle = instance;
+    module->m_pCurrentWinApp = app;
+    BOOL initialised;
+    {
+        CModuleFrame frame(module);
+        initialised = InitApp(app, instance);
+    }
+    if (!initialised)
+        AfxTermThreadState();
+    return initialised;
+}
+
+void AfxWinTerm(CWinApp* app) {
+    {
+        CModuleFrame frame(AfxGetStaticModuleState());
+        app->ExitInstance();
+    }
+    AfxTermThreadState();
+}
+
+namespace {
+BOOL InitApp(CWinApp* app, HINSTANCE instance) {
+    app->m_hInstance = instance;
+    app->m_pszExeName = ModuleBaseName(instance);
+    if (!app->m_pszAppName)
+        app->m_pszAppName = AfxMakeDefaultAppName(app);
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    if (app->InitInstance())
+        return TRUE;
+    app->ExitInstance();
+    return FALSE;
+}
+} // namespace

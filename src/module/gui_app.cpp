@@ -1,0 +1,60 @@
+// CKELGuiApp: start-up, shut-down and the message hook.
+#include "module/gui_app.h"
+
+#include "framework/afx_state.h"
+#include "framework/handle_map.h"
+#include "framework/rich_edit.h"
+#include "framework/wnd.h"
+#include "toolbar/tool_bar_kind.h"
+
+#include <clocale>
+#include <cstdio>
+#include <mbctype.h>
+
+namespace {
+CKELGuiApp theApp;
+
+LRESULT CALLBACK MessageHookProc(int code, WPARAM removeFlag, LPARAM lParam) {
+    CModuleFrame frame(AfxGetStaticModuleState());
+    AfxLockTempMaps();
+    if (code >= 0) {
+        MSG* msg = reinterpret_cast<MSG*>(lParam);
+        // Only the tool bar's messages are pre-translated; the result is
+        // ignored and the host dispatches the message as usual.
+        if (IsKelToolBar(CWnd::FromHandlePermanent(msg->hwnd)))
+            theApp.PreTranslateMessage(msg);
+    }
+    AfxUnlockTempMaps(true);
+    return CallNextHookEx(theApp.m_hMsgHook, code, removeFlag, lParam);
+}
+} // namespace
+
+CKELGuiApp& KelGuiApp() { return theApp; }
+
+BOOL CKELGuiApp::InitInstance() {
+    BOOL result = CWinApp::InitInstance();
+    AfxInitRichEdit(); // result not needed: no page makes a rich edit control
+    if (!result)
+        return FALSE;
+    InstallMessageHook();
+    // Run-time locale follows the multibyte code page, e.g. ".932".
+    char locale[16];
+    std::snprintf(locale, sizeof locale, ".%d", _getmbcp());
+    std::setlocale(LC_ALL, locale);
+    return result;
+}
+
+int CKELGuiApp::ExitInstance() {
+    RemoveMessageHook();
+    return CWinApp::ExitInstance();
+}
+
+void CKELGuiApp::InstallMessageHook() {
+    m_hMsgHook = SetWindowsHookExA(WH_GETMESSAGE, MessageHookProc, m_hInstance, GetCurrentThreadId());
+}
+
+void CKELGuiApp::RemoveMessageHook() {
+    if (m_hMsgHook)
+        UnhookWindowsHookEx(m_hMsgHook);
+    m_hMsgHook = nullptr;
+}
