@@ -1,0 +1,43 @@
+// Bounds-checked access to bytes that belong to the host (its buffers and
+// records) or to a named block. Every such read and write goes through here,
+// so a short block or buffer is never read or written outside its size.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+class CByteSpan {
+public:
+    CByteSpan(const void* data, size_t size)
+        : m_data(static_cast<const uint8_t*>(data)), m_size(data ? size : 0) {}
+
+    size_t Size() const { return m_size; }
+    bool Contains(size_t offset, size_t count) const {
+        return offset <= m_size && count <= m_size - offset;
+    }
+    // Copies count bytes at offset into out. Outside the span, out is
+    // zero-filled and the result is false.
+    bool Read(size_t offset, void* out, size_t count) const;
+    template <class T> T ReadValue(size_t offset, T fallback = T()) const {
+        T value;
+        return Read(offset, &value, sizeof value) ? value : fallback;
+    }
+
+protected:
+    const uint8_t* m_data;
+    size_t m_size;
+};
+
+class CMutableByteSpan : public CByteSpan {
+public:
+    CMutableByteSpan(void* data, size_t size) : CByteSpan(data, size) {}
+
+    // Copies count bytes from in to offset; nothing is written unless all of
+    // them fit.
+    bool Write(size_t offset, const void* in, size_t count);
+    template <class T> bool WriteValue(size_t offset, const T& value) {
+        return Write(offset, &value, sizeof value);
+    }
+    // Zero-fills count bytes at offset under the same rule.
+    bool Fill(size_t offset, size_t count, uint8_t value = 0);
+};

@@ -1,0 +1,21 @@
+// CKELPropertySheet: the sheet built for one mark, with its own copy of the
+// mark's attribute record and the image context it lies on.
+#pragma once
+
+#include "framework/property_sheet.h"
+#include "kelgui.h"
+
+class CKELPropertySheet : public CPropertySheet {
+public:
+    // Caption "Attributes" (string 2000), OK and Cancel without Apply.
+    explicit CKELPropertySheet(CWnd* parent);
+    ~CKELPropertySheet() override;
+
+    // Filled by the first init with bit 0; zero (mark type 0, no pages) before.
+    KEL_MARK_ATTRIBUTES m_attributes = {};
+    KEL_IMAGE_INFO m_imageInfo = {};
+};
+
+// The live sheets of this library. A handle from the host is looked up here
+// before anything touches it: foreign, stale and random values give null.
+CKELPropertySheet* LookupSheet(HKELSHEET handle);
