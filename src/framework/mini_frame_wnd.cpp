@@ -1,0 +1,41 @@
+// CMiniFrameWnd: tool-window creation and the movable border.
+#include "framework/mini_frame_wnd.h"
+
+// MFS_SYNCACTIVE is accepted but not drawn: keeping the caption in step with
+// the owner needs the owner's activation messages, and the owner is the
+// host's window, not ours.
+const MessageEntry<CMiniFrameWnd> CMiniFrameWnd::kMessageMap[] = {
+    {WM_NCHITTEST, 0, 0, 0, &CMiniFrameWnd::OnNcHitTest},
+};
+
+bool CMiniFrameWnd::OnWndMsg(const MessageArgs& m, LRESULT* result) {
+    return RouteMessage(this, kMessageMap, m, result) || CFrameWnd::OnWndMsg(m, result);
+}
+
+BOOL CMiniFrameWnd::Create(LPCSTR title, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
+    if (style & MFS_THICKFRAME)
+        style |= WS_THICKFRAME;
+    else
+        style &= ~WS_THICKFRAME;
+    return CreateFrame(WS_EX_TOOLWINDOW, title, style, rect, parent, id);
+}
+
+LRESULT CMiniFrameWnd::OnNcHitTest(const MessageArgs& m) {
+    const LRESULT hit = DefaultProc(m.message, m.wParam, m.lParam);
+    if (!(m_dwFrameFlags & MFS_MOVEFRAME))
+        return hit;
+    switch (hit) {
+    case HTBORDER:
+    case HTLEFT:
+    case HTRIGHT:
+    case HTTOP:
+    case HTBOTTOM:
+    case HTTOPLEFT:
+    case HTTOPRIGHT:
+    case HTBOTTOMLEFT:
+    case HTBOTTOMRIGHT:
+        return (m_dwFrameFlags & MFS_THICKFRAME) ? hit : HTCAPTION;
+    default:
+        return hit;
+    }
+}

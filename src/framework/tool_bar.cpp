@@ -1,0 +1,138 @@
+// CToolBar: creation, loading from resources, button styles and layout.
+#include "framework/tool_bar.h"
+
+#include "framework/afx_state.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+// Tool bar resource: WORD version, image width, image height, item count,
+// then one command id per item (0 for a separator).
+constexpr WORD kToolBarResourceType = 241;
+constexpr WORD kToolBarResourceVersion = 1;
+// A button is its image plus this margin in each direction.
+constexpr int kButtonMarginX = 7;
+constexpr int kButtonMarginY = 7;
+
+struct ToolBarResource {
+    int imageWidth = 0;
+    int imageHeight = 0;
+    std::vector<WORD> commands;
+};
+
+bool ReadToolBarResource(HINSTANCE instance, UINT id, ToolBarResource* out) {
+    HRSRC info =
+        FindResourceA(instance, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(kToolBarResourceType));
+    HGLOBAL data = info ? LoadResource(instance, info) : nullptr;
+    const WORD* words = data ? static_cast<const WORD*>(LockResource(data)) : nullptr;
+    const DWORD wordCount = info ? SizeofResource(instance, info) / sizeof(WORD) : 0;
+    if (!words || wordCount < 4 || words[0] != kToolBarResourceVersion || wordCount < 4u + words[3])
+        return false;
+    out->imageWidth = words[1];
+    out->imageHeight = words[2];
+    out->commands.assign(words + 4, words + 4 + words[3]);
+    return true;
+}
+} // namespace
+
+CToolBar::~CToolBar() {
+    if (m_hWnd)
+        DestroyWindow();
+    if (m_hbmImageWell)
+        DeleteObject(m_hbmImageWell);
+}
+
+BOOL CToolBar::Create(CWnd* parent, DWORD style, UINT id) {
+    m_dwBarFlags = style & kBarFlagsMask;
+    // The frame places and sizes the bar (no self-sizing, no divider line);
+    // flat buttons have no top margin, so the bar is exactly its buttons.
+    DWORD controlStyle =
+        (style & ~kBarFlagsMask) | TBSTYLE_FLAT | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER;
+    if (m_dwBarFlags & CBRS_TOOLTIPS)
+        controlStyle |= TBSTYLE_TOOLTIPS;
+    const RECT empty = {0, 0, 0, 0};
+    if (!CreateEx(0, TOOLBARCLASSNAMEA, nullptr, controlStyle, empty, parent->m_hWnd, id))
+        return FALSE;
+    SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
+    return TRUE;
+}
+
+BOOL CToolBar::LoadToolBar(UINT id) {
+    HINSTANCE instance = AfxGetResourceHandle();
+    ToolBarResource resource;
+    if (!ReadToolBarResource(instance, id, &resource) || m_hbmImageWell)
+        return FALSE;
+    // Sizes first: the control takes them only before bitmaps and buttons.
+    SendMessage(TB_SETBITMAPSIZE, 0, MAKELONG(resource.imageWidth, resource.imageHeight));
+    m_sizeButton = {resource.imageWidth + kButtonMarginX, resource.imageHeight + kButtonMarginY};
+    KeepButtonSize();
+
+    m_hbmImageWell = CreateMappedBitmap(instance, static_cast<INT_PTR>(id), 0, nullptr, 0);
+    BITMAP bitmap = {};
+    if (!m_hbmImageWell || !GetObjectA(m_hbmImageWell, sizeof bitmap, &bitmap))
+        return FALSE;
+    TBADDBITMAP images = {nullptr, reinterpret_cast<UINT_PTR>(m_hbmImageWell)};
+    SendMessage(TB_ADDBITMAP, static_cast<WPARAM>(bitmap.bmWidth / resource.imageWidth),
+                reinterpret_cast<LPARAM>(&images));
+
+    std::vector<TBBUTTON> buttons;
+    int image = 0;
+    for (WORD command : resource.commands) {
+        TBBUTTON button = {};
+        button.idCommand = command;
+        if (command == 0) {
+            button.fsStyle = TBSTYLE_SEP;
+        } else {
+            button.iBitmap = image++;
+            button.fsState = TBSTATE_ENABLED;
+            button.fsStyle = TBSTYLE_BUTTON;
+        }
+        buttons.push_back(button);
+    }
+    return static_cast<BOOL>(
+        SendMessage(TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data())));
+}
+
+void CToolBar::KeepButtonSize() {
+    SendMessage(TB_SETBUTTONSIZE, 0, MAKELONG(m_sizeButton.cx, m_sizeButton.cy));
+}
+
+UINT CToolBar::GetItemID(int index) const {
+    TBBUTTON button = {};
+    SendMessage(TB_GETBUTTON, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&button));
+    return static_cast<UINT>(button.idCommand);
+}
+
+UINT CToolBar::GetButtonStyle(int index) const {
+    TBBUTTON button = {};
+    SendMessage(TB_GETBUTTON, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&button));
+    return MAKELONG(button.fsStyle, button.fsState ^ TBSTATE_ENABLED);
+}
+
+void CToolBar::SetButtonStyle(int index, UINT style) {
+    TBBUTTONINFOA info = {};
+    info.cbSize = sizeof info;
+    info.dwMask = TBIF_BYINDEX | TBIF_STYLE | TBIF_STATE;
+    info.fsStyle = static_cast<BYTE>(LOWORD(style));
+    info.fsState = static_cast<BYTE>(HIWORD(style) ^ TBSTATE_ENABLED);
+    SendMessage(TB_SETBUTTONINFOA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&info));
+}
+
+SIZE CToolBar::CalcFixedLayout() const {
+    SIZE size = {0, 0};
+    const int count = GetCount();
+    for (int i = 0; i < count; ++i) {
+        RECT rect;
+        if ((HIWORD(GetButtonStyle(i)) & TBSTATE_HIDDEN) || !GetItemRect(i, &rect))
+            continue;
+        size.cx = std::max(size.cx, rect.right);
+        size.cy = std::max(size.cy, rect.bottom);
+    }
+    return size;
+}
+
+bool CToolBar::OnCmdMsg(UINT id, int code, LPARAM lParam) {
+    LRESULT result = 0;
+    return OnWndMsg(MessageArgs{WM_COMMAND, MAKEWPARAM(id, code), lParam}, &result);
+}
