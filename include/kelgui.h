@@ -154,6 +154,68 @@ KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_title_set(HKELSHEET sheet, LPCSTR 
  * destroy of it returns 0. */
 KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_destroy(HKELSHEET sheet);
 
+/* ---- Floating annotation toolbar --------------------------------------------
+ * A small captioned tool window owned by a host window, holding 27 tool buttons
+ * in two columns. Tools are named by mark type (0 is "Select Annotations"). The
+ * toolbar handle is the frame window handle that the create call returned; any
+ * other handle (the tool bar child inside it, a destroyed toolbar, a host
+ * window) makes the calls return 0 and do nothing else. Closing the toolbar
+ * hides it; only DestroyWindow on the handle (or on its owner) ends it. */
+
+/* Button state flags of KEL_GUI_toolbar_button_set and _get. */
+#define KEL_TOOL_PRESSED 0x1
+#define KEL_TOOL_ENABLED 0x2
+#define KEL_TOOL_VISIBLE 0x4
+
+/* Events of the notification callback. */
+#define KEL_TOOL_EVENT_PRESSED 0   /* a tool's button went down; its mark type */
+#define KEL_TOOL_EVENT_RELEASED 1  /* the user clicked the pressed tool again */
+#define KEL_TOOL_EVENT_CLOSED 2    /* the toolbar was closed (hidden); mark type 0 */
+#define KEL_TOOL_EVENT_DESTROYED 3 /* the toolbar is being destroyed; mark type 0 */
+
+/* Selectors of KEL_GUI_toolbar_CB_register. */
+#define KEL_TOOLBAR_CB_NOTIFY 0   /* callback is a KEL_TOOLBAR_NOTIFY_PROC */
+#define KEL_TOOLBAR_CB_TIP_TEXT 1 /* callback is a KEL_TOOLBAR_TIP_TEXT_PROC */
+
+/* Control id of the tool bar window inside the frame: GetDlgItem(frame, id). */
+#define KEL_TOOLBAR_BAR_ID 0xE800
+
+/* Posted to the tool bar window, presses the tool under the point the message
+ * carries (the cursor position at posting time) as a click would. */
+#define KEL_WM_TOOLBAR_PRESS_AT_POINT 0x0900
+
+/* Called on the toolbar's thread after a press, release, close or destroy. */
+typedef void(WINAPI *KEL_TOOLBAR_NOTIFY_PROC)(DWORD_PTR userData, int markType, DWORD event);
+
+/* Asked for a tooltip: return non-zero with *tipOut set to a string (readable
+ * until the call returns) to replace defaultText; anything else keeps it.
+ * Tips are cut to 79 characters. */
+typedef BOOL(WINAPI *KEL_TOOLBAR_TIP_TEXT_PROC)(DWORD_PTR userData, int markType,
+                                               LPCSTR defaultText, LPCSTR *tipOut);
+
+/* Makes a visible toolbar owned by parent, its top-left corner at screen (x, y).
+ * *frameOut receives the toolbar handle, or NULL on failure. */
+KELGUI_API BOOL WINAPI KEL_GUI_toolbar_create(HWND parent, int x, int y, HWND *frameOut);
+
+/* The same with extra window styles: 0 makes a hidden toolbar that the host
+ * shows itself (ShowWindow), WS_VISIBLE is what KEL_GUI_toolbar_create uses. */
+KELGUI_API BOOL WINAPI KEL_GUI_toolbar_create_ex(HWND parent, int x, int y, HWND *frameOut,
+                                                 DWORD style);
+
+/* Registers (or, with a NULL callback, removes) one of the two callbacks; the
+ * host casts its function to FARPROC. Returns 0 for an unknown selector. */
+KELGUI_API BOOL WINAPI KEL_GUI_toolbar_CB_register(HWND frame, int selector, FARPROC callback,
+                                                   DWORD_PTR userData);
+
+/* Sets the state of a tool's button from KEL_TOOL_* flags and lays the bar out
+ * again (hidden tools leave no gap). Sends no notification and releases no
+ * other tool. A mark type without a button changes nothing and returns 1. */
+KELGUI_API BOOL WINAPI KEL_GUI_toolbar_button_set(HWND frame, int markType, DWORD flags);
+
+/* Stores the tool's KEL_TOOL_* flags in *flagsOut. A mark type without a
+ * button answers KEL_TOOL_PRESSED | KEL_TOOL_ENABLED (3). */
+KELGUI_API BOOL WINAPI KEL_GUI_toolbar_button_get(HWND frame, int markType, DWORD *flagsOut);
+
 #ifdef __cplusplus
 }
 #endif

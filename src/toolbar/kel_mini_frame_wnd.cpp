@@ -1,0 +1,124 @@
+// CKELMiniFrameWnd: creation, command routing to the bar, tooltips, closing.
+#include "toolbar/kel_mini_frame_wnd.h"
+
+#include "framework/afx_state.h"
+#include "resources/resource_ids.h"
+#include "toolbar/kel_tool_bar.h"
+#include "toolbar/tool_table.h"
+#include "toolbar/tool_tip_text.h"
+
+#include <commctrl.h>
+#include <mbctype.h>
+
+#include <new>
+
+namespace {
+// A captioned pop-up with a system menu, moved but not sized, snapping to its
+// bar and shown active with its owner.
+constexpr DWORD kFrameStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | FWS_SNAPTOBARS | MFS_MOVEFRAME |
+                              MFS_4THICKFRAME | MFS_SYNCACTIVE;
+static_assert(kFrameStyle == 0x80C82B00, "the toolbar frame's style word");
+
+constexpr DWORD kBarStyle =
+    WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_TOOLTIPS | CBRS_SIZE_FIXED;
+
+constexpr UINT kJapaneseCodePage = 932;
+} // namespace
+
+// Tooltip requests: the bar's own comctl32 tooltip asks the bar, and the bar
+// passes the request on to us with idFrom set to the button's command id
+// (hwndFrom stays the tooltip). The rows therefore take any sender id, and
+// the handlers read the command id from idFrom.
+const MessageEntry<CKELMiniFrameWnd> CKELMiniFrameWnd::kMessageMap[] = {
+    {WM_CLOSE, 0, 0, 0, &CKELMiniFrameWnd::OnClose},
+    {WM_NOTIFY, TTN_NEEDTEXTA, 0, 0xFFFFFFFF, &CKELMiniFrameWnd::OnNeedTextA},
+    {WM_NOTIFY, TTN_NEEDTEXTW, 0, 0xFFFFFFFF, &CKELMiniFrameWnd::OnNeedTextW},
+};
+
+bool CKELMiniFrameWnd::OnWndMsg(const MessageArgs& m, LRESULT* result) {
+    return RouteMessage(this, kMessageMap, m, result) || CMiniFrameWnd::OnWndMsg(m, result);
+}
+
+CKELMiniFrameWnd::~CKELMiniFrameWnd() {
+    if (m_hWnd)
+        DestroyWindow();
+    if (m_hTipFont)
+        DeleteObject(m_hTipFont);
+}
+
+BOOL CKELMiniFrameWnd::CreateToolbar(CWnd* owner, int x, int y, DWORD style) {
+    const RECT emptyAtCorner = {x, y, x, y}; // the size comes from the bar
+    return Create(nullptr, style | kFrameStyle, emptyAtCorner, owner);
+}
+
+CKELToolBar* CKELMiniFrameWnd::ToolBar() const {
+    return dynamic_cast<CKELToolBar*>(GetControlBar(AFX_IDW_TOOLBAR));
+}
+
+BOOL CKELMiniFrameWnd::OnCreateClient(const CREATESTRUCTA* cs) {
+    auto* bar = new (std::nothrow) CKELToolBar;
+    if (!bar)
+        return FALSE;
+    if (!bar->Create(this, kBarStyle, AFX_IDW_TOOLBAR)) {
+        delete bar; // never bound to a window, so it cannot delete itself
+        return FALSE;
+    }
+    bar->LoadToolBar(IDR_TOOLBAR);
+    bar->LayOutColumns();
+    return CMiniFrameWnd::OnCreateClient(cs);
+}
+
+BOOL CKELMiniFrameWnd::OnCmdMsg(UINT id, int code, LPARAM lParam) {
+    CToolBar* bar = GetControlBar(AFX_IDW_TOOLBAR);
+    if (bar && bar->OnCmdMsg(id, code, lParam))
+        return TRUE;
+    return CMiniFrameWnd::OnCmdMsg(id, code, lParam);
+}
+
+LRESULT CKELMiniFrameWnd::OnClose(const MessageArgs&) {
+    // Closing only hides: the host shows the toolbar again or destroys it.
+    ShowWindow(SW_HIDE);
+    if (CKELToolBar* bar = ToolBar())
+        bar->Notify(0, KEL_TOOL_EVENT_CLOSED);
+    return 0;
+}
+
+LRESULT CKELMiniFrameWnd::OnNeedTextA(const MessageArgs& m) {
+    auto* request = reinterpret_cast<NMTTDISPINFOA*>(m.lParam);
+    CopyTipText(request->szText, TipText(static_cast<UINT>(request->hdr.idFrom)).c_str());
+    request->lpszText = request->szText;
+    ApplyTipFont(request->hdr.hwndFrom);
+    return TRUE;
+}
+
+LRESULT CKELMiniFrameWnd::OnNeedTextW(const MessageArgs& m) {
+    auto* request = reinterpret_cast<NMTTDISPINFOW*>(m.lParam);
+    CopyTipText(request->szText, TipText(static_cast<UINT>(request->hdr.idFrom)).c_str());
+    request->lpszText = request->szText;
+    ApplyTipFont(request->hdr.hwndFrom);
+    return TRUE;
+}
+
+std::string CKELMiniFrameWnd::TipText(UINT commandId) const {
+    char text[256] = ""; // a missing string leaves it empty
+    LoadStringA(AfxGetResourceHandle(), commandId, text, sizeof text);
+    if (m_pfnTipText) {
+        LPCSTR hostTip = nullptr;
+        if (m_pfnTipText(m_dwTipTextData, MarkTypeOfCommand(commandId), text, &hostTip) && hostTip)
+            return hostTip; // copied at once: the host's string need not outlive the call
+    }
+    return text;
+}
+
+void CKELMiniFrameWnd::ApplyTipFont(HWND toolTip) {
+    if (static_cast<UINT>(_getmbcp()) != kJapaneseCodePage || !toolTip || m_hTipFont)
+        return;
+    LOGFONTA face = {};
+    const auto current = reinterpret_cast<HFONT>(::SendMessageA(toolTip, WM_GETFONT, 0, 0));
+    if (!current || !GetObjectA(current, sizeof face, &face))
+        GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
+    lstrcpynA(face.lfFaceName, "System", LF_FACESIZE);
+    m_hTipFont = CreateFontIndirectA(&face);
+    if (m_hTipFont)
+        ::SendMessageA(toolTip, WM_SETFONT, reinterpret_cast<WPARAM>(m_hTipFont), TRUE);
+}

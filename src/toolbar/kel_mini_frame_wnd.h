@@ -1,0 +1,47 @@
+// CKELMiniFrameWnd: the floating toolbar window, which holds the annotation
+// tool bar, supplies its tooltips and hides when closed.
+#pragma once
+
+#include "framework/mini_frame_wnd.h"
+#include "kelgui.h"
+
+#include <string>
+
+class CKELToolBar;
+
+class CKELMiniFrameWnd : public CMiniFrameWnd {
+public:
+    // Creates the toolbar owned by owner, its top-left corner at screen
+    // (x, y), with the extra window styles of style. After FALSE the object
+    // is gone.
+    BOOL CreateToolbar(CWnd* owner, int x, int y, DWORD style);
+    // The tool bar inside, looked up anew each time (null once it is gone).
+    CKELToolBar* ToolBar() const;
+    void SetTipTextCallback(KEL_TOOLBAR_TIP_TEXT_PROC callback, DWORD_PTR userData) {
+        m_pfnTipText = callback;
+        m_dwTipTextData = userData;
+    }
+
+    // Commands are offered to the tool bar first.
+    BOOL OnCmdMsg(UINT id, int code, LPARAM lParam) override;
+    bool OnWndMsg(const MessageArgs& m, LRESULT* result) override;
+
+protected:
+    BOOL OnCreateClient(const CREATESTRUCTA* cs) override;
+    ~CKELMiniFrameWnd() override;
+
+private:
+    LRESULT OnClose(const MessageArgs& m);
+    LRESULT OnNeedTextA(const MessageArgs& m);
+    LRESULT OnNeedTextW(const MessageArgs& m);
+    // The tool's string, or the host's replacement for it.
+    std::string TipText(UINT commandId) const;
+    // Under code page 932, gives the tooltip a "System" face (made once).
+    void ApplyTipFont(HWND toolTip);
+
+    static const MessageEntry<CKELMiniFrameWnd> kMessageMap[];
+
+    KEL_TOOLBAR_TIP_TEXT_PROC m_pfnTipText = nullptr;
+    DWORD_PTR m_dwTipTextData = 0;
+    HFONT m_hTipFont = nullptr;
+};

@@ -1,0 +1,47 @@
+// CKELToolBar: the annotation tool bar, a set of mutually exclusive tool
+// buttons whose presses reach the host's notification callback.
+#pragma once
+
+#include "framework/tool_bar.h"
+#include "kelgui.h"
+
+class CKELToolBar : public CToolBar {
+public:
+    // Tools are laid out two per row.
+    static constexpr UINT kColumns = 2;
+
+    // Makes every button a check button, lays the visible ones out kColumns
+    // per row and has the frame snap to the bar.
+    void LayOutColumns();
+    void SetNotifyCallback(KEL_TOOLBAR_NOTIFY_PROC callback, DWORD_PTR userData) {
+        m_pfnNotify = callback;
+        m_dwNotifyData = userData;
+    }
+    // Calls the notification callback, when one is registered, with the mark
+    // type of commandId (0 for no command).
+    void Notify(UINT commandId, DWORD event) const;
+    // Sets or reads a tool's KEL_TOOL_* flags by mark type.
+    void SetToolState(int markType, DWORD flags);
+    DWORD GetToolState(int markType) const;
+
+    // Message KEL_WM_TOOLBAR_PRESS_AT_POINT, seen through the library's hook.
+    BOOL PreTranslateMessage(MSG* msg) override;
+    bool OnWndMsg(const MessageArgs& m, LRESULT* result) override;
+
+protected:
+    void PostNcDestroy() override { delete this; }
+
+private:
+    LRESULT OnToolCommand(const MessageArgs& m);
+    LRESULT OnDestroy(const MessageArgs& m);
+    // The control has already toggled the button of commandId: report it and
+    // release the other tools.
+    void RunToolCommand(UINT commandId);
+    // Index of the visible, enabled button under a screen point, or -1.
+    int ButtonAtScreenPoint(POINT point) const;
+
+    static const MessageEntry<CKELToolBar> kMessageMap[];
+
+    KEL_TOOLBAR_NOTIFY_PROC m_pfnNotify = nullptr;
+    DWORD_PTR m_dwNotifyData = 0;
+};
