@@ -1,0 +1,339 @@
+// The floating annotation toolbar, driven as a host drives it: creation and
+// layout, clicks and notifications, button states, the 0x0900 message through
+// the host's own loop, closing, destroying, tooltips and foreign handles.
+#include <gtest/gtest.h>
+
+#include "toolbar_test_host.h"
+
+using namespace toolbar_test;
+
+namespace {
+
+constexpr int kButtonWidth = 23; // 16 x 15 images plus 7 each way
+constexpr int kButtonHeight = 22;
+
+// Tools the tests use: mark type, command id and English name.
+struct Tool {
+    int markType;
+    UINT commandId;
+    const char* name;
+};
+constexpr Tool kSelect = {0, 2774, "Select Annotations"};
+constexpr Tool kHollowRect = {5, 2775, "Hollow Rectangle"};
+constexpr Tool kFilledRect = {6, 2776, "Filled Rectangle"};
+constexpr Tool kHighlighter = {514, 2777, "Highlighter"};
+constexpr Tool kArrow = {506, 2784, "Arrow"};
+constexpr Tool kRtfEdit = {515, 2801, "RTF edit"};
+
+// The bar's button order, as the tool bar resource lists it.
+const UINT kButtonOrder[] = {2774, 2776, 2775, 2777, 2778, 2779, 2780, 2781, 2782,
+                             2783, 2784, 2785, 2786, 2787, 2788, 2789, 2790, 2791,
+                             2792, 2793, 2794, 2795, 2796, 2797, 2798, 2799, 2801};
+
+class ToolbarTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(Gui().Loaded()) << Gui().Path() << " error " << Gui().LoadError();
+        ASSERT_TRUE(Gui().toolbar_create && Gui().toolbar_create_ex && Gui().toolbar_CB_register &&
+                    Gui().toolbar_button_set && Gui().toolbar_button_get);
+        ASSERT_TRUE(Gui().toolbar_create(m_host.Handle(), 500, 120, &m_frame));
+        ASSERT_NE(m_frame, nullptr);
+        m_bar = BarOf(m_frame);
+        ASSERT_NE(m_bar, nullptr);
+        PumpPending();
+        Notifications().clear();
+        ASSERT_TRUE(Gui().toolbar_CB_register(
+            m_frame, KEL_TOOLBAR_CB_NOTIFY, reinterpret_cast<FARPROC>(&RecordNotification), kUser));
+    }
+    void TearDown() override {
+        if (IsWindow(m_frame))
+            DestroyWindow(m_frame);
+        PumpPending();
+    }
+
+    static constexpr DWORD_PTR kUser = 0x5EED;
+    HostWindow m_host;
+    HWND m_frame = nullptr;
+    HWND m_bar = nullptr;
+};
+
+// --- the window -------------------------------------------------------------
+
+TEST_F(ToolbarTest, CreateMakesAVisibleOwnedToolWindowAtThePoint) {
+    EXPECT_TRUE(IsWindowVisible(m_frame));
+    EXPECT_EQ(GetWindow(m_frame, GW_OWNER), m_host.Handle());
+    const LONG style = GetWindowLongA(m_frame, GWL_STYLE);
+    EXPECT_EQ(style & (WS_POPUP | WS_CAPTION | WS_SYSMENU), WS_POPUP | WS_CAPTION | WS_SYSMENU);
+    EXPECT_EQ(style & WS_THICKFRAME, 0) << "not sizable";
+    EXPECT_EQ(style & 0xFFFF, 0) << "frame flags must not reach the window style";
+    EXPECT_TRUE(GetWindowLongA(m_frame, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    RECT window = {};
+    GetWindowRect(m_frame, &window);
+    EXPECT_EQ(window.left, 500);
+    EXPECT_EQ(window.top, 120);
+}
+
+TEST_F(ToolbarTest, CreateExWithStyleZeroMakesAHiddenToolbarTheHostShows) {
+    HWND hidden = nullptr;
+    ASSERT_TRUE(Gui().toolbar_create_ex(m_host.Handle(), 10, 10, &hidden, 0));
+    EXPECT_FALSE(IsWindowVisible(hidden));
+    ShowWindow(hidden, SW_SHOWNA);
+    EXPECT_TRUE(IsWindowVisible(hidden));
+    EXPECT_EQ(ClientSize(hidden).cx, 2 * kButtonWidth);
+    DestroyWindow(hidden);
+}
+
+TEST_F(ToolbarTest, CreateWithoutAnOutSlotOrWithABadOwnerFails) {
+    EXPECT_FALSE(Gui().toolbar_create(m_host.Handle(), 0, 0, nullptr));
+    HWND frame = reinterpret_cast<HWND>(0x1234);
+    EXPECT_FALSE(Gui().toolbar_create(reinterpret_cast<HWND>(0x7FFF0001), 0, 0, &frame));
+    EXPECT_EQ(frame, nullptr);
+}
+
+TEST_F(ToolbarTest, TwentySevenButtonsInResourceOrderTwoPerRow) {
+    ASSERT_EQ(SendMessageA(m_bar, TB_BUTTONCOUNT, 0, 0), 27);
+    for (int i = 0; i < 27; ++i) {
+        TBBUTTON button = {};
+        SendMessageA(m_bar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+        EXPECT_EQ(static_cast<UINT>(button.idCommand), kButtonOrder[i]) << "button " << i;
+        EXPECT_TRUE(button.fsStyle & TBSTYLE_CHECK) << "button " << i;
+        RECT r = ButtonRect(m_bar, kButtonOrder[i]);
+        EXPECT_EQ(r.left, (i % 2) * kButtonWidth) << "button " << i;
+        EXPECT_EQ(r.top, (i / 2) * kButtonHeight) << "button " << i;
+        EXPECT_EQ(ToolFlags(m_frame, 0) & KEL_TOOL_VISIBLE, KEL_TOOL_VISIBLE);
+    }
+}
+
+TEST_F(ToolbarTest, ClientAreaIsTwoColumnsAndFourteenRowsOfButtons) {
+    const SIZE client = ClientSize(m_frame);
+    EXPECT_EQ(client.cx, 2 * kButtonWidth);
+    EXPECT_EQ(client.cy, 14 * kButtonHeight);
+    const SIZE bar = ClientSize(m_bar);
+    EXPECT_EQ(bar.cx, client.cx);
+    EXPECT_EQ(bar.cy, client.cy);
+}
+
+// --- clicks and notifications ----------------------------------------------
+
+TEST_F(ToolbarTest, ClicksPressReleaseAndSwitchTools) {
+    ClickButton(m_bar, kHollowRect.commandId);
+    EXPECT_EQ(ToolFlags(m_frame, kHollowRect.markType), 7u);
+    ClickButton(m_bar, kFilledRect.commandId);
+    EXPECT_EQ(ToolFlags(m_frame, kHollowRect.markType), 6u) << "released without a report";
+    EXPECT_EQ(ToolFlags(m_frame, kFilledRect.markType), 7u);
+    ClickButton(m_bar, kFilledRect.commandId);
+    EXPECT_EQ(ToolFlags(m_frame, kFilledRect.markType), 6u);
+    const std::vector<Notification> expected = {
+        {kUser, kHollowRect.markType, KEL_TOOL_EVENT_PRESSED},
+        {kUser, kFilledRect.markType, KEL_TOOL_EVENT_PRESSED},
+        {kUser, kFilledRect.markType, KEL_TOOL_EVENT_RELEASED}};
+    EXPECT_EQ(Notifications(), expected) << Describe(Notifications());
+}
+
+TEST_F(ToolbarTest, SelectToolReportsMarkTypeZeroAndANullCallbackSilences) {
+    ClickButton(m_bar, kSelect.commandId);
+    ASSERT_TRUE(Gui().toolbar_CB_register(m_frame, KEL_TOOLBAR_CB_NOTIFY, nullptr, 0));
+    ClickButton(m_bar, kArrow.commandId);
+    const std::vector<Notification> expected = {{kUser, 0, KEL_TOOL_EVENT_PRESSED}};
+    EXPECT_EQ(Notifications(), expected) << Describe(Notifications());
+    EXPECT_EQ(ToolFlags(m_frame, kArrow.markType), 7u);
+    EXPECT_EQ(ToolFlags(m_frame, kSelect.markType), 6u);
+}
+
+TEST_F(ToolbarTest, PressAtPointMessageChoosesTheToolUnderTheCursorThroughTheHostLoop) {
+    ClickButton(m_bar, kArrow.commandId);
+    Notifications().clear();
+    POINT centre = ButtonCentre(m_bar, kHighlighter.commandId);
+    ClientToScreen(m_bar, &centre);
+    ASSERT_TRUE(SetCursorPos(centre.x, centre.y));
+    ASSERT_TRUE(PostMessageA(m_bar, KEL_WM_TOOLBAR_PRESS_AT_POINT, 0, 0));
+    PumpPending();
+    const std::vector<Notification> expected = {
+        {kUser, kHighlighter.markType, KEL_TOOL_EVENT_PRESSED}};
+    EXPECT_EQ(Notifications(), expected) << Describe(Notifications());
+    EXPECT_EQ(ToolFlags(m_frame, kHighlighter.markType), 7u);
+    EXPECT_EQ(ToolFlags(m_frame, kArrow.markType), 6u);
+}
+
+TEST_F(ToolbarTest, PressAtPointMessageAwayFromTheButtonsOrOnAHiddenToolDoesNothing) {
+    RECT frame = {};
+    GetWindowRect(m_frame, &frame);
+    ASSERT_TRUE(SetCursorPos(frame.right + 40, frame.top));
+    PostMessageA(m_bar, KEL_WM_TOOLBAR_PRESS_AT_POINT, 0, 0);
+    PumpPending();
+    POINT centre = ButtonCentre(m_bar, kRtfEdit.commandId);
+    ClientToScreen(m_bar, &centre);
+    Gui().toolbar_button_set(m_frame, kRtfEdit.markType, KEL_TOOL_ENABLED); // hidden
+    ASSERT_TRUE(SetCursorPos(centre.x, centre.y));
+    PostMessageA(m_bar, KEL_WM_TOOLBAR_PRESS_AT_POINT, 0, 0);
+    PumpPending();
+    EXPECT_TRUE(Notifications().empty()) << Describe(Notifications());
+}
+
+// --- button states -----------------------------------------------------------
+
+TEST_F(ToolbarTest, ButtonSetAndGetRoundTripWithoutNotifications) {
+    for (DWORD flags : {0u, 1u, 2u, 3u, 4u, 5u, 6u, 7u}) {
+        ASSERT_TRUE(Gui().toolbar_button_set(m_frame, kArrow.markType, flags));
+        EXPECT_EQ(ToolFlags(m_frame, kArrow.markType), flags) << "flags " << flags;
+    }
+    ASSERT_TRUE(Gui().toolbar_button_set(m_frame, kHollowRect.markType, 7));
+    EXPECT_EQ(ToolFlags(m_frame, kArrow.markType), 7u) << "setting presses without releasing";
+    EXPECT_EQ(ToolFlags(m_frame, kHollowRect.markType), 7u);
+    EXPECT_TRUE(Notifications().empty()) << Describe(Notifications());
+}
+
+TEST_F(ToolbarTest, HidingAToolClosesTheGapAndShowingRestoresIt) {
+    // Button 1 is the filled rectangle; hiding it pulls every later button
+    // one place back.
+    ASSERT_TRUE(Gui().toolbar_button_set(m_frame, kFilledRect.markType, KEL_TOOL_ENABLED));
+    for (int i = 2; i < 27; ++i) {
+        const RECT r = ButtonRect(m_bar, kButtonOrder[i]);
+        EXPECT_EQ(r.left, ((i - 1) % 2) * kButtonWidth) << "button " << i;
+        EXPECT_EQ(r.top, ((i - 1) / 2) * kButtonHeight) << "button " << i;
+    }
+    EXPECT_EQ(ClientSize(m_frame).cy, 13 * kButtonHeight);
+    ASSERT_TRUE(Gui().toolbar_button_set(m_frame, kFilledRect.markType, 6));
+    EXPECT_EQ(ToolFlags(m_frame, kFilledRect.markType), 6u);
+    EXPECT_EQ(ButtonRect(m_bar, kButtonOrder[2]).top, kButtonHeight);
+    EXPECT_EQ(ClientSize(m_frame).cy, 14 * kButtonHeight);
+}
+
+TEST_F(ToolbarTest, MarkTypesWithoutAButtonChangeNothingAndReadAsThree) {
+    std::vector<DWORD> before;
+    for (UINT command : kButtonOrder)
+        before.push_back(static_cast<DWORD>(SendMessageA(m_bar, TB_GETSTATE, command, 0)));
+    for (int markType : {516, 517, 518, 42, -1}) {
+        EXPECT_TRUE(Gui().toolbar_button_set(m_frame, markType, 0)) << markType;
+        EXPECT_EQ(ToolFlags(m_frame, markType), 3u) << markType;
+    }
+    for (size_t i = 0; i < before.size(); ++i)
+        EXPECT_EQ(SendMessageA(m_bar, TB_GETSTATE, kButtonOrder[i], 0),
+                  static_cast<LRESULT>(before[i]))
+            << "button " << i;
+    EXPECT_EQ(ClientSize(m_frame).cy, 14 * kButtonHeight);
+}
+
+// --- closing and destroying --------------------------------------------------
+
+TEST_F(ToolbarTest, ClosingHidesAndReportsEachTime) {
+    PostMessageA(m_frame, WM_SYSCOMMAND, SC_CLOSE, 0);
+    PumpPending();
+    EXPECT_TRUE(IsWindow(m_frame));
+    EXPECT_FALSE(IsWindowVisible(m_frame));
+    SendMessageA(m_frame, WM_CLOSE, 0, 0);
+    ShowWindow(m_frame, SW_SHOWNA);
+    PumpPending();
+    const std::vector<Notification> expected = {{kUser, 0, KEL_TOOL_EVENT_CLOSED},
+                                                {kUser, 0, KEL_TOOL_EVENT_CLOSED}};
+    EXPECT_EQ(Notifications(), expected) << Describe(Notifications());
+}
+
+TEST_F(ToolbarTest, DestroyingReportsAndLeavesNoWindowNorHandleBehind) {
+    const HWND bar = m_bar;
+    ASSERT_TRUE(DestroyWindow(m_frame));
+    PumpPending();
+    const std::vector<Notification> expected = {{kUser, 0, KEL_TOOL_EVENT_DESTROYED}};
+    EXPECT_EQ(Notifications(), expected) << Describe(Notifications());
+    EXPECT_FALSE(IsWindow(bar));
+    DWORD flags = 0xDEAD;
+    EXPECT_FALSE(Gui().toolbar_button_get(m_frame, 0, &flags));
+    EXPECT_EQ(flags, 0xDEADu);
+    EXPECT_FALSE(Gui().toolbar_button_set(m_frame, 0, 7));
+    EXPECT_FALSE(Gui().toolbar_CB_register(m_frame, KEL_TOOLBAR_CB_NOTIFY, nullptr, 0));
+}
+
+TEST_F(ToolbarTest, DestroyingTheOwnerTakesTheToolbarWithIt) {
+    HostWindow owner;
+    HWND frame = nullptr;
+    ASSERT_TRUE(Gui().toolbar_create(owner.Handle(), 0, 0, &frame));
+    ASSERT_TRUE(Gui().toolbar_CB_register(frame, KEL_TOOLBAR_CB_NOTIFY,
+                                          reinterpret_cast<FARPROC>(&RecordNotification), 9));
+    DestroyWindow(owner.Handle());
+    PumpPending();
+    EXPECT_FALSE(IsWindow(frame));
+    const std::vector<Notification> expected = {{9, 0, KEL_TOOL_EVENT_DESTROYED}};
+    EXPECT_EQ(Notifications(), expected) << Describe(Notifications());
+}
+
+// --- foreign handles and selectors ---------------------------------------------
+
+TEST_F(ToolbarTest, ForeignHandlesAreRefused) {
+    for (HWND handle : {m_bar, m_host.Handle(), GetDesktopWindow(), HWND(nullptr),
+                        reinterpret_cast<HWND>(0x7FFF0001)}) {
+        DWORD flags = 0xDEAD;
+        EXPECT_FALSE(Gui().toolbar_button_get(handle, 0, &flags)) << handle;
+        EXPECT_EQ(flags, 0xDEADu);
+        EXPECT_FALSE(Gui().toolbar_button_set(handle, 0, 1)) << handle;
+        EXPECT_FALSE(Gui().toolbar_CB_register(handle, KEL_TOOLBAR_CB_NOTIFY, nullptr, 0))
+            << handle;
+    }
+    EXPECT_EQ(ToolFlags(m_frame, 0), 6u);
+    ClickButton(m_bar, kArrow.commandId);
+    EXPECT_EQ(Notifications().size(), 1u) << "the registration survived";
+}
+
+TEST_F(ToolbarTest, UnknownSelectorIsRefusedAndChangesNothing) {
+    EXPECT_FALSE(Gui().toolbar_CB_register(m_frame, 2, nullptr, 0));
+    EXPECT_FALSE(Gui().toolbar_CB_register(m_frame, -1, nullptr, 0));
+    ClickButton(m_bar, kArrow.commandId);
+    EXPECT_EQ(Notifications().size(), 1u) << Describe(Notifications());
+}
+
+// --- resources -----------------------------------------------------------------
+
+// Wine answers GetGuiResources with 0; there the live GDI handles are counted
+// by asking each handle slot for its type (a handle with a zero high word
+// names the slot whatever its reuse count).
+DWORD GdiObjects() {
+    if (DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS))
+        return count;
+    DWORD count = 0;
+    for (ULONG_PTR slot = 1; slot < 0x10000; ++slot)
+        if (GetObjectType(reinterpret_cast<HGDIOBJ>(slot)))
+            ++count;
+    return count;
+}
+
+DWORD UserObjects() {
+    if (DWORD count = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS))
+        return count;
+    DWORD count = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND, LPARAM counter) -> BOOL {
+            ++*reinterpret_cast<DWORD*>(counter);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+TEST_F(ToolbarTest, CreateAndDestroyCyclesLeakNoGdiOrUserObjects) {
+    auto cycle = [this] {
+        HWND frame = nullptr;
+        ASSERT_TRUE(Gui().toolbar_create(m_host.Handle(), 600, 100, &frame));
+        EXPECT_EQ(TipA(frame, kArrow.commandId), kArrow.name);
+        ClickButton(BarOf(frame), kArrow.commandId);
+        DestroyWindow(frame);
+        PumpPending();
+    };
+    for (int i = 0; i < 3; ++i)
+        cycle(); // the first cycles may load shared system objects
+    const DWORD gdi = GdiObjects();
+    const DWORD user = UserObjects();
+    const DWORD start = GetTickCount();
+    constexpr int kCycles = 40;
+    for (int i = 0; i < kCycles; ++i)
+        cycle();
+    const DWORD elapsed = GetTickCount() - start;
+    EXPECT_EQ(GdiObjects(), gdi);
+    EXPECT_EQ(UserObjects(), user);
+    RecordProperty("gdi_objects", static_cast<int>(gdi));
+    RecordProperty("ms_per_cycle", static_cast<int>(elapsed / kCycles));
+    std::printf("GDI objects %lu, USER objects %lu, %lu ms per create/destroy cycle\n",
+                static_cast<unsigned long>(gdi), static_cast<unsigned long>(user),
+                static_cast<unsigned long>(elapsed / kCycles));
+}
+
+} // namespace

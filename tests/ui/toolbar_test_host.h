@@ -1,0 +1,145 @@
+// A host for the toolbar tests: its own window and message loop (so that the
+// library's message hook sees the messages), callback recorders and helpers
+// that find and click the tool bar's buttons.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "kelgui.h"
+#include "support/kelgui_loader.h"
+
+namespace toolbar_test {
+
+// One DLL load per program: the library's window classes stay registered.
+inline kelgui_test::KelGui& Gui() {
+    static kelgui_test::KelGui gui;
+    return gui;
+}
+
+struct Notification {
+    DWORD_PTR user;
+    int markType;
+    DWORD event;
+    bool operator==(const Notification& o) const {
+        return user == o.user && markType == o.markType && event == o.event;
+    }
+};
+
+inline std::vector<Notification>& Notifications() {
+    static std::vector<Notification> recorded;
+    return recorded;
+}
+
+inline void WINAPI RecordNotification(DWORD_PTR user, int markType, DWORD event) {
+    Notifications().push_back({user, markType, event});
+}
+
+inline std::string Describe(const std::vector<Notification>& list) {
+    std::string text;
+    for (const Notification& n : list)
+        text += "{" + std::to_string(n.user) + "," + std::to_string(n.markType) + "," +
+                std::to_string(n.event) + "} ";
+    return text.empty() ? "(none)" : text;
+}
+
+// Dispatches every message waiting for this thread, as a host's loop does.
+inline void PumpPending() {
+    for (int round = 0; round < 3; ++round) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(1);
+    }
+}
+
+// A visible top-level window standing for the host's main window.
+class HostWindow {
+public:
+    HostWindow() {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "ToolbarTestHost";
+        RegisterClassA(&wc);
+        m_hWnd = CreateWindowExA(0, "ToolbarTestHost", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                                 0, 400, 400, nullptr, nullptr, wc.hInstance, nullptr);
+        PumpPending();
+    }
+    ~HostWindow() {
+        DestroyWindow(m_hWnd);
+        PumpPending();
+    }
+    HostWindow(const HostWindow&) = delete;
+    HostWindow& operator=(const HostWindow&) = delete;
+    HWND Handle() const { return m_hWnd; }
+
+private:
+    HWND m_hWnd = nullptr;
+};
+
+inline HWND BarOf(HWND frame) {
+    return GetDlgItem(frame, KEL_TOOLBAR_BAR_ID);
+}
+
+inline RECT ButtonRect(HWND bar, UINT commandId) {
+    RECT rect = {};
+    const LRESULT index = SendMessageA(bar, TB_COMMANDTOINDEX, commandId, 0);
+    SendMessageA(bar, TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
+    return rect;
+}
+
+inline POINT ButtonCentre(HWND bar, UINT commandId) {
+    const RECT r = ButtonRect(bar, commandId);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// A click with real mouse messages at the button's centre.
+inline void ClickButton(HWND bar, UINT commandId) {
+    const POINT p = ButtonCentre(bar, commandId);
+    PostMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+    PostMessageA(bar, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+    PumpPending();
+}
+
+inline SIZE ClientSize(HWND window) {
+    RECT r = {};
+    GetClientRect(window, &r);
+    return {r.right, r.bottom};
+}
+
+inline DWORD ToolFlags(HWND frame, int markType) {
+    DWORD flags = 0xDEAD;
+    Gui().toolbar_button_get(frame, markType, &flags);
+    return flags;
+}
+
+// Asks the frame for a tip exactly as the bar's tooltip does: the request
+// goes to the bar, which passes it on to the frame with the command id.
+inline std::string TipA(HWND frame, UINT commandId) {
+    NMTTDISPINFOA request = {};
+    request.hdr.hwndFrom = reinterpret_cast<HWND>(SendMessageA(BarOf(frame), TB_GETTOOLTIPS, 0, 0));
+    request.hdr.idFrom = commandId;
+    request.hdr.code = TTN_NEEDTEXTA;
+    request.lpszText = request.szText;
+    SendMessageA(frame, WM_NOTIFY, commandId, reinterpret_cast<LPARAM>(&request));
+    return request.szText;
+}
+
+inline std::wstring TipW(HWND frame, UINT commandId) {
+    NMTTDISPINFOW request = {};
+    request.hdr.hwndFrom = reinterpret_cast<HWND>(SendMessageA(BarOf(frame), TB_GETTOOLTIPS, 0, 0));
+    request.hdr.idFrom = commandId;
+    request.hdr.code = TTN_NEEDTEXTW;
+    request.lpszText = request.szText;
+    SendMessageW(frame, WM_NOTIFY, commandId, reinterpret_cast<LPARAM>(&request));
+    return request.szText;
+}
+
+} // namespace toolbar_test
