@@ -142,4 +142,31 @@ inline std::wstring TipW(HWND frame, UINT commandId) {
     return request.szText;
 }
 
+// Wine answers GetGuiResources with 0; there the live GDI handles are counted
+// by asking each handle slot for its type (a handle with a zero high word
+// names the slot whatever its reuse count).
+inline DWORD GdiObjects() {
+    if (DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS))
+        return count;
+    DWORD count = 0;
+    for (ULONG_PTR slot = 1; slot < 0x10000; ++slot)
+        if (GetObjectType(reinterpret_cast<HGDIOBJ>(slot)))
+            ++count;
+    return count;
+}
+
+inline DWORD UserObjects() {
+    if (DWORD count = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS))
+        return count;
+    DWORD count = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND, LPARAM counter) -> BOOL {
+            ++*reinterpret_cast<DWORD*>(counter);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
 } // namespace toolbar_test
