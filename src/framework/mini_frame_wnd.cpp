@@ -17,6 +17,8 @@ BOOL CMiniFrameWnd::Create(LPCSTR title, DWORD style, const RECT& rect, CWnd* pa
         style |= WS_THICKFRAME;
     else
         style &= ~WS_THICKFRAME;
+    // The bar covers the client area: the frame must not paint over it.
+    style |= WS_CLIPCHILDREN;
     return CreateFrame(WS_EX_TOOLWINDOW, title, style, rect, parent, id);
 }
 
