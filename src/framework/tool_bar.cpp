@@ -37,6 +37,8 @@ bool ReadToolBarResource(HINSTANCE instance, UINT id, ToolBarResource* out) {
 } // namespace
 
 CToolBar::~CToolBar() {
+    // The control goes before its images. Safe here: a CToolBar does not
+    // delete itself in PostNcDestroy, whatever a derived class does.
     if (m_hWnd)
         DestroyWindow();
     if (m_hbmImageWell)

@@ -39,9 +39,9 @@ bool CKELMiniFrameWnd::OnWndMsg(const MessageArgs& m, LRESULT* result) {
     return RouteMessage(this, kMessageMap, m, result) || CMiniFrameWnd::OnWndMsg(m, result);
 }
 
+// A window still alive here is destroyed by CWnd's destructor, where no
+// self-deleting PostNcDestroy can run any more.
 CKELMiniFrameWnd::~CKELMiniFrameWnd() {
-    if (m_hWnd)
-        DestroyWindow();
     if (m_hTipFont)
         DeleteObject(m_hTipFont);
 }
