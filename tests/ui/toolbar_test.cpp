@@ -1,6 +1,7 @@
 // The floating annotation toolbar, driven as a host drives it: creation and
 // layout, clicks and notifications, button states, the 0x0900 message through
-// the host's own loop, closing, destroying, tooltips and foreign handles.
+// the host's own loop, closing, destroying, tooltips, foreign handles and
+// resources.
 #include <gtest/gtest.h>
 
 #include "toolbar_test_host.h"
@@ -29,6 +30,33 @@ constexpr Tool kRtfEdit = {515, 2801, "RTF edit"};
 const UINT kButtonOrder[] = {2774, 2776, 2775, 2777, 2778, 2779, 2780, 2781, 2782,
                              2783, 2784, 2785, 2786, 2787, 2788, 2789, 2790, 2791,
                              2792, 2793, 2794, 2795, 2796, 2797, 2798, 2799, 2801};
+
+struct TipRequest {
+    DWORD_PTR user;
+    int markType;
+    std::string defaultText;
+};
+std::vector<TipRequest> g_tipRequests;
+std::string g_hostTip;
+
+BOOL WINAPI ReplaceTip(DWORD_PTR user, int markType, LPCSTR defaultText, LPCSTR* tipOut) {
+    g_tipRequests.push_back({user, markType, defaultText});
+    EXPECT_EQ(*tipOut, nullptr) << "the text pointer starts out null";
+    *tipOut = g_hostTip.c_str();
+    return TRUE;
+}
+BOOL WINAPI DeclineTip(DWORD_PTR, int, LPCSTR, LPCSTR* tipOut) {
+    *tipOut = "not used";
+    return FALSE;
+}
+BOOL WINAPI AgreeWithoutTip(DWORD_PTR, int, LPCSTR, LPCSTR*) {
+    return TRUE;
+}
+
+void RegisterTipCallback(HWND frame, FARPROC callback, DWORD_PTR user = 77) {
+    g_tipRequests.clear();
+    ASSERT_TRUE(Gui().toolbar_CB_register(frame, KEL_TOOLBAR_CB_TIP_TEXT, callback, user));
+}
 
 class ToolbarTest : public ::testing::Test {
 protected:
@@ -253,6 +281,64 @@ TEST_F(ToolbarTest, DestroyingTheOwnerTakesTheToolbarWithIt) {
     EXPECT_FALSE(IsWindow(frame));
     const std::vector<Notification> expected = {{9, 0, KEL_TOOL_EVENT_DESTROYED}};
     EXPECT_EQ(Notifications(), expected) << Describe(Notifications());
+}
+
+// --- tooltips -----------------------------------------------------------------
+
+TEST_F(ToolbarTest, DefaultTipsAreTheToolNames) {
+    EXPECT_EQ(TipA(m_frame, 2774), "Select Annotations");
+    EXPECT_EQ(TipA(m_frame, 2777), "Highlighter");
+    EXPECT_EQ(TipA(m_frame, 2801), "RTF edit");
+    EXPECT_EQ(TipW(m_frame, 2799), L"Protractor");
+    EXPECT_EQ(TipA(m_frame, 2802), "") << "a command without a string";
+}
+
+TEST_F(ToolbarTest, HostCallbackReplacesTheTipAndSeesTheDefault) {
+    g_hostTip = "Draw a box";
+    RegisterTipCallback(m_frame, reinterpret_cast<FARPROC>(&ReplaceTip));
+    EXPECT_EQ(TipA(m_frame, 2775), "Draw a box");
+    EXPECT_EQ(TipW(m_frame, 2775), L"Draw a box");
+    ASSERT_EQ(g_tipRequests.size(), 2u);
+    EXPECT_EQ(g_tipRequests[0].user, 77u);
+    EXPECT_EQ(g_tipRequests[0].markType, 5);
+    EXPECT_EQ(g_tipRequests[0].defaultText, "Hollow Rectangle");
+}
+
+TEST_F(ToolbarTest, CallbackThatDeclinesOrGivesNoTextKeepsTheDefault) {
+    RegisterTipCallback(m_frame, reinterpret_cast<FARPROC>(&DeclineTip));
+    EXPECT_EQ(TipA(m_frame, 2784), "Arrow");
+    RegisterTipCallback(m_frame, reinterpret_cast<FARPROC>(&AgreeWithoutTip));
+    EXPECT_EQ(TipA(m_frame, 2784), "Arrow");
+    RegisterTipCallback(m_frame, nullptr);
+    EXPECT_EQ(TipW(m_frame, 2784), L"Arrow");
+}
+
+TEST_F(ToolbarTest, LongTipsAreCutAtSeventyNineCharacters) {
+    g_hostTip.clear();
+    for (int i = 0; i < 100; ++i)
+        g_hostTip += static_cast<char>('a' + i % 26);
+    RegisterTipCallback(m_frame, reinterpret_cast<FARPROC>(&ReplaceTip));
+    EXPECT_EQ(TipA(m_frame, 2790), g_hostTip.substr(0, 79));
+    EXPECT_EQ(TipW(m_frame, 2790), std::wstring(g_hostTip.begin(), g_hostTip.begin() + 79));
+}
+
+TEST_F(ToolbarTest, TheBarsOwnTooltipShowsTheTip) {
+    g_hostTip = "From the host";
+    RegisterTipCallback(m_frame, reinterpret_cast<FARPROC>(&ReplaceTip));
+    HWND bar = BarOf(m_frame);
+    HWND tooltip = reinterpret_cast<HWND>(SendMessageA(bar, TB_GETTOOLTIPS, 0, 0));
+    ASSERT_NE(tooltip, nullptr);
+    char text[256] = "";
+    TOOLINFOA tool = {};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = bar;
+    tool.uId = 2786;
+    tool.lpszText = text;
+    SendMessageA(tooltip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_STREQ(text, "From the host");
+    ASSERT_EQ(g_tipRequests.size(), 1u);
+    EXPECT_EQ(g_tipRequests[0].markType, 504);
+    EXPECT_EQ(g_tipRequests[0].defaultText, "Filled Ellipse");
 }
 
 // --- foreign handles and selectors ---------------------------------------------
