@@ -243,6 +243,23 @@ TEST_F(ToolbarTest, MarkTypesWithoutAButtonChangeNothingAndReadAsThree) {
 
 // --- closing and destroying --------------------------------------------------
 
+HWND g_destroyOnPress = nullptr;
+void WINAPI DestroyOnPress(DWORD_PTR user, int markType, DWORD event) {
+    RecordNotification(user, markType, event);
+    if (event == KEL_TOOL_EVENT_PRESSED)
+        DestroyWindow(g_destroyOnPress);
+}
+
+TEST_F(ToolbarTest, AHostMayDestroyTheToolbarFromItsPressNotification) {
+    g_destroyOnPress = m_frame;
+    ASSERT_TRUE(Gui().toolbar_CB_register(m_frame, KEL_TOOLBAR_CB_NOTIFY,
+                                          reinterpret_cast<FARPROC>(&DestroyOnPress), kUser));
+    ClickButton(m_bar, kArrow.commandId);
+    EXPECT_FALSE(IsWindow(m_frame));
+    const std::vector<Notification> expected = {{kUser, kArrow.markType, KEL_TOOL_EVENT_PRESSED},
+                                                {kUser, 0, KEL_TOOL_EVENT_DESTROYED}};
+    EXPECT_EQ(Notifications(), expected) << Describe(Notifications());
+}
 TEST_F(ToolbarTest, ClosingHidesAndReportsEachTime) {
     PostMessageA(m_frame, WM_SYSCOMMAND, SC_CLOSE, 0);
     PumpPending();
