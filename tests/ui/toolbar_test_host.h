@@ -1,6 +1,6 @@
-// A host for the toolbar tests: its own window and message loop (so that the
-// library's message hook sees the messages), callback recorders and helpers
-// that find and click the tool bar's buttons.
+// What the toolbar tests share: the host's own message loop (so that the
+// library's message hook sees the messages), callback recorders, helpers that
+// find and click the tool bar's buttons and ask for tips, and leak counters.
 #pragma once
 
 #include <windows.h>
@@ -8,12 +8,26 @@
 #include <commctrl.h>
 
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "kelgui.h"
+#include "support/host_window.h"
 #include "support/kelgui_loader.h"
 
 namespace toolbar_test {
+
+using kelgui_test::HostWindow;
+
+// The header's declarations and the loader's pointer types must agree.
+static_assert(std::is_same_v<kelgui_test::ToolbarCreateFn, decltype(&KEL_GUI_toolbar_create)>);
+static_assert(std::is_same_v<kelgui_test::ToolbarCreateExFn, decltype(&KEL_GUI_toolbar_create_ex)>);
+static_assert(
+    std::is_same_v<kelgui_test::ToolbarCallbackRegisterFn, decltype(&KEL_GUI_toolbar_CB_register)>);
+static_assert(
+    std::is_same_v<kelgui_test::ToolbarButtonSetFn, decltype(&KEL_GUI_toolbar_button_set)>);
+static_assert(
+    std::is_same_v<kelgui_test::ToolbarButtonGetFn, decltype(&KEL_GUI_toolbar_button_get)>);
 
 // One DLL load per program: the library's window classes stay registered.
 inline kelgui_test::KelGui& Gui() {
@@ -58,31 +72,6 @@ inline void PumpPending() {
         Sleep(1);
     }
 }
-
-// A visible top-level window standing for the host's main window.
-class HostWindow {
-public:
-    HostWindow() {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "ToolbarTestHost";
-        RegisterClassA(&wc);
-        m_hWnd = CreateWindowExA(0, "ToolbarTestHost", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
-                                 0, 400, 400, nullptr, nullptr, wc.hInstance, nullptr);
-        PumpPending();
-    }
-    ~HostWindow() {
-        DestroyWindow(m_hWnd);
-        PumpPending();
-    }
-    HostWindow(const HostWindow&) = delete;
-    HostWindow& operator=(const HostWindow&) = delete;
-    HWND Handle() const { return m_hWnd; }
-
-private:
-    HWND m_hWnd = nullptr;
-};
 
 inline HWND BarOf(HWND frame) {
     return GetDlgItem(frame, KEL_TOOLBAR_BAR_ID);
