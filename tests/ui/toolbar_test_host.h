@@ -111,24 +111,20 @@ inline DWORD ToolFlags(HWND frame, int markType) {
 
 // Asks the frame for a tip exactly as the bar's tooltip does: the request
 // goes to the bar, which passes it on to the frame with the command id.
-inline std::string TipA(HWND frame, UINT commandId) {
-    NMTTDISPINFOA request = {};
+template <class Request> auto Tip(HWND frame, UINT commandId, UINT code) {
+    Request request = {};
     request.hdr.hwndFrom = reinterpret_cast<HWND>(SendMessageA(BarOf(frame), TB_GETTOOLTIPS, 0, 0));
     request.hdr.idFrom = commandId;
-    request.hdr.code = TTN_NEEDTEXTA;
-    request.lpszText = request.szText;
-    SendMessageA(frame, WM_NOTIFY, commandId, reinterpret_cast<LPARAM>(&request));
-    return request.szText;
-}
-
-inline std::wstring TipW(HWND frame, UINT commandId) {
-    NMTTDISPINFOW request = {};
-    request.hdr.hwndFrom = reinterpret_cast<HWND>(SendMessageA(BarOf(frame), TB_GETTOOLTIPS, 0, 0));
-    request.hdr.idFrom = commandId;
-    request.hdr.code = TTN_NEEDTEXTW;
+    request.hdr.code = code;
     request.lpszText = request.szText;
     SendMessageW(frame, WM_NOTIFY, commandId, reinterpret_cast<LPARAM>(&request));
-    return request.szText;
+    return std::basic_string<std::remove_reference_t<decltype(request.szText[0])>>(request.szText);
+}
+inline std::string TipA(HWND frame, UINT commandId) {
+    return Tip<NMTTDISPINFOA>(frame, commandId, TTN_NEEDTEXTA);
+}
+inline std::wstring TipW(HWND frame, UINT commandId) {
+    return Tip<NMTTDISPINFOW>(frame, commandId, TTN_NEEDTEXTW);
 }
 
 // Wine answers GetGuiResources with 0; there the live GDI handles are counted
