@@ -17,7 +17,9 @@ CKELGuiApp theApp;
 LRESULT CALLBACK MessageHookProc(int code, WPARAM removeFlag, LPARAM lParam) {
     CModuleFrame frame(AfxGetStaticModuleState());
     AfxLockTempMaps();
-    if (code >= 0) {
+    // A message that is only peeked at (PM_NOREMOVE) comes by again when the
+    // host takes it; pre-translating it both times would press a tool twice.
+    if (code >= 0 && removeFlag == PM_REMOVE) {
         MSG* msg = reinterpret_cast<MSG*>(lParam);
         // Only the tool bar's messages are pre-translated; the result is
         // ignored and the host dispatches the message as usual.

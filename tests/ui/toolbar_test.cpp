@@ -176,6 +176,21 @@ TEST_F(ToolbarTest, PressAtPointMessageChoosesTheToolUnderTheCursorThroughTheHos
     EXPECT_EQ(ToolFlags(m_frame, kArrow.markType), 6u);
 }
 
+TEST_F(ToolbarTest, PressAtPointMessagePeekedBeforeItIsTakenPressesOnce) {
+    POINT centre = ButtonCentre(m_bar, kArrow.commandId);
+    ClientToScreen(m_bar, &centre);
+    ASSERT_TRUE(SetCursorPos(centre.x, centre.y));
+    ASSERT_TRUE(PostMessageA(m_bar, KEL_WM_TOOLBAR_PRESS_AT_POINT, 0, 0));
+    // A host loop that looks before it takes: the hook sees the message twice.
+    MSG msg;
+    ASSERT_TRUE(PeekMessageA(&msg, m_bar, 0, 0, PM_NOREMOVE));
+    ASSERT_TRUE(PeekMessageA(&msg, m_bar, 0, 0, PM_REMOVE));
+    DispatchMessageA(&msg);
+    const std::vector<Notification> expected = {{kUser, kArrow.markType, KEL_TOOL_EVENT_PRESSED}};
+    EXPECT_EQ(Notifications(), expected) << Describe(Notifications());
+    EXPECT_EQ(ToolFlags(m_frame, kArrow.markType), 7u);
+}
+
 TEST_F(ToolbarTest, PressAtPointMessageAwayFromTheButtonsOrOnAHiddenToolDoesNothing) {
     RECT frame = {};
     GetWindowRect(m_frame, &frame);
