@@ -22,6 +22,11 @@ public:
         T value;
         return Read(offset, &value, sizeof value) ? value : fallback;
     }
+    // The count bytes at offset as a span of their own; empty when they do
+    // not all lie inside this one.
+    CByteSpan Slice(size_t offset, size_t count) const {
+        return Contains(offset, count) ? CByteSpan(m_data + offset, count) : CByteSpan(nullptr, 0);
+    }
 
 protected:
     const uint8_t* m_data;
@@ -40,4 +45,9 @@ public:
     }
     // Zero-fills count bytes at offset under the same rule.
     bool Fill(size_t offset, size_t count, uint8_t value = 0);
+    CMutableByteSpan Slice(size_t offset, size_t count) const {
+        return Contains(offset, count)
+                   ? CMutableByteSpan(const_cast<uint8_t*>(m_data) + offset, count)
+                   : CMutableByteSpan(nullptr, 0);
+    }
 };
