@@ -12,6 +12,7 @@ public:
         : m_data(static_cast<const uint8_t*>(data)), m_size(data ? size : 0) {}
 
     size_t Size() const { return m_size; }
+    const void* Data() const { return m_data; }
     bool Contains(size_t offset, size_t count) const {
         return offset <= m_size && count <= m_size - offset;
     }

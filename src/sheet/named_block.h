@@ -20,6 +20,7 @@ public:
     // Replaces the bytes with a copy of size bytes at data. 0 when memory
     // ran out: the block is then empty.
     int SetCopy(const void* data, DWORD size);
+    int SetCopy(CByteSpan bytes) { return SetCopy(bytes.Data(), static_cast<DWORD>(bytes.Size())); }
     // Replaces the bytes with buffer (from new[]) without copying.
     void Attach(BYTE* buffer, DWORD size);
     // buffer null: only the size. Otherwise copies the bytes too.
