@@ -4,9 +4,25 @@
 #include "module/export_frame.h"
 #include "module/gui_app.h"
 
+#include "sheet/byte_span.h"
+
 #include <cstdlib>
 #include <cstring>
-#include <mbstring.h>
+
+namespace {
+// Bytes of title that fit in size without splitting a double-byte character:
+// a lead byte whose trail byte would not fit is left out (and zero-filled).
+size_t WholeCharacterBytes(const char* title, size_t length, size_t size) {
+    size_t n = 0;
+    while (n < length && n < size) {
+        size_t step = IsDBCSLeadByte(static_cast<BYTE>(title[n])) && n + 1 < length ? 2 : 1;
+        if (n + step > size)
+            break;
+        n += step;
+    }
+    return n;
+}
+} // namespace
 
 extern "C" BOOL WINAPI KEL_GUI_message_title_set(LPCSTR title) {
     KELGUI_EXPORT_FRAME();
@@ -28,9 +44,12 @@ extern "C" UINT WINAPI KEL_GUI_message_title_get(LPSTR buffer, UINT size) {
         return 0;
     if (!buffer)
         return static_cast<UINT>(std::strlen(title));
-    // Multibyte-aware bounded copy: zero-fills after a shorter title and
-    // leaves a title of size bytes or more unterminated.
-    _mbsnbcpy(reinterpret_cast<unsigned char*>(buffer),
-              reinterpret_cast<const unsigned char*>(title), size);
+    // Multibyte-aware bounded copy of at most size bytes: zero-fills after a
+    // shorter title and leaves a title of size bytes or more unterminated.
+    const size_t length = std::strlen(title);
+    const size_t copied = WholeCharacterBytes(title, length, size);
+    CMutableByteSpan out(buffer, size);
+    out.Write(0, title, copied);
+    out.Fill(copied, size - copied);
     return size;
 }

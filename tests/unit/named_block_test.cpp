@@ -1,0 +1,84 @@
+// Named blocks: names compared as 8 raw bytes, copies, the size query, and
+// bounds-checked access to the held bytes.
+#include "sheet/byte_span.h"
+#include "sheet/named_block.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+TEST(NamedBlock, NameIsEightRawBytes) {
+    CNamedBlock block("OiAnoDat");
+    EXPECT_TRUE(block.IsNamed("OiAnoDat"));
+    EXPECT_TRUE(block.IsNamed("OiAnoDatAndMore")); // only the first 8 bytes count
+    EXPECT_FALSE(block.IsNamed("oiAnoDat"));       // case matters
+    EXPECT_FALSE(block.IsNamed("OiFilNam"));
+    EXPECT_FALSE(block.IsNamed(nullptr));
+    const char embeddedZero[8] = {'O', 'i', 'A', 'n', 'o', 'D', 'a', '\0'};
+    EXPECT_FALSE(block.IsNamed(embeddedZero));
+}
+
+TEST(NamedBlock, SizeQueryThenFetch) {
+    CNamedBlock block("OiAnText");
+    DWORD size = 99;
+    block.Get(nullptr, &size);
+    EXPECT_EQ(0u, size); // no data yet
+
+    const char text[] = "hello";
+    ASSERT_EQ(1, block.SetCopy(text, sizeof text));
+    block.Get(nullptr, &size);
+    ASSERT_EQ(sizeof text, size);
+    block.Get(nullptr, &size);
+    ASSERT_EQ(sizeof text, size); // asking twice gives the same size
+
+    std::vector<char> buffer(size + 4, '#');
+    block.Get(buffer.data(), &size);
+    EXPECT_EQ(0, std::memcmp(buffer.data(), text, sizeof text));
+    EXPECT_EQ('#', buffer[sizeof text]); // nothing written past the block
+}
+
+TEST(NamedBlock, CopyIsIndependentOfTheCaller) {
+    CNamedBlock block("OiAnoDat");
+    std::vector<BYTE> source = {1, 2, 3, 4};
+    block.SetCopy(source.data(), 4);
+    source.assign(4, 0xEE);
+    EXPECT_EQ(3, block.Bytes().ReadValue<BYTE>(2));
+}
+
+TEST(NamedBlock, EmptyCopyAndAttach) {
+    CNamedBlock block("OiAnoDat");
+    ASSERT_EQ(1, block.SetCopy("xyz", 0));
+    DWORD size = 7;
+    block.Get(nullptr, &size);
+    EXPECT_EQ(0u, size);
+
+    BYTE* owned = new BYTE[3]{7, 8, 9};
+    block.Attach(owned, 3);
+    char out[3] = {};
+    block.Get(out, &size);
+    EXPECT_EQ(3u, size);
+    EXPECT_EQ(9, out[2]);
+}
+
+TEST(ByteSpan, NeverReadsOrWritesOutside) {
+    BYTE bytes[6] = {1, 2, 3, 4, 5, 6};
+    CByteSpan span(bytes, 4);
+    DWORD value = 0xFFFFFFFF;
+    EXPECT_TRUE(span.Read(0, &value, 4));
+    EXPECT_EQ(0x04030201u, value);
+    EXPECT_FALSE(span.Read(1, &value, 4)); // would run past byte 4
+    EXPECT_EQ(0u, value);                  // zero-filled, not left stale
+    EXPECT_EQ(0xABCDu, span.ReadValue<WORD>(3, 0xABCD));
+    EXPECT_FALSE(span.Read(SIZE_MAX, &value, 2)); // offset overflow
+
+    CMutableByteSpan out(bytes, 4);
+    EXPECT_FALSE(out.Write(2, "\xAA\xBB\xCC", 3));
+    EXPECT_EQ(3, bytes[2]); // all or nothing
+    EXPECT_TRUE(out.Fill(2, 2, 0));
+    EXPECT_EQ(0, bytes[3]);
+    EXPECT_EQ(5, bytes[4]); // beyond the span stays
+
+    CByteSpan null(nullptr, 10); // a null pointer has no bytes whatever the size
+    EXPECT_EQ(0u, null.Size());
+}
