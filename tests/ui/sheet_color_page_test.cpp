@@ -1,32 +1,20 @@
-// The colour page in a running sheet: picking swatches by mouse and keyboard,
-// the two palettes of two-colour marks, and the swatches' pixels on screen.
+// The colour page in a running sheet: swatches picked by mouse and keyboard
+// as they are pressed, each palette editing its own record colour, and the
+// swatches' pixels as the screen shows them.
 #include "sheet_fixture.h"
 #include "support/screenshot.h"
 
 namespace sheet_test {
 namespace {
 
-constexpr int kPrimaryGroup = 1013;
-constexpr int kSecondaryGroup = 1016;
-constexpr int kPrimaryBlue = 1044;
-constexpr int kPrimaryGreen = 1048;
-constexpr int kPrimaryRed = 1056;
-constexpr int kPrimaryYellow = 1058;
-constexpr int kSecondaryBlack = 1123;
-constexpr int kSecondaryNavy = 1126;
-constexpr int kSecondaryYellow = 1138;
+constexpr int kPrimaryBlue = 1044, kPrimaryRed = 1056, kPrimaryYellow = 1058;
+constexpr int kSecondaryGroup = 1016, kSecondaryBlack = 1123, kSecondaryNavy = 1126;
 
-struct Rgb {
-    BYTE red, green, blue;
-    bool operator==(const Rgb& o) const {
-        return red == o.red && green == o.green && blue == o.blue;
-    }
-};
-std::ostream& operator<<(std::ostream& os, const Rgb& c) {
-    return os << "rgb(" << int(c.red) << "," << int(c.green) << "," << int(c.blue) << ")";
+void SetRgb(RGBQUAD& q, BYTE red, BYTE green, BYTE blue) {
+    q = RGBQUAD{blue, green, red, q.rgbReserved};
 }
-Rgb RgbOf(const RGBQUAD& q) {
-    return Rgb{q.rgbRed, q.rgbGreen, q.rgbBlue};
+COLORREF RgbOf(const RGBQUAD& q) {
+    return RGB(q.rgbRed, q.rgbGreen, q.rgbBlue);
 }
 
 // A real mouse press and release in the middle of a window.
@@ -41,252 +29,161 @@ void ClickWithMouse(HWND window) {
     SendInput(2, input, sizeof(INPUT));
 }
 
-// The space bar pushed down (not released) on a focused swatch.
-void PressSpaceOn(HWND swatch) {
-    SetFocus(swatch);
-    PostMessageA(swatch, WM_KEYDOWN, VK_SPACE, 1);
-}
-
 bool Pushed(HWND button) {
     return (SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
 }
 
-// Opens the colour page of a one-page sheet, runs the actions on it, presses OK.
-BOOL RunColorPage(Sheet& sheet, std::function<void(ModalDriver&, HWND&)> actions) {
-    ModalDriver driver;
-    HWND window = nullptr;
-    static HWND page;
-    page = nullptr;
-    driver.Then("find the sheet", WaitForSheet(window))
-        .Then("colour page", WaitForPage(window, CurrentTab(window) < 0 ? 0 : 0, page));
-    actions(driver, page);
-    driver.Do("OK", [&] { PressOk(window); });
-    const BOOL result = sheet.Show(driver);
-    EXPECT_TRUE(driver.Finished()) << driver.Report();
-    return result;
+// The middle row of a swatch as the screen shows it, a tick after painting.
+std::vector<COLORREF> MiddleRow(HWND swatch) {
+    RECT r;
+    GetWindowRect(swatch, &r);
+    Image image = CaptureScreen(r);
+    std::vector<COLORREF> row;
+    for (int x = 0; x < image.width; ++x)
+        row.push_back(image.At(x, image.height / 2));
+    return row;
 }
 
-TEST(ColorPage, MousePicksOnPressAndOnlyTheBytesOfTheColourChange) {
+void PaintThen(ModalDriver& d, const HWND& page, std::function<void()> capture) {
+    d.Do("paint", [&] {
+         RedrawWindow(page, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+     }).Do("capture", capture);
+}
+
+// Primary-only marks: the secondary palette is hidden; a mouse press picks,
+// and only the red byte of rgbMain changes (black to red).
+TEST(ColorPage, MousePickWritesOnlyTheColourBytes) {
     Sheet sheet;
     KEL_MARK_ATTRIBUTES given = PatternRecord(514, 0x10);
-    SetColor(given.rgbMain, 0, 0, 0);
-    given.rgbMain.rgbReserved = 0x5A;
+    SetRgb(given.rgbMain, 0, 0, 0);
     ASSERT_EQ(1, sheet.Init(1, &given));
-    EXPECT_EQ(1, RunColorPage(sheet, [](ModalDriver& d, HWND& page) {
-                  d.Do("click red", [&] {
-                       ClickWithMouse(GetDlgItem(page, kPrimaryRed));
-                   }).Then("red released", [&] {
+    HWND page = nullptr;
+    int visibleSecondary = -1;
+    EXPECT_EQ(1, sheet.Run([&](ModalDriver& d) {
+        d.Then("colour page", WaitForPage(sheet.Window(), 0, page))
+            .Do("look, click red",
+                [&] {
+                    visibleSecondary = IsWindowVisible(GetDlgItem(page, kSecondaryGroup));
+                    for (int id = kSecondaryBlack; id < kSecondaryBlack + 16; ++id)
+                        visibleSecondary += IsWindowVisible(GetDlgItem(page, id));
+                    ClickWithMouse(GetDlgItem(page, kPrimaryRed));
+                })
+            .Then("red released",
+                  [&] {
                       return GetFocus() == GetDlgItem(page, kPrimaryRed) &&
                              !Pushed(GetDlgItem(page, kPrimaryRed));
-                  });
-              }));
-    KEL_MARK_ATTRIBUTES out = given;
-    ASSERT_EQ(1, sheet.Query(1, &out));
-    EXPECT_EQ((Rgb{255, 0, 0}), RgbOf(out.rgbMain));
-    EXPECT_EQ(0x5A, out.rgbMain.rgbReserved);
-    std::vector<size_t> changed = DifferingBytes(given, out);
-    EXPECT_EQ((std::vector<size_t>{22}), changed) << "only the red byte goes from 0 to 255";
-}
-
-TEST(ColorPage, KeyboardPicksAsSoonAsTheKeyGoesDown) {
-    Sheet sheet;
-    KEL_MARK_ATTRIBUTES given = PatternRecord(3, 0x20);
-    given.nLineSize = 3;
-    SetColor(given.rgbMain, 255, 255, 0);
-    ASSERT_EQ(1, sheet.Init(1, &given));
-    ModalDriver driver;
-    HWND window = nullptr, page = nullptr;
-    driver.Then("find the sheet", WaitForSheet(window))
-        .Do("colour tab", [&] { SelectTab(window, 1); })
-        .Then("colour page", WaitForPage(window, 1, page))
-        .Do("space down on blue", [&] { PressSpaceOn(GetDlgItem(page, kPrimaryBlue)); })
-        .Then("blue pushed", [&] { return Pushed(GetDlgItem(page, kPrimaryBlue)); })
-        .Do("OK", [&] { PressOk(window); });
-    EXPECT_EQ(1, sheet.Show(driver));
-    EXPECT_TRUE(driver.Finished()) << driver.Report();
-    KEL_MARK_ATTRIBUTES out = given;
-    ASSERT_EQ(1, sheet.Query(1, &out));
-    EXPECT_EQ((Rgb{0, 0, 255}), RgbOf(out.rgbMain));
-}
-
-TEST(ColorPage, PrimaryOnlyHidesTheSecondaryPalette) {
-    Sheet sheet;
-    KEL_MARK_ATTRIBUTES given = PatternRecord(508, 0x30);
-    ASSERT_EQ(1, sheet.Init(1, &given));
-    std::string primaryText;
-    int visibleSecondary = -1;
-    RunColorPage(sheet, [&](ModalDriver& d, HWND& page) {
-        d.Do("look", [&] {
-            primaryText = ItemText(page, kPrimaryGroup);
-            visibleSecondary = 0;
-            for (int id = kSecondaryGroup; id <= kSecondaryYellow; ++id)
-                if ((id == kSecondaryGroup || id >= kSecondaryBlack) &&
-                    IsWindowVisible(GetDlgItem(page, id)))
-                    ++visibleSecondary;
-        });
-    });
-    EXPECT_EQ("P&rimary Color:", primaryText);
+                  })
+            .Do("OK", [&] { PressOk(sheet.Window()); });
+    }));
     EXPECT_EQ(0, visibleSecondary);
+    KEL_MARK_ATTRIBUTES out = given;
+    ASSERT_EQ(1, sheet.Query(1, &out));
+    EXPECT_EQ(std::vector<size_t>{22}, DifferingBytes(given, out)) << "red is byte 2 of rgbMain";
 }
 
-// Attach-a-note: the first palette edits rgbExtra, the second rgbMain, and a
-// press in one palette leaves the other alone.
+// Attach-a-note: the first palette edits rgbExtra, the second rgbMain. The
+// space bar picks as soon as it goes down; the other palette stays as it was.
 TEST(ColorPage, TwoColourMarkEditsEachColourInItsOwnPalette) {
     Sheet sheet;
     KEL_MARK_ATTRIBUTES given = PatternRecord(10, 0x40);
-    SetColor(given.rgbMain, 255, 255, 0); // secondary palette: yellow
-    SetColor(given.rgbExtra, 0, 0, 0);    // primary palette: black
+    SetRgb(given.rgbMain, 255, 255, 0);
+    SetRgb(given.rgbExtra, 0, 0, 0);
     ASSERT_EQ(1, sheet.Init(1, &given));
-    std::string secondaryText;
-    bool secondaryShown = false;
-    RunColorPage(sheet, [&](ModalDriver& d, HWND& page) {
-        d.Do("look",
-             [&] {
-                 secondaryText = ItemText(page, kSecondaryGroup);
-                 secondaryShown = IsWindowVisible(GetDlgItem(page, kSecondaryNavy)) != FALSE;
-             })
-            .Do("primary: space on yellow", [&] { PressSpaceOn(GetDlgItem(page, kPrimaryYellow)); })
-            .Then("pushed", [&] { return Pushed(GetDlgItem(page, kPrimaryYellow)); });
-    });
-    EXPECT_EQ("S&econdary Color:", secondaryText);
-    EXPECT_TRUE(secondaryShown);
-    KEL_MARK_ATTRIBUTES out = given;
-    ASSERT_EQ(1, sheet.Query(1, &out));
-    EXPECT_EQ((Rgb{255, 255, 0}), RgbOf(out.rgbExtra)) << "primary palette to rgbExtra";
-    EXPECT_EQ((Rgb{255, 255, 0}), RgbOf(out.rgbMain)) << "secondary palette untouched";
+    HWND page = nullptr;
+    KEL_MARK_ATTRIBUTES afterPrimary = given, afterSecondary = given;
+    EXPECT_EQ(1, sheet.Run([&](ModalDriver& d) {
+        d.Then("colour page", WaitForPage(sheet.Window(), 0, page))
+            .Do("space down on primary yellow",
+                [&] {
+                    SetFocus(GetDlgItem(page, kPrimaryYellow));
+                    PostMessageA(GetDlgItem(page, kPrimaryYellow), WM_KEYDOWN, VK_SPACE, 1);
+                })
+            .Then("pushed", [&] { return Pushed(GetDlgItem(page, kPrimaryYellow)); })
+            .Do("OK", [&] { PressOk(sheet.Window()); });
+    }));
+    ASSERT_EQ(1, sheet.Query(1, &afterPrimary));
+    EXPECT_EQ(RGB(255, 255, 0), RgbOf(afterPrimary.rgbExtra));
+    EXPECT_EQ(RGB(255, 255, 0), RgbOf(afterPrimary.rgbMain)) << "secondary untouched";
 
-    RunColorPage(sheet, [&](ModalDriver& d, HWND& page) {
-        d.Do("secondary: click navy", [&] {
-             ClickWithMouse(GetDlgItem(page, kSecondaryNavy));
-         }).Then("released", [&] {
-            return GetFocus() == GetDlgItem(page, kSecondaryNavy) &&
-                   !Pushed(GetDlgItem(page, kSecondaryNavy));
-        });
-    });
-    ASSERT_EQ(1, sheet.Query(1, &out));
-    EXPECT_EQ((Rgb{0, 0, 128}), RgbOf(out.rgbMain)) << "secondary palette to rgbMain";
-    EXPECT_EQ((Rgb{255, 255, 0}), RgbOf(out.rgbExtra)) << "the first showing's pick stays";
+    EXPECT_EQ(1, sheet.Run([&](ModalDriver& d) {
+        d.Then("colour page", WaitForPage(sheet.Window(), 0, page))
+            .Do("click secondary navy", [&] { ClickWithMouse(GetDlgItem(page, kSecondaryNavy)); })
+            .Then("released",
+                  [&] {
+                      return GetFocus() == GetDlgItem(page, kSecondaryNavy) &&
+                             !Pushed(GetDlgItem(page, kSecondaryNavy));
+                  })
+            .Do("OK", [&] { PressOk(sheet.Window()); });
+    }));
+    ASSERT_EQ(1, sheet.Query(1, &afterSecondary));
+    EXPECT_EQ(RGB(0, 0, 128), RgbOf(afterSecondary.rgbMain));
+    EXPECT_EQ(RGB(255, 255, 0), RgbOf(afterSecondary.rgbExtra)) << "primary keeps its pick";
+    EXPECT_EQ(given.rgbMain.rgbReserved, afterSecondary.rgbMain.rgbReserved);
+    EXPECT_EQ(given.rgbExtra.rgbReserved, afterSecondary.rgbExtra.rgbReserved);
 }
 
-void RepaintNow(HWND page) {
-    RedrawWindow(page, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-}
-
-// Pixels of one swatch, relative to its window, as COLORREF values.
-struct SwatchPixels {
-    int width = 0, height = 0;
-    std::vector<COLORREF> row; // middle row
-    COLORREF corner = 0, innerCorner = 0;
-};
-
-// Reads what the screen shows; the swatches were painted a tick before, so
-// that Wine has put the window's pixels on the screen.
-SwatchPixels Capture(HWND swatch) {
-    RECT rect;
-    GetWindowRect(swatch, &rect);
-    Image image = CaptureScreen(rect);
-    SwatchPixels p;
-    p.width = image.width;
-    p.height = image.height;
-    for (int x = 0; x < image.width; ++x)
-        p.row.push_back(image.At(x, image.height / 2));
-    if (!image.Empty()) {
-        p.corner = image.At(0, 0);
-        p.innerCorner = image.At(1, 1);
-    }
-    return p;
-}
-
-TEST(ColorPage, SwatchesAreDrawnWithBevelFillAndFocusFrame) {
+// Bytes FF 00 00 are blue: its swatch is selected (double raised bevel around
+// the fill) and, focused, framed 2 pixels dark; red is neither (face ring,
+// 1-pixel dark frame, fill from ring 2).
+TEST(ColorPage, SwatchPixelsShowSelectionAndFocus) {
     Sheet sheet;
     KEL_MARK_ATTRIBUTES given = PatternRecord(507, 0x50);
-    SetColor(given.rgbMain, 0, 128, 0); // green: swatch 1048 is selected
+    SetRgb(given.rgbMain, 0, 0, 255);
     ASSERT_EQ(1, sheet.Init(1, &given));
-    SwatchPixels selected, plain;
-    RunColorPage(sheet, [&](ModalDriver& d, HWND& page) {
-        d.Do("focus green", [&] { SetFocus(GetDlgItem(page, kPrimaryGreen)); })
-            .Do("paint", [&] { RepaintNow(page); })
-            .Do("capture", [&] {
-                selected = Capture(GetDlgItem(page, kPrimaryGreen));
-                plain = Capture(GetDlgItem(page, kPrimaryBlue));
-            });
+    HWND page = nullptr;
+    std::vector<COLORREF> blue, red;
+    sheet.Run([&](ModalDriver& d) {
+        d.Then("colour page", WaitForPage(sheet.Window(), 0, page)).Do("focus blue", [&] {
+            SetFocus(GetDlgItem(page, kPrimaryBlue));
+        });
+        PaintThen(d, page, [&] {
+            blue = MiddleRow(GetDlgItem(page, kPrimaryBlue));
+            red = MiddleRow(GetDlgItem(page, kPrimaryRed));
+        });
+        d.Do("cancel", [&] { PressCancel(sheet.Window()); });
     });
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    const COLORREF frame = GetSysColor(COLOR_WINDOWFRAME);
-    const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
-    const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
-    ASSERT_GE(selected.width, 12);
-    ASSERT_GE(plain.width, 12);
-    const int w = selected.width;
-    // Selected and focused: 2-pixel dark frame, double raised bevel, fill.
-    EXPECT_EQ(face, selected.corner);
-    EXPECT_EQ(frame, selected.row[0]);
-    EXPECT_EQ(frame, selected.row[1]);
-    EXPECT_EQ(light, selected.row[2]);
-    EXPECT_EQ(light, selected.row[3]);
-    EXPECT_EQ(RGB(0, 128, 0), selected.row[4]);
-    EXPECT_EQ(RGB(0, 128, 0), selected.row[w / 2]);
-    EXPECT_EQ(shadow, selected.row[w - 4]);
-    EXPECT_EQ(shadow, selected.row[w - 3]);
-    EXPECT_EQ(frame, selected.row[w - 2]);
-    EXPECT_EQ(frame, selected.row[w - 1]);
-    // Neither: face ring, 1-pixel dark frame without corners, fill from ring 2.
-    const int pw = plain.width;
-    EXPECT_EQ(face, plain.row[0]);
-    EXPECT_EQ(frame, plain.row[1]);
-    EXPECT_EQ(face, plain.innerCorner);
-    EXPECT_EQ(RGB(0, 0, 255), plain.row[2]);
-    EXPECT_EQ(RGB(0, 0, 255), plain.row[pw / 2]);
-    EXPECT_EQ(RGB(0, 0, 255), plain.row[pw - 3]);
-    EXPECT_EQ(frame, plain.row[pw - 2]);
-    EXPECT_EQ(face, plain.row[pw - 1]);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE), frame = GetSysColor(COLOR_WINDOWFRAME),
+                   light = GetSysColor(COLOR_BTNHIGHLIGHT), shadow = GetSysColor(COLOR_BTNSHADOW);
+    ASSERT_GE(blue.size(), 12u);
+    ASSERT_EQ(blue.size(), red.size());
+    const size_t w = blue.size();
+    EXPECT_EQ((std::vector<COLORREF>{frame, frame, light, light, RGB(0, 0, 255)}),
+              std::vector<COLORREF>(blue.begin(), blue.begin() + 5));
+    EXPECT_EQ((std::vector<COLORREF>{RGB(0, 0, 255), shadow, shadow, frame, frame}),
+              std::vector<COLORREF>(blue.end() - 5, blue.end()));
+    EXPECT_EQ((std::vector<COLORREF>{face, frame, RGB(255, 0, 0)}),
+              std::vector<COLORREF>(red.begin(), red.begin() + 3));
+    EXPECT_EQ((std::vector<COLORREF>{RGB(255, 0, 0), frame, face}),
+              std::vector<COLORREF>(red.end() - 3, red.end()));
+    EXPECT_EQ(RGB(0, 0, 255), blue[w / 2]);
 }
 
-// A colour none of the swatches has: no swatch shows a bevel, and OK without
-// a pick gives the colour back unchanged.
-TEST(ColorPage, ColourOutsideThePaletteSurvivesAShowing) {
+// Colours none of the swatches has: no swatch is selected, and OK without a
+// pick gives both back unchanged.
+TEST(ColorPage, ColoursOutsideThePaletteSurviveAShowing) {
     Sheet sheet;
     KEL_MARK_ATTRIBUTES given = PatternRecord(10, 0x60);
-    SetColor(given.rgbMain, 1, 2, 3);
-    SetColor(given.rgbExtra, 250, 128, 7);
+    SetRgb(given.rgbMain, 1, 2, 3);
+    SetRgb(given.rgbExtra, 250, 128, 7);
     ASSERT_EQ(1, sheet.Init(1, &given));
+    HWND page = nullptr;
     int bevelled = 0;
-    RunColorPage(sheet, [&](ModalDriver& d, HWND& page) {
-        d.Do("paint", [&] { RepaintNow(page); }).Do("capture every swatch", [&] {
-            for (int id : {1043, 1044, 1045, 1046, 1047, 1048, 1049, 1050, 1051, 1052, 1053,
-                           1054, 1055, 1056, 1057, 1058, 1123, 1124, 1125, 1126, 1127, 1128,
-                           1129, 1130, 1131, 1132, 1133, 1134, 1135, 1136, 1137, 1138}) {
-                SwatchPixels p = Capture(GetDlgItem(page, id));
-                if (!p.row.empty() && p.row[2] != p.row[p.width / 2])
-                    ++bevelled;
-            }
+    EXPECT_EQ(1, sheet.Run([&](ModalDriver& d) {
+        d.Then("colour page", WaitForPage(sheet.Window(), 0, page));
+        PaintThen(d, page, [&] {
+            for (int first : {1043, kSecondaryBlack})
+                for (int id = first; id < first + 16; ++id) {
+                    std::vector<COLORREF> row = MiddleRow(GetDlgItem(page, id));
+                    bevelled += row.size() > 4 && row[2] != row[row.size() / 2];
+                }
         });
-    });
+        d.Do("OK", [&] { PressOk(sheet.Window()); });
+    }));
     EXPECT_EQ(0, bevelled);
     KEL_MARK_ATTRIBUTES out = PatternRecord(10, 0x70);
     ASSERT_EQ(1, sheet.Query(1, &out));
-    EXPECT_EQ((Rgb{1, 2, 3}), RgbOf(out.rgbMain));
-    EXPECT_EQ((Rgb{250, 128, 7}), RgbOf(out.rgbExtra));
-}
-
-// Byte order on the way in: blue bytes FF 00 00 select the blue swatch.
-TEST(ColorPage, LoadedBytesSelectTheSwatchOfTheirColour) {
-    Sheet sheet;
-    KEL_MARK_ATTRIBUTES given = PatternRecord(514, 0x70);
-    const BYTE blue[4] = {0xFF, 0x00, 0x00, 0x99};
-    std::memcpy(&given.rgbMain, blue, 4);
-    ASSERT_EQ(1, sheet.Init(1, &given));
-    SwatchPixels blueSwatch, redSwatch;
-    RunColorPage(sheet, [&](ModalDriver& d, HWND& page) {
-        d.Do("paint", [&] { RepaintNow(page); }).Do("capture", [&] {
-            blueSwatch = Capture(GetDlgItem(page, kPrimaryBlue));
-            redSwatch = Capture(GetDlgItem(page, kPrimaryRed));
-        });
-    });
-    ASSERT_FALSE(blueSwatch.row.empty());
-    ASSERT_FALSE(redSwatch.row.empty());
-    EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), blueSwatch.row[2]) << "blue has the bevel";
-    EXPECT_EQ(RGB(255, 0, 0), redSwatch.row[2]) << "red has none";
+    EXPECT_EQ(RGB(1, 2, 3), RgbOf(out.rgbMain));
+    EXPECT_EQ(RGB(250, 128, 7), RgbOf(out.rgbExtra));
 }
 
 } // namespace
