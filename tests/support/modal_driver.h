@@ -1,0 +1,102 @@
+// Drives a modal dialog that the test thread itself is blocked in, from a script of
+// steps run by a thread timer (timers fire inside any modal message loop).
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+#include "dialog_helpers.h"
+
+namespace kelgui_test {
+
+// One step of a script: returns true when done, false to be tried again next tick.
+using Step = std::function<bool()>;
+
+// Usage:
+//   ModalDriver driver;
+//   HWND sheet = nullptr;
+//   driver.Then("find the sheet", WaitForSheet(sheet, "Attributes"))
+//         .Do("press OK", [&] { PressOk(sheet); });
+//   driver.Start();
+//   BOOL ok = gui.property_sheet_show(handle);          // blocks; the steps run inside
+//   EXPECT_TRUE(driver.Finished()) << driver.Report();
+//
+// A step that is still not done after its time limit, throws, or starts and never
+// returns (Wine swallows a crash inside a timer callback; a step that sends a message
+// which opens a nested modal loop never returns either) fails the script. The driver
+// then ends the modal run: it closes message boxes and other dialogs and cancels
+// property sheets, so the blocking call returns and the test fails instead of hanging.
+class ModalDriver {
+public:
+    static constexpr DWORD kDefaultTimeoutMs = 5000;
+    static constexpr DWORD kTickMs = 15;
+
+    ModalDriver() = default;
+    ~ModalDriver();
+    ModalDriver(const ModalDriver&) = delete;
+    ModalDriver& operator=(const ModalDriver&) = delete;
+
+    // Appends a step that is retried until it returns true or timeoutMs have passed.
+    ModalDriver& Then(std::string name, Step step, DWORD timeoutMs = kDefaultTimeoutMs);
+    // Appends a step that always completes: an action.
+    ModalDriver& Do(std::string name, std::function<void()> action);
+
+    // Starts the timer; call right before the blocking call. One driver per thread
+    // runs at a time.
+    void Start();
+    // Kills the timer (done by itself after the last step, and by the destructor).
+    void Stop();
+
+    // Every step ran to its end and nothing failed.
+    bool Finished() const { return !m_failed && m_next == m_steps.size(); }
+    bool Failed() const { return m_failed; }
+    const std::string& Failure() const { return m_failure; }
+    // One line per step (done with its time, failed, or not run) and the failure.
+    std::string Report() const;
+
+    // Fails the script from inside a step, e.g. on an unexpected window state.
+    void Fail(const std::string& why);
+
+private:
+    struct Entry {
+        std::string name;
+        Step step;
+        DWORD timeoutMs;
+        DWORD startTick = 0;
+        DWORD elapsedMs = 0;
+        bool started = false;
+        bool done = false;
+    };
+
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+    void Tick();
+    void RunStep(Entry& entry);
+    void EndModalRun();
+
+    std::vector<Entry> m_steps;
+    size_t m_next = 0;
+    UINT_PTR m_timer = 0;
+    bool m_inStep = false;
+    bool m_failed = false;
+    std::string m_failure;
+    DWORD m_failTick = 0;
+    DWORD m_lastCancelTick = 0;
+};
+
+// --- ready-made waiting steps --------------------------------------------------
+// Each stores what it found in out; the reference must outlive the modal run.
+
+// Until a visible property sheet (with that caption, if given) exists.
+Step WaitForSheet(HWND& out, const char* caption = nullptr);
+// Until a visible message box (owned by owner, if given) exists.
+Step WaitForMessageBox(HWND& out);
+Step WaitForMessageBox(HWND& out, const HWND& owner);
+// Until window is destroyed or hidden.
+Step WaitForGone(const HWND& window);
+// Until the sheet's page in front is index, storing the page's window.
+Step WaitForPage(const HWND& sheet, int index, HWND& page);
+
+} // namespace kelgui_test

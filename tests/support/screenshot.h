@@ -1,0 +1,29 @@
+// Captures what a window shows on the screen, as 32-bit pixels or a PNG file.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+namespace kelgui_test {
+
+struct Image {
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> pixels; // top-down rows, 0x00RRGGBB
+
+    bool Empty() const { return pixels.empty(); }
+    // The pixel as a COLORREF (0x00BBGGRR), for comparing with GetSysColor and RGB().
+    COLORREF At(int x, int y) const;
+};
+
+// Copies a rectangle of the screen (screen coordinates).
+Image CaptureScreen(const RECT& rect);
+// Repaints window and its children now, then copies its window rectangle.
+Image CaptureWindow(HWND window);
+// Writes image as PNG (path in Windows form); false on failure.
+bool WritePng(const Image& image, const std::string& path);
+
+} // namespace kelgui_test

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Main build: kelgui.dll and the tests for x86_64 (build/), the DLL alone for i686
+# (build-i686/), then a check of both DLLs' export and import tables.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+
+bash tools/packages.sh
+
+configure() { # build-dir toolchain extra-args...
+  local dir=$1 toolchain=$2
+  shift 2
+  if [[ ! -f $dir/build.ninja ]]; then
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain" "$@"
+  fi
+}
+
+configure build mingw-x86_64.cmake -DKELGUI_BUILD_TESTS=ON
+cmake --build build
+configure build-i686 mingw-i686.cmake -DKELGUI_BUILD_TESTS=OFF
+cmake --build build-i686
+
+bash tools/check-exports.sh build/bin/kelgui.dll build-i686/bin/kelgui.dll
