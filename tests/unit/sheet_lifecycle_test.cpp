@@ -34,9 +34,7 @@ public:
         DDX_Text(dx, IDC_TEST_NUMBER, m_number);
         DDV_MinMaxDWord(dx, m_number, 1, 100);
     }
-    bool OnWndMsg(const MessageArgs& m, LRESULT* result) override {
-        return RouteMessage(this, kMessageMap, m, result) || CPropertyPage::OnWndMsg(m, result);
-    }
+    bool OnWndMsg(const MessageArgs& m, LRESULT* result) override;
     LRESULT OnNumberChanged(const MessageArgs&) {
         ++m_changes;
         return 0;
@@ -53,6 +51,10 @@ public:
 const MessageEntry<CTestPage> CTestPage::kMessageMap[] = {
     {WM_COMMAND, EN_CHANGE, IDC_TEST_NUMBER, IDC_TEST_NUMBER, &CTestPage::OnNumberChanged},
 };
+
+bool CTestPage::OnWndMsg(const MessageArgs& m, LRESULT* result) {
+    return RouteMessage(this, kMessageMap, m, result) || CPropertyPage::OnWndMsg(m, result);
+}
 
 // The test program plays the library's module: its own resources hold the
 // string tables and the test page.
