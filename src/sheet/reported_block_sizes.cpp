@@ -16,7 +16,10 @@ void CReportedBlockSizes::Remember(const char* name, DWORD size) {
             entry.second = size;
             return;
         }
-    m_sizes.emplace_back(key, size);
+    // Names no page holds report 0 and need no entry: the list stays as short
+    // as the set of block names the pages hold.
+    if (size != 0)
+        m_sizes.emplace_back(key, size);
 }
 
 DWORD CReportedBlockSizes::SizeFor(const char* name) const {
