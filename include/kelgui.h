@@ -154,6 +154,42 @@ KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_title_set(HKELSHEET sheet, LPCSTR 
  * destroy of it returns 0. */
 KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_destroy(HKELSHEET sheet);
 
+/* Flags of init and query; other bits are ignored. */
+#define KEL_SHEET_ATTRIBUTES 1 /* the record: init copies it and loads the record pages;
+                                  query writes the fields those pages edit */
+#define KEL_SHEET_BLOCK 2      /* a named block: init hands it to the pages that hold
+                                  a block of that name; query hands one back */
+#define KEL_SHEET_DATE_CODES 4 /* implies KEL_SHEET_BLOCK; text stamps insert date
+                                  and time codes instead of the current date */
+
+/* Fills the sheet with the pages the mark type needs (record->nMarkType with
+ * KEL_SHEET_ATTRIBUTES, else the type of the last call that had it) and loads
+ * them. Calling again reloads existing pages and never duplicates one, so a
+ * host may pass the record first and then each named block in its own call.
+ * name points at 8 bytes without terminator; data at size bytes (NULL with
+ * size 0 is allowed). The block arguments are read only with KEL_SHEET_BLOCK
+ * for mark types that hold blocks. Returns 1, also when the type selects no
+ * page; 0 for a bad handle, a NULL record with KEL_SHEET_ATTRIBUTES, a sheet
+ * that is being shown, or lack of memory (pages added before stay). */
+KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_init(HKELSHEET sheet, DWORD flags,
+                                                   const KEL_MARK_ATTRIBUTES *record,
+                                                   const char *name, const void *data,
+                                                   DWORD size);
+
+/* Reads the results back after show returned 1. With KEL_SHEET_ATTRIBUTES it
+ * writes into *record only the fields the sheet's pages edit; every other byte,
+ * and the spare byte of both colours, stays as the caller had it. With
+ * KEL_SHEET_BLOCK it hands back the block called name (8 bytes): *sizeOut is
+ * set to 0 first, then to the block's size (0: no such block). Ask first with
+ * buffer NULL for the size, then again with a buffer of that size; the bytes are
+ * written only into a buffer sized so (a block larger than the size last
+ * reported under that name is not copied and the call returns 0). sizeOut may
+ * be NULL only without KEL_SHEET_BLOCK. Returns 1 on success; 0 for a bad
+ * handle or missing record, name or sizeOut. */
+KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_query(HKELSHEET sheet, DWORD flags,
+                                                    KEL_MARK_ATTRIBUTES *record,
+                                                    const char *name, void *buffer,
+                                                    DWORD *sizeOut);
 /* ---- Floating annotation toolbar --------------------------------------------
  * A small captioned tool window owned by a host window, holding 27 tool buttons
  * in two columns. Tools are named by mark type (0 is "Select Annotations"). The

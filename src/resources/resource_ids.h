@@ -151,4 +151,48 @@
 #define IDS_PARSE_STRING_SIZE       0xF114
 #define IDS_PARSE_UINT              0xF117
 
+// ---- Controls of the colour, line and general pages (templates 102, 106, 107)
+#define IDC_HIGHLIGHT               1000
+#define IDC_LINE_SIZE_LABEL         1001
+#define IDC_LINE_SIZE               1002
+#define IDC_LINE_SIZE_SPIN          1003
+#define IDC_PRIMARY_GROUP           1013
+#define IDC_SECONDARY_GROUP         1016
+
+// Colour swatches: the primary palette 1043..1058, the secondary one 1123..1138,
+// the same 16 colours in the same order.
+#define IDC_PRIMARY_BLACK           1043
+#define IDC_PRIMARY_BLUE            1044
+#define IDC_PRIMARY_CYAN            1045
+#define IDC_PRIMARY_NAVY            1046
+#define IDC_PRIMARY_TEAL            1047
+#define IDC_PRIMARY_GREEN           1048
+#define IDC_PRIMARY_PURPLE          1049
+#define IDC_PRIMARY_GREY            1050
+#define IDC_PRIMARY_MAROON          1051
+#define IDC_PRIMARY_LIME            1052
+#define IDC_PRIMARY_OLIVE           1053
+#define IDC_PRIMARY_SILVER          1054
+#define IDC_PRIMARY_MAGENTA         1055
+#define IDC_PRIMARY_RED             1056
+#define IDC_PRIMARY_WHITE           1057
+#define IDC_PRIMARY_YELLOW          1058
+#define IDC_SECONDARY_BLACK         1123
+#define IDC_SECONDARY_BLUE          1124
+#define IDC_SECONDARY_CYAN          1125
+#define IDC_SECONDARY_NAVY          1126
+#define IDC_SECONDARY_TEAL          1127
+#define IDC_SECONDARY_GREEN         1128
+#define IDC_SECONDARY_PURPLE        1129
+#define IDC_SECONDARY_GREY          1130
+#define IDC_SECONDARY_MAROON        1131
+#define IDC_SECONDARY_LIME          1132
+#define IDC_SECONDARY_OLIVE         1133
+#define IDC_SECONDARY_SILVER        1134
+#define IDC_SECONDARY_MAGENTA       1135
+#define IDC_SECONDARY_RED           1136
+#define IDC_SECONDARY_WHITE         1137
+#define IDC_SECONDARY_YELLOW        1138
+// ---- end of the colour, line and general page controls
+
 #endif // KELGUI_RESOURCE_IDS_H

@@ -12,6 +12,7 @@ public:
         : m_data(static_cast<const uint8_t*>(data)), m_size(data ? size : 0) {}
 
     size_t Size() const { return m_size; }
+    const void* Data() const { return m_data; }
     bool Contains(size_t offset, size_t count) const {
         return offset <= m_size && count <= m_size - offset;
     }
@@ -21,6 +22,11 @@ public:
     template <class T> T ReadValue(size_t offset, T fallback = T()) const {
         T value;
         return Read(offset, &value, sizeof value) ? value : fallback;
+    }
+    // The count bytes at offset as a span of their own; empty when they do
+    // not all lie inside this one.
+    CByteSpan Slice(size_t offset, size_t count) const {
+        return Contains(offset, count) ? CByteSpan(m_data + offset, count) : CByteSpan(nullptr, 0);
     }
 
 protected:
@@ -40,4 +46,9 @@ public:
     }
     // Zero-fills count bytes at offset under the same rule.
     bool Fill(size_t offset, size_t count, uint8_t value = 0);
+    CMutableByteSpan Slice(size_t offset, size_t count) const {
+        return Contains(offset, count)
+                   ? CMutableByteSpan(const_cast<uint8_t*>(m_data) + offset, count)
+                   : CMutableByteSpan(nullptr, 0);
+    }
 };

@@ -4,6 +4,7 @@
 
 #include "framework/property_sheet.h"
 #include "kelgui.h"
+#include "sheet/reported_block_sizes.h"
 
 class CKELPropertySheet : public CPropertySheet {
 public:
@@ -14,6 +15,8 @@ public:
     // Filled by the first init with bit 0; zero (mark type 0, no pages) before.
     KEL_MARK_ATTRIBUTES m_attributes = {};
     KEL_IMAGE_INFO m_imageInfo = {};
+    // Sizes told to the host by size queries: the bound of its buffers.
+    CReportedBlockSizes m_reportedBlockSizes;
 };
 
 // The live sheets of this library. A handle from the host is looked up here

@@ -20,10 +20,14 @@ public:
     // Replaces the bytes with a copy of size bytes at data. 0 when memory
     // ran out: the block is then empty.
     int SetCopy(const void* data, DWORD size);
+    int SetCopy(CByteSpan bytes) { return SetCopy(bytes.Data(), static_cast<DWORD>(bytes.Size())); }
     // Replaces the bytes with buffer (from new[]) without copying.
     void Attach(BYTE* buffer, DWORD size);
     // buffer null: only the size. Otherwise copies the bytes too.
     void Get(void* buffer, DWORD* sizeOut) const;
+    // Copies the bytes into buffer when all of them fit; false (nothing
+    // written) when they do not. For host buffers whose size is known.
+    bool CopyTo(CMutableByteSpan buffer) const { return buffer.Write(0, m_pData, m_dwSize); }
 
     // Bounds-checked view of the held bytes for the page that parses them.
     CByteSpan Bytes() const { return CByteSpan(m_pData, m_dwSize); }

@@ -1,0 +1,103 @@
+// CKELPGClr: the colour page.
+#include "pages/color_page.h"
+
+#include "framework/data_exchange.h"
+#include "framework/message_box.h"
+#include "pages/color_palette.h"
+#include "pages/swatch_drawing.h"
+#include "resources/resource_ids.h"
+
+namespace {
+// Byte 0 blue, byte 1 green, byte 2 red.
+COLORREF ColorFromRgbQuad(CByteSpan rgbQuad) {
+    BYTE bgr[3];
+    rgbQuad.Read(0, bgr, sizeof bgr);
+    return RGB(bgr[2], bgr[1], bgr[0]);
+}
+
+void StoreInRgbQuad(COLORREF color, CMutableByteSpan rgbQuad) {
+    const BYTE bgr[3] = {GetBValue(color), GetGValue(color), GetRValue(color)};
+    rgbQuad.Write(0, bgr, sizeof bgr);
+}
+} // namespace
+
+const MessageEntry<CKELPGClr> CKELPGClr::kMessageMap[] = {
+    {WM_DRAWITEM, 0, 0, 0, &CKELPGClr::OnDrawItem},
+};
+
+CKELPGClr::CKELPGClr() : CPropertyPage(IDD_COLOR, IDS_COLOR_CAPTION) {}
+
+void CKELPGClr::LoadPrimaryColor(CByteSpan rgbQuad) {
+    m_primaryColor = ColorFromRgbQuad(rgbQuad);
+}
+
+void CKELPGClr::LoadSecondaryColor(CByteSpan rgbQuad) {
+    m_secondaryColor = ColorFromRgbQuad(rgbQuad);
+}
+
+void CKELPGClr::StorePrimaryColor(CMutableByteSpan rgbQuad) const {
+    StoreInRgbQuad(m_primaryColor, rgbQuad);
+}
+
+void CKELPGClr::StoreSecondaryColor(CMutableByteSpan rgbQuad) const {
+    StoreInRgbQuad(m_secondaryColor, rgbQuad);
+}
+
+void CKELPGClr::DoDataExchange(CDataExchange* dx) {
+    DDX_Control(dx, IDC_SECONDARY_GROUP, m_secondaryGroup);
+    DDX_Control(dx, IDC_PRIMARY_GROUP, m_primaryGroup);
+}
+
+BOOL CKELPGClr::OnInitDialog() {
+    CPropertyPage::OnInitDialog();
+    m_primaryGroup.SetWindowText(AfxLoadString(IDS_PRIMARY_COLOR).c_str());
+    if (m_primaryOnly) {
+        m_secondaryGroup.ShowWindow(SW_HIDE);
+        for (int id = IDC_SECONDARY_BLACK; id <= IDC_SECONDARY_YELLOW; ++id)
+            ::ShowWindow(GetDlgItem(id), SW_HIDE);
+    } else {
+        m_secondaryGroup.SetWindowText(AfxLoadString(IDS_SECONDARY_COLOR).c_str());
+    }
+    // The primary rows come first and the secondary rows last, so each scan
+    // can only find a swatch of its own palette.
+    m_selectedPrimary = FirstSwatchOfColor(m_primaryColor);
+    m_selectedSecondary = LastSwatchOfColor(m_secondaryColor);
+    return TRUE; // the dialog manager sets the focus
+}
+
+bool CKELPGClr::OnWndMsg(const MessageArgs& m, LRESULT* result) {
+    return RouteMessage(this, kMessageMap, m, result) || CPropertyPage::OnWndMsg(m, result);
+}
+
+void CKELPGClr::PickIfPressed(int swatch) {
+    HWND button = GetDlgItem(swatch);
+    if (!(::SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED))
+        return;
+    const bool secondary = IsSecondarySwatch(swatch);
+    int& selection = secondary ? m_selectedSecondary : m_selectedPrimary;
+    if (selection != -1 && selection != swatch) {
+        // The old selection loses its bevel on its next paint.
+        HWND previous = GetDlgItem(selection);
+        ::SendMessageA(previous, BM_SETSTATE, FALSE, 0);
+        ::InvalidateRect(previous, nullptr, FALSE);
+    }
+    selection = swatch;
+    (secondary ? m_secondaryColor : m_primaryColor) = SwatchColor(swatch);
+}
+
+LRESULT CKELPGClr::OnDrawItem(const MessageArgs& m) {
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam);
+    const int swatch = static_cast<int>(item->CtlID);
+    if (!IsSwatch(swatch))
+        return FALSE;
+    if (item->itemAction == ODA_DRAWENTIRE || item->itemAction == ODA_SELECT) {
+        PickIfPressed(swatch);
+        const int selection = IsSecondarySwatch(swatch) ? m_selectedSecondary : m_selectedPrimary;
+        DrawSwatchFace(item->hDC, item->rcItem, SwatchColor(swatch), swatch == selection);
+    } else if (item->itemAction != ODA_FOCUS) {
+        return TRUE;
+    }
+    const UINT state = static_cast<UINT>(::SendMessageA(GetDlgItem(swatch), BM_GETSTATE, 0, 0));
+    DrawSwatchFrame(item->hDC, item->rcItem, (state & BST_FOCUS) != 0);
+    return TRUE;
+}

@@ -1,0 +1,26 @@
+// The colour page's palette table: 32 rows of (swatch id, colour), the primary
+// swatches first, each palette holding the same 16 colours in the same order.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+
+struct PaletteRow {
+    int swatchId;
+    COLORREF color;
+};
+
+constexpr size_t kPaletteRows = 32;
+extern const PaletteRow kPalette[kPaletteRows];
+
+// The first row, scanning from row 0, whose colour is color: a primary swatch
+// whenever the colour is in the palette at all. -1 when none.
+int FirstSwatchOfColor(COLORREF color);
+// The first row, scanning from row 31 down: a secondary swatch. -1 when none.
+int LastSwatchOfColor(COLORREF color);
+// The colour of swatch id; 0 for an id that is not in the table.
+COLORREF SwatchColor(int id);
+bool IsSwatch(int id);
+// Swatches from 1123 on belong to the secondary palette.
+bool IsSecondarySwatch(int id);

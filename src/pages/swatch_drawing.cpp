@@ -1,0 +1,62 @@
+// Drawing of one colour swatch.
+#include "pages/swatch_drawing.h"
+
+#include "pages/gdi_scope.h"
+
+namespace {
+// Lines leave out their end points, as LineTo does: shadow on the right and
+// bottom edges, highlight on the left and top edges.
+void DrawRaisedBevel(HDC dc, const RECT& r) {
+    COwnedPen shadow(MakeSolidPen(GetSysColor(COLOR_BTNSHADOW)));
+    COwnedPen highlight(MakeSolidPen(GetSysColor(COLOR_BTNHIGHLIGHT)));
+    CPenSelection pens(dc);
+    pens.Select(shadow);
+    MoveToEx(dc, r.right - 1, r.top, nullptr);
+    LineTo(dc, r.right - 1, r.bottom - 1);
+    LineTo(dc, r.left - 1, r.bottom - 1);
+    pens.Select(highlight);
+    MoveToEx(dc, r.left, r.bottom - 2, nullptr);
+    LineTo(dc, r.left, r.top);
+    LineTo(dc, r.right - 1, r.top);
+}
+
+void DrawLine(HDC dc, int x1, int y1, int x2, int y2) {
+    MoveToEx(dc, x1, y1, nullptr);
+    LineTo(dc, x2, y2);
+}
+} // namespace
+
+void DrawSwatchFace(HDC dc, const RECT& item, COLORREF color, bool selected) {
+    RECT r = item;
+    InflateRect(&r, -2, -2);
+    if (selected) {
+        DrawRaisedBevel(dc, r);
+        InflateRect(&r, -1, -1);
+        DrawRaisedBevel(dc, r);
+        InflateRect(&r, -1, -1);
+    }
+    // The nearest colour the device offers keeps the fill solid on palettes.
+    COwnedBrush fill(CreateSolidBrush(GetNearestColor(dc, color)));
+    FillRect(dc, &r, fill);
+}
+
+void DrawSwatchFrame(HDC dc, const RECT& item, bool focused) {
+    // System colour brushes belong to the system and are never deleted.
+    HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
+    RECT f = item;
+    FrameRect(dc, &f, face);
+    InflateRect(&f, -1, -1);
+    if (focused) {
+        FrameRect(dc, &f, GetSysColorBrush(COLOR_WINDOWFRAME));
+        InflateRect(&f, 1, 1);
+    } else {
+        FrameRect(dc, &f, face);
+    }
+    COwnedPen frame(MakeSolidPen(GetSysColor(COLOR_WINDOWFRAME)));
+    CPenSelection pens(dc);
+    pens.Select(frame);
+    DrawLine(dc, f.left + 1, f.top, f.right - 1, f.top);
+    DrawLine(dc, f.left + 1, f.bottom - 1, f.right - 1, f.bottom - 1);
+    DrawLine(dc, f.left, f.top + 1, f.left, f.bottom - 1);
+    DrawLine(dc, f.right - 1, f.top + 1, f.right - 1, f.bottom - 1);
+}

@@ -1,0 +1,81 @@
+// Page assembly.
+#include "sheet/page_assembly.h"
+
+#include "sheet/assembly_table.h"
+
+#include <new>
+
+namespace {
+// The sheet's page of this class, or a new one appended (the tab order is
+// the order of appending). Null when memory ran out; nothing is added then.
+CPropertyPage* FindOrAddPage(CKELPropertySheet& sheet, const PageClass& pageClass, DWORD markType) {
+    for (int i = 0; i < sheet.GetPageCount(); ++i)
+        if (pageClass.isKindOf(*sheet.GetPage(i)))
+            return sheet.GetPage(i);
+    CPropertyPage* page = nullptr;
+    try {
+        page = pageClass.create(markType);
+        sheet.AddPage(page);
+    } catch (const std::bad_alloc&) {
+        delete page;
+        return nullptr;
+    }
+    return page;
+}
+
+// Each step finds or adds its page and loads it before the next is looked
+// for. Page classes not built into the library are left out.
+bool RunSteps(CKELPropertySheet& sheet, std::initializer_list<PageStep> steps,
+              const AssemblyInput& in, const PageClassList& classes) {
+    for (const PageStep& step : steps) {
+        const PageClass* pageClass = classes.Find(step.page);
+        if (!pageClass)
+            continue;
+        CPropertyPage* page = FindOrAddPage(sheet, *pageClass, in.markType);
+        if (!page)
+            return false;
+        if (step.load != PageLoad::kAddOnly)
+            pageClass->load(*page, step.load, in);
+    }
+    return true;
+}
+} // namespace
+
+BOOL AssemblePages(CKELPropertySheet& sheet, const InitArgs& args, const PageClassList& classes) {
+    DWORD flags = args.flags;
+    if (flags & KEL_SHEET_DATE_CODES)
+        flags |= KEL_SHEET_BLOCK;
+    const bool withRecord = (flags & KEL_SHEET_ATTRIBUTES) != 0;
+    const bool withBlock = (flags & KEL_SHEET_BLOCK) != 0;
+    if (withRecord && !args.record)
+        return 0;
+
+    const CByteSpan record(withRecord ? args.record : nullptr, sizeof(KEL_MARK_ATTRIBUTES));
+    if (withRecord)
+        record.Read(0, &sheet.m_attributes, sizeof sheet.m_attributes);
+    // Without bit 0 the type is the one of the last call that had it.
+    const DWORD markType = sheet.m_attributes.nMarkType;
+    const AssemblyRow* row = FindAssemblyRow(markType);
+    if (!row)
+        return 1;
+
+    // The block arguments are read only when a block page will take them.
+    char blockName[8];
+    const bool blockUsed = withBlock && row->withBlock.size() > 0;
+    const bool named =
+        blockUsed &&
+        CByteSpan(args.blockName, sizeof blockName).Read(0, blockName, sizeof blockName);
+    const AssemblyInput in{markType,
+                           flags,
+                           record,
+                           &sheet.m_attributes,
+                           &sheet.m_imageInfo,
+                           named ? blockName : nullptr,
+                           CByteSpan(blockUsed ? args.blockData : nullptr, args.blockSize)};
+
+    if (withRecord && !RunSteps(sheet, row->withRecord, in, classes))
+        return 0;
+    if (withBlock && !RunSteps(sheet, row->withBlock, in, classes))
+        return 0;
+    return 1;
+}

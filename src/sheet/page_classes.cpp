@@ -1,0 +1,13 @@
+// The registry of page classes. A new page class takes part in sheets by one
+// row here; the mark-type tables already name every page.
+#include "sheet/page_classes.h"
+
+const PageClassList& RegisteredPageClasses() {
+    static const PageClass rows[] = {
+        LinePageClass(),
+        ColorPageClass(),
+        GeneralPageClass(),
+    };
+    static const PageClassList list(rows);
+    return list;
+}

@@ -1,0 +1,12 @@
+// The page classes built into the library, as page assembly and reading back
+// see them.
+#pragma once
+
+#include "sheet/page_class.h"
+
+const PageClassList& RegisteredPageClasses();
+
+// One row per page class; each is defined beside its binding.
+PageClass LinePageClass();
+PageClass ColorPageClass();
+PageClass GeneralPageClass();

@@ -1,0 +1,90 @@
+// Which pages a sheet gets for each group of mark types and flags, read from
+// the shown sheet's tabs; init again never duplicates; bad handles do nothing.
+#include "sheet_fixture.h"
+
+namespace sheet_test {
+namespace {
+
+const std::string kLine = "Line Attributes", kColor = "Color Attributes",
+                  kGeneral = "General Attributes";
+
+// Pages that later work builds (font, arrow, ruler, block pages) are left out.
+TEST(SheetAssembly, TabsFollowTheTableForEachGroup) {
+    const struct {
+        DWORD markType, flags;
+        Strings tabs;
+    } cases[] = {
+        {3, 1, {kLine, kColor}},
+        {506, 3, {kLine, kColor}},
+        {511, 7, {kLine, kColor}},
+        {6, 1, {kGeneral, kColor}},
+        {516, 3, {kGeneral, kColor}},
+        {507, 1, {kColor}},
+        {7, 3, {kColor}},
+        {10, 1, {kColor}},
+        {518, 3, {kColor, kLine}}, // text marks add Color right after Font
+    };
+    for (const auto& c : cases) {
+        Sheet sheet;
+        const KEL_MARK_ATTRIBUTES record = PatternRecord(c.markType, 0x11);
+        ASSERT_EQ(1, sheet.Init(c.flags, &record, "OiAnoDat", "x", 1));
+        EXPECT_EQ(c.tabs, sheet.ShownTabs()) << "mark type " << c.markType;
+    }
+    for (DWORD markType : {0u, 1u, 503u, 515u, 519u}) {
+        Sheet sheet;
+        const KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0x22);
+        EXPECT_EQ(1, sheet.Init(3, &record, "OiAnoDat", "abc", 3)) << markType;
+        EXPECT_EQ(0, Gui().property_sheet_show(sheet.Handle())) << "no pages: " << markType;
+    }
+}
+
+TEST(SheetAssembly, InitAgainFindsPagesAndAppendsNewOnes) {
+    Sheet sheet;
+    KEL_MARK_ATTRIBUTES record = PatternRecord(506, 0x44);
+    ASSERT_EQ(1, sheet.Init(3, &record, "OiAnoDat", "ab", 2));
+    record.nLineSize = 9;
+    ASSERT_EQ(1, sheet.Init(3, &record, "OiAnoDat", "ab", 2));
+    ASSERT_EQ(1, sheet.Init(2, nullptr, "OiFilNam", "c", 1));
+    EXPECT_EQ((Strings{kLine, kColor}), sheet.ShownTabs());
+    KEL_MARK_ATTRIBUTES out = PatternRecord(3, 0x55);
+    ASSERT_EQ(1, sheet.Query(1, &out));
+    EXPECT_EQ(9u, out.nLineSize) << "the second init reloaded the line page";
+    record.nMarkType = 6;
+    ASSERT_EQ(1, sheet.Init(1, &record));
+    EXPECT_EQ((Strings{kLine, kColor, kGeneral}), sheet.ShownTabs());
+}
+
+TEST(SheetAssembly, BadHandlesAndArgumentsChangeNothing) {
+    const KEL_MARK_ATTRIBUTES record = PatternRecord(3, 0x77);
+    long long foreign[32] = {};
+    HKELSHEET stale = nullptr;
+    {
+        Sheet gone;
+        stale = gone.Handle();
+    }
+    for (HKELSHEET bad : {HKELSHEET(nullptr), reinterpret_cast<HKELSHEET>(foreign), stale}) {
+        EXPECT_EQ(0, Gui().property_sheet_init(bad, 1, &record, nullptr, nullptr, 0));
+        KEL_MARK_ATTRIBUTES out = record;
+        DWORD size = 5;
+        EXPECT_EQ(0, Gui().property_sheet_query(bad, 3, &out, "OiAnoDat", nullptr, &size));
+        EXPECT_EQ(0u, size) << "the size out is cleared first";
+    }
+    EXPECT_EQ(0, foreign[0]);
+
+    Sheet sheet;
+    EXPECT_EQ(0, sheet.Init(1, nullptr)) << "record bit without a record";
+    ASSERT_EQ(1, sheet.Init(1, &record));
+    BOOL initWhileShown = -1;
+    const KEL_MARK_ATTRIBUTES general = PatternRecord(6, 0x13);
+    sheet.Run([&](ModalDriver& d) {
+        d.Do("init again, cancel", [&] {
+            initWhileShown = sheet.Init(1, &general);
+            PressCancel(sheet.Window());
+        });
+    });
+    EXPECT_EQ(0, initWhileShown);
+    EXPECT_EQ((Strings{kLine, kColor}), sheet.ShownTabs());
+}
+
+} // namespace
+} // namespace sheet_test

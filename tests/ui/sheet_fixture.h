@@ -1,0 +1,94 @@
+// Shared by the sheet test programs: the loaded library, patterned records and
+// a sheet, destroyed with its scope, that runs modally under a test script.
+#pragma once
+
+#include "support/dialog_helpers.h"
+#include "support/kelgui_loader.h"
+#include "support/modal_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace sheet_test {
+using namespace kelgui_test;
+using Strings = std::vector<std::string>;
+
+inline KelGui& Gui() {
+    static KelGui gui;
+    return gui;
+}
+
+// Every byte a position-dependent value, so that any byte written shows up.
+inline KEL_MARK_ATTRIBUTES PatternRecord(DWORD markType, uint8_t seed) {
+    KEL_MARK_ATTRIBUTES record;
+    auto* bytes = reinterpret_cast<uint8_t*>(&record);
+    for (size_t i = 0; i < sizeof record; ++i)
+        bytes[i] = static_cast<uint8_t>(seed + i * 7);
+    record.nMarkType = markType;
+    return record;
+}
+
+inline std::vector<size_t> DifferingBytes(const KEL_MARK_ATTRIBUTES& a,
+                                          const KEL_MARK_ATTRIBUTES& b) {
+    std::vector<size_t> offsets;
+    for (size_t i = 0; i < sizeof a; ++i)
+        if (reinterpret_cast<const uint8_t*>(&a)[i] != reinterpret_cast<const uint8_t*>(&b)[i])
+            offsets.push_back(i);
+    return offsets;
+}
+
+class Sheet {
+public:
+    Sheet() {
+        KEL_IMAGE_INFO info = {};
+        info.dwSize = sizeof info;
+        Gui().property_sheet_create(nullptr, &info, &m_handle);
+    }
+    ~Sheet() { Gui().property_sheet_destroy(m_handle); }
+    Sheet(const Sheet&) = delete;
+    Sheet& operator=(const Sheet&) = delete;
+
+    HKELSHEET Handle() const { return m_handle; }
+    BOOL Init(DWORD flags, const KEL_MARK_ATTRIBUTES* record, const char* name = nullptr,
+              const void* data = nullptr, DWORD size = 0) {
+        return Gui().property_sheet_init(m_handle, flags, record, name, data, size);
+    }
+    BOOL Query(DWORD flags, KEL_MARK_ATTRIBUTES* record, const char* name = nullptr,
+               void* buffer = nullptr, DWORD* sizeOut = nullptr) {
+        return Gui().property_sheet_query(m_handle, flags, record, name, buffer, sizeOut);
+    }
+    // Shows the sheet; once its window is up (in Window()), the script's steps
+    // run inside the modal loop and must close it. Returns show's result.
+    BOOL Run(const std::function<void(ModalDriver&)>& script) {
+        ModalDriver driver;
+        driver.Then("find the sheet", WaitForSheet(m_window));
+        script(driver);
+        driver.Start();
+        const BOOL result = Gui().property_sheet_show(m_handle);
+        driver.Stop();
+        EXPECT_TRUE(driver.Finished()) << driver.Report();
+        return result;
+    }
+    const HWND& Window() const { return m_window; }
+    Strings ShownTabs() {
+        Strings tabs;
+        Run([&](ModalDriver& d) {
+            d.Do("read the tabs, cancel", [&] {
+                tabs = TabTexts(m_window);
+                PressCancel(m_window);
+            });
+        });
+        return tabs;
+    }
+
+private:
+    HKELSHEET m_handle = nullptr;
+    HWND m_window = nullptr;
+};
+
+} // namespace sheet_test
