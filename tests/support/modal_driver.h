@@ -51,7 +51,8 @@ public:
     // Starts the timer; call right before the blocking call. One driver per thread
     // runs at a time.
     void Start();
-    // Kills the timer (done by itself after the last step, and by the destructor).
+    // Kills the timer (done by itself once the last step ran and no dialog is left,
+    // and by the destructor).
     void Stop();
 
     // Every step ran to its end and nothing failed.
