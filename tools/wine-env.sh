@@ -23,6 +23,10 @@ kelgui_ensure_prefix() {
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
       >/dev/null 2>&1
+    # Wine looks for its own fonts (the "System" bitmap fonts, Tahoma behind
+    # "MS Shell Dlg", Marlett for caption buttons and check marks) in the prefix's
+    # Fonts folder, which this packaging leaves empty: put them there.
+    cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     wineserver -w
     touch "$ready"
     echo "wine-env: made prefix $WINEPREFIX in $((SECONDS - start)) s" >&2

@@ -18,7 +18,9 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
     return TRUE;
 }
 
-bool IsDialog(HWND window) { return ClassName(window) == "#32770"; }
+bool IsDialog(HWND window) {
+    return ClassName(window) == "#32770";
+}
 
 } // namespace
 
@@ -36,7 +38,9 @@ std::string Text(HWND window) {
     return text;
 }
 
-std::string ItemText(HWND dialog, int id) { return Text(GetDlgItem(dialog, id)); }
+std::string ItemText(HWND dialog, int id) {
+    return Text(GetDlgItem(dialog, id));
+}
 
 std::vector<HWND> ThreadWindows() {
     std::vector<HWND> windows;
@@ -55,7 +59,9 @@ HWND FindSheet(const char* caption) {
     return nullptr;
 }
 
-HWND SheetTabControl(HWND sheet) { return PropSheet_GetTabControl(sheet); }
+HWND SheetTabControl(HWND sheet) {
+    return PropSheet_GetTabControl(sheet);
+}
 
 std::vector<std::string> TabTexts(HWND sheet) {
     HWND tab = SheetTabControl(sheet);
@@ -77,12 +83,22 @@ int CurrentTab(HWND sheet) {
     return static_cast<int>(SendMessageA(SheetTabControl(sheet), TCM_GETCURSEL, 0, 0));
 }
 
-HWND CurrentPage(HWND sheet) { return PropSheet_GetCurrentPageHwnd(sheet); }
+HWND CurrentPage(HWND sheet) {
+    return PropSheet_GetCurrentPageHwnd(sheet);
+}
 
-void SelectTab(HWND sheet, int index) { PostMessageA(sheet, PSM_SETCURSEL, index, 0); }
-void PressOk(HWND sheet) { PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0); }
-void PressCancel(HWND sheet) { PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0); }
-void PressCloseBox(HWND sheet) { PostMessageA(sheet, WM_SYSCOMMAND, SC_CLOSE, 0); }
+void SelectTab(HWND sheet, int index) {
+    PostMessageA(sheet, PSM_SETCURSEL, index, 0);
+}
+void PressOk(HWND sheet) {
+    PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+}
+void PressCancel(HWND sheet) {
+    PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+}
+void PressCloseBox(HWND sheet) {
+    PostMessageA(sheet, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
 
 void SetText(HWND control, const std::string& text) {
     SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -94,9 +110,13 @@ void TypeText(HWND edit, const std::string& text) {
         SendMessageA(edit, WM_CHAR, c, 1);
 }
 
-void Click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+void Click(HWND button) {
+    PostMessageA(button, BM_CLICK, 0, 0);
+}
 
-int CheckState(HWND button) { return static_cast<int>(SendMessageA(button, BM_GETCHECK, 0, 0)); }
+int CheckState(HWND button) {
+    return static_cast<int>(SendMessageA(button, BM_GETCHECK, 0, 0));
+}
 
 void SendKey(HWND window, UINT vk) {
     LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC)) << 16;
@@ -104,7 +124,9 @@ void SendKey(HWND window, UINT vk) {
     PostMessageA(window, WM_KEYUP, vk, scan | 1 | (1u << 30) | (1u << 31));
 }
 
-HWND Focus() { return GetFocus(); }
+HWND Focus() {
+    return GetFocus();
+}
 
 std::pair<int, int> EditSelection(HWND edit) {
     DWORD start = 0, end = 0;
@@ -132,7 +154,9 @@ HWND FindMessageBox(HWND owner) {
     return nullptr;
 }
 
-std::string MessageBoxText(HWND box) { return Text(MessageBoxTextControl(box)); }
+std::string MessageBoxText(HWND box) {
+    return Text(MessageBoxTextControl(box));
+}
 
 void DismissMessageBox(HWND box, int buttonId) {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),

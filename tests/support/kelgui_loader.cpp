@@ -53,7 +53,9 @@ KelGui::KelGui() : m_path(ExeFolder() + "kelgui.dll") {
     }
 }
 
-KelGui::~KelGui() { Unload(); }
+KelGui::~KelGui() {
+    Unload();
+}
 
 bool KelGui::Unload() {
     if (!m_module)

@@ -18,7 +18,9 @@ constexpr DWORD kCloseAfterMs = 1500;
 
 } // namespace
 
-ModalDriver::~ModalDriver() { Stop(); }
+ModalDriver::~ModalDriver() {
+    Stop();
+}
 
 ModalDriver& ModalDriver::Then(std::string name, Step step, DWORD timeoutMs) {
     m_steps.push_back(Entry{std::move(name), std::move(step), timeoutMs});
@@ -30,6 +32,11 @@ ModalDriver& ModalDriver::Do(std::string name, std::function<void()> action) {
         action();
         return true;
     });
+}
+
+ModalDriver& ModalDriver::EndsWithin(DWORD ms) {
+    m_endTimeoutMs = ms;
+    return *this;
 }
 
 void ModalDriver::Start() {
@@ -76,12 +83,23 @@ void ModalDriver::Tick() {
         return;
     }
     if (m_next == m_steps.size()) {
-        Stop();
+        WatchEnd();
         return;
     }
     RunStep(m_steps[m_next]);
-    if (!m_failed && m_next == m_steps.size())
+    if (m_next == m_steps.size())
+        m_lastStepTick = GetTickCount();
+}
+
+// After the last step the modal run must end: no dialog of this thread may stay up.
+void ModalDriver::WatchEnd() {
+    bool anyDialog = false;
+    for (HWND w : ThreadWindows())
+        anyDialog = anyDialog || (IsWindowVisible(w) && ClassName(w) == "#32770");
+    if (!anyDialog)
         Stop();
+    else if (GetTickCount() - m_lastStepTick >= m_endTimeoutMs)
+        Fail("a dialog was still up " + std::to_string(m_endTimeoutMs) + " ms after the last step");
 }
 
 void ModalDriver::RunStep(Entry& entry) {
@@ -151,8 +169,8 @@ std::string ModalDriver::Report() const {
     else if (m_next < m_steps.size() && !m_steps[m_next].started && m_next == 0)
         report += "failure: the script never started (did a modal loop run?)\n";
     else if (m_next < m_steps.size())
-        report += "failure: the modal run ended before step '" + m_steps[m_next].name +
-                  "' was done\n";
+        report +=
+            "failure: the modal run ended before step '" + m_steps[m_next].name + "' was done\n";
     return report;
 }
 

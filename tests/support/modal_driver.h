@@ -29,6 +29,7 @@ using Step = std::function<bool()>;
 // which opens a nested modal loop never returns either) fails the script. The driver
 // then ends the modal run: it closes message boxes and other dialogs and cancels
 // property sheets, so the blocking call returns and the test fails instead of hanging.
+// The same happens when dialogs are still up a while after the last step.
 class ModalDriver {
 public:
     static constexpr DWORD kDefaultTimeoutMs = 5000;
@@ -43,11 +44,15 @@ public:
     ModalDriver& Then(std::string name, Step step, DWORD timeoutMs = kDefaultTimeoutMs);
     // Appends a step that always completes: an action.
     ModalDriver& Do(std::string name, std::function<void()> action);
+    // After the last step, the dialogs of this thread must be gone within ms, or the
+    // script fails and the driver closes them (default kDefaultTimeoutMs).
+    ModalDriver& EndsWithin(DWORD ms);
 
     // Starts the timer; call right before the blocking call. One driver per thread
     // runs at a time.
     void Start();
-    // Kills the timer (done by itself after the last step, and by the destructor).
+    // Kills the timer (done by itself once the last step ran and no dialog is left,
+    // and by the destructor).
     void Stop();
 
     // Every step ran to its end and nothing failed.
@@ -74,6 +79,7 @@ private:
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
     void Tick();
     void RunStep(Entry& entry);
+    void WatchEnd();
     void EndModalRun();
 
     std::vector<Entry> m_steps;
@@ -84,6 +90,8 @@ private:
     std::string m_failure;
     DWORD m_failTick = 0;
     DWORD m_lastCancelTick = 0;
+    DWORD m_endTimeoutMs = kDefaultTimeoutMs;
+    DWORD m_lastStepTick = 0;
 };
 
 // --- ready-made waiting steps --------------------------------------------------

@@ -59,6 +59,8 @@ Image CaptureScreen(const RECT& rect) {
 Image CaptureWindow(HWND window) {
     RedrawWindow(window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    // Wine copies a window's painting to the X screen when the thread waits; wait
+    // briefly (for no message) so that the copy is there before reading the screen.
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 30, 0);
     RECT rect = {};
     GetWindowRect(window, &rect);
