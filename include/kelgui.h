@@ -181,9 +181,9 @@ KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_init(HKELSHEET sheet, DWORD flags,
  * and the spare byte of both colours, stays as the caller had it. With
  * KEL_SHEET_BLOCK it hands back the block called name (8 bytes): *sizeOut is
  * set to 0 first, then to the block's size (0: no such block). Ask first with
- * buffer NULL for the size, then again with a buffer of that size; the bytes are
- * written only into a buffer sized so (a block larger than the size last
- * reported under that name is not copied and the call returns 0). sizeOut may
+ * buffer NULL for the size, then again with a buffer of that size. After such
+ * a size query, a block that has grown beyond the size reported under that
+ * name is not copied and the call returns 0. sizeOut may
  * be NULL only without KEL_SHEET_BLOCK. Returns 1 on success; 0 for a bad
  * handle or missing record, name or sizeOut. */
 KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_query(HKELSHEET sheet, DWORD flags,

@@ -57,9 +57,16 @@ BOOL ReadBack(CKELPropertySheet& sheet, const QueryArgs& args, const PageClassLi
     if (withBlock && row->withBlock.size() > 0) {
         char name[8];
         CByteSpan(args.blockName, sizeof name).Read(0, name, sizeof name);
-        // The host sized its buffer from the size it was told under this name.
-        CMutableByteSpan buffer(args.buffer,
-                                args.buffer ? sheet.m_reportedBlockSizes.SizeFor(name) : 0);
+        // After a size query the host sized its buffer from what it was told
+        // under this name; a block that grew since is not copied. Without one
+        // the host sized it from its own knowledge of the block, as the
+        // interface has always allowed.
+        DWORD reported = 0;
+        const size_t bufferSize = !args.buffer ? 0
+                                  : sheet.m_reportedBlockSizes.Find(name, &reported)
+                                      ? reported
+                                      : SIZE_MAX;
+        CMutableByteSpan buffer(args.buffer, bufferSize);
         out.blockName = name;
         out.blockBuffer = args.buffer ? &buffer : nullptr;
         CMutableByteSpan sizeOut(args.sizeOut, sizeof(DWORD));

@@ -22,10 +22,12 @@ void CReportedBlockSizes::Remember(const char* name, DWORD size) {
         m_sizes.emplace_back(key, size);
 }
 
-DWORD CReportedBlockSizes::SizeFor(const char* name) const {
+bool CReportedBlockSizes::Find(const char* name, DWORD* size) const {
     const Name key = NameOf(name);
     for (const auto& entry : m_sizes)
-        if (entry.first == key)
-            return entry.second;
-    return 0;
+        if (entry.first == key) {
+            *size = entry.second;
+            return true;
+        }
+    return false;
 }
