@@ -6,11 +6,10 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 cd "$kelgui_root"
 [[ -f build/build.ninja ]] || bash tools/build.sh
-cmake --build build --target kelgui toolbar_look_test
+cmake --build build --target kelgui toolbar_picture
 unset DISPLAY # a display of our own: the picture must not show anything else
 kelgui_start_session
 mkdir -p docs
 png=$(pwd -P)/docs/toolbar.png
-KELGUI_TOOLBAR_PNG="Z:${png//\//\\}" LC_ALL=C.UTF-8 \
-  wine build/bin/toolbar_look_test.exe --gtest_filter='*PictureForTheDocs*' >/dev/null
+LC_ALL=C.UTF-8 wine build/bin/toolbar_picture.exe "Z:${png//\//\\}" >/dev/null
 echo "screenshot.sh: wrote docs/toolbar.png"

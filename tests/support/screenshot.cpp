@@ -82,4 +82,33 @@ bool WritePng(const Image& image, const std::string& path) {
                           image.width * 4) != 0;
 }
 
+Image CaptureSettled(const RECT& rect) {
+    Image previous;
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(50);
+        Image shot = CaptureScreen(rect);
+        if (!shot.Empty() && shot.pixels == previous.pixels)
+            return shot;
+        previous = std::move(shot);
+    }
+    return previous;
+}
+
+Image TwiceAsLarge(const Image& image) {
+    Image large;
+    large.width = image.width * 2;
+    large.height = image.height * 2;
+    large.pixels.resize(static_cast<size_t>(large.width) * large.height);
+    for (int y = 0; y < large.height; ++y)
+        for (int x = 0; x < large.width; ++x)
+            large.pixels[static_cast<size_t>(y) * large.width + x] =
+                image.pixels[static_cast<size_t>(y / 2) * image.width + x / 2];
+    return large;
+}
+
 } // namespace kelgui_test

@@ -23,6 +23,12 @@ struct Image {
 Image CaptureScreen(const RECT& rect);
 // Repaints window and its children now, then copies its window rectangle.
 Image CaptureWindow(HWND window);
+// Copies a rectangle of the screen once it has settled: Wine copies what
+// windows paint to the X screen a little later, so a capture counts once two
+// in a row agree. Dispatches the thread's messages meanwhile.
+Image CaptureSettled(const RECT& rect);
+// The image with every pixel doubled, for pictures people look at.
+Image TwiceAsLarge(const Image& image);
 // Writes image as PNG (path in Windows form); false on failure.
 bool WritePng(const Image& image, const std::string& path);
 

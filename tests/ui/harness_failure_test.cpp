@@ -1,90 +1,62 @@
-// Self-test of the modal driver's failure handling: every failing script is reported
-// by name and the modal run still ends, so a broken test fails instead of hanging.
-#include "harness_sheet.h"
+// Self-test of the modal driver's failure handling on a real sheet of the
+// library: every failing script is reported by name and the modal run still
+// ends, so a broken test fails instead of hanging.
+#include "sheet_fixture.h"
 
-using namespace harness;
+using namespace sheet_test;
 
-TEST_F(HarnessSheet, StepThatNeverCompletesIsReportedAndEndsTheRun) {
-    DWORD start = GetTickCount();
-    driver.Then("find the sheet", WaitForSheet(sheet))
-        .Then(
-            "wait for the impossible", [] { return false; }, 300)
-        .Do("never reached", [] {});
-    driver.Start();
-    PageResult result = RunSheet(host);
-    EXPECT_LT(GetTickCount() - start, 4000u);
-    EXPECT_FALSE(driver.Finished());
-    ASSERT_TRUE(driver.Failed());
-    EXPECT_NE(driver.Failure().find("'wait for the impossible' timed out"), std::string::npos)
-        << driver.Report();
-    EXPECT_NE(driver.Report().find("never reached: not run"), std::string::npos) << driver.Report();
-    EXPECT_FALSE(result.applied);
-    EXPECT_EQ(FindSheet(), nullptr);
+namespace {
+// A straight-line sheet whose line size 0 brings a message box on OK.
+class FailingScript : public ::testing::Test {
+protected:
+    void SetUp() override {
+        KEL_MARK_ATTRIBUTES record = PatternRecord(KEL_MARK_STRAIGHT_LINE, 1);
+        record.nLineSize = 0;
+        ASSERT_TRUE(m_sheet.Init(KEL_SHEET_ATTRIBUTES, &record));
+        m_driver.Then("find the sheet", WaitForSheet(m_window));
+    }
+    // Runs the script; expects a failure naming what and no dialog left.
+    void ExpectFailure(const std::string& what) {
+        m_driver.Start();
+        EXPECT_FALSE(Gui().property_sheet_show(m_sheet.Handle()));
+        ASSERT_TRUE(m_driver.Failed()) << m_driver.Report();
+        EXPECT_NE(m_driver.Failure().find(what), std::string::npos) << m_driver.Report();
+        EXPECT_EQ(nullptr, FindSheet());
+        EXPECT_EQ(nullptr, FindMessageBox());
+    }
+
+    Sheet m_sheet;
+    ModalDriver m_driver;
+    HWND m_window = nullptr;
+};
+} // namespace
+
+TEST_F(FailingScript, StepThatNeverCompletes) {
+    m_driver.Then("wait for the impossible", [] { return false; }, 300).Do("never reached", [] {});
+    ExpectFailure("'wait for the impossible' timed out");
+    EXPECT_NE(m_driver.Report().find("never reached: not run"), std::string::npos);
 }
 
-TEST_F(HarnessSheet, ScriptThatLeavesTheSheetOpenFails) {
-    driver.Then("find the sheet", WaitForSheet(sheet)).EndsWithin(300);
-    driver.Start();
-    RunSheet(host);
-    EXPECT_FALSE(driver.Finished());
-    EXPECT_NE(driver.Failure().find("still up 300 ms after the last step"), std::string::npos)
-        << driver.Report();
-    EXPECT_EQ(FindSheet(), nullptr);
+TEST_F(FailingScript, SheetLeftOpenAfterTheLastStep) {
+    m_driver.EndsWithin(300);
+    ExpectFailure("still up 300 ms after the last step");
 }
 
-// The run must also end when the failure happens with a message box over the sheet.
-TEST_F(HarnessSheet, FailureWithMessageBoxOpenClosesBoth) {
+TEST_F(FailingScript, FailureWhileAMessageBoxIsOpenClosesBoth) {
     HWND box = nullptr;
-    driver.Then("find the sheet", WaitForSheet(sheet))
-        .Then("first page in front", WaitForPage(sheet, 0, page))
-        .Do("enter a bad name and press OK",
-            [&] {
-                SetText(GetDlgItem(page, kEditId), "bad");
-                PressOk(sheet);
-            })
-        .Then("message box", WaitForMessageBox(box, sheet))
-        .Then(
-            "wait for the impossible", [] { return false; }, 200);
-    driver.Start();
-    PageResult result = RunSheet(host);
-    EXPECT_TRUE(driver.Failed()) << driver.Report();
-    EXPECT_FALSE(result.applied);
-    EXPECT_FALSE(IsWindow(box));
-    EXPECT_EQ(FindSheet(), nullptr);
+    m_driver.Do("OK with size 0", [&] { PressOk(m_window); })
+        .Then("message box", WaitForMessageBox(box, m_window))
+        .Then("wait for the impossible", [] { return false; }, 200);
+    ExpectFailure("'wait for the impossible' timed out");
 }
 
-// A step that blocks in a nested modal loop never returns to the driver in time; the
-// driver notices at the next tick, fails, and ends both loops.
-TEST_F(HarnessSheet, StepBlockedInNestedLoopIsReported) {
-    driver.Then("find the sheet", WaitForSheet(sheet)).Do("blocking message box", [&] {
-        MessageBoxA(sheet, "blocking", "nested", MB_OK);
-    });
-    driver.Start();
-    RunSheet(host);
-    ASSERT_TRUE(driver.Failed());
-    EXPECT_NE(driver.Failure().find("'blocking message box' started but did not return"),
-              std::string::npos)
-        << driver.Report();
-    EXPECT_EQ(FindSheet(), nullptr);
+TEST_F(FailingScript, StepBlockedInANestedLoop) {
+    m_driver.Do("blocking message box", [&] { MessageBoxA(m_window, "blocking", "nested", MB_OK); });
+    ExpectFailure("'blocking message box' started but did not return");
 }
 
-// Wine swallows a crash inside a timer callback; the driver still reports the step.
-TEST_F(HarnessSheet, CrashingStepIsReported) {
-    driver.Then("find the sheet", WaitForSheet(sheet)).Do("crash", [] {
-        *static_cast<volatile int*>(nullptr) = 1;
-    });
-    driver.Start();
-    RunSheet(host);
-    ASSERT_TRUE(driver.Failed());
-    EXPECT_NE(driver.Failure().find("'crash' started but did not return"), std::string::npos)
-        << driver.Report();
-    EXPECT_EQ(FindSheet(), nullptr);
-}
-
-TEST(HarnessDriver, ReportsAScriptThatNeverRan) {
-    ModalDriver driver;
-    driver.Do("never runs", [] {});
-    driver.Start(); // no modal loop follows
-    EXPECT_FALSE(driver.Finished());
-    EXPECT_NE(driver.Report().find("never started"), std::string::npos) << driver.Report();
+// Wine swallows a crash inside a timer callback; the driver still reports it.
+TEST_F(FailingScript, CrashingStep) {
+    m_driver.Do("crash", [] { *static_cast<volatile int*>(nullptr) = 1; });
+    ExpectFailure("'crash' started but did not return");
 }
