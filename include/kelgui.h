@@ -135,12 +135,12 @@ KELGUI_API UINT WINAPI KEL_GUI_message_title_get(LPSTR buffer, UINT size);
  * Usual order: create, init, optional title set, show, query when show
  * returned 1, destroy. Every call returns 1 for success and 0 for failure; a
  * handle that is not a live sheet of this library gives 0 and nothing else. */
-typedef struct KEL_SHEET_OPAQUE *HKELSHEET;
+typedef struct KEL_SHEET_OPAQUE* HKELSHEET;
 
 /* Makes an empty sheet owned by parent (may be NULL) for an image described by
  * info (must be valid). *sheetOut receives the handle, or NULL on failure. */
-KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_create(HWND parent, const KEL_IMAGE_INFO *info,
-                                                     HKELSHEET *sheetOut);
+KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_create(HWND parent, const KEL_IMAGE_INFO* info,
+                                                     HKELSHEET* sheetOut);
 
 /* Runs the sheet modally. Returns 1 for OK; 0 for Cancel, the close box, a
  * sheet without pages (nothing is shown) or a bad handle. */
@@ -155,12 +155,15 @@ KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_title_set(HKELSHEET sheet, LPCSTR 
 KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_destroy(HKELSHEET sheet);
 
 /* Flags of init and query; other bits are ignored. */
-#define KEL_SHEET_ATTRIBUTES 1 /* the record: init copies it and loads the record pages;
-                                  query writes the fields those pages edit */
-#define KEL_SHEET_BLOCK 2      /* a named block: init hands it to the pages that hold
-                                  a block of that name; query hands one back */
-#define KEL_SHEET_DATE_CODES 4 /* implies KEL_SHEET_BLOCK; text stamps insert date
-                                  and time codes instead of the current date */
+#define KEL_SHEET_ATTRIBUTES                                                                       \
+    1 /* the record: init copies it and loads the record pages;                                    \
+         query writes the fields those pages edit */
+#define KEL_SHEET_BLOCK                                                                            \
+    2 /* a named block: init hands it to the pages that hold                                       \
+         a block of that name; query hands one back */
+#define KEL_SHEET_DATE_CODES                                                                       \
+    4 /* implies KEL_SHEET_BLOCK; text stamps insert date                                          \
+         and time codes instead of the current date */
 
 /* Fills the sheet with the pages the mark type needs (record->nMarkType with
  * KEL_SHEET_ATTRIBUTES, else the type of the last call that had it) and loads
@@ -172,9 +175,8 @@ KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_destroy(HKELSHEET sheet);
  * page; 0 for a bad handle, a NULL record with KEL_SHEET_ATTRIBUTES, a sheet
  * that is being shown, or lack of memory (pages added before stay). */
 KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_init(HKELSHEET sheet, DWORD flags,
-                                                   const KEL_MARK_ATTRIBUTES *record,
-                                                   const char *name, const void *data,
-                                                   DWORD size);
+                                                   const KEL_MARK_ATTRIBUTES* record,
+                                                   const char* name, const void* data, DWORD size);
 
 /* Reads the results back after show returned 1. With KEL_SHEET_ATTRIBUTES it
  * writes into *record only the fields the sheet's pages edit; every other byte,
@@ -187,9 +189,8 @@ KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_init(HKELSHEET sheet, DWORD flags,
  * be NULL only without KEL_SHEET_BLOCK. Returns 1 on success; 0 for a bad
  * handle or missing record, name or sizeOut. */
 KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_query(HKELSHEET sheet, DWORD flags,
-                                                    KEL_MARK_ATTRIBUTES *record,
-                                                    const char *name, void *buffer,
-                                                    DWORD *sizeOut);
+                                                    KEL_MARK_ATTRIBUTES* record, const char* name,
+                                                    void* buffer, DWORD* sizeOut);
 /* ---- Floating annotation toolbar --------------------------------------------
  * A small captioned tool window owned by a host window, holding 27 tool buttons
  * in two columns. Tools are named by mark type (0 is "Select Annotations"). The
@@ -221,21 +222,21 @@ KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_query(HKELSHEET sheet, DWORD flags
 #define KEL_WM_TOOLBAR_PRESS_AT_POINT 0x0900
 
 /* Called on the toolbar's thread after a press, release, close or destroy. */
-typedef void(WINAPI *KEL_TOOLBAR_NOTIFY_PROC)(DWORD_PTR userData, int markType, DWORD event);
+typedef void(WINAPI* KEL_TOOLBAR_NOTIFY_PROC)(DWORD_PTR userData, int markType, DWORD event);
 
 /* Asked for a tooltip: return non-zero with *tipOut set to a string (readable
  * until the call returns) to replace defaultText; anything else keeps it.
  * Tips are cut to 79 characters. */
-typedef BOOL(WINAPI *KEL_TOOLBAR_TIP_TEXT_PROC)(DWORD_PTR userData, int markType,
-                                               LPCSTR defaultText, LPCSTR *tipOut);
+typedef BOOL(WINAPI* KEL_TOOLBAR_TIP_TEXT_PROC)(DWORD_PTR userData, int markType,
+                                                LPCSTR defaultText, LPCSTR* tipOut);
 
 /* Makes a visible toolbar owned by parent, its top-left corner at screen (x, y).
  * *frameOut receives the toolbar handle, or NULL on failure. */
-KELGUI_API BOOL WINAPI KEL_GUI_toolbar_create(HWND parent, int x, int y, HWND *frameOut);
+KELGUI_API BOOL WINAPI KEL_GUI_toolbar_create(HWND parent, int x, int y, HWND* frameOut);
 
 /* The same with extra window styles: 0 makes a hidden toolbar that the host
  * shows itself (ShowWindow), WS_VISIBLE is what KEL_GUI_toolbar_create uses. */
-KELGUI_API BOOL WINAPI KEL_GUI_toolbar_create_ex(HWND parent, int x, int y, HWND *frameOut,
+KELGUI_API BOOL WINAPI KEL_GUI_toolbar_create_ex(HWND parent, int x, int y, HWND* frameOut,
                                                  DWORD style);
 
 /* Registers (or, with a NULL callback, removes) one of the two callbacks; the
@@ -250,7 +251,7 @@ KELGUI_API BOOL WINAPI KEL_GUI_toolbar_button_set(HWND frame, int markType, DWOR
 
 /* Stores the tool's KEL_TOOL_* flags in *flagsOut. A mark type without a
  * button answers KEL_TOOL_PRESSED | KEL_TOOL_ENABLED (3). */
-KELGUI_API BOOL WINAPI KEL_GUI_toolbar_button_get(HWND frame, int markType, DWORD *flagsOut);
+KELGUI_API BOOL WINAPI KEL_GUI_toolbar_button_get(HWND frame, int markType, DWORD* flagsOut);
 
 #ifdef __cplusplus
 }

@@ -8,7 +8,9 @@ AFX_MODULE_STATE g_moduleState;
 thread_local AFX_THREAD_STATE* t_threadState = nullptr;
 } // namespace
 
-AFX_MODULE_STATE* AfxGetStaticModuleState() { return &g_moduleState; }
+AFX_MODULE_STATE* AfxGetStaticModuleState() {
+    return &g_moduleState;
+}
 
 AFX_THREAD_STATE* AfxGetThreadState() {
     if (!t_threadState)
@@ -21,9 +23,15 @@ AFX_MODULE_STATE* AfxGetModuleState() {
     return current ? current : &g_moduleState;
 }
 
-HINSTANCE AfxGetResourceHandle() { return AfxGetModuleState()->m_hCurrentInstanceHandle; }
-HINSTANCE AfxGetInstanceHandle() { return AfxGetModuleState()->m_hCurrentInstanceHandle; }
-CWinApp* AfxGetApp() { return AfxGetModuleState()->m_pCurrentWinApp; }
+HINSTANCE AfxGetResourceHandle() {
+    return AfxGetModuleState()->m_hCurrentInstanceHandle;
+}
+HINSTANCE AfxGetInstanceHandle() {
+    return AfxGetModuleState()->m_hCurrentInstanceHandle;
+}
+CWinApp* AfxGetApp() {
+    return AfxGetModuleState()->m_pCurrentWinApp;
+}
 
 void AfxTermThreadState() {
     if (!t_threadState)
@@ -39,4 +47,6 @@ CModuleFrame::CModuleFrame(AFX_MODULE_STATE* state) {
     thread->m_pModuleState = state;
 }
 
-CModuleFrame::~CModuleFrame() { AfxGetThreadState()->m_pModuleState = m_pPrevious; }
+CModuleFrame::~CModuleFrame() {
+    AfxGetThreadState()->m_pModuleState = m_pPrevious;
+}

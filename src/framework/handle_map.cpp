@@ -21,7 +21,9 @@ CWnd* CHandleMap::LookupTemporary(HWND h) const {
     return it == m_temporary.end() ? nullptr : it->second;
 }
 
-void CHandleMap::SetPermanent(HWND h, CWnd* wnd) { m_permanent[h] = wnd; }
+void CHandleMap::SetPermanent(HWND h, CWnd* wnd) {
+    m_permanent[h] = wnd;
+}
 
 void CHandleMap::RemoveHandle(HWND h) {
     m_permanent.erase(h);
@@ -61,7 +63,9 @@ CHandleMap* afxMapHWND(bool create) {
     return state->m_pmapHWND;
 }
 
-void AfxLockTempMaps() { ++afxMapHWND(true)->m_nLockTemp; }
+void AfxLockTempMaps() {
+    ++afxMapHWND(true)->m_nLockTemp;
+}
 
 bool AfxUnlockTempMaps(bool deleteTemps) {
     CHandleMap* map = afxMapHWND();

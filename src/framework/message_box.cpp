@@ -9,7 +9,8 @@ std::string AfxLoadString(UINT id) {
     // resource, not the ANSI length, so grow a buffer until the text fits.
     std::string text(256, '\0');
     for (;;) {
-        int length = LoadStringA(AfxGetResourceHandle(), id, &text[0], static_cast<int>(text.size()));
+        int length =
+            LoadStringA(AfxGetResourceHandle(), id, &text[0], static_cast<int>(text.size()));
         if (length < static_cast<int>(text.size()) - 1) {
             text.resize(static_cast<size_t>(length > 0 ? length : 0));
             return text;

@@ -37,7 +37,9 @@ CWnd* CWnd::FromHandlePermanent(HWND h) {
     return (map && h) ? map->LookupPermanent(h) : nullptr;
 }
 
-CWnd* CWnd::FromHandle(HWND h) { return h ? afxMapHWND(true)->FromHandle(h) : nullptr; }
+CWnd* CWnd::FromHandle(HWND h) {
+    return h ? afxMapHWND(true)->FromHandle(h) : nullptr;
+}
 
 bool CWnd::Attach(HWND h) {
     if (!h || m_hWnd)
@@ -90,9 +92,13 @@ bool CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD style, 
     return true;
 }
 
-BOOL CWnd::DestroyWindow() { return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE; }
+BOOL CWnd::DestroyWindow() {
+    return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE;
+}
 
-BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
+BOOL CWnd::PreTranslateMessage(MSG*) {
+    return FALSE;
+}
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
@@ -101,7 +107,9 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefaultProc(message, wParam, lParam);
 }
 
-bool CWnd::OnWndMsg(const MessageArgs&, LRESULT*) { return false; }
+bool CWnd::OnWndMsg(const MessageArgs&, LRESULT*) {
+    return false;
+}
 
 LRESULT CWnd::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (m_pfnSuper)
@@ -126,7 +134,9 @@ BOOL CWnd::UpdateData(BOOL saveAndValidate) {
     return !dx.m_bFailed;
 }
 
-void CWnd::BindControl(CWnd* control) { m_boundControls.push_back(control); }
+void CWnd::BindControl(CWnd* control) {
+    m_boundControls.push_back(control);
+}
 
 void CWnd::DetachDestroyed() {
     for (CWnd* control : m_boundControls)
@@ -139,7 +149,9 @@ void CWnd::DetachDestroyed() {
     Detach();
 }
 
-bool AfxIsNotifyLockedOut(HWND h) { return h && AfxGetThreadState()->m_hLockoutNotifyWindow == h; }
+bool AfxIsNotifyLockedOut(HWND h) {
+    return h && AfxGetThreadState()->m_hLockoutNotifyWindow == h;
+}
 
 LRESULT CALLBACK AfxWndProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam) {
     // Messages may arrive through the host's loop: work in the library's state.

@@ -31,7 +31,9 @@ LRESULT CALLBACK MessageHookProc(int code, WPARAM removeFlag, LPARAM lParam) {
 }
 } // namespace
 
-CKELGuiApp& KelGuiApp() { return theApp; }
+CKELGuiApp& KelGuiApp() {
+    return theApp;
+}
 
 BOOL CKELGuiApp::InitInstance() {
     BOOL result = CWinApp::InitInstance();
@@ -52,7 +54,8 @@ int CKELGuiApp::ExitInstance() {
 }
 
 void CKELGuiApp::InstallMessageHook() {
-    m_hMsgHook = SetWindowsHookExA(WH_GETMESSAGE, MessageHookProc, m_hInstance, GetCurrentThreadId());
+    m_hMsgHook =
+        SetWindowsHookExA(WH_GETMESSAGE, MessageHookProc, m_hInstance, GetCurrentThreadId());
 }
 
 void CKELGuiApp::RemoveMessageHook() {

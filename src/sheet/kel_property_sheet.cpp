@@ -18,7 +18,9 @@ CKELPropertySheet::CKELPropertySheet(CWnd* parent) : CPropertySheet(IDS_SHEET_CA
     LiveSheets().insert(this);
 }
 
-CKELPropertySheet::~CKELPropertySheet() { LiveSheets().erase(this); }
+CKELPropertySheet::~CKELPropertySheet() {
+    LiveSheets().erase(this);
+}
 
 CKELPropertySheet* LookupSheet(HKELSHEET handle) {
     if (!handle || LiveSheets().count(handle) == 0)

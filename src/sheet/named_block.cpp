@@ -9,7 +9,9 @@ CNamedBlock::CNamedBlock(const char* name, BYTE* data, DWORD size)
     std::memcpy(m_name, name, kNameSize);
 }
 
-CNamedBlock::~CNamedBlock() { Release(); }
+CNamedBlock::~CNamedBlock() {
+    Release();
+}
 
 void CNamedBlock::Release() {
     delete[] m_pData;

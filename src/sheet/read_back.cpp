@@ -62,10 +62,9 @@ BOOL ReadBack(CKELPropertySheet& sheet, const QueryArgs& args, const PageClassLi
         // the host sized it from its own knowledge of the block, as the
         // interface has always allowed.
         DWORD reported = 0;
-        const size_t bufferSize = !args.buffer ? 0
-                                  : sheet.m_reportedBlockSizes.Find(name, &reported)
-                                      ? reported
-                                      : SIZE_MAX;
+        const size_t bufferSize = !args.buffer                                       ? 0
+                                  : sheet.m_reportedBlockSizes.Find(name, &reported) ? reported
+                                                                                     : SIZE_MAX;
         CMutableByteSpan buffer(args.buffer, bufferSize);
         out.blockName = name;
         out.blockBuffer = args.buffer ? &buffer : nullptr;

@@ -32,7 +32,10 @@ protected:
 } // namespace
 
 TEST_F(FailingScript, StepThatNeverCompletes) {
-    m_driver.Then("wait for the impossible", [] { return false; }, 300).Do("never reached", [] {});
+    m_driver
+        .Then(
+            "wait for the impossible", [] { return false; }, 300)
+        .Do("never reached", [] {});
     ExpectFailure("'wait for the impossible' timed out");
     EXPECT_NE(m_driver.Report().find("never reached: not run"), std::string::npos);
 }
@@ -46,12 +49,14 @@ TEST_F(FailingScript, FailureWhileAMessageBoxIsOpenClosesBoth) {
     HWND box = nullptr;
     m_driver.Do("OK with size 0", [&] { PressOk(m_window); })
         .Then("message box", WaitForMessageBox(box, m_window))
-        .Then("wait for the impossible", [] { return false; }, 200);
+        .Then(
+            "wait for the impossible", [] { return false; }, 200);
     ExpectFailure("'wait for the impossible' timed out");
 }
 
 TEST_F(FailingScript, StepBlockedInANestedLoop) {
-    m_driver.Do("blocking message box", [&] { MessageBoxA(m_window, "blocking", "nested", MB_OK); });
+    m_driver.Do("blocking message box",
+                [&] { MessageBoxA(m_window, "blocking", "nested", MB_OK); });
     ExpectFailure("'blocking message box' started but did not return");
 }
 

@@ -23,23 +23,26 @@ TEST(JapaneseSheet, CaptionTabsAndRangeMessage) {
     Strings tabs;
     HWND box = nullptr;
     sheet.Run([&](ModalDriver& d) {
-        d.Do("read caption and tabs, press OK", [&] {
-             caption = Text(sheet.Window());
-             tabs = TabTexts(sheet.Window());
-             PressOk(sheet.Window());
-         })
+        d.Do("read caption and tabs, press OK",
+             [&] {
+                 caption = Text(sheet.Window());
+                 tabs = TabTexts(sheet.Window());
+                 PressOk(sheet.Window());
+             })
             .Then("range message", WaitForMessageBox(box, sheet.Window()))
-            .Do("read it, cancel", [&] {
-                message = MessageBoxText(box);
-                boxCaption = Text(box);
-                DismissMessageBox(box);
-            })
+            .Do("read it, cancel",
+                [&] {
+                    message = MessageBoxText(box);
+                    boxCaption = Text(box);
+                    DismissMessageBox(box);
+                })
             .Then("box gone", WaitForGone(box))
             .Do("cancel", [&] { PressCancel(sheet.Window()); });
     });
     EXPECT_EQ(ShiftJis(L"\u5C5E\u6027"), caption); // 属性
-    EXPECT_EQ((Strings{ShiftJis(L"\u7DDA\u306E\u5C5E\u6027"), ShiftJis(L"\u8272\u306E\u5C5E\u6027")}),
-              tabs); // 線の属性, 色の属性
+    EXPECT_EQ(
+        (Strings{ShiftJis(L"\u7DDA\u306E\u5C5E\u6027"), ShiftJis(L"\u8272\u306E\u5C5E\u6027")}),
+        tabs); // 線の属性, 色の属性
     EXPECT_EQ(ShiftJis(L"1 \u304B\u3089 100 \u307E\u3067\u306E\u6574\u6570\u3092\u5165\u529B"
                        L"\u3057\u3066\u304F\u3060\u3055\u3044\u3002"),
               message); // 1 から 100 までの整数を入力してください。

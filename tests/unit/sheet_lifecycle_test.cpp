@@ -22,7 +22,8 @@ std::vector<int> g_deletedPages;
 
 class CTestPage : public CPropertyPage {
 public:
-    explicit CTestPage(int tag, DWORD number = 5) : CPropertyPage(IDD_TEST_PAGE), m_tag(tag), m_number(number) {}
+    explicit CTestPage(int tag, DWORD number = 5)
+        : CPropertyPage(IDD_TEST_PAGE), m_tag(tag), m_number(number) {}
     ~CTestPage() override { g_deletedPages.push_back(m_tag); }
 
     BOOL OnInitDialog() override {
@@ -94,7 +95,8 @@ TEST(SheetLifecycle, OkGivesOneCancelAndCloseBoxGiveZero) {
         const char* name;
         void (*press)(HWND);
         BOOL expected;
-    } cases[] = {{"OK", PressOk, TRUE}, {"Cancel", PressCancel, FALSE}, {"close box", PressCloseBox, FALSE}};
+    } cases[] = {
+        {"OK", PressOk, TRUE}, {"Cancel", PressCancel, FALSE}, {"close box", PressCloseBox, FALSE}};
     for (const Case& c : cases) {
         HWND window = nullptr;
         ModalDriver driver;
@@ -117,10 +119,11 @@ TEST(SheetLifecycle, HookIsOutWhileModalAndBackAfter) {
     bool ownerDisabled = false;
     ModalDriver driver;
     driver.Then("find the sheet", WaitForSheet(window))
-        .Do("look at hook and owner", [&] {
-            duringRun = KelGuiApp().m_hMsgHook;
-            ownerDisabled = !IsWindowEnabled(host);
-        })
+        .Do("look at hook and owner",
+            [&] {
+                duringRun = KelGuiApp().m_hMsgHook;
+                ownerDisabled = !IsWindowEnabled(host);
+            })
         .Do("cancel", [&] { PressCancel(window); });
     driver.Start();
     KEL_GUI_property_sheet_show(sheet);
@@ -172,31 +175,35 @@ TEST(SheetLifecycle, ValidationKeepsThePageFocusesAndSelects) {
     driver.Then("find the sheet", WaitForSheet(window))
         .Do("to the second page", [&] { SelectTab(window, 1); })
         .Then("second page in front", WaitForPage(window, 1, page))
-        .Do("press OK with 0 in the edit", [&] {
-            changesBeforeTyping = second->m_changes;
-            PressOk(window);
-        })
+        .Do("press OK with 0 in the edit",
+            [&] {
+                changesBeforeTyping = second->m_changes;
+                PressOk(window);
+            })
         .Then("range message", WaitForMessageBox(box, window))
-        .Do("read and dismiss it", [&] {
-            boxText = MessageBoxText(box);
-            boxCaption = Text(box);
-            DismissMessageBox(box);
-        })
+        .Do("read and dismiss it",
+            [&] {
+                boxText = MessageBoxText(box);
+                boxCaption = Text(box);
+                DismissMessageBox(box);
+            })
         .Then("box gone", WaitForGone(box))
-        .Do("look at focus and page", [&] {
-            HWND edit = GetDlgItem(page, IDC_TEST_NUMBER);
-            focusAfter = Focus() == edit ? edit : nullptr;
-            selection = EditSelection(edit);
-            stillInFront = CurrentPage(window) == page && IsWindow(window);
-        })
+        .Do("look at focus and page",
+            [&] {
+                HWND edit = GetDlgItem(page, IDC_TEST_NUMBER);
+                focusAfter = Focus() == edit ? edit : nullptr;
+                selection = EditSelection(edit);
+                stillInFront = CurrentPage(window) == page && IsWindow(window);
+            })
         .Do("type a word", [&] { TypeText(GetDlgItem(page, IDC_TEST_NUMBER), "abc"); })
         .Do("leave for the first page", [&] { SelectTab(window, 0); })
         .Then("number message", WaitForMessageBox(box, window))
-        .Do("check and dismiss it", [&] {
-            if (MessageBoxText(box) != "Please enter a positive integer.")
-                driver.Fail("wrong message: " + MessageBoxText(box));
-            DismissMessageBox(box);
-        })
+        .Do("check and dismiss it",
+            [&] {
+                if (MessageBoxText(box) != "Please enter a positive integer.")
+                    driver.Fail("wrong message: " + MessageBoxText(box));
+                DismissMessageBox(box);
+            })
         .Then("box gone again", WaitForGone(box))
         .Do("type a good size", [&] { TypeText(GetDlgItem(page, IDC_TEST_NUMBER), "42"); })
         .Do("OK", [&] { PressOk(window); });
@@ -241,7 +248,9 @@ TEST(SheetLifecycle, CyclesLeakNoWindowsOrGdiObjects) {
         HKELSHEET sheet = MakeSheet(host, {new CTestPage(1), new CTestPage(2)});
         HWND window = nullptr;
         ModalDriver driver;
-        driver.Then("find the sheet", WaitForSheet(window)).Do("cancel", [&] { PressCancel(window); });
+        driver.Then("find the sheet", WaitForSheet(window)).Do("cancel", [&] {
+            PressCancel(window);
+        });
         driver.Start();
         KEL_GUI_property_sheet_show(sheet);
         KEL_GUI_property_sheet_destroy(sheet);

@@ -35,8 +35,8 @@ int main(int argc, char** argv) {
         UnionRect(&area, &area, &tip);
     }
     InflateRect(&area, 6, 6);
-    const bool written =
-        kelgui_test::WritePng(kelgui_test::TwiceAsLarge(kelgui_test::CaptureSettled(area)), argv[1]);
+    const bool written = kelgui_test::WritePng(
+        kelgui_test::TwiceAsLarge(kelgui_test::CaptureSettled(area)), argv[1]);
     DestroyWindow(frame);
     return written ? 0 : 1;
 }
