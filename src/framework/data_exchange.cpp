@@ -129,8 +129,27 @@ void ExchangeNumber(CDataExchange* dx, int id, T& value, const char* format, UIN
     }
 }
 
-void FailRange(CDataExchange* dx, const char* low, const char* high) {
+// The range check of the DDV_MinMax functions; the bounds are named in the
+// message in the member's own format.
+template <class T>
+void CheckRange(CDataExchange* dx, T value, T minimum, T maximum, const char* format) {
+    if (dx->m_bFailed || !dx->m_bSaveAndValidate || (value >= minimum && value <= maximum))
+        return;
+    char low[16], high[16];
+    std::snprintf(low, sizeof low, format, minimum);
+    std::snprintf(high, sizeof high, format, maximum);
     ShowValidationMessage(dx, AfxFormatString(IDS_PARSE_INT_RANGE, low, high));
+}
+
+// An int exchanged through a control's get and set messages.
+void ExchangeByMessages(CDataExchange* dx, int id, int& value, UINT getMessage, UINT setMessage) {
+    if (dx->m_bFailed)
+        return;
+    HWND control = dx->PrepareCtrl(id);
+    if (dx->m_bSaveAndValidate)
+        value = static_cast<int>(SendMessageA(control, getMessage, 0, 0));
+    else
+        SendMessageA(control, setMessage, static_cast<WPARAM>(value), 0);
 }
 } // namespace
 
@@ -143,39 +162,17 @@ void DDX_Text(CDataExchange* dx, int id, DWORD& value) {
 }
 
 void DDX_Check(CDataExchange* dx, int id, int& value) {
-    if (dx->m_bFailed)
-        return;
-    HWND control = dx->PrepareCtrl(id);
-    if (dx->m_bSaveAndValidate)
-        value = static_cast<int>(SendMessageA(control, BM_GETCHECK, 0, 0));
-    else
-        SendMessageA(control, BM_SETCHECK, static_cast<WPARAM>(value), 0);
+    ExchangeByMessages(dx, id, value, BM_GETCHECK, BM_SETCHECK);
 }
 
 void DDX_LBIndex(CDataExchange* dx, int id, int& index) {
-    if (dx->m_bFailed)
-        return;
-    HWND control = dx->PrepareCtrl(id);
-    if (dx->m_bSaveAndValidate)
-        index = static_cast<int>(SendMessageA(control, LB_GETCURSEL, 0, 0));
-    else
-        SendMessageA(control, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    ExchangeByMessages(dx, id, index, LB_GETCURSEL, LB_SETCURSEL);
 }
 
 void DDV_MinMaxInt(CDataExchange* dx, int value, int minimum, int maximum) {
-    if (dx->m_bFailed || !dx->m_bSaveAndValidate || (value >= minimum && value <= maximum))
-        return;
-    char low[16], high[16];
-    std::snprintf(low, sizeof low, "%d", minimum);
-    std::snprintf(high, sizeof high, "%d", maximum);
-    FailRange(dx, low, high);
+    CheckRange(dx, value, minimum, maximum, "%d");
 }
 
 void DDV_MinMaxDWord(CDataExchange* dx, DWORD value, DWORD minimum, DWORD maximum) {
-    if (dx->m_bFailed || !dx->m_bSaveAndValidate || (value >= minimum && value <= maximum))
-        return;
-    char low[16], high[16];
-    std::snprintf(low, sizeof low, "%lu", minimum);
-    std::snprintf(high, sizeof high, "%lu", maximum);
-    FailRange(dx, low, high);
+    CheckRange(dx, value, minimum, maximum, "%lu");
 }

@@ -20,6 +20,8 @@ const char* RegisterHostClass() {
     return registered ? kHostClass : nullptr;
 }
 
+} // namespace
+
 // Dispatches what is queued now; false once WM_QUIT was seen (it is posted again
 // so that an outer loop sees it too).
 bool DispatchPending() {
@@ -34,8 +36,6 @@ bool DispatchPending() {
     }
     return true;
 }
-
-} // namespace
 
 HostWindow::HostWindow(const char* title, RECT rect) {
     m_window = CreateWindowExA(0, RegisterHostClass(), title, WS_OVERLAPPEDWINDOW, rect.left,

@@ -23,6 +23,9 @@ private:
     HWND m_window = nullptr;
 };
 
+// Dispatches what is queued now; false once WM_QUIT was seen (it is posted
+// again so that an outer loop sees it too).
+bool DispatchPending();
 // Dispatches the thread's messages for ms milliseconds (as a host's loop does).
 void PumpMessages(DWORD ms);
 // Dispatches messages until done() is true or timeoutMs passed; returns done().

@@ -1,6 +1,8 @@
 // Captures screen rectangles into 32-bit DIB sections and writes them as PNG.
 #include "screenshot.h"
 
+#include "host_window.h"
+
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 #pragma GCC diagnostic ignored "-Wunused-parameter"
@@ -85,11 +87,7 @@ bool WritePng(const Image& image, const std::string& path) {
 Image CaptureSettled(const RECT& rect) {
     Image previous;
     for (int attempt = 0; attempt < 20; ++attempt) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
+        DispatchPending();
         Sleep(50);
         Image shot = CaptureScreen(rect);
         if (!shot.Empty() && shot.pixels == previous.pixels)

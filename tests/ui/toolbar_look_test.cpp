@@ -30,20 +30,9 @@ kelgui_test::Image SettledCapture(HWND window) {
     return kelgui_test::CaptureSettled(area);
 }
 
-class ToolbarLookTest : public ::testing::Test {
+class ToolbarLookTest : public ToolbarOnHost {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(Gui().Loaded()) << Gui().Path();
-        ASSERT_TRUE(Gui().toolbar_create(m_host.Handle(), 420, 60, &m_frame));
-        PumpPending();
-    }
-    void TearDown() override {
-        DestroyWindow(m_frame);
-        PumpPending();
-    }
-
-    HostWindow m_host;
-    HWND m_frame = nullptr;
+    ToolbarLookTest() : ToolbarOnHost({420, 60}) {}
 };
 
 TEST_F(ToolbarLookTest, ImagesSitOnTheirButtonsInTheSystemButtonColours) {

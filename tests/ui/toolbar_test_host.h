@@ -11,6 +11,8 @@
 #include <type_traits>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "kelgui.h"
 #include "support/host_window.h"
 #include "support/kelgui_loader.h"
@@ -64,11 +66,7 @@ inline std::string Describe(const std::vector<Notification>& list) {
 // Dispatches every message waiting for this thread, as a host's loop does.
 inline void PumpPending() {
     for (int round = 0; round < 3; ++round) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
+        kelgui_test::DispatchPending();
         Sleep(1);
     }
 }
@@ -153,5 +151,24 @@ inline DWORD UserObjects() {
         reinterpret_cast<LPARAM>(&count));
     return count;
 }
+
+// A visible toolbar owned by a host window, destroyed after the test.
+class ToolbarOnHost : public ::testing::Test {
+protected:
+    explicit ToolbarOnHost(POINT at) : m_at(at) {}
+    void SetUp() override {
+        ASSERT_TRUE(Gui().Loaded()) << Gui().Path();
+        ASSERT_TRUE(Gui().toolbar_create(m_host.Handle(), m_at.x, m_at.y, &m_frame));
+        PumpPending();
+    }
+    void TearDown() override {
+        DestroyWindow(m_frame);
+        PumpPending();
+    }
+
+    POINT m_at;
+    HostWindow m_host;
+    HWND m_frame = nullptr;
+};
 
 } // namespace toolbar_test

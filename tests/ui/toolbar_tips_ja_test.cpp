@@ -29,21 +29,13 @@ std::string TipFace(HWND frame) {
     return face.lfFaceName;
 }
 
-class ToolbarTipsJapaneseTest : public ::testing::Test {
+class ToolbarTipsJapaneseTest : public ToolbarOnHost {
 protected:
+    ToolbarTipsJapaneseTest() : ToolbarOnHost({500, 100}) {}
     void SetUp() override {
         ASSERT_EQ(GetACP(), 932u) << "run with LC_ALL=ja_JP.UTF-8";
-        ASSERT_TRUE(Gui().Loaded()) << Gui().Path();
-        ASSERT_TRUE(Gui().toolbar_create(m_host.Handle(), 500, 100, &m_frame));
-        PumpPending();
+        ToolbarOnHost::SetUp();
     }
-    void TearDown() override {
-        DestroyWindow(m_frame);
-        PumpPending();
-    }
-
-    HostWindow m_host;
-    HWND m_frame = nullptr;
 };
 
 TEST_F(ToolbarTipsJapaneseTest, ToolNamesComeFromTheJapaneseTableWhichLacksRtfEdit) {
