@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstring>
+
 using namespace kelgui_test;
 
 TEST(JapaneseStrings, ShiftJisTextsAndTheMissingRtfName) {
@@ -17,6 +20,10 @@ TEST(JapaneseStrings, ShiftJisTextsAndTheMissingRtfName) {
     EXPECT_EQ(std::vector<UINT>{}, MissingStrings(dll, 2000, 2069));
     EXPECT_EQ((std::vector<UINT>{2800, 2801, 2802, 2803, 2804}), MissingStrings(dll, 2774, 2804));
     EXPECT_EQ(std::vector<UINT>{}, MissingStrings(dll, 2805, 2820));
+    // Loading set the run-time locale (shared through the C runtime DLL) to
+    // the multibyte code page.
+    const char* locale = std::setlocale(LC_ALL, nullptr);
+    EXPECT_NE(nullptr, std::strstr(locale, ".932")) << locale;
     for (UINT id : {0xF110u, 0xF112u, 0xF117u}) {
         std::string text = LoadModuleString(dll, id);
         EXPECT_FALSE(text.empty()) << id;
