@@ -1,6 +1,8 @@
 // The mark-type table of page assembly.
 #include "sheet/assembly_table.h"
 
+#include "sheet/mark_table.h"
+
 namespace {
 // Pages by short name, with what the step gives them.
 constexpr PageStep Image{PageKind::Image, PageLoad::kRecord}; // transparent flag only
@@ -49,9 +51,5 @@ const AssemblyRow kAssemblyTable[] = {
 } // namespace
 
 const AssemblyRow* FindAssemblyRow(DWORD markType) {
-    for (const AssemblyRow& row : kAssemblyTable)
-        for (DWORD type : row.markTypes)
-            if (type == markType)
-                return &row;
-    return nullptr;
+    return FindMarkRow(kAssemblyTable, markType);
 }

@@ -1,6 +1,8 @@
 // Page assembly.
 #include "sheet/page_assembly.h"
 
+#include "sheet/mark_table.h"
+
 #include "sheet/assembly_table.h"
 
 #include <new>
@@ -42,9 +44,7 @@ bool RunSteps(CKELPropertySheet& sheet, std::initializer_list<PageStep> steps,
 } // namespace
 
 BOOL AssemblePages(CKELPropertySheet& sheet, const InitArgs& args, const PageClassList& classes) {
-    DWORD flags = args.flags;
-    if (flags & KEL_SHEET_DATE_CODES)
-        flags |= KEL_SHEET_BLOCK;
+    const DWORD flags = EffectiveSheetFlags(args.flags);
     const bool withRecord = (flags & KEL_SHEET_ATTRIBUTES) != 0;
     const bool withBlock = (flags & KEL_SHEET_BLOCK) != 0;
     if (withRecord && !args.record)

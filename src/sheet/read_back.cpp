@@ -1,6 +1,8 @@
 // Reading back.
 #include "sheet/read_back.h"
 
+#include "sheet/mark_table.h"
+
 #include "sheet/read_back_table.h"
 
 namespace {
@@ -35,9 +37,7 @@ void WriteRecordFields(CKELPropertySheet& sheet, std::initializer_list<ReadStep>
 } // namespace
 
 BOOL ReadBack(CKELPropertySheet& sheet, const QueryArgs& args, const PageClassList& classes) {
-    DWORD flags = args.flags;
-    if (flags & KEL_SHEET_DATE_CODES)
-        flags |= KEL_SHEET_BLOCK;
+    const DWORD flags = EffectiveSheetFlags(args.flags);
     const bool withRecord = (flags & KEL_SHEET_ATTRIBUTES) != 0;
     const bool withBlock = (flags & KEL_SHEET_BLOCK) != 0;
     if ((withRecord && !args.record) || (withBlock && (!args.blockName || !args.sizeOut)))

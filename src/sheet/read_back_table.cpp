@@ -1,6 +1,8 @@
 // The read-back table.
 #include "sheet/read_back_table.h"
 
+#include "sheet/mark_table.h"
+
 namespace {
 // Pages by short name, with what the step asks of them.
 constexpr ReadStep Image{PageKind::Image, PageStore::kRecord}; // bTransparent
@@ -51,9 +53,5 @@ const ReadBackRow kReadBackTable[] = {
 } // namespace
 
 const ReadBackRow* FindReadBackRow(DWORD markType) {
-    for (const ReadBackRow& row : kReadBackTable)
-        for (DWORD type : row.markTypes)
-            if (type == markType)
-                return &row;
-    return nullptr;
+    return FindMarkRow(kReadBackTable, markType);
 }

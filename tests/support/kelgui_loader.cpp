@@ -1,17 +1,7 @@
 // Loads kelgui.dll from the test program's folder and resolves its exports by name.
 #include "kelgui_loader.h"
 
-#include <type_traits>
-
 namespace kelgui_test {
-
-// The spelled-out pointer types must match what the header declares.
-static_assert(std::is_same_v<MessageTitleSetFn, decltype(&KEL_GUI_message_title_set)>);
-static_assert(std::is_same_v<MessageTitleGetFn, decltype(&KEL_GUI_message_title_get)>);
-static_assert(std::is_same_v<SheetCreateFn, decltype(&KEL_GUI_property_sheet_create)>);
-static_assert(std::is_same_v<SheetShowFn, decltype(&KEL_GUI_property_sheet_show)>);
-static_assert(std::is_same_v<SheetTitleSetFn, decltype(&KEL_GUI_property_sheet_title_set)>);
-static_assert(std::is_same_v<SheetDestroyFn, decltype(&KEL_GUI_property_sheet_destroy)>);
 
 std::string ExeFolder() {
     char path[MAX_PATH] = {};

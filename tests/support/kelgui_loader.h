@@ -8,26 +8,6 @@
 
 namespace kelgui_test {
 
-// Pointer types of the exports. They are spelled out (not taken from the header) so
-// that exports the header does not declare yet can still be resolved and tested;
-// kelgui_loader.cpp checks them against the header's declarations where those exist.
-using MessageTitleSetFn = BOOL(WINAPI*)(LPCSTR title);
-using MessageTitleGetFn = UINT(WINAPI*)(LPSTR buffer, UINT size);
-using SheetCreateFn = BOOL(WINAPI*)(HWND parent, const KEL_IMAGE_INFO* info, HKELSHEET* sheetOut);
-using SheetShowFn = BOOL(WINAPI*)(HKELSHEET sheet);
-using SheetTitleSetFn = BOOL(WINAPI*)(HKELSHEET sheet, LPCSTR title);
-using SheetDestroyFn = BOOL(WINAPI*)(HKELSHEET sheet);
-using SheetInitFn = BOOL(WINAPI*)(HKELSHEET sheet, DWORD flags, const KEL_MARK_ATTRIBUTES* attrs,
-                                  const char* name, const void* data, DWORD size);
-using SheetQueryFn = BOOL(WINAPI*)(HKELSHEET sheet, DWORD flags, KEL_MARK_ATTRIBUTES* attrs,
-                                   const char* name, void* buffer, DWORD* sizeOut);
-using ToolbarCreateFn = BOOL(WINAPI*)(HWND parent, int x, int y, HWND* frameOut);
-using ToolbarCreateExFn = BOOL(WINAPI*)(HWND parent, int x, int y, HWND* frameOut, DWORD style);
-using ToolbarCallbackRegisterFn = BOOL(WINAPI*)(HWND frame, int selector, FARPROC callback,
-                                                DWORD_PTR user);
-using ToolbarButtonSetFn = BOOL(WINAPI*)(HWND frame, int markType, DWORD flags);
-using ToolbarButtonGetFn = BOOL(WINAPI*)(HWND frame, int markType, DWORD* flagsOut);
-
 // The loaded DLL. Exports that the DLL lacks stay null, so a test can assert on them.
 class KelGui {
 public:
@@ -46,19 +26,20 @@ public:
     // FreeLibrary; all pointers become null. Returns FreeLibrary's result.
     bool Unload();
 
-    MessageTitleSetFn message_title_set = nullptr;
-    MessageTitleGetFn message_title_get = nullptr;
-    SheetCreateFn property_sheet_create = nullptr;
-    SheetShowFn property_sheet_show = nullptr;
-    SheetTitleSetFn property_sheet_title_set = nullptr;
-    SheetDestroyFn property_sheet_destroy = nullptr;
-    SheetInitFn property_sheet_init = nullptr;
-    SheetQueryFn property_sheet_query = nullptr;
-    ToolbarCreateFn toolbar_create = nullptr;
-    ToolbarCreateExFn toolbar_create_ex = nullptr;
-    ToolbarCallbackRegisterFn toolbar_CB_register = nullptr;
-    ToolbarButtonSetFn toolbar_button_set = nullptr;
-    ToolbarButtonGetFn toolbar_button_get = nullptr;
+    // The exports, typed as the public header declares them.
+    decltype(&KEL_GUI_message_title_set) message_title_set = nullptr;
+    decltype(&KEL_GUI_message_title_get) message_title_get = nullptr;
+    decltype(&KEL_GUI_property_sheet_create) property_sheet_create = nullptr;
+    decltype(&KEL_GUI_property_sheet_show) property_sheet_show = nullptr;
+    decltype(&KEL_GUI_property_sheet_title_set) property_sheet_title_set = nullptr;
+    decltype(&KEL_GUI_property_sheet_destroy) property_sheet_destroy = nullptr;
+    decltype(&KEL_GUI_property_sheet_init) property_sheet_init = nullptr;
+    decltype(&KEL_GUI_property_sheet_query) property_sheet_query = nullptr;
+    decltype(&KEL_GUI_toolbar_create) toolbar_create = nullptr;
+    decltype(&KEL_GUI_toolbar_create_ex) toolbar_create_ex = nullptr;
+    decltype(&KEL_GUI_toolbar_CB_register) toolbar_CB_register = nullptr;
+    decltype(&KEL_GUI_toolbar_button_set) toolbar_button_set = nullptr;
+    decltype(&KEL_GUI_toolbar_button_get) toolbar_button_get = nullptr;
 
 private:
     struct Entry {

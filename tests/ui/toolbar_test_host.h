@@ -21,16 +21,6 @@ namespace toolbar_test {
 
 using kelgui_test::HostWindow;
 
-// The header's declarations and the loader's pointer types must agree.
-static_assert(std::is_same_v<kelgui_test::ToolbarCreateFn, decltype(&KEL_GUI_toolbar_create)>);
-static_assert(std::is_same_v<kelgui_test::ToolbarCreateExFn, decltype(&KEL_GUI_toolbar_create_ex)>);
-static_assert(
-    std::is_same_v<kelgui_test::ToolbarCallbackRegisterFn, decltype(&KEL_GUI_toolbar_CB_register)>);
-static_assert(
-    std::is_same_v<kelgui_test::ToolbarButtonSetFn, decltype(&KEL_GUI_toolbar_button_set)>);
-static_assert(
-    std::is_same_v<kelgui_test::ToolbarButtonGetFn, decltype(&KEL_GUI_toolbar_button_get)>);
-
 // One DLL load per program: the library's window classes stay registered.
 inline kelgui_test::KelGui& Gui() {
     static kelgui_test::KelGui gui;
