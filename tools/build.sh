@@ -7,12 +7,19 @@ cd "$root"
 
 bash tools/packages.sh
 
+# ccache, when there, with paths taken relative to the tree: clones share hits.
+launcher=()
+if command -v ccache >/dev/null; then
+  export CCACHE_BASEDIR=$root
+  launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+
 configure() { # build-dir toolchain extra-args...
   local dir=$1 toolchain=$2
   shift 2
   if [[ ! -f $dir/build.ninja ]]; then
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-      -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain" "$@"
+      -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain" "${launcher[@]}" "$@"
   fi
 }
 

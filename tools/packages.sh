@@ -3,10 +3,11 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build python3
+  cmake ninja-build python3 ccache
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
   wine wine64 fonts-wine xvfb xauth
   googletest libstb-dev fonts-ipafont-gothic
+  wine32:i386
 )
 
 missing=()
@@ -22,5 +23,7 @@ if [[ $(id -u) -ne 0 ]]; then
   exit 1
 fi
 export DEBIAN_FRONTEND=noninteractive
+# 32-bit Wine runs the i686 build's tests; it must be there before a prefix is made.
+dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
 apt-get update -qq
 apt-get install -y -qq "${missing[@]}" >/dev/null

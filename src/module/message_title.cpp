@@ -4,7 +4,7 @@
 #include "module/export_frame.h"
 #include "module/gui_app.h"
 
-#include "sheet/byte_span.h"
+#include "blocks/byte_span.h"
 
 #include <cstdlib>
 #include <cstring>

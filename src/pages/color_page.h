@@ -4,7 +4,7 @@
 
 #include "framework/controls.h"
 #include "framework/property_page.h"
-#include "sheet/byte_span.h"
+#include "blocks/byte_span.h"
 
 class CKELPGClr : public CPropertyPage {
 public:

@@ -5,7 +5,7 @@
 
 #include "framework/property_page.h"
 #include "kelgui.h"
-#include "sheet/byte_span.h"
+#include "blocks/byte_span.h"
 #include "sheet/page_kind.h"
 
 #include <cstddef>

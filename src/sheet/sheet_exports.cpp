@@ -3,7 +3,7 @@
 
 #include "module/export_frame.h"
 #include "module/gui_app.h"
-#include "sheet/byte_span.h"
+#include "blocks/byte_span.h"
 #include "sheet/kel_property_sheet.h"
 
 #include <new>

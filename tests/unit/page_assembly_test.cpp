@@ -1,7 +1,7 @@
 // Page assembly and reading back driven by the mark-type tables, with a
 // stand-in page for every kind: the load order of text marks, running out of
 // memory, the block walk, and the size query with its bounded fetch.
-#include "sheet/named_block.h"
+#include "blocks/named_block.h"
 #include "sheet/page_assembly.h"
 #include "sheet/read_back.h"
 

@@ -1,16 +1,18 @@
 // CNamedBlock: a page's copy of one named data block (8-byte name, owned bytes).
+// Pure C++: no window or system calls, so it builds and is fuzzed natively.
 #pragma once
 
-#include "sheet/byte_span.h"
+#include "blocks/byte_span.h"
+#include "blocks/owned_bytes.h"
 
-#include <windows.h>
+#include <cstdint>
 
 class CNamedBlock {
 public:
     static constexpr size_t kNameSize = 8;
 
     // Copies the 8 name bytes and takes ownership of data (from new[]).
-    CNamedBlock(const char* name, BYTE* data = nullptr, DWORD size = 0);
+    CNamedBlock(const char* name, uint8_t* data = nullptr, uint32_t size = 0);
     virtual ~CNamedBlock();
     CNamedBlock(const CNamedBlock&) = delete;
     CNamedBlock& operator=(const CNamedBlock&) = delete;
@@ -19,24 +21,27 @@ public:
     bool IsNamed(const char* name) const;
     // Replaces the bytes with a copy of size bytes at data. 0 when memory
     // ran out: the block is then empty.
-    int SetCopy(const void* data, DWORD size);
-    int SetCopy(CByteSpan bytes) { return SetCopy(bytes.Data(), static_cast<DWORD>(bytes.Size())); }
+    int SetCopy(const void* data, uint32_t size);
+    int SetCopy(CByteSpan bytes) {
+        return SetCopy(bytes.Data(), static_cast<uint32_t>(bytes.Size()));
+    }
     // Replaces the bytes with buffer (from new[]) without copying.
-    void Attach(BYTE* buffer, DWORD size);
+    void Attach(uint8_t* buffer, uint32_t size);
+    void Attach(OwnedBytes built) { Attach(built.data.release(), built.size); }
     // buffer null: only the size. Otherwise copies the bytes too.
-    void Get(void* buffer, DWORD* sizeOut) const;
+    void Get(void* buffer, uint32_t* sizeOut) const;
     // Copies the bytes into buffer when all of them fit; false (nothing
     // written) when they do not. For host buffers whose size is known.
     bool CopyTo(CMutableByteSpan buffer) const { return buffer.Write(0, m_pData, m_dwSize); }
 
-    // Bounds-checked view of the held bytes for the page that parses them.
+    // Bounds-checked view of the held bytes for the layout that parses them.
     CByteSpan Bytes() const { return CByteSpan(m_pData, m_dwSize); }
-    DWORD Size() const { return m_dwSize; }
+    uint32_t Size() const { return m_dwSize; }
 
 private:
     void Release();
 
     char m_name[kNameSize];
-    BYTE* m_pData = nullptr;
-    DWORD m_dwSize = 0;
+    uint8_t* m_pData = nullptr;
+    uint32_t m_dwSize = 0;
 };

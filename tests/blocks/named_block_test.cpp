@@ -1,10 +1,11 @@
 // Named blocks: names compared as 8 raw bytes, copies, the size query, and
 // bounds-checked access to the held bytes.
-#include "sheet/byte_span.h"
-#include "sheet/named_block.h"
+#include "blocks/byte_span.h"
+#include "blocks/named_block.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -21,7 +22,7 @@ TEST(NamedBlock, NameIsEightRawBytes) {
 
 TEST(NamedBlock, SizeQueryThenFetch) {
     CNamedBlock block("OiAnText");
-    DWORD size = 99;
+    uint32_t size = 99;
     block.Get(nullptr, &size);
     EXPECT_EQ(0u, size); // no data yet
 
@@ -40,20 +41,20 @@ TEST(NamedBlock, SizeQueryThenFetch) {
 
 TEST(NamedBlock, CopyIsIndependentOfTheCaller) {
     CNamedBlock block("OiAnoDat");
-    std::vector<BYTE> source = {1, 2, 3, 4};
+    std::vector<uint8_t> source = {1, 2, 3, 4};
     block.SetCopy(source.data(), 4);
     source.assign(4, 0xEE);
-    EXPECT_EQ(3, block.Bytes().ReadValue<BYTE>(2));
+    EXPECT_EQ(3, block.Bytes().ReadValue<uint8_t>(2));
 }
 
 TEST(NamedBlock, EmptyCopyAndAttach) {
     CNamedBlock block("OiAnoDat");
     ASSERT_EQ(1, block.SetCopy("xyz", 0));
-    DWORD size = 7;
+    uint32_t size = 7;
     block.Get(nullptr, &size);
     EXPECT_EQ(0u, size);
 
-    BYTE* owned = new BYTE[3]{7, 8, 9};
+    uint8_t* owned = new uint8_t[3]{7, 8, 9};
     block.Attach(owned, 3);
     char out[3] = {};
     block.Get(out, &size);
@@ -62,14 +63,14 @@ TEST(NamedBlock, EmptyCopyAndAttach) {
 }
 
 TEST(ByteSpan, NeverReadsOrWritesOutside) {
-    BYTE bytes[6] = {1, 2, 3, 4, 5, 6};
+    uint8_t bytes[6] = {1, 2, 3, 4, 5, 6};
     CByteSpan span(bytes, 4);
-    DWORD value = 0xFFFFFFFF;
+    uint32_t value = 0xFFFFFFFF;
     EXPECT_TRUE(span.Read(0, &value, 4));
     EXPECT_EQ(0x04030201u, value);
     EXPECT_FALSE(span.Read(1, &value, 4)); // would run past byte 4
     EXPECT_EQ(0u, value);                  // zero-filled, not left stale
-    EXPECT_EQ(0xABCDu, span.ReadValue<WORD>(3, 0xABCD));
+    EXPECT_EQ(0xABCDu, span.ReadValue<uint16_t>(3, 0xABCD));
     EXPECT_FALSE(span.Read(SIZE_MAX, &value, 2)); // offset overflow
 
     CMutableByteSpan out(bytes, 4);

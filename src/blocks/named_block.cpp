@@ -1,10 +1,10 @@
 // CNamedBlock: the holder of one named block's bytes.
-#include "sheet/named_block.h"
+#include "blocks/named_block.h"
 
 #include <cstring>
 #include <new>
 
-CNamedBlock::CNamedBlock(const char* name, BYTE* data, DWORD size)
+CNamedBlock::CNamedBlock(const char* name, uint8_t* data, uint32_t size)
     : m_pData(data), m_dwSize(data ? size : 0) {
     std::memcpy(m_name, name, kNameSize);
 }
@@ -23,9 +23,9 @@ bool CNamedBlock::IsNamed(const char* name) const {
     return name && std::memcmp(m_name, name, kNameSize) == 0;
 }
 
-int CNamedBlock::SetCopy(const void* data, DWORD size) {
+int CNamedBlock::SetCopy(const void* data, uint32_t size) {
     Release();
-    BYTE* copy = new (std::nothrow) BYTE[size ? size : 1];
+    uint8_t* copy = new (std::nothrow) uint8_t[size ? size : 1];
     if (!copy)
         return 0;
     // A null source with a size copies nothing: the block is then empty.
@@ -38,13 +38,13 @@ int CNamedBlock::SetCopy(const void* data, DWORD size) {
     return 1;
 }
 
-void CNamedBlock::Attach(BYTE* buffer, DWORD size) {
+void CNamedBlock::Attach(uint8_t* buffer, uint32_t size) {
     Release();
     m_pData = buffer;
     m_dwSize = buffer ? size : 0;
 }
 
-void CNamedBlock::Get(void* buffer, DWORD* sizeOut) const {
+void CNamedBlock::Get(void* buffer, uint32_t* sizeOut) const {
     if (buffer)
         CMutableByteSpan(buffer, m_dwSize).Write(0, m_pData, m_dwSize);
     *sizeOut = m_dwSize;

@@ -1,5 +1,5 @@
 // Bounds-checked byte access.
-#include "sheet/byte_span.h"
+#include "blocks/byte_span.h"
 
 #include <cstring>
 

@@ -1,0 +1,39 @@
+// The "OiAnText" layout.
+#include "blocks/text_block.h"
+
+#include <cstdint>
+#include <cstring>
+#include <new>
+
+namespace text_block {
+
+CByteSpan ReadText(CByteSpan block) {
+    if (block.Size() <= kTextOffset)
+        return CByteSpan(nullptr, 0);
+    const auto* start = static_cast<const uint8_t*>(block.Data()) + kTextOffset;
+    const size_t available = block.Size() - kTextOffset;
+    const void* zero = std::memchr(start, 0, available);
+    const size_t length = zero ? static_cast<const uint8_t*>(zero) - start : available;
+    return block.Slice(kTextOffset, length);
+}
+
+OwnedBytes Build(CByteSpan loaded, CByteSpan text) {
+    OwnedBytes built;
+    const size_t length = text.Size();
+    if (length > UINT32_MAX - kFixedSize)
+        return built;
+    const size_t size = length + kFixedSize;
+    built.data.reset(new (std::nothrow) uint8_t[size]());
+    if (!built.data)
+        return built;
+    built.size = static_cast<uint32_t>(size);
+    CMutableByteSpan out(built.data.get(), size);
+    // Header words the loaded block has; the rest stay zero.
+    const size_t carried = loaded.Size() < kHeaderSize ? loaded.Size() : kHeaderSize;
+    out.Write(0, loaded.Data(), carried);
+    out.WriteValue<uint32_t>(kHeaderSize, static_cast<uint32_t>(length + 1));
+    out.Write(kTextOffset, text.Data(), length);
+    return built;
+}
+
+} // namespace text_block
