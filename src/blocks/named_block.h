@@ -36,6 +36,8 @@ public:
 
     // Bounds-checked view of the held bytes for the layout that parses them.
     CByteSpan Bytes() const { return CByteSpan(m_pData, m_dwSize); }
+    // The same bytes for a page that edits its copy in place.
+    CMutableByteSpan MutableBytes() { return CMutableByteSpan(m_pData, m_dwSize); }
     uint32_t Size() const { return m_dwSize; }
 
 private:

@@ -6,7 +6,8 @@ namespace sheet_test {
 namespace {
 
 const std::string kLine = "Line Attributes", kColor = "Color Attributes",
-                  kGeneral = "General Attributes";
+                  kGeneral = "General Attributes", kImage = "Image Attributes",
+                  kRuler = "Ruler Attributes", kProtractor = "Protractor Attributes";
 
 // Pages that later work builds (font, arrow, ruler, block pages) are left out.
 TEST(SheetAssembly, TabsFollowTheTableForEachGroup) {
@@ -16,7 +17,9 @@ TEST(SheetAssembly, TabsFollowTheTableForEachGroup) {
     } cases[] = {
         {3, 1, {kLine, kColor}},
         {506, 3, {kLine, kColor}},
-        {511, 7, {kLine, kColor}},
+        {511, 7, {kLine, kColor, kProtractor}},
+        {510, 3, {kLine, kColor, kRuler}},
+        {1, 3, {kImage}},
         {6, 1, {kGeneral, kColor}},
         {516, 3, {kGeneral, kColor}},
         {507, 1, {kColor}},
@@ -30,7 +33,7 @@ TEST(SheetAssembly, TabsFollowTheTableForEachGroup) {
         ASSERT_EQ(1, sheet.Init(c.flags, &record, "OiAnoDat", "x", 1));
         EXPECT_EQ(c.tabs, sheet.ShownTabs()) << "mark type " << c.markType;
     }
-    for (DWORD markType : {0u, 1u, 503u, 515u, 519u}) {
+    for (DWORD markType : {0u, 503u, 515u, 519u}) {
         Sheet sheet;
         const KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0x22);
         EXPECT_EQ(1, sheet.Init(3, &record, "OiAnoDat", "abc", 3)) << markType;
