@@ -4,8 +4,14 @@
 
 const PageClassList& RegisteredPageClasses() {
     static const PageClass rows[] = {
-        LinePageClass(),  ColorPageClass(), GeneralPageClass(),
-        ImagePageClass(), RulerPageClass(), ProtractorPageClass(),
+        // clang-format off
+        LinePageClass(),
+        ColorPageClass(),
+        GeneralPageClass(),
+        ImagePageClass(),
+        RulerPageClass(),
+        ProtractorPageClass(),
+        // clang-format on
     };
     static const PageClassList list(rows);
     return list;
