@@ -18,16 +18,23 @@ TEST(JapaneseFilePages, TabLabelAndBrowseTexts) {
         ASSERT_EQ(1,
                   sheet.Init(KEL_SHEET_ATTRIBUTES | KEL_SHEET_BLOCK, &record, "OiFilNam", "", 0));
         Strings seen;
+        HWND page = nullptr;
+        int last = -1;
         sheet.Run([&](ModalDriver& d) {
-            d.Do("last tab", [&] {
-                 SelectTab(sheet.Window(), int(TabTexts(sheet.Window()).size()) - 1);
-             }).Then("read, cancel", [&] {
-                HWND page = CurrentPage(sheet.Window());
-                seen = {TabTexts(sheet.Window()).back(), ItemText(page, 1037),
-                        ItemText(page, 1039)};
-                PressCancel(sheet.Window());
-                return page != nullptr;
-            });
+            d.Do("last tab",
+                 [&] {
+                     SelectTab(sheet.Window(), last = int(TabTexts(sheet.Window()).size()) - 1);
+                 })
+                .Then("its page",
+                      [&] {
+                          return CurrentTab(sheet.Window()) == last &&
+                                 (page = CurrentPage(sheet.Window()));
+                      })
+                .Do("read, cancel", [&] {
+                    seen = {TabTexts(sheet.Window()).back(), ItemText(page, 1037),
+                            ItemText(page, 1039)};
+                    PressCancel(sheet.Window());
+                });
         });
         char tab[64], label[64];
         WideCharToMultiByte(932, 0, c.tab, -1, tab, sizeof tab, nullptr, nullptr);

@@ -53,14 +53,16 @@ struct FilePageSheet : Sheet {
     // Runs act on the page, then OK; gives back the blocks the page holds.
     Blocks Edit(const std::function<void(ModalDriver&, HWND&)>& act) {
         HWND page = nullptr;
-        EXPECT_EQ(
-            1, Run([&](ModalDriver& d) {
-                d.Do("last tab", [&] {
-                     SelectTab(Window(), int(TabTexts(Window()).size()) - 1);
-                 }).Then("its page", [&] { return (page = CurrentPage(Window())) != nullptr; });
-                act(d, page);
-                d.Do("OK", [&] { PressOk(Window()); });
-            }));
+        int last = -1;
+        EXPECT_EQ(1, Run([&](ModalDriver& d) {
+                      d.Do("last tab", [&] {
+                           SelectTab(Window(), last = int(TabTexts(Window()).size()) - 1);
+                       }).Then("its page", [&] {
+                          return CurrentTab(Window()) == last && (page = CurrentPage(Window()));
+                      });
+                      act(d, page);
+                      d.Do("OK", [&] { PressOk(Window()); });
+                  }));
         Blocks blocks{{"OiFilNam", Fetch(*this, "OiFilNam")},
                       {"OiAnoDat", Fetch(*this, "OiAnoDat")}};
         if (Bytes text = Fetch(*this, "OiAnText"); !text.empty())
