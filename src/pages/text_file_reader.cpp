@@ -7,24 +7,10 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <utility>
 
 namespace {
-class CFileHandle {
-public:
-    explicit CFileHandle(HANDLE handle) : m_handle(handle) {}
-    ~CFileHandle() {
-        if (m_handle != INVALID_HANDLE_VALUE)
-            CloseHandle(m_handle);
-    }
-    CFileHandle(const CFileHandle&) = delete;
-    CFileHandle& operator=(const CFileHandle&) = delete;
-    HANDLE Get() const { return m_handle; }
-
-private:
-    HANDLE m_handle;
-};
-
 // Opens an existing file for reading. The system shows no box of its own
 // (such as one asking for a disk in an empty drive); others may read the
 // file meanwhile but not write it.
@@ -59,17 +45,19 @@ bool ReadAll(HANDLE file, CMutableByteSpan region) {
 OwnedBytes ReadTextFileBlock(const std::string& fileName, CByteSpan loaded) {
     if (fileName.empty() || fileName.size() > file_name_block::kMaxPathLength)
         return OwnedBytes();
-    CFileHandle file(OpenForReading(fileName));
+    HANDLE opened = OpenForReading(fileName);
+    const std::unique_ptr<void, decltype(&CloseHandle)> file(
+        opened == INVALID_HANDLE_VALUE ? nullptr : opened, CloseHandle);
     // Only disk files: reading a console, a pipe or another device may wait
     // for input forever.
-    if (file.Get() == INVALID_HANDLE_VALUE || GetFileType(file.Get()) != FILE_TYPE_DISK)
+    if (!file || GetFileType(file.get()) != FILE_TYPE_DISK)
         return OwnedBytes();
     LARGE_INTEGER size;
-    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0)
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0)
         return OwnedBytes();
     text_block::Fillable built =
         text_block::BuildToFill(loaded, static_cast<uint64_t>(size.QuadPart));
-    if (!built.block || !ReadAll(file.Get(), built.text))
+    if (!built.block || !ReadAll(file.get(), built.text))
         return OwnedBytes();
     return std::move(built.block);
 }

@@ -5,9 +5,7 @@
 // is compared.
 //   text_file_bench.exe [rounds]     (default 10)
 #include "support/kelgui_loader.h"
-
-#include <commctrl.h>
-#include <prsht.h>
+#include "support/modal_driver.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -19,34 +17,7 @@
 namespace {
 
 constexpr size_t kFileSize = 64u << 20;
-constexpr WPARAM kTypeThenOk = 0x4B454C; // marks our WM_NULL
-HHOOK g_cbtHook = nullptr;
-HHOOK g_messageHook = nullptr;
 std::string g_path;
-
-// The sheet, once active, brings its last page (the text file page) to the
-// front; the file's name is typed there and the sheet closed with OK.
-LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE) {
-        HWND window = reinterpret_cast<HWND>(wParam);
-        if (HWND tabs = PropSheet_GetTabControl(window)) {
-            PostMessageA(window, PSM_SETCURSEL, TabCtrl_GetItemCount(tabs) - 1, 0);
-            PostMessageA(window, WM_NULL, kTypeThenOk, 0);
-        }
-    }
-    return CallNextHookEx(g_cbtHook, code, wParam, lParam);
-}
-
-LRESULT CALLBACK OnGetMessage(int code, WPARAM removed, LPARAM lParam) {
-    MSG* msg = reinterpret_cast<MSG*>(lParam);
-    if (code >= 0 && removed == PM_REMOVE && msg->message == WM_NULL &&
-        msg->wParam == kTypeThenOk) {
-        SetDlgItemTextA(PropSheet_GetCurrentPageHwnd(msg->hwnd), 1038, g_path.c_str());
-        PostMessageA(msg->hwnd, PSM_PRESSBUTTON, PSBTN_OK, 0);
-    }
-    return CallNextHookEx(g_messageHook, code, removed, lParam);
-}
-
 double Now() {
     LARGE_INTEGER frequency, t;
     QueryPerformanceFrequency(&frequency);
@@ -123,11 +94,27 @@ int main(int argc, char** argv) {
     gui.property_sheet_create(nullptr, &info, &sheet);
     gui.property_sheet_init(sheet, KEL_SHEET_ATTRIBUTES | KEL_SHEET_BLOCK, &record, KEL_BLOCK_TEXT,
                             "0123456789ab", 12);
-    g_cbtHook = SetWindowsHookExA(WH_CBT, OnCbt, nullptr, GetCurrentThreadId());
-    g_messageHook = SetWindowsHookExA(WH_GETMESSAGE, OnGetMessage, nullptr, GetCurrentThreadId());
+    // The file's name typed on the text file page (the last tab), then OK.
+    kelgui_test::ModalDriver driver;
+    HWND window = nullptr;
+    int last = -1;
+    driver.Then("the sheet", kelgui_test::WaitForSheet(window))
+        .Do("last tab",
+            [&] {
+                kelgui_test::SelectTab(window,
+                                       last = int(kelgui_test::TabTexts(window).size()) - 1);
+            })
+        .Then("type the name, OK", [&] {
+            HWND page = kelgui_test::CurrentPage(window);
+            if (kelgui_test::CurrentTab(window) != last || !page)
+                return false;
+            kelgui_test::SetText(GetDlgItem(page, 1038), g_path);
+            kelgui_test::PressOk(window);
+            return true;
+        });
+    driver.Start();
     const BOOL shown = gui.property_sheet_show(sheet);
-    UnhookWindowsHookEx(g_messageHook);
-    UnhookWindowsHookEx(g_cbtHook);
+    driver.Stop();
 
     double library = 1e300, plain = 1e300;
     size_t libraryBytes = 0, plainBytes = 0;
