@@ -70,6 +70,11 @@ TEST(TextFilePage, ReadsTheNamedFileWholeWhenAskedOrGivesTheBlockAsLoaded) {
     const Bytes contents("a\0b\r\nc\xff", 7), unread = TextBlock("") + '\0';
     HANDLE locked = CreateFileA(PutFile("kel_excl.txt", "x").c_str(), GENERIC_READ, 0, nullptr,
                                 OPEN_EXISTING, 0, nullptr);
+    HANDLE huge = CreateFileA(TempPath("kel_huge.txt").c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_ALWAYS, 0, nullptr); // sparse: N + 20 is 2^32
+    SetFilePointerEx(huge, LARGE_INTEGER{{0xFFFFFFFFu - 19, 0}}, nullptr, FILE_BEGIN);
+    SetEndOfFile(huge);
+    CloseHandle(huge);
     const struct {
         std::string name;
         Bytes text;
@@ -84,6 +89,7 @@ TEST(TextFilePage, ReadsTheNamedFileWholeWhenAskedOrGivesTheBlockAsLoaded) {
         {TempPath(""), kLoadedText}, // a directory
         {TempPath("kel_excl.txt"), kLoadedText},
         {"NUL", kLoadedText},
+        {TempPath("kel_huge.txt"), kLoadedText},
         {std::string(300, 'n'), kLoadedText}, // kept whole, not opened
     };
     for (const auto& c : cases) {
@@ -92,6 +98,7 @@ TEST(TextFilePage, ReadsTheNamedFileWholeWhenAskedOrGivesTheBlockAsLoaded) {
         EXPECT_EQ(expected, FilePageSheet(KEL_MARK_TEXT_FROM_FILE).Type(c.name)) << c.name;
     }
     CloseHandle(locked);
+    DeleteFileA(TempPath("kel_huge.txt").c_str());
 }
 
 TEST(TextFilePage, FetchCopiesWhatTheSizeQueryReadEvenIfTheFileGrew) {
