@@ -8,8 +8,7 @@ namespace {
 const std::string kLine = "Line Attributes", kColor = "Color Attributes",
                   kGeneral = "General Attributes";
 
-// Pages that later work builds (font, arrow, ruler, text and image pages) are
-// left out.
+// Pages that later work builds (font, arrow, ruler, text, image) are left out.
 TEST(SheetAssembly, TabsFollowTheTableForEachGroup) {
     const struct {
         DWORD markType, flags;

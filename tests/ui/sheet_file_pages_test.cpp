@@ -167,8 +167,7 @@ TEST(FilePages, BrowsePicksAnExistingFile) {
 TEST(AudioFilePage, TextsPictureAndSilentPlay) {
     Strings seen;
     std::vector<COLORREF> pixels(20 * 18);
-    size_t windows = 0;
-    DWORD played = 0;
+    size_t windows = 0, played = 0;
     FilePageSheet sheet(KEL_MARK_AUDIO);
     sheet.Edit([&](ModalDriver& d, HWND& page) {
         d.Do("read, play twice", [&] {
