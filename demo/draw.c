@@ -130,7 +130,10 @@ void DrawMark(HDC dc, const Mark* m, BOOL selected) {
     case KEL_MARK_516:
     case KEL_MARK_REDACTION:
     case KEL_MARK_HIGHLIGHTER:
-        FillRect(dc, &r, fill);
+        /* A highlighted fill is ANDed with the page (PATAND), so the text stays readable. */
+        SelectObject(dc, fill);
+        PatBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top,
+               a->bHighlight || a->nMarkType == KEL_MARK_HIGHLIGHTER ? 0x00A000C9 : PATCOPY);
         break;
     case KEL_MARK_HOLLOW_RECTANGLE:
     case KEL_MARK_HOT_SPOT:

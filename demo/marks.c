@@ -120,7 +120,7 @@ static BOOL SetTextBlock(Mark* mark, const char* text) {
 /* "OiAnoDat" defaults, as 32-bit words, of the types that keep mark data. */
 static const DWORD kArrowData[] = {1, 0, 12};                        /* filled head, 12 px */
 static const DWORD kImageData[] = {1, 0, 0, 0, 0, 0, 0, 17, 100000}; /* fit, centred */
-static const DWORD kRulerData[] = {1, 300, 1, 300, 10, 10, 2};       /* inches at 300 dpi */
+static const DWORD kRulerData[] = {1, 72, 1, 72, 10, 10, 2};         /* inches on a 72 dpi page */
 static const DWORD kProtractorData[] = {0, 0, 0, 0, 40, 1};          /* radius 40, 1 digit */
 static const DWORD kPasswordData[13] = {0};                          /* password at 20..51 */
 

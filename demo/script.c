@@ -227,8 +227,13 @@ static StepResult RunStep(const char* step) {
             RECT area, boxArea;
             if (!(box = FindMessageBox(sheet)))
                 return STEP_WAIT;
-            Settle(200);
+            /* Over the middle of the sheet, so that one picture shows both. */
             GetWindowRect(sheet, &area);
+            GetWindowRect(box, &boxArea);
+            SetWindowPos(box, NULL, (area.left + area.right - (boxArea.right - boxArea.left)) / 2,
+                         (area.top + area.bottom - (boxArea.bottom - boxArea.top)) / 2, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            Settle(200);
             GetWindowRect(box, &boxArea);
             UnionRect(&area, &area, &boxArea);
             if (!Shoot(area, arg, "A validation message: the line size must lie between 1 and 100"))

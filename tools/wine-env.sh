@@ -33,6 +33,31 @@ kelgui_ensure_prefix() {
   ) 9>"$WINEPREFIX.lock"
 }
 
+# Japanese text needs a Japanese font, which Wine does not bring: IPA Gothic
+# goes into the prefix's Fonts folder and stands in for the fonts that Japanese
+# dialogs and Wine's font links ask for. Done once per prefix, also for prefixes
+# made before this step existed.
+kelgui_ensure_japanese_font() {
+  local marker=$WINEPREFIX/.kelgui-japanese-font face
+  [[ -f $marker ]] && return 0
+  (
+    flock 9
+    [[ -f $marker ]] && exit 0
+    cp -n /usr/share/fonts/opentype/ipafont-gothic/ipag*.ttf \
+      "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    for face in "MS UI Gothic" "MS Gothic" "MS Mincho"; do
+      wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ \
+        /d IPAGothic /f >/dev/null 2>&1
+    done
+    for face in "MS PGothic" "MS PMincho"; do
+      wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ \
+        /d IPAPGothic /f >/dev/null 2>&1
+    done
+    wineserver -w
+    touch "$marker"
+  ) 9>"$WINEPREFIX.lock"
+}
+
 # Starts an Xvfb on a free display number and exports DISPLAY; sets kelgui_xvfb_pid.
 kelgui_start_xvfb() {
   local fdfile
@@ -65,6 +90,7 @@ kelgui_start_session() {
   # the old display; start from a clean slate.
   wineserver -k 2>/dev/null || true
   kelgui_ensure_prefix
+  kelgui_ensure_japanese_font
   wineserver -p
   # The first program of a session starts Wine's background services, which stay up
   # with the kept-alive server; start them here so that they don't hold on to the
