@@ -81,6 +81,7 @@ kelgui_start_xvfb() {
 
 # One display and one kept-alive wineserver for a whole run, stopped on any exit.
 kelgui_start_session() {
+  export KELGUI_SESSION=1 # scripts run inside it use it rather than start their own
   trap kelgui_stop_session EXIT
   trap 'exit 130' INT TERM
   if [[ -z ${DISPLAY:-} ]]; then
