@@ -18,44 +18,59 @@
 #define MAX_MARKS 100000
 #define MAX_BLOCK_SIZE (16u << 20)
 
+/* "OiAnoDat" defaults, as 32-bit words, of the types that keep mark data. */
+static const DWORD kArrowData[] = {1, 0, 12};                        /* filled head, 12 px */
+static const DWORD kImageData[] = {1, 0, 0, 0, 0, 0, 0, 17, 100000}; /* fit, centred */
+static const DWORD kRulerData[] = {1, 72, 1, 72, 10, 10, 2};         /* inches on a 72 dpi page */
+static const DWORD kProtractorData[] = {0, 0, 0, 0, 40, 1};          /* radius 40, 1 digit */
+static const DWORD kPasswordData[13] = {0};                          /* password at 20..51 */
+
+#define DATA(words) words, (int)(sizeof words / sizeof words[0])
+#define NO_DATA NULL, 0
+
 /* One row per mark type: its name and what a new mark of it starts with. */
 typedef struct TypeRow {
     DWORD type;
     const char* name;
     COLORREF main, extra;
-    const char* text; /* "OiAnText" text, or NULL for no text block */
+    const char* text;  /* "OiAnText" text, or NULL for no text block */
+    const DWORD* data; /* "OiAnoDat" words, or NULL for no data block */
+    int dataWords;
+    BOOL fileName; /* an empty "OiFilNam" block */
 } TypeRow;
 
 static const TypeRow kTypes[] = {
-    {KEL_MARK_HOLLOW_RECTANGLE, "Hollow Rectangle", RGB(0, 0, 255), 0, NULL},
-    {KEL_MARK_FILLED_RECTANGLE, "Filled Rectangle", RGB(0, 0, 255), 0, NULL},
-    {KEL_MARK_HIGHLIGHTER, "Highlighter", RGB(255, 255, 0), 0, NULL},
-    {KEL_MARK_STRAIGHT_LINE, "Straight Line", RGB(255, 0, 0), 0, NULL},
-    {KEL_MARK_TYPED_TEXT, "Typed Text", RGB(0, 0, 0), 0, "Typed text"},
-    {KEL_MARK_ATTACH_A_NOTE, "Attach A Note", RGB(255, 255, 128), RGB(0, 0, 0), "A note"},
-    {KEL_MARK_TEXT_FROM_FILE, "Text From File", RGB(0, 0, 0), 0, ""},
-    {KEL_MARK_TEXT_STAMP, "Text Stamp", RGB(255, 0, 0), 0, "APPROVED"},
-    {KEL_MARK_FREEHAND_LINE, "Freehand Line", RGB(0, 128, 0), 0, NULL},
-    {KEL_MARK_ARROW, "Arrow", RGB(255, 0, 0), 0, NULL},
-    {KEL_MARK_HOLLOW_ELLIPSE, "Hollow Ellipse", RGB(0, 0, 255), 0, NULL},
-    {KEL_MARK_FILLED_ELLIPSE, "Filled Ellipse", RGB(0, 0, 255), 0, NULL},
-    {KEL_MARK_HOT_SPOT, "Hot Spot", RGB(255, 0, 255), 0, NULL},
-    {KEL_MARK_HOLLOW_POLYGON, "Hollow Polygon", RGB(0, 128, 128), 0, NULL},
-    {KEL_MARK_FILLED_POLYGON, "Filled Polygon", RGB(0, 128, 128), 0, NULL},
-    {KEL_MARK_POLYLINE, "Polyline", RGB(128, 0, 128), 0, NULL},
-    {KEL_MARK_REDACTION, "Redaction", RGB(0, 0, 0), 0, NULL},
-    {KEL_MARK_AUDIO, "Audio", RGB(0, 0, 0), 0, NULL},
-    {KEL_MARK_PIN_UP_TEXT, "Pin-Up Text", RGB(255, 255, 128), RGB(0, 0, 0), "Pinned"},
-    {KEL_MARK_EMBEDDED_IMAGE, "Embedded Image", RGB(0, 0, 0), 0, NULL},
-    {KEL_MARK_IMAGE_REFERENCE, "Image Reference", RGB(0, 0, 0), 0, NULL},
-    {KEL_MARK_BUTTON, "Button", RGB(192, 192, 192), RGB(0, 0, 0), "OK"},
-    {KEL_MARK_ENCRYPTION, "Encryption", RGB(128, 128, 128), 0, NULL},
-    {KEL_MARK_RULER, "Ruler", RGB(0, 0, 255), 0, "%d in"},
-    {KEL_MARK_PROTRACTOR, "Protractor", RGB(0, 0, 255), 0, NULL},
-    {KEL_MARK_RTF_EDIT, "RTF edit", RGB(0, 0, 0), 0, NULL},
-    {KEL_MARK_516, "Mark 516", RGB(0, 128, 0), 0, NULL},
-    {KEL_MARK_517, "Mark 517", RGB(0, 128, 0), 0, NULL},
-    {KEL_MARK_518, "Mark 518", RGB(0, 0, 0), 0, "Text with a line"},
+    {KEL_MARK_HOLLOW_RECTANGLE, "Hollow Rectangle", RGB(0, 0, 255), 0, NULL, NO_DATA, FALSE},
+    {KEL_MARK_FILLED_RECTANGLE, "Filled Rectangle", RGB(0, 0, 255), 0, NULL, NO_DATA, FALSE},
+    {KEL_MARK_HIGHLIGHTER, "Highlighter", RGB(255, 255, 0), 0, NULL, NO_DATA, FALSE},
+    {KEL_MARK_STRAIGHT_LINE, "Straight Line", RGB(255, 0, 0), 0, NULL, NO_DATA, FALSE},
+    {KEL_MARK_TYPED_TEXT, "Typed Text", RGB(0, 0, 0), 0, "Typed text", NO_DATA, FALSE},
+    {KEL_MARK_ATTACH_A_NOTE, "Attach A Note", RGB(255, 255, 128), RGB(0, 0, 0), "A note", NO_DATA,
+     FALSE},
+    {KEL_MARK_TEXT_FROM_FILE, "Text From File", RGB(0, 0, 0), 0, "", NO_DATA, TRUE},
+    {KEL_MARK_TEXT_STAMP, "Text Stamp", RGB(255, 0, 0), 0, "APPROVED", NO_DATA, FALSE},
+    {KEL_MARK_FREEHAND_LINE, "Freehand Line", RGB(0, 128, 0), 0, NULL, NO_DATA, FALSE},
+    {KEL_MARK_ARROW, "Arrow", RGB(255, 0, 0), 0, NULL, DATA(kArrowData), FALSE},
+    {KEL_MARK_HOLLOW_ELLIPSE, "Hollow Ellipse", RGB(0, 0, 255), 0, NULL, NO_DATA, FALSE},
+    {KEL_MARK_FILLED_ELLIPSE, "Filled Ellipse", RGB(0, 0, 255), 0, NULL, NO_DATA, FALSE},
+    {KEL_MARK_HOT_SPOT, "Hot Spot", RGB(255, 0, 255), 0, NULL, NO_DATA, FALSE},
+    {KEL_MARK_HOLLOW_POLYGON, "Hollow Polygon", RGB(0, 128, 128), 0, NULL, NO_DATA, FALSE},
+    {KEL_MARK_FILLED_POLYGON, "Filled Polygon", RGB(0, 128, 128), 0, NULL, NO_DATA, FALSE},
+    {KEL_MARK_POLYLINE, "Polyline", RGB(128, 0, 128), 0, NULL, NO_DATA, FALSE},
+    {KEL_MARK_REDACTION, "Redaction", RGB(0, 0, 0), 0, NULL, NO_DATA, FALSE},
+    {KEL_MARK_AUDIO, "Audio", RGB(0, 0, 0), 0, NULL, NO_DATA, TRUE},
+    {KEL_MARK_PIN_UP_TEXT, "Pin-Up Text", RGB(255, 255, 128), RGB(0, 0, 0), "Pinned", NO_DATA,
+     FALSE},
+    {KEL_MARK_EMBEDDED_IMAGE, "Embedded Image", RGB(0, 0, 0), 0, NULL, DATA(kImageData), FALSE},
+    {KEL_MARK_IMAGE_REFERENCE, "Image Reference", RGB(0, 0, 0), 0, NULL, DATA(kImageData), TRUE},
+    {KEL_MARK_BUTTON, "Button", RGB(192, 192, 192), RGB(0, 0, 0), "OK", NO_DATA, FALSE},
+    {KEL_MARK_ENCRYPTION, "Encryption", RGB(128, 128, 128), 0, NULL, DATA(kPasswordData), FALSE},
+    {KEL_MARK_RULER, "Ruler", RGB(0, 0, 255), 0, "%d in", DATA(kRulerData), FALSE},
+    {KEL_MARK_PROTRACTOR, "Protractor", RGB(0, 0, 255), 0, NULL, DATA(kProtractorData), FALSE},
+    {KEL_MARK_RTF_EDIT, "RTF edit", RGB(0, 0, 0), 0, NULL, NO_DATA, FALSE},
+    {KEL_MARK_516, "Mark 516", RGB(0, 128, 0), 0, NULL, NO_DATA, FALSE},
+    {KEL_MARK_517, "Mark 517", RGB(0, 128, 0), 0, NULL, NO_DATA, FALSE},
+    {KEL_MARK_518, "Mark 518", RGB(0, 0, 0), 0, "Text with a line", NO_DATA, FALSE},
 };
 #define TYPE_COUNT ((int)(sizeof kTypes / sizeof kTypes[0]))
 
@@ -117,13 +132,6 @@ static BOOL SetTextBlock(Mark* mark, const char* text) {
     return done;
 }
 
-/* "OiAnoDat" defaults, as 32-bit words, of the types that keep mark data. */
-static const DWORD kArrowData[] = {1, 0, 12};                        /* filled head, 12 px */
-static const DWORD kImageData[] = {1, 0, 0, 0, 0, 0, 0, 17, 100000}; /* fit, centred */
-static const DWORD kRulerData[] = {1, 72, 1, 72, 10, 10, 2};         /* inches on a 72 dpi page */
-static const DWORD kProtractorData[] = {0, 0, 0, 0, 40, 1};          /* radius 40, 1 digit */
-static const DWORD kPasswordData[13] = {0};                          /* password at 20..51 */
-
 static BOOL SetDataBlock(Mark* mark, const DWORD* words, int count) {
     BYTE bytes[64];
     int i;
@@ -131,7 +139,6 @@ static BOOL SetDataBlock(Mark* mark, const DWORD* words, int count) {
         PutWord(bytes + 4 * i, words[i]);
     return MarkSetBlock(mark, KEL_BLOCK_MARK_DATA, bytes, (DWORD)(4 * count));
 }
-#define SET_DATA(mark, words) SetDataBlock(mark, words, (int)(sizeof words / sizeof words[0]))
 
 BOOL MarkInit(Mark* mark, DWORD type, POINT from, POINT to) {
     const TypeRow* row = FindType(type);
@@ -150,32 +157,10 @@ BOOL MarkInit(Mark* mark, DWORD type, POINT from, POINT to) {
     strcpy(a->lfFont.lfFaceName, "Tahoma");
     if (row && row->text)
         ok = SetTextBlock(mark, row->text);
-    switch (type) {
-    case KEL_MARK_ARROW:
-        ok = ok && SET_DATA(mark, kArrowData);
-        break;
-    case KEL_MARK_EMBEDDED_IMAGE:
-        ok = ok && SET_DATA(mark, kImageData);
-        break;
-    case KEL_MARK_IMAGE_REFERENCE:
-        ok = ok && SET_DATA(mark, kImageData) && MarkSetBlock(mark, KEL_BLOCK_FILE_NAME, "", 1);
-        break;
-    case KEL_MARK_TEXT_FROM_FILE:
-    case KEL_MARK_AUDIO:
+    if (row && row->data)
+        ok = ok && SetDataBlock(mark, row->data, row->dataWords);
+    if (row && row->fileName)
         ok = ok && MarkSetBlock(mark, KEL_BLOCK_FILE_NAME, "", 1);
-        break;
-    case KEL_MARK_RULER:
-        ok = ok && SET_DATA(mark, kRulerData);
-        break;
-    case KEL_MARK_PROTRACTOR:
-        ok = ok && SET_DATA(mark, kProtractorData);
-        break;
-    case KEL_MARK_ENCRYPTION:
-        ok = ok && SET_DATA(mark, kPasswordData);
-        break;
-    default:
-        break;
-    }
     if (!ok)
         MarkFree(mark);
     return ok;
