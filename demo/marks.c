@@ -25,8 +25,8 @@ static const DWORD kRulerData[] = {1, 72, 1, 72, 10, 10, 2};         /* inches o
 static const DWORD kProtractorData[] = {0, 0, 0, 0, 40, 1};          /* radius 40, 1 digit */
 static const DWORD kPasswordData[13] = {0};                          /* password at 20..51 */
 
-#define DATA(words) words, (int)(sizeof words / sizeof words[0])
-#define NO_DATA NULL, 0
+#define MARK_DATA(words) words, (int)(sizeof words / sizeof words[0])
+#define NO_MARK_DATA NULL, 0
 
 /* One row per mark type: its name and what a new mark of it starts with. */
 typedef struct TypeRow {
@@ -40,37 +40,40 @@ typedef struct TypeRow {
 } TypeRow;
 
 static const TypeRow kTypes[] = {
-    {KEL_MARK_HOLLOW_RECTANGLE, "Hollow Rectangle", RGB(0, 0, 255), 0, NULL, NO_DATA, FALSE},
-    {KEL_MARK_FILLED_RECTANGLE, "Filled Rectangle", RGB(0, 0, 255), 0, NULL, NO_DATA, FALSE},
-    {KEL_MARK_HIGHLIGHTER, "Highlighter", RGB(255, 255, 0), 0, NULL, NO_DATA, FALSE},
-    {KEL_MARK_STRAIGHT_LINE, "Straight Line", RGB(255, 0, 0), 0, NULL, NO_DATA, FALSE},
-    {KEL_MARK_TYPED_TEXT, "Typed Text", RGB(0, 0, 0), 0, "Typed text", NO_DATA, FALSE},
-    {KEL_MARK_ATTACH_A_NOTE, "Attach A Note", RGB(255, 255, 128), RGB(0, 0, 0), "A note", NO_DATA,
+    {KEL_MARK_HOLLOW_RECTANGLE, "Hollow Rectangle", RGB(0, 0, 255), 0, NULL, NO_MARK_DATA, FALSE},
+    {KEL_MARK_FILLED_RECTANGLE, "Filled Rectangle", RGB(0, 0, 255), 0, NULL, NO_MARK_DATA, FALSE},
+    {KEL_MARK_HIGHLIGHTER, "Highlighter", RGB(255, 255, 0), 0, NULL, NO_MARK_DATA, FALSE},
+    {KEL_MARK_STRAIGHT_LINE, "Straight Line", RGB(255, 0, 0), 0, NULL, NO_MARK_DATA, FALSE},
+    {KEL_MARK_TYPED_TEXT, "Typed Text", RGB(0, 0, 0), 0, "Typed text", NO_MARK_DATA, FALSE},
+    {KEL_MARK_ATTACH_A_NOTE, "Attach A Note", RGB(255, 255, 128), RGB(0, 0, 0), "A note",
+     NO_MARK_DATA, FALSE},
+    {KEL_MARK_TEXT_FROM_FILE, "Text From File", RGB(0, 0, 0), 0, "", NO_MARK_DATA, TRUE},
+    {KEL_MARK_TEXT_STAMP, "Text Stamp", RGB(255, 0, 0), 0, "APPROVED", NO_MARK_DATA, FALSE},
+    {KEL_MARK_FREEHAND_LINE, "Freehand Line", RGB(0, 128, 0), 0, NULL, NO_MARK_DATA, FALSE},
+    {KEL_MARK_ARROW, "Arrow", RGB(255, 0, 0), 0, NULL, MARK_DATA(kArrowData), FALSE},
+    {KEL_MARK_HOLLOW_ELLIPSE, "Hollow Ellipse", RGB(0, 0, 255), 0, NULL, NO_MARK_DATA, FALSE},
+    {KEL_MARK_FILLED_ELLIPSE, "Filled Ellipse", RGB(0, 0, 255), 0, NULL, NO_MARK_DATA, FALSE},
+    {KEL_MARK_HOT_SPOT, "Hot Spot", RGB(255, 0, 255), 0, NULL, NO_MARK_DATA, FALSE},
+    {KEL_MARK_HOLLOW_POLYGON, "Hollow Polygon", RGB(0, 128, 128), 0, NULL, NO_MARK_DATA, FALSE},
+    {KEL_MARK_FILLED_POLYGON, "Filled Polygon", RGB(0, 128, 128), 0, NULL, NO_MARK_DATA, FALSE},
+    {KEL_MARK_POLYLINE, "Polyline", RGB(128, 0, 128), 0, NULL, NO_MARK_DATA, FALSE},
+    {KEL_MARK_REDACTION, "Redaction", RGB(0, 0, 0), 0, NULL, NO_MARK_DATA, FALSE},
+    {KEL_MARK_AUDIO, "Audio", RGB(0, 0, 0), 0, NULL, NO_MARK_DATA, TRUE},
+    {KEL_MARK_PIN_UP_TEXT, "Pin-Up Text", RGB(255, 255, 128), RGB(0, 0, 0), "Pinned", NO_MARK_DATA,
      FALSE},
-    {KEL_MARK_TEXT_FROM_FILE, "Text From File", RGB(0, 0, 0), 0, "", NO_DATA, TRUE},
-    {KEL_MARK_TEXT_STAMP, "Text Stamp", RGB(255, 0, 0), 0, "APPROVED", NO_DATA, FALSE},
-    {KEL_MARK_FREEHAND_LINE, "Freehand Line", RGB(0, 128, 0), 0, NULL, NO_DATA, FALSE},
-    {KEL_MARK_ARROW, "Arrow", RGB(255, 0, 0), 0, NULL, DATA(kArrowData), FALSE},
-    {KEL_MARK_HOLLOW_ELLIPSE, "Hollow Ellipse", RGB(0, 0, 255), 0, NULL, NO_DATA, FALSE},
-    {KEL_MARK_FILLED_ELLIPSE, "Filled Ellipse", RGB(0, 0, 255), 0, NULL, NO_DATA, FALSE},
-    {KEL_MARK_HOT_SPOT, "Hot Spot", RGB(255, 0, 255), 0, NULL, NO_DATA, FALSE},
-    {KEL_MARK_HOLLOW_POLYGON, "Hollow Polygon", RGB(0, 128, 128), 0, NULL, NO_DATA, FALSE},
-    {KEL_MARK_FILLED_POLYGON, "Filled Polygon", RGB(0, 128, 128), 0, NULL, NO_DATA, FALSE},
-    {KEL_MARK_POLYLINE, "Polyline", RGB(128, 0, 128), 0, NULL, NO_DATA, FALSE},
-    {KEL_MARK_REDACTION, "Redaction", RGB(0, 0, 0), 0, NULL, NO_DATA, FALSE},
-    {KEL_MARK_AUDIO, "Audio", RGB(0, 0, 0), 0, NULL, NO_DATA, TRUE},
-    {KEL_MARK_PIN_UP_TEXT, "Pin-Up Text", RGB(255, 255, 128), RGB(0, 0, 0), "Pinned", NO_DATA,
+    {KEL_MARK_EMBEDDED_IMAGE, "Embedded Image", RGB(0, 0, 0), 0, NULL, MARK_DATA(kImageData),
      FALSE},
-    {KEL_MARK_EMBEDDED_IMAGE, "Embedded Image", RGB(0, 0, 0), 0, NULL, DATA(kImageData), FALSE},
-    {KEL_MARK_IMAGE_REFERENCE, "Image Reference", RGB(0, 0, 0), 0, NULL, DATA(kImageData), TRUE},
-    {KEL_MARK_BUTTON, "Button", RGB(192, 192, 192), RGB(0, 0, 0), "OK", NO_DATA, FALSE},
-    {KEL_MARK_ENCRYPTION, "Encryption", RGB(128, 128, 128), 0, NULL, DATA(kPasswordData), FALSE},
-    {KEL_MARK_RULER, "Ruler", RGB(0, 0, 255), 0, "%d in", DATA(kRulerData), FALSE},
-    {KEL_MARK_PROTRACTOR, "Protractor", RGB(0, 0, 255), 0, NULL, DATA(kProtractorData), FALSE},
-    {KEL_MARK_RTF_EDIT, "RTF edit", RGB(0, 0, 0), 0, NULL, NO_DATA, FALSE},
-    {KEL_MARK_516, "Mark 516", RGB(0, 128, 0), 0, NULL, NO_DATA, FALSE},
-    {KEL_MARK_517, "Mark 517", RGB(0, 128, 0), 0, NULL, NO_DATA, FALSE},
-    {KEL_MARK_518, "Mark 518", RGB(0, 0, 0), 0, "Text with a line", NO_DATA, FALSE},
+    {KEL_MARK_IMAGE_REFERENCE, "Image Reference", RGB(0, 0, 0), 0, NULL, MARK_DATA(kImageData),
+     TRUE},
+    {KEL_MARK_BUTTON, "Button", RGB(192, 192, 192), RGB(0, 0, 0), "OK", NO_MARK_DATA, FALSE},
+    {KEL_MARK_ENCRYPTION, "Encryption", RGB(128, 128, 128), 0, NULL, MARK_DATA(kPasswordData),
+     FALSE},
+    {KEL_MARK_RULER, "Ruler", RGB(0, 0, 255), 0, "%d in", MARK_DATA(kRulerData), FALSE},
+    {KEL_MARK_PROTRACTOR, "Protractor", RGB(0, 0, 255), 0, NULL, MARK_DATA(kProtractorData), FALSE},
+    {KEL_MARK_RTF_EDIT, "RTF edit", RGB(0, 0, 0), 0, NULL, NO_MARK_DATA, FALSE},
+    {KEL_MARK_516, "Mark 516", RGB(0, 128, 0), 0, NULL, NO_MARK_DATA, FALSE},
+    {KEL_MARK_517, "Mark 517", RGB(0, 128, 0), 0, NULL, NO_MARK_DATA, FALSE},
+    {KEL_MARK_518, "Mark 518", RGB(0, 0, 0), 0, "Text with a line", NO_MARK_DATA, FALSE},
 };
 #define TYPE_COUNT ((int)(sizeof kTypes / sizeof kTypes[0]))
 
