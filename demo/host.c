@@ -215,16 +215,19 @@ static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPA
         if (g_host.dragging) {
             g_host.dragging = FALSE;
             ReleaseCapture();
-            if (abs(p.x - g_host.dragFrom.x) < 8 && abs(p.y - g_host.dragFrom.y) < 8) {
-                p.x = g_host.dragFrom.x + 120; /* a click makes a mark of a default size */
-                p.y = g_host.dragFrom.y + 40;
-            }
-            AddMark((DWORD)g_host.tool, g_host.dragFrom, p);
+            InvalidateRect(window, NULL, TRUE);
+            /* Only a drag makes a mark: a click (or a double-click) leaves the page as it is. */
+            if (abs(p.x - g_host.dragFrom.x) >= 4 || abs(p.y - g_host.dragFrom.y) >= 4)
+                AddMark((DWORD)g_host.tool, g_host.dragFrom, p);
         }
         return 0;
     case WM_LBUTTONDBLCLK:
         if ((g_host.selected = MarkAt(p)) >= 0)
             EditMark(g_host.selected);
+        return 0;
+    case WM_KEYDOWN:
+        if (wParam == VK_DELETE || wParam == VK_RETURN)
+            SendMessageA(window, WM_COMMAND, wParam == VK_DELETE ? IDM_DELETE : IDM_PROPERTIES, 0);
         return 0;
     case WM_APP_EDIT_MARK:
         if ((int)wParam < g_host.marks.count)
@@ -296,8 +299,8 @@ static HWND CreateMainWindow(void) {
     wc.hbrBackground = (HBRUSH)(COLOR_APPWORKSPACE + 1);
     wc.lpszClassName = "KelguiDemoHost";
     RegisterClassA(&wc);
-    AppendMenuA(edit, MF_STRING, IDM_PROPERTIES, "&Properties...");
-    AppendMenuA(edit, MF_STRING, IDM_DELETE, "&Delete Mark");
+    AppendMenuA(edit, MF_STRING, IDM_PROPERTIES, "&Properties...\tEnter");
+    AppendMenuA(edit, MF_STRING, IDM_DELETE, "&Delete Mark\tDel");
     AppendMenuA(edit, MF_SEPARATOR, 0, NULL);
     AppendMenuA(edit, MF_STRING, IDM_EXIT, "E&xit");
     AppendMenuA(view, MF_STRING, IDM_TOOLBAR, "&Toolbar");
