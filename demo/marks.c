@@ -378,9 +378,9 @@ static const char* ParseMarks(const BYTE* bytes, size_t size, MarkList* list) {
     char magic[8];
     DWORD version, count, i;
     Mark mark;
-    if (size < 8 || memcmp(bytes, FILE_MAGIC, 8) != 0)
+    if (memcmp(bytes, FILE_MAGIC, size < 8 ? size : 8) != 0)
         return "it is not a marks file";
-    if (size < 20)
+    if (size < 20) /* the header and the check sum */
         return "it is cut short";
     if (GetWord(bytes + size - 4) != Fnv1a(bytes, size - 4))
         return "it is cut short or its contents are damaged";
