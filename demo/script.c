@@ -3,7 +3,8 @@
  * Both drive the host from a thread timer, which keeps firing inside the modal
  * loop of a property sheet or a message box. A script is a list of steps
  * separated by blanks:
- *   tool:T              press the tool of mark type T
+ *   tool:T              press the tool of mark type T (as the host's own code would)
+ *   click:N             click the toolbar's N-th button (as the user would)
  *   drag:X0,Y0,X1,Y1    drag on the page with the pressed tool
  *   add:T               make a mark of type T in the next free place of a grid
  *   open:I              double-click mark I (last: the newest) to open its sheet
@@ -136,15 +137,25 @@ static StepResult ShootTabs(HWND sheet, const char* prefix) {
     return STEP_DONE;
 }
 
-/* Clicks the toolbar's button at index (as the user would) and pictures it. */
-static StepResult ShootToolbar(const char* file) {
+/* Clicks the toolbar's button at index with mouse messages, as the user would:
+ * the library then reports the tool to the host's callback. */
+static StepResult ClickTool(int index) {
     HWND bar = GetDlgItem(g_host.toolbar, KEL_TOOLBAR_BAR_ID);
-    RECT button, area;
-    if (!bar || !SendMessageA(bar, TB_GETITEMRECT, 10, (LPARAM)&button))
+    RECT button;
+    if (!bar || !SendMessageA(bar, TB_GETITEMRECT, (WPARAM)index, (LPARAM)&button))
         return STEP_FAIL;
     PostMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(button.left + 4, button.top + 4));
     PostMessageA(bar, WM_LBUTTONUP, 0, MAKELPARAM(button.left + 4, button.top + 4));
-    Settle(300);
+    Settle(100);
+    return STEP_DONE;
+}
+
+/* Clicks the arrow tool (button 10) and pictures the toolbar. */
+static StepResult ShootToolbar(const char* file) {
+    RECT area;
+    if (ClickTool(10) != STEP_DONE)
+        return STEP_FAIL;
+    Settle(200);
     GetWindowRect(g_host.toolbar, &area);
     return Shoot(area, file, "The floating toolbar, with the tool the host pressed") ? STEP_DONE
                                                                                      : STEP_FAIL;
@@ -187,12 +198,14 @@ static StepResult RunStep(const char* step) {
 #define IS(verb)                                                                                   \
     (strncmp(step, verb, strlen(verb)) == 0 && (step[strlen(verb)] == ':' || !step[strlen(verb)]))
     /* Steps on the page wait until no sheet is open. */
-    if ((IS("tool") || IS("drag") || IS("add") || IS("open") || IS("print") || IS("close") ||
-         IS("shoot-window")) &&
+    if ((IS("tool") || IS("click") || IS("drag") || IS("add") || IS("open") || IS("print") ||
+         IS("close") || IS("shoot-window")) &&
         sheet)
         return STEP_WAIT;
     if (IS("tool")) {
         SelectTool(atoi(arg));
+    } else if (IS("click")) {
+        return ClickTool(atoi(arg));
     } else if (IS("drag")) {
         if (sscanf(arg, "%d,%d,%d,%d", &a, &b, &c, &d) != 4)
             return STEP_FAIL;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The reference host end to end, on each build given (x86_64 and i686, one Wine
-# prefix): make an arrow, change its line size in its sheet, OK, close; start
+# prefix): click the arrow tool (button 10), drag an arrow, change its line size
+# in its sheet, OK, close; start
 # again on the same marks file and find the change and the arrow's block. A
 # marks file cut short or damaged is refused with a message and left as it was.
 # Usage: demo_test.sh KELGUI_DEMO_EXE...
@@ -22,7 +23,7 @@ for exe in "$@"; do
     (cd "$(dirname "$exe")" && bash "$kelgui_root/tools/wine-exec.sh" kelgui-demo.exe \
       --marks "Z:${1//\//\\}" --script "$2") >"$work/out" 2>&1
   }
-  demo "$marks" "tool:506 drag:100,100,300,200 open:0 edit:0=7 ok close"
+  demo "$marks" "click:10 drag:100,100,300,200 open:0 edit:0=7 ok close"
   check "$arch: first run ends" test $? = 0
   demo "$marks" "print close"
   check "$arch: the change is there after a restart" \
