@@ -38,21 +38,18 @@ kelgui_ensure_prefix() {
 # dialogs and Wine's font links ask for. Done once per prefix, also for prefixes
 # made before this step existed.
 kelgui_ensure_japanese_font() {
-  local marker=$WINEPREFIX/.kelgui-japanese-font face
+  local marker=$WINEPREFIX/.kelgui-japanese-font
   [[ -f $marker ]] && return 0
   (
     flock 9
     [[ -f $marker ]] && exit 0
     cp -n /usr/share/fonts/opentype/ipafont-gothic/ipag*.ttf \
       "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-    for face in "MS UI Gothic" "MS Gothic" "MS Mincho"; do
-      wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ \
-        /d IPAGothic /f >/dev/null 2>&1
-    done
-    for face in "MS PGothic" "MS PMincho"; do
-      wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ \
-        /d IPAPGothic /f >/dev/null 2>&1
-    done
+    local reg=$WINEPREFIX/japanese-fonts.reg
+    printf '%s\r\n' REGEDIT4 '' '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+      '"MS UI Gothic"="IPAGothic"' '"MS Gothic"="IPAGothic"' '"MS Mincho"="IPAGothic"' \
+      '"MS PGothic"="IPAPGothic"' '"MS PMincho"="IPAPGothic"' >"$reg"
+    wine regedit /S "Z:${reg//\//\\}" >/dev/null 2>&1
     wineserver -w
     touch "$marker"
   ) 9>"$WINEPREFIX.lock"
