@@ -17,7 +17,8 @@ void WINAPI probe_start(void) {
     failures += !KEL_GUI_property_sheet_create(NULL, &info, &sheet);
     failures += !KEL_GUI_property_sheet_init(sheet, KEL_SHEET_ATTRIBUTES, &record, NULL, NULL, 0);
     failures += !KEL_GUI_property_sheet_title_set(sheet, "probe");
-    failures += !KEL_GUI_property_sheet_query(sheet, KEL_SHEET_ATTRIBUTES, &record, NULL, NULL, NULL);
+    failures +=
+        !KEL_GUI_property_sheet_query(sheet, KEL_SHEET_ATTRIBUTES, &record, NULL, NULL, NULL);
     failures += !KEL_GUI_property_sheet_destroy(sheet);
     failures += KEL_GUI_toolbar_button_set(NULL, 0, 0) || KEL_GUI_toolbar_button_get(NULL, 0, NULL);
     ExitProcess(failures);
