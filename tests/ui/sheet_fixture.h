@@ -88,7 +88,7 @@ public:
         });
     }
     // A fetch into a roomy buffer untouched past the block; the size query agrees.
-    std::vector<uint8_t> Fetch(const char* name) {
+    std::vector<uint8_t> FetchDirect(const char* name) {
         std::vector<uint8_t> buffer(128, 0xEE);
         DWORD size = 0, queried = 0;
         EXPECT_EQ(1, Query(2, nullptr, name, buffer.data(), &size));

@@ -60,7 +60,7 @@ TEST(JapaneseRuler, MicrometresMatchOnlyTheLoadedMu) {
         HWND page = nullptr;
         sheet.RunOnLastTab(page,
                            [&](ModalDriver& d) { d.Do("OK", [&] { PressOk(sheet.Window()); }); });
-        const std::vector<uint8_t> back = sheet.Fetch("OiAnText");
+        const std::vector<uint8_t> back = sheet.FetchDirect("OiAnText");
         EXPECT_EQ("%d " + (mu == "\xB5m" ? "mm" : mu),
                   std::string(back.begin() + 16, back.end() - 4));
     }

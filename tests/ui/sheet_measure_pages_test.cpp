@@ -79,7 +79,7 @@ TEST(ImagePage, ShowsTheBlockAndWritesEachChoiceIntoItAtOnce) {
                       if (c.typed)
                           SetText(GetDlgItem(page, kAspect), c.typed);
                       SendDlgItemMessageA(page, kTransparent, BM_CLICK, 0, 0);
-                      during = sheet.Fetch("OiAnoDat");
+                      during = sheet.FetchDirect("OiAnoDat");
                       aspect += "/" + ItemText(page, kAspect);
                       PressOk(sheet.Window());
                   }));
@@ -125,8 +125,8 @@ TEST(RulerPage, LabelOrPickedUnitGivesScalesAndLabelBack) {
                                   SetText(GetDlgItem(page, kAbbreviation), c.typed);
                               PressOk(sheet.Window());
                           }));
-        EXPECT_EQ(Block(c.back, c.size), sheet.Fetch("OiAnoDat")) << c.label;
-        EXPECT_EQ(Bytes(c.labelBack.begin(), c.labelBack.end()), sheet.Fetch("OiAnText"));
+        EXPECT_EQ(Block(c.back, c.size), sheet.FetchDirect("OiAnoDat")) << c.label;
+        EXPECT_EQ(Bytes(c.labelBack.begin(), c.labelBack.end()), sheet.FetchDirect("OiAnText"));
     }
 }
 
@@ -158,7 +158,7 @@ TEST(MeasurePages, RangesCheckedInExchangeOrderValuesIntoHostsBlock) {
                       d.Do("OK", [&] { PressOk(sheet.Window()); });
                   }));
         EXPECT_EQ(c.messages, messages);
-        EXPECT_EQ(Block(c.back), sheet.Fetch("OiAnoDat")) << c.markType;
+        EXPECT_EQ(Block(c.back), sheet.FetchDirect("OiAnoDat")) << c.markType;
     }
 }
 
