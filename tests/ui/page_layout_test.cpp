@@ -1,0 +1,9 @@
+// Every page in English lies inside its sheet and draws in the sheet's font.
+#include "page_layout_check.h"
+
+TEST(PageLayout, EveryControlInsideItsPageInTheSheetsFont) {
+    const auto faults = sheet_test::PageLayoutFaults();
+    EXPECT_GE(faults.size(), 5u);
+    for (const auto& [tab, found] : faults)
+        EXPECT_EQ(sheet_test::Strings{}, found) << tab;
+}
