@@ -4,9 +4,7 @@
 
 const PageClassList& RegisteredPageClasses() {
     static const PageClass rows[] = {
-        LinePageClass(),
-        ColorPageClass(),
-        GeneralPageClass(),
+        LinePageClass(), ColorPageClass(), GeneralPageClass(), FontPageClass(), ArrowPageClass(),
     };
     static const PageClassList list(rows);
     return list;

@@ -10,3 +10,5 @@ const PageClassList& RegisteredPageClasses();
 PageClass LinePageClass();
 PageClass ColorPageClass();
 PageClass GeneralPageClass();
+PageClass FontPageClass();
+PageClass ArrowPageClass();
