@@ -28,11 +28,21 @@ const struct {
 
 const int kStandardSizes[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
 
+// The screen's device context for one scope.
+class CScreenDC {
+public:
+    CScreenDC() : m_dc(GetDC(nullptr)) {}
+    ~CScreenDC() { ReleaseDC(nullptr, m_dc); }
+    CScreenDC(const CScreenDC&) = delete;
+    CScreenDC& operator=(const CScreenDC&) = delete;
+    operator HDC() const { return m_dc; }
+
+private:
+    HDC m_dc;
+};
+
 int ScreenPixelsPerInchY() {
-    HDC screen = GetDC(nullptr);
-    const int pixels = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return pixels;
+    return GetDeviceCaps(CScreenDC(), LOGPIXELSY);
 }
 
 // The face name as text, never read beyond its 32 bytes.
@@ -99,9 +109,8 @@ BOOL CKELPGFon::OnInitDialog() {
     m_underline.SetWindowText(AfxLoadString(IDS_UNDERLINE).c_str());
     m_strikeout.SetWindowText(AfxLoadString(IDS_STRIKEOUT).c_str());
 
-    HDC screen = ::GetDC(nullptr);
+    CScreenDC screen;
     ::EnumFontFamiliesA(screen, nullptr, OnFontFamily, reinterpret_cast<LPARAM>(this));
-    ::ReleaseDC(nullptr, screen);
 
     for (int size : kStandardSizes) {
         char text[16];
@@ -116,7 +125,7 @@ BOOL CKELPGFon::OnInitDialog() {
     SelectStyle();
 
     char points[16];
-    std::snprintf(points, sizeof points, "%d", InitialPointSize());
+    std::snprintf(points, sizeof points, "%d", InitialPointSize(screen));
     const int entry = static_cast<int>(m_size.SendMessage(
         CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(points)));
     if (entry != CB_ERR)
@@ -170,18 +179,16 @@ void CKELPGFon::FreeTypefaces() {
 
 // A cell height (positive) is measured through the font's metrics; a
 // character height (negative) gives the point size directly.
-int CKELPGFon::InitialPointSize() const {
-    const int pixelsPerInch = ScreenPixelsPerInchY();
+int CKELPGFon::InitialPointSize(HDC screen) const {
+    const int pixelsPerInch = ::GetDeviceCaps(screen, LOGPIXELSY);
     if (m_font.lfHeight <= 0)
         return PointsFromCharHeight(-m_font.lfHeight, pixelsPerInch);
     const LOGFONTA lf = Terminated(m_font);
     HFONT font = ::CreateFontIndirectA(&lf);
-    HDC screen = ::GetDC(nullptr);
     HGDIOBJ previous = ::SelectObject(screen, font);
     TEXTMETRICA metrics = {};
     ::GetTextMetricsA(screen, &metrics);
     ::SelectObject(screen, previous);
-    ::ReleaseDC(nullptr, screen);
     ::DeleteObject(font);
     return PointsFromCharHeight(metrics.tmHeight - metrics.tmInternalLeading, pixelsPerInch);
 }

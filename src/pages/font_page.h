@@ -41,7 +41,7 @@ private:
     // Adds an enumerated TrueType face once, with its own copy of lf.
     void AddTypeface(const LOGFONTA& lf);
     void FreeTypefaces();
-    int InitialPointSize() const;
+    int InitialPointSize(HDC screen) const;
     void SelectStyle();
     void UpdateSample();
     void SetHeightFromPoints(const std::string& text);
