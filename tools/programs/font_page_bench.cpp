@@ -3,7 +3,7 @@
 // enumerates the fonts and fills the list itself; and the free GDI handle
 // slots before and after, which must not drop.
 //   font_page_bench.exe [openings]     (default 200)
-#include "support/gdi_slots.h"
+#include "support/bench_support.h"
 #include "support/kelgui_loader.h"
 
 #include <commctrl.h>
@@ -15,36 +15,7 @@
 namespace {
 
 kelgui_test::KelGui* g_gui = nullptr;
-HHOOK g_cbtHook = nullptr;
-HHOOK g_messageHook = nullptr;
-constexpr WPARAM kPaintThenOk = 0x464F4E; // marks our WM_NULL
 constexpr int kFontTemplate = 108, kFaceList = 1015;
-
-// Each sheet, once active, paints itself fully and is closed with OK.
-LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
-    HWND window = reinterpret_cast<HWND>(wParam);
-    if (code == HCBT_ACTIVATE && PropSheet_GetTabControl(window))
-        PostMessageA(window, WM_NULL, kPaintThenOk, 0);
-    return CallNextHookEx(g_cbtHook, code, wParam, lParam);
-}
-
-LRESULT CALLBACK OnGetMessage(int code, WPARAM removed, LPARAM lParam) {
-    MSG* msg = reinterpret_cast<MSG*>(lParam);
-    if (code >= 0 && removed == PM_REMOVE && msg->message == WM_NULL &&
-        msg->wParam == kPaintThenOk) {
-        RedrawWindow(msg->hwnd, nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        PostMessageA(msg->hwnd, PSM_PRESSBUTTON, PSBTN_OK, 0);
-    }
-    return CallNextHookEx(g_messageHook, code, removed, lParam);
-}
-
-double Now() {
-    LARGE_INTEGER t, frequency;
-    QueryPerformanceCounter(&t);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
 
 // A text mark's sheet opens on its font page.
 bool LibraryCycle() {
@@ -107,9 +78,9 @@ bool PlainCycle() {
 
 // Milliseconds one call of cycle takes, added to total.
 template <class Cycle> bool Timed(Cycle cycle, double* total) {
-    const double start = Now();
+    const double start = kelgui_test::NowMs();
     const bool ok = cycle();
-    *total += Now() - start;
+    *total += kelgui_test::NowMs() - start;
     return ok;
 }
 
@@ -125,8 +96,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     g_gui = &gui;
-    g_cbtHook = SetWindowsHookExA(WH_CBT, OnCbt, nullptr, GetCurrentThreadId());
-    g_messageHook = SetWindowsHookExA(WH_GETMESSAGE, OnGetMessage, nullptr, GetCurrentThreadId());
+    kelgui_test::InstallSheetCloser(-1);
 
     int failures = 0;
     double library = 0, plain = 0;
@@ -141,8 +111,7 @@ int main(int argc, char** argv) {
         failures += !Timed(LibraryCycle, &library) + !Timed(PlainCycle, &plain);
     library /= openings;
     plain /= openings;
-    UnhookWindowsHookEx(g_messageHook);
-    UnhookWindowsHookEx(g_cbtHook);
+    kelgui_test::RemoveSheetCloser();
 
     std::printf("BENCH|font page sheet opened and closed|%.2f ms|%.2f ms|%.2f|<=1.2\n", library,
                 plain, library / plain);
