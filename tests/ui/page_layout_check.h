@@ -56,4 +56,11 @@ inline std::map<std::string, Strings> PageLayoutFaults() {
     return faults;
 }
 
+inline void ExpectEveryPageInsideInTheSheetsFont() {
+    const auto faults = PageLayoutFaults();
+    EXPECT_GE(faults.size(), 5u); // the pages built so far
+    for (const auto& [tab, found] : faults)
+        EXPECT_EQ(Strings{}, found) << tab;
+}
+
 } // namespace sheet_test
