@@ -4,7 +4,8 @@
 
 const PageClassList& RegisteredPageClasses() {
     static const PageClass rows[] = {
-        LinePageClass(), ColorPageClass(), GeneralPageClass(), FontPageClass(), ArrowPageClass(),
+        LinePageClass(),      ColorPageClass(),          GeneralPageClass(), TextFilePageClass(),
+        AudioFilePageClass(), ImageReferencePageClass(), FontPageClass(),    ArrowPageClass(),
     };
     static const PageClassList list(rows);
     return list;

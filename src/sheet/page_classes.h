@@ -12,3 +12,6 @@ PageClass ColorPageClass();
 PageClass GeneralPageClass();
 PageClass FontPageClass();
 PageClass ArrowPageClass();
+PageClass TextFilePageClass();
+PageClass AudioFilePageClass();
+PageClass ImageReferencePageClass();
