@@ -11,6 +11,8 @@ const PageClassList& RegisteredPageClasses() {
         TextFilePageClass(),
         AudioFilePageClass(),
         ImageReferencePageClass(),
+        FontPageClass(),
+        ArrowPageClass(),
         ImagePageClass(),
         RulerPageClass(),
         ProtractorPageClass(),

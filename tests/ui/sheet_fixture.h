@@ -76,14 +76,12 @@ public:
         EXPECT_TRUE(driver.Finished()) << driver.Report();
         return result;
     }
-    // Runs the script with the last tab in front, its window in page.
-    BOOL RunOnLastTab(HWND& page, const std::function<void(ModalDriver&)>& script) {
+    // Run with the page of tab in front first; page receives its window.
+    BOOL RunOnPage(int tab, HWND& page, const std::function<void(ModalDriver&)>& script) {
         return Run([&](ModalDriver& d) {
-            d.Do("last tab", [&] { SelectTab(m_window, int(TabTexts(m_window).size()) - 1); });
-            d.Then("its page", [&] {
-                return (page = CurrentPage(m_window)) &&
-                       CurrentTab(m_window) + 1 == int(TabTexts(m_window).size());
-            });
+            d.Do("select the tab", [this, tab] {
+                 SelectTab(m_window, tab);
+             }).Then("its page", WaitForPage(m_window, tab, page));
             script(d);
         });
     }

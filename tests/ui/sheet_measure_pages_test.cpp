@@ -18,7 +18,7 @@ Bytes Block(const Words& w, size_t size = SIZE_MAX) {
 
 HWND page = nullptr, box = nullptr; // the page in front, a message box
 
-BOOL Show(Sheet& sheet, DWORD markType, std::vector<std::pair<const char*, Bytes>> blocks,
+BOOL Show(Sheet& sheet, DWORD markType, std::vector<std::pair<const char*, Bytes>> blocks, int tab,
           std::function<void(ModalDriver&)> run, std::function<void()> act = {}) {
     KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0x20);
     record.nLineSize = 1;
@@ -26,8 +26,8 @@ BOOL Show(Sheet& sheet, DWORD markType, std::vector<std::pair<const char*, Bytes
     EXPECT_EQ(1, sheet.Init(1, &record));
     for (const auto& b : blocks)
         EXPECT_EQ(1, sheet.Init(2, nullptr, b.first, b.second.data(), DWORD(b.second.size())));
-    return sheet.RunOnLastTab(
-        page, run ? run : [&](ModalDriver& d) { d.Do("", act); });
+    return sheet.RunOnPage(
+        tab, page, run ? run : [&](ModalDriver& d) { d.Do("", act); });
 }
 
 void Pick(HWND page, int id, UINT setMessage, int index, WORD notification) {
@@ -65,7 +65,7 @@ TEST(ImagePage, ShowsTheBlockAndWritesEachChoiceIntoItAtOnce) {
         Words shown;
         std::string aspect;
         Bytes during;
-        EXPECT_EQ(1, Show(sheet, 1, {{"OiAnoDat", image(c.block)}}, {}, [&] {
+        EXPECT_EQ(1, Show(sheet, 1, {{"OiAnoDat", image(c.block)}}, 0, {}, [&] {
                       for (int id : {1051, 1052, 1053, 1054, kMirror, kTransparent, kFit, kAlign})
                           shown.push_back(int(SendDlgItemMessageA(
                               page, id, id < kFit ? BM_GETCHECK : CB_GETCURSEL, 0, 0)));
@@ -118,7 +118,7 @@ TEST(RulerPage, LabelOrPickedUnitGivesScalesAndLabelBack) {
         Sheet sheet(c.x, c.y);
         const Bytes label(c.label.begin(), c.label.end());
         EXPECT_EQ(1, Show(sheet, 510, {{"OiAnoDat", Block(numbers, c.size)}, {"OiAnText", label}},
-                          {}, [&] {
+                          3, {}, [&] {
                               if (c.pick >= 0)
                                   Pick(page, kUnits, LB_SETCURSEL, c.pick, LBN_SELCHANGE);
                               if (c.typed)
@@ -146,7 +146,8 @@ TEST(MeasurePages, RangesCheckedInExchangeOrderValuesIntoHostsBlock) {
     for (const auto& c : cases) {
         Sheet sheet;
         Strings messages;
-        EXPECT_EQ(1, Show(sheet, c.markType, {{"OiAnoDat", Block(c.loaded)}}, [&](ModalDriver& d) {
+        EXPECT_EQ(1,
+                  Show(sheet, c.markType, {{"OiAnoDat", Block(c.loaded)}}, 3, [&](ModalDriver& d) {
                       for (auto fix : {std::make_pair(c.first, "5"), std::make_pair(c.second, "6")})
                           d.Do("OK", [&] { PressOk(sheet.Window()); })
                               .Then("message box", WaitForMessageBox(box, sheet.Window()))
