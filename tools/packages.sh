@@ -8,6 +8,7 @@ packages=(
   wine wine64 fonts-wine xvfb xauth
   googletest libstb-dev fonts-ipafont-gothic
   wine32:i386
+  clang libclang-rt-14-dev libgtest-dev
 )
 
 missing=()
