@@ -50,76 +50,56 @@ void PaintThen(ModalDriver& d, const HWND& page, std::function<void()> capture) 
      }).Do("capture", capture);
 }
 
-// Primary-only marks: the secondary palette is hidden; a mouse press picks,
-// and only the red byte of rgbMain changes (black to red).
-TEST(ColorPage, MousePickWritesOnlyTheColourBytes) {
-    Sheet sheet;
-    KEL_MARK_ATTRIBUTES given = PatternRecord(514, 0x10);
-    SetRgb(given.rgbMain, 0, 0, 0);
-    ASSERT_EQ(1, sheet.Init(1, &given));
-    HWND page = nullptr;
-    int visibleSecondary = -1;
-    EXPECT_EQ(1, sheet.Run([&](ModalDriver& d) {
-        d.Then("colour page", WaitForPage(sheet.Window(), 0, page))
-            .Do("look, click red",
-                [&] {
-                    visibleSecondary = IsWindowVisible(GetDlgItem(page, kSecondaryGroup));
-                    for (int id = kSecondaryBlack; id < kSecondaryBlack + 16; ++id)
-                        visibleSecondary += IsWindowVisible(GetDlgItem(page, id));
-                    ClickWithMouse(GetDlgItem(page, kPrimaryRed));
-                })
-            .Then("red released",
-                  [&] {
-                      return GetFocus() == GetDlgItem(page, kPrimaryRed) &&
-                             !Pushed(GetDlgItem(page, kPrimaryRed));
-                  })
-            .Do("OK", [&] { PressOk(sheet.Window()); });
-    }));
-    EXPECT_EQ(0, visibleSecondary);
-    KEL_MARK_ATTRIBUTES out = given;
-    ASSERT_EQ(1, sheet.Query(1, &out));
-    EXPECT_EQ(std::vector<size_t>{22}, DifferingBytes(given, out)) << "red is byte 2 of rgbMain";
-}
-
-// Attach-a-note: the first palette edits rgbExtra, the second rgbMain. The
-// space bar picks as soon as it goes down; the other palette stays as it was.
-TEST(ColorPage, TwoColourMarkEditsEachColourInItsOwnPalette) {
-    Sheet sheet;
-    KEL_MARK_ATTRIBUTES given = PatternRecord(10, 0x40);
-    SetRgb(given.rgbMain, 255, 255, 0);
-    SetRgb(given.rgbExtra, 0, 0, 0);
-    ASSERT_EQ(1, sheet.Init(1, &given));
-    HWND page = nullptr;
-    KEL_MARK_ATTRIBUTES afterPrimary = given, afterSecondary = given;
-    EXPECT_EQ(1, sheet.Run([&](ModalDriver& d) {
-        d.Then("colour page", WaitForPage(sheet.Window(), 0, page))
-            .Do("space down on primary yellow",
-                [&] {
-                    SetFocus(GetDlgItem(page, kPrimaryYellow));
-                    PostMessageA(GetDlgItem(page, kPrimaryYellow), WM_KEYDOWN, VK_SPACE, 1);
-                })
-            .Then("pushed", [&] { return Pushed(GetDlgItem(page, kPrimaryYellow)); })
-            .Do("OK", [&] { PressOk(sheet.Window()); });
-    }));
-    ASSERT_EQ(1, sheet.Query(1, &afterPrimary));
-    EXPECT_EQ(RGB(255, 255, 0), RgbOf(afterPrimary.rgbExtra));
-    EXPECT_EQ(RGB(255, 255, 0), RgbOf(afterPrimary.rgbMain)) << "secondary untouched";
-
-    EXPECT_EQ(1, sheet.Run([&](ModalDriver& d) {
-        d.Then("colour page", WaitForPage(sheet.Window(), 0, page))
-            .Do("click secondary navy", [&] { ClickWithMouse(GetDlgItem(page, kSecondaryNavy)); })
-            .Then("released",
-                  [&] {
-                      return GetFocus() == GetDlgItem(page, kSecondaryNavy) &&
-                             !Pushed(GetDlgItem(page, kSecondaryNavy));
-                  })
-            .Do("OK", [&] { PressOk(sheet.Window()); });
-    }));
-    ASSERT_EQ(1, sheet.Query(1, &afterSecondary));
-    EXPECT_EQ(RGB(0, 0, 128), RgbOf(afterSecondary.rgbMain));
-    EXPECT_EQ(RGB(255, 255, 0), RgbOf(afterSecondary.rgbExtra)) << "primary keeps its pick";
-    EXPECT_EQ(given.rgbMain.rgbReserved, afterSecondary.rgbMain.rgbReserved);
-    EXPECT_EQ(given.rgbExtra.rgbReserved, afterSecondary.rgbExtra.rgbReserved);
+// A swatch picks as the mouse button or the space bar goes down, and writes
+// only its palette's colour: the first palette edits rgbExtra on two-colour
+// marks (attach-a-note), rgbMain otherwise; the second edits rgbMain and is
+// hidden on primary-only marks.
+TEST(ColorPage, APickWritesOnlyItsPalettesColourBytes) {
+    const struct {
+        DWORD markType;
+        int swatch;
+        bool byMouse, secondaryShown;
+        RGBQUAD KEL_MARK_ATTRIBUTES::*edited;
+        COLORREF picked;
+    } cases[] = {
+        {514, kPrimaryRed, true, false, &KEL_MARK_ATTRIBUTES::rgbMain, RGB(255, 0, 0)},
+        {10, kPrimaryYellow, false, true, &KEL_MARK_ATTRIBUTES::rgbExtra, RGB(255, 255, 0)},
+        {10, kSecondaryNavy, true, true, &KEL_MARK_ATTRIBUTES::rgbMain, RGB(0, 0, 128)},
+    };
+    for (const auto& c : cases) {
+        Sheet sheet;
+        KEL_MARK_ATTRIBUTES given = PatternRecord(c.markType, 0x10);
+        SetRgb(given.rgbMain, 0, 0, 0);
+        SetRgb(given.rgbExtra, 0, 0, 0);
+        ASSERT_EQ(1, sheet.Init(1, &given));
+        HWND page = nullptr, swatch = nullptr;
+        int secondaryShown = -1;
+        EXPECT_EQ(1, sheet.Run([&](ModalDriver& d) {
+            d.Then("colour page", WaitForPage(sheet.Window(), 0, page))
+                .Do("look, pick",
+                    [&] {
+                        secondaryShown = IsWindowVisible(GetDlgItem(page, kSecondaryGroup));
+                        for (int id = kSecondaryBlack; id < kSecondaryBlack + 16; ++id)
+                            secondaryShown += IsWindowVisible(GetDlgItem(page, id));
+                        swatch = GetDlgItem(page, c.swatch);
+                        if (c.byMouse)
+                            return ClickWithMouse(swatch);
+                        SetFocus(swatch);
+                        PostMessageA(swatch, WM_KEYDOWN, VK_SPACE, 1);
+                    })
+                .Then("picked",
+                      [&] {
+                          return c.byMouse ? GetFocus() == swatch && !Pushed(swatch)
+                                           : Pushed(swatch);
+                      })
+                .Do("OK", [&] { PressOk(sheet.Window()); });
+        }));
+        EXPECT_EQ(c.secondaryShown ? 17 : 0, secondaryShown) << c.swatch;
+        KEL_MARK_ATTRIBUTES out = given, expected = given;
+        SetRgb(expected.*c.edited, GetRValue(c.picked), GetGValue(c.picked), GetBValue(c.picked));
+        ASSERT_EQ(1, sheet.Query(1, &out));
+        EXPECT_EQ(std::vector<size_t>{}, DifferingBytes(expected, out)) << c.swatch;
+    }
 }
 
 // Bytes FF 00 00 are blue: its swatch is selected (double raised bevel around
