@@ -13,10 +13,6 @@ constexpr int kSecondaryGroup = 1016, kSecondaryBlack = 1123, kSecondaryNavy = 1
 void SetRgb(RGBQUAD& q, BYTE red, BYTE green, BYTE blue) {
     q = RGBQUAD{blue, green, red, q.rgbReserved};
 }
-COLORREF RgbOf(const RGBQUAD& q) {
-    return RGB(q.rgbRed, q.rgbGreen, q.rgbBlue);
-}
-
 // A real mouse press and release in the middle of a window.
 void ClickWithMouse(HWND window) {
     RECT r;
@@ -42,12 +38,6 @@ std::vector<COLORREF> MiddleRow(HWND swatch) {
     for (int x = 0; x < image.width; ++x)
         row.push_back(image.At(x, image.height / 2));
     return row;
-}
-
-void PaintThen(ModalDriver& d, const HWND& page, std::function<void()> capture) {
-    d.Do("paint", [&] {
-         RedrawWindow(page, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-     }).Do("capture", capture);
 }
 
 // A swatch picks as the mouse button or the space bar goes down, and writes
@@ -102,68 +92,55 @@ TEST(ColorPage, APickWritesOnlyItsPalettesColourBytes) {
     }
 }
 
-// Bytes FF 00 00 are blue: its swatch is selected (double raised bevel around
-// the fill) and, focused, framed 2 pixels dark; red is neither (face ring,
-// 1-pixel dark frame, fill from ring 2).
-TEST(ColorPage, SwatchPixelsShowSelectionAndFocus) {
+// Two-colour mark, rgbExtra blue, rgbMain in no swatch: only blue is selected
+// (double raised bevel around the fill) and, focused, framed 2 pixels dark;
+// red is neither (face ring, 1-pixel dark frame, fill from ring 2). OK
+// without a pick gives both colours back unchanged.
+TEST(ColorPage, SwatchPixelsShowSelectionAndFocusOnly) {
     Sheet sheet;
-    KEL_MARK_ATTRIBUTES given = PatternRecord(507, 0x50);
-    SetRgb(given.rgbMain, 0, 0, 255);
+    KEL_MARK_ATTRIBUTES given = PatternRecord(10, 0x50);
+    SetRgb(given.rgbExtra, 0, 0, 255);
+    SetRgb(given.rgbMain, 1, 2, 3);
     ASSERT_EQ(1, sheet.Init(1, &given));
     HWND page = nullptr;
     std::vector<COLORREF> blue, red;
-    sheet.Run([&](ModalDriver& d) {
-        d.Then("colour page", WaitForPage(sheet.Window(), 0, page)).Do("focus blue", [&] {
-            SetFocus(GetDlgItem(page, kPrimaryBlue));
-        });
-        PaintThen(d, page, [&] {
-            blue = MiddleRow(GetDlgItem(page, kPrimaryBlue));
-            red = MiddleRow(GetDlgItem(page, kPrimaryRed));
-        });
-        d.Do("cancel", [&] { PressCancel(sheet.Window()); });
-    });
-    const COLORREF face = GetSysColor(COLOR_BTNFACE), frame = GetSysColor(COLOR_WINDOWFRAME),
-                   light = GetSysColor(COLOR_BTNHIGHLIGHT), shadow = GetSysColor(COLOR_BTNSHADOW);
-    ASSERT_GE(blue.size(), 12u);
-    ASSERT_EQ(blue.size(), red.size());
-    const size_t w = blue.size();
-    EXPECT_EQ((std::vector<COLORREF>{frame, frame, light, light, RGB(0, 0, 255)}),
-              std::vector<COLORREF>(blue.begin(), blue.begin() + 5));
-    EXPECT_EQ((std::vector<COLORREF>{RGB(0, 0, 255), shadow, shadow, frame, frame}),
-              std::vector<COLORREF>(blue.end() - 5, blue.end()));
-    EXPECT_EQ((std::vector<COLORREF>{face, frame, RGB(255, 0, 0)}),
-              std::vector<COLORREF>(red.begin(), red.begin() + 3));
-    EXPECT_EQ((std::vector<COLORREF>{RGB(255, 0, 0), frame, face}),
-              std::vector<COLORREF>(red.end() - 3, red.end()));
-    EXPECT_EQ(RGB(0, 0, 255), blue[w / 2]);
-}
-
-// Colours none of the swatches has: no swatch is selected, and OK without a
-// pick gives both back unchanged.
-TEST(ColorPage, ColoursOutsideThePaletteSurviveAShowing) {
-    Sheet sheet;
-    KEL_MARK_ATTRIBUTES given = PatternRecord(10, 0x60);
-    SetRgb(given.rgbMain, 1, 2, 3);
-    SetRgb(given.rgbExtra, 250, 128, 7);
-    ASSERT_EQ(1, sheet.Init(1, &given));
-    HWND page = nullptr;
     int bevelled = 0;
     EXPECT_EQ(1, sheet.Run([&](ModalDriver& d) {
-        d.Then("colour page", WaitForPage(sheet.Window(), 0, page));
-        PaintThen(d, page, [&] {
-            for (int first : {1043, kSecondaryBlack})
-                for (int id = first; id < first + 16; ++id) {
-                    std::vector<COLORREF> row = MiddleRow(GetDlgItem(page, id));
-                    bevelled += row.size() > 4 && row[2] != row[row.size() / 2];
-                }
-        });
-        d.Do("OK", [&] { PressOk(sheet.Window()); });
+        d.Then("colour page", WaitForPage(sheet.Window(), 0, page))
+            .Do("focus blue, paint",
+                [&] {
+                    SetFocus(GetDlgItem(page, kPrimaryBlue));
+                    RedrawWindow(page, nullptr, nullptr,
+                                 RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+                })
+            .Do("capture, OK", [&] {
+                blue = MiddleRow(GetDlgItem(page, kPrimaryBlue));
+                red = MiddleRow(GetDlgItem(page, kPrimaryRed));
+                for (int first : {1043, kSecondaryBlack})
+                    for (int id = first; id < first + 16; ++id) {
+                        std::vector<COLORREF> row = MiddleRow(GetDlgItem(page, id));
+                        bevelled += row.size() > 4 && row[2] != row[row.size() / 2];
+                    }
+                PressOk(sheet.Window());
+            });
     }));
-    EXPECT_EQ(0, bevelled);
-    KEL_MARK_ATTRIBUTES out = PatternRecord(10, 0x70);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE), frame = GetSysColor(COLOR_WINDOWFRAME),
+                   light = GetSysColor(COLOR_BTNHIGHLIGHT), shadow = GetSysColor(COLOR_BTNSHADOW),
+                   blueFill = RGB(0, 0, 255), redFill = RGB(255, 0, 0);
+    ASSERT_GE(blue.size(), 12u);
+    ASSERT_EQ(blue.size(), red.size());
+    using Row = std::vector<COLORREF>;
+    EXPECT_EQ((Row{frame, frame, light, light, blueFill}), Row(blue.begin(), blue.begin() + 5));
+    EXPECT_EQ((Row{blueFill, shadow, shadow, frame, frame}), Row(blue.end() - 5, blue.end()));
+    EXPECT_EQ((Row{face, frame, redFill}), Row(red.begin(), red.begin() + 3));
+    EXPECT_EQ((Row{redFill, frame, face}), Row(red.end() - 3, red.end()));
+    EXPECT_EQ(blueFill, blue[blue.size() / 2]);
+    EXPECT_EQ(1, bevelled) << "blue only";
+    KEL_MARK_ATTRIBUTES out = PatternRecord(10, 0x70), expected = out;
+    SetRgb(expected.rgbMain, 1, 2, 3); // the spare bytes stay the caller's
+    SetRgb(expected.rgbExtra, 0, 0, 255);
     ASSERT_EQ(1, sheet.Query(1, &out));
-    EXPECT_EQ(RGB(1, 2, 3), RgbOf(out.rgbMain));
-    EXPECT_EQ(RGB(250, 128, 7), RgbOf(out.rgbExtra));
+    EXPECT_EQ(std::vector<size_t>{}, DifferingBytes(expected, out));
 }
 
 } // namespace
