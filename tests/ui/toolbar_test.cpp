@@ -215,17 +215,6 @@ TEST_F(ToolbarTest, ClicksTheMessageClosingAndDestroyingNotify) {
          },
          {{kUser, 506, kPressed}, {kUser, 0, kDestroyed}},
          {}},
-        {"destroying the owner takes the toolbar with it",
-         [&] {
-             HostWindow owner;
-             HWND frame = nullptr;
-             ASSERT_TRUE(Gui().toolbar_create(owner.Handle(), 0, 0, &frame));
-             Register(frame, RecordNotification);
-             DestroyWindow(owner.Handle());
-             EXPECT_FALSE(IsWindow(frame));
-         },
-         {{kUser, 0, kDestroyed}},
-         {{0, 6}}},
     };
     for (const auto& c : cases) {
         TearDown(); // a fresh toolbar for each case
