@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "support/resource_counts.h"
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -31,16 +33,11 @@ template <class Cycle> double MsPerCycle(Cycle cycle, int count, int& failures) 
     return (NowMs() - start) / count;
 }
 
-// GetGuiResources counts nothing under Wine. Live GDI objects are counted by
-// asking each handle slot for its type; USER objects as the slots that menus
-// cannot take (made until the table is full, then destroyed).
+// GDI objects as the tests count them; USER objects as the handle slots that
+// menus cannot take (made until the table is full, then destroyed), which sees
+// more than the tests' count of windows.
 inline long GdiObjects() {
-    if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS))
-        return static_cast<long>(n);
-    long count = 0;
-    for (ULONG_PTR slot = 1; slot < 0x10000; ++slot)
-        count += GetObjectType(reinterpret_cast<HGDIOBJ>(slot)) != 0;
-    return count;
+    return static_cast<long>(kelgui_test::GdiObjects());
 }
 
 inline long UserObjects() {
@@ -111,8 +108,9 @@ template <class Cycle> double GrowthLines(const std::string& what, Cycle cycle, 
          growth(after100.user - before.user, after1000.user - before.user, ""), "-", "-",
          "no growth");
     Line("private bytes" + after,
-         growth(after100.kib - before.kib, after1000.kib - before.kib, " KiB"), "-", "-",
-         "no growth");
+         growth(after100.kib - before.kib, after1000.kib - before.kib, " KiB") + " (of " +
+             std::to_string(before.kib) + " KiB)",
+         "-", "-", "no growth");
     return ms;
 }
 
