@@ -43,7 +43,10 @@ void Refuse(ModalDriver& d, Sheet& sheet, HWND& page, HWND& box, Refusal& seen,
         });
 }
 
-TEST(LinePage, ZeroIsRefusedUntilAValidSizeIsTyped) {
+// Zero (as loaded) is refused at OK with the range message, a word when
+// changing tabs with the number message; each time the page stays in front
+// with the edit focused and all its text selected, until 5 is typed.
+TEST(LinePage, BadSizesAreRefusedUntilAValidSizeIsTyped) {
     ASSERT_EQ(1, Gui().message_title_set(kTitle));
     Sheet sheet;
     KEL_MARK_ATTRIBUTES record = LineRecord(3, 0, FALSE);
@@ -56,7 +59,10 @@ TEST(LinePage, ZeroIsRefusedUntilAValidSizeIsTyped) {
             shown = ItemText(page, kEdit);
         });
         Refuse(d, sheet, page, box, atOk, [&] { PressOk(sheet.Window()); });
-        Refuse(d, sheet, page, box, atTab, [&] { SelectTab(sheet.Window(), 1); });
+        Refuse(d, sheet, page, box, atTab, [&] {
+            SetText(GetDlgItem(page, kEdit), "abc"); // as pasted: typing takes digits only
+            SelectTab(sheet.Window(), 1);
+        });
         d.Do("type 5, OK", [&] {
             TypeText(GetDlgItem(page, kEdit), "5");
             PressOk(sheet.Window());
@@ -64,12 +70,18 @@ TEST(LinePage, ZeroIsRefusedUntilAValidSizeIsTyped) {
     }));
     Gui().message_title_set(nullptr);
     EXPECT_EQ("0", shown) << "a loaded size is shown unchanged";
-    for (const Refusal* seen : {&atOk, &atTab}) {
-        EXPECT_EQ("Please enter an integer between 1 and 100.", seen->text);
-        EXPECT_EQ(kTitle, seen->caption);
-        EXPECT_TRUE(seen->focusOnEdit);
-        EXPECT_EQ(std::make_pair(0, 1), seen->selection) << "all its text selected";
-        EXPECT_EQ(0, seen->tabAfter) << "the line page stays in front";
+    const struct {
+        const Refusal* seen;
+        const char* text;
+        int length;
+    } cases[] = {{&atOk, "Please enter an integer between 1 and 100.", 1},
+                 {&atTab, "Please enter a positive integer.", 3}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.text, c.seen->text);
+        EXPECT_EQ(kTitle, c.seen->caption);
+        EXPECT_TRUE(c.seen->focusOnEdit);
+        EXPECT_EQ(std::make_pair(0, c.length), c.seen->selection) << "all its text selected";
+        EXPECT_EQ(0, c.seen->tabAfter) << "the line page stays in front";
     }
     KEL_MARK_ATTRIBUTES out = record;
     ASSERT_EQ(1, sheet.Query(1, &out));
