@@ -107,9 +107,9 @@ TEST(ColorPage, SwatchPixelsShowSelectionAndFocusOnly) {
     int bevelled = 0;
     EXPECT_EQ(1, sheet.Run([&](ModalDriver& d) {
         d.Then("colour page", WaitForPage(sheet.Window(), 0, page))
-            .Do("focus blue, paint",
+            .Do("focus blue", [&] { SetFocus(GetDlgItem(page, kPrimaryBlue)); })
+            .Do("paint",
                 [&] {
-                    SetFocus(GetDlgItem(page, kPrimaryBlue));
                     RedrawWindow(page, nullptr, nullptr,
                                  RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
                 })
