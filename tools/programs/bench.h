@@ -8,6 +8,7 @@
 
 #include "support/resource_counts.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -76,25 +77,38 @@ inline std::string Format(const char* format, double value) {
     return text;
 }
 
-// The time of a library cycle against a baseline cycle doing the same work.
-inline void TimeLine(const std::string& measure, double library, double baseline,
-                     const char* target) {
-    Line(measure, Format("%.2f ms", library), Format("%.2f ms", baseline),
-         Format("%.2f", library / baseline), target);
+// The time of a library cycle against a baseline cycle doing the same work,
+// run in alternating batches so that both see the same load on a shared
+// machine: the medians of the batches' ms per cycle, and their ratio.
+template <class Library, class Baseline>
+void CompareLine(const std::string& measure, Library library, Baseline baseline, int batches,
+                 int batchSize, const char* target, int& failures) {
+    std::vector<double> a, b;
+    for (int i = 0; i < batches; ++i) {
+        a.push_back(MsPerCycle(library, batchSize, failures));
+        b.push_back(MsPerCycle(baseline, batchSize, failures));
+    }
+    auto median = [](std::vector<double> v) {
+        std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
+        return v[v.size() / 2];
+    };
+    const double ms = median(a), baseMs = median(b);
+    Line(measure, Format("%.2f ms", ms), Format("%.2f ms", baseMs), Format("%.2f", ms / baseMs),
+         target);
 }
 
 // Runs 1,000 cycles (after a few to warm up) and prints the growth of each
-// count after 100 and after 1,000 of them. Returns ms per cycle.
-template <class Cycle> double GrowthLines(const std::string& what, Cycle cycle, int& failures) {
+// count after 100 and after 1,000 of them.
+template <class Cycle> void GrowthLines(const std::string& what, Cycle cycle, int& failures) {
     MsPerCycle(cycle, 5, failures);
     struct Counts {
         long gdi, user, kib;
     };
     auto count = [] { return Counts{GdiObjects(), UserObjects(), PrivateKiB()}; };
     const Counts before = count();
-    double ms = MsPerCycle(cycle, 100, failures);
+    MsPerCycle(cycle, 100, failures);
     const Counts after100 = count();
-    ms = (ms * 100 + MsPerCycle(cycle, 900, failures) * 900) / 1000;
+    MsPerCycle(cycle, 900, failures);
     const Counts after1000 = count();
     auto growth = [](long a, long b, const char* unit) {
         char text[64];
@@ -111,7 +125,6 @@ template <class Cycle> double GrowthLines(const std::string& what, Cycle cycle, 
          growth(after100.kib - before.kib, after1000.kib - before.kib, " KiB") + " (of " +
              std::to_string(before.kib) + " KiB)",
          "-", "-", "no growth");
-    return ms;
 }
 
 } // namespace bench
