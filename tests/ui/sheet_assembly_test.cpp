@@ -63,7 +63,12 @@ TEST(SheetAssembly, BadHandlesAndArgumentsChangeNothing) {
         Sheet gone;
         stale = gone.Handle();
     }
-    for (HKELSHEET bad : {HKELSHEET(nullptr), reinterpret_cast<HKELSHEET>(foreign), stale}) {
+    for (HKELSHEET bad : {HKELSHEET(nullptr), reinterpret_cast<HKELSHEET>(foreign), stale,
+                          reinterpret_cast<HKELSHEET>(0x12345678),
+                          reinterpret_cast<HKELSHEET>(GetDesktopWindow())}) {
+        EXPECT_EQ(0, Gui().property_sheet_show(bad));
+        EXPECT_EQ(0, Gui().property_sheet_title_set(bad, "x"));
+        EXPECT_EQ(0, Gui().property_sheet_destroy(bad));
         EXPECT_EQ(0, Gui().property_sheet_init(bad, 1, &record, nullptr, nullptr, 0));
         KEL_MARK_ATTRIBUTES out = record;
         DWORD size = 5;
@@ -71,6 +76,8 @@ TEST(SheetAssembly, BadHandlesAndArgumentsChangeNothing) {
         EXPECT_EQ(0u, size) << "the size out is cleared first";
     }
     EXPECT_EQ(0, foreign[0]);
+    KEL_IMAGE_INFO info = {};
+    EXPECT_EQ(0, Gui().property_sheet_create(nullptr, &info, nullptr)) << "nowhere to put it";
 
     Sheet sheet;
     EXPECT_EQ(0, sheet.Init(1, nullptr)) << "record bit without a record";
