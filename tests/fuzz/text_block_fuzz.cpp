@@ -1,4 +1,4 @@
-// The "OiAnText" layout, fed any loaded block and a run of text edits: the
+// The "OiAnText" layout, fed any loaded block and a run of edits: the
 // text read lies inside the block and ends at its first zero or the block's
 // end; a built block is the text plus 20 bytes, keeps the 12 header bytes it
 // does not own, counts the text in its length word, and reads back as the
@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -32,11 +33,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::copy_n(block.begin(), std::min<size_t>(block.size(), 12), header.begin());
     TextOf(block);
     while (in.remaining_bytes()) {
-        const Bytes text = ConsumeBlock(in);
+        // An edit: typed text, a file read into the block in place, or an
+        // unread internet file (an empty text).
+        const int kind = in.ConsumeIntegralInRange(0, 2);
+        const Bytes text = kind == 2 ? Bytes() : ConsumeBlock(in);
         const Bytes loaded = block;
-        OwnedBytes built = text_block::Build(CByteSpan(loaded.data(), loaded.size()),
-                                             CByteSpan(text.data(), text.size()));
-        FUZZ_CHECK(built && built.size == text.size() + 20);
+        const CByteSpan loadedSpan(loaded.data(), loaded.size());
+        OwnedBytes built;
+        if (kind == 0) {
+            built = text_block::Build(loadedSpan, CByteSpan(text.data(), text.size()));
+        } else if (kind == 1) {
+            text_block::Fillable fillable = text_block::BuildToFill(loadedSpan, text.size());
+            FUZZ_CHECK(fillable.text.Size() == text.size());
+            FUZZ_CHECK(fillable.text.Write(0, text.data(), text.size()));
+            built = std::move(fillable.block);
+        } else {
+            built = text_block::BuildUnreadText(loadedSpan);
+        }
+        // The unread block keeps one more zero where the text would be.
+        const Bytes region = kind == 2 ? Bytes{0} : text;
+        FUZZ_CHECK(built && built.size == region.size() + 20);
         FUZZ_CHECK(loaded == block);
         block.assign(built.data.get(), built.data.get() + built.size);
 
@@ -44,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         uint32_t length = 0;
         std::memcpy(&length, block.data() + 12, 4);
         FUZZ_CHECK(length == text.size() + 1);
-        FUZZ_CHECK(Bytes(block.begin() + 16, block.end() - 4) == text);
+        FUZZ_CHECK(Bytes(block.begin() + 16, block.end() - 4) == region);
         FUZZ_CHECK(Bytes(block.end() - 4, block.end()) == Bytes(4, 0));
         const auto zero = std::find(text.begin(), text.end(), 0);
         FUZZ_CHECK(TextOf(block) == Bytes(text.begin(), zero));
