@@ -60,21 +60,15 @@ void PressAtPoint(HWND bar, POINT at) {
     ASSERT_TRUE(PostMessageA(bar, KEL_WM_TOOLBAR_PRESS_AT_POINT, 0, 0));
 }
 
-class ToolbarTest : public ::testing::Test {
+class ToolbarTest : public ToolbarOnHost {
 protected:
+    ToolbarTest() : ToolbarOnHost({500, 120}) {}
     void SetUp() override {
-        ASSERT_TRUE(Gui().Loaded()) << Gui().Path() << " error " << Gui().LoadError();
-        ASSERT_TRUE(Gui().toolbar_create(m_host.Handle(), 500, 120, &m_frame));
+        ToolbarOnHost::SetUp();
         m_bar = BarOf(m_frame);
         ASSERT_NE(m_bar, nullptr);
-        PumpPending();
         Notifications().clear();
         Register(m_frame, RecordNotification);
-    }
-    void TearDown() override {
-        if (IsWindow(m_frame))
-            DestroyWindow(m_frame);
-        PumpPending();
     }
     static void Register(HWND frame, KEL_TOOLBAR_NOTIFY_PROC callback) {
         ASSERT_TRUE(Gui().toolbar_CB_register(frame, KEL_TOOLBAR_CB_NOTIFY,
@@ -95,8 +89,6 @@ protected:
         EXPECT_EQ(ClientSize(m_frame).cy, (hiddenIndex < 0 ? 14 : 13) * kButtonHeight);
     }
 
-    HostWindow m_host;
-    HWND m_frame = nullptr;
     HWND m_bar = nullptr;
 };
 
