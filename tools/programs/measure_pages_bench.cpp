@@ -56,36 +56,12 @@ bool ImageCycle() {
     return LibraryCycle(KEL_MARK_EMBEDDED_IMAGE, {{"OiAnoDat", std::string(36, '\1')}});
 }
 
-INT_PTR CALLBACK PlainPageProc(HWND, UINT message, WPARAM, LPARAM) {
-    return message == WM_INITDIALOG;
-}
-
 // The ruler sheet's four templates in a plain comctl32 sheet.
 bool PlainCycle() {
-    const struct {
-        int templateId;
-        const char* title;
-    } kinds[4] = {{106, "Line Attributes"},
-                  {102, "Color Attributes"},
-                  {108, "Font Attributes"},
-                  {kRulerTemplate, "Ruler Attributes"}};
-    PROPSHEETPAGEA pages[4] = {};
-    for (int i = 0; i < 4; ++i) {
-        pages[i].dwSize = sizeof pages[i];
-        pages[i].dwFlags = PSP_USETITLE;
-        pages[i].hInstance = g_gui->Module();
-        pages[i].pszTemplate = MAKEINTRESOURCEA(kinds[i].templateId);
-        pages[i].pfnDlgProc = PlainPageProc;
-        pages[i].pszTitle = kinds[i].title;
-    }
-    PROPSHEETHEADERA header = {};
-    header.dwSize = sizeof header;
-    header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW;
-    header.hInstance = g_gui->Module();
-    header.pszCaption = "Attributes";
-    header.nPages = 4;
-    header.ppsp = pages;
-    return PropertySheetA(&header) > 0;
+    return bench::PlainSheet(g_gui->Module(), {{106, "Line Attributes"},
+                                               {102, "Color Attributes"},
+                                               {108, "Font Attributes"},
+                                               {kRulerTemplate, "Ruler Attributes"}});
 }
 
 } // namespace
