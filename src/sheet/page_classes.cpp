@@ -4,9 +4,8 @@
 
 const PageClassList& RegisteredPageClasses() {
     static const PageClass rows[] = {
-        LinePageClass(),
-        ColorPageClass(),
-        GeneralPageClass(),
+        LinePageClass(),     ColorPageClass(),     GeneralPageClass(),
+        TextFilePageClass(), AudioFilePageClass(), ImageReferencePageClass(),
     };
     static const PageClassList list(rows);
     return list;

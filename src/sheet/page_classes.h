@@ -10,3 +10,6 @@ const PageClassList& RegisteredPageClasses();
 PageClass LinePageClass();
 PageClass ColorPageClass();
 PageClass GeneralPageClass();
+PageClass TextFilePageClass();
+PageClass AudioFilePageClass();
+PageClass ImageReferencePageClass();
