@@ -19,8 +19,7 @@ KEL_MARK_ATTRIBUTES g_record = {}; // a straight line as NewSheet leaves it
 DWORD g_out;
 const FARPROC kRecorder = reinterpret_cast<FARPROC>(&RecordNotification);
 
-// Every export that takes a sheet or a toolbar handle, with its result on a
-// filled sheet and on the sheet that is running (show's sheets get cancelled).
+// Exports taking a handle; results on a filled and on the running sheet.
 const struct Call {
     const char* name;
     BOOL (*run)(H);
@@ -65,7 +64,6 @@ BOOL WINAPI RunInsideOnTip(DWORD_PTR, int, LPCSTR, LPCSTR*) {
     RunInsideThenClose(nullptr, 0, 0, 0);
     return FALSE;
 }
-// Where a call back into the library is made from.
 enum Inside { kRunningSheet, kOtherSheet, kNotification, kTip };
 const char* const kInside[] = {"on the running sheet", "on another sheet while one runs",
                                "from the notification callback", "from the tip callback"};
