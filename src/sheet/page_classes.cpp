@@ -4,8 +4,8 @@
 
 const PageClassList& RegisteredPageClasses() {
     static const PageClass rows[] = {
-        LinePageClass(),     ColorPageClass(),     GeneralPageClass(),
-        TextFilePageClass(), AudioFilePageClass(), ImageReferencePageClass(),
+        LinePageClass(),      ColorPageClass(),          GeneralPageClass(), TextFilePageClass(),
+        AudioFilePageClass(), ImageReferencePageClass(), FontPageClass(),    ArrowPageClass(),
     };
     static const PageClassList list(rows);
     return list;

@@ -10,6 +10,8 @@ const PageClassList& RegisteredPageClasses();
 PageClass LinePageClass();
 PageClass ColorPageClass();
 PageClass GeneralPageClass();
+PageClass FontPageClass();
+PageClass ArrowPageClass();
 PageClass TextFilePageClass();
 PageClass AudioFilePageClass();
 PageClass ImageReferencePageClass();

@@ -6,24 +6,25 @@ namespace sheet_test {
 namespace {
 
 const std::string kLine = "Line Attributes", kColor = "Color Attributes",
-                  kGeneral = "General Attributes";
+                  kGeneral = "General Attributes", kFont = "Font Attributes",
+                  kArrow = "Arrow Attributes";
 
-// Pages that later work builds (font, arrow, ruler, text, image) are left out.
+// Pages that later work builds (ruler and the other block pages) are left out.
 TEST(SheetAssembly, TabsFollowTheTableForEachGroup) {
     const struct {
         DWORD markType, flags;
         Strings tabs;
     } cases[] = {
         {3, 1, {kLine, kColor}},
-        {506, 3, {kLine, kColor}},
-        {511, 7, {kLine, kColor}},
+        {506, 3, {kLine, kColor, kArrow}},
+        {511, 7, {kLine, kColor, kFont}},
         {6, 1, {kGeneral, kColor}},
         {516, 3, {kGeneral, kColor}},
         {507, 1, {kColor}},
-        {7, 3, {kColor}},
-        {10, 1, {kColor}},
-        {518, 3, {kColor, kLine}}, // text marks add Color right after Font
-        {8, 3, {kColor, "Text Attributes"}},
+        {7, 3, {kFont, kColor}},
+        {10, 1, {kFont, kColor}},
+        {518, 3, {kFont, kColor, kLine}}, // text marks add Color right after Font
+        {8, 3, {kFont, kColor, "Text Attributes"}},
         {503, 3, {"File Name Attributes"}},
         {2, 3, {"Image Reference"}},
     };
@@ -48,13 +49,13 @@ TEST(SheetAssembly, InitAgainFindsPagesAndAppendsNewOnes) {
     record.nLineSize = 9;
     ASSERT_EQ(1, sheet.Init(3, &record, "OiAnoDat", "ab", 2));
     ASSERT_EQ(1, sheet.Init(2, nullptr, "OiFilNam", "c", 1));
-    EXPECT_EQ((Strings{kLine, kColor}), sheet.ShownTabs());
+    EXPECT_EQ((Strings{kLine, kColor, kArrow}), sheet.ShownTabs());
     KEL_MARK_ATTRIBUTES out = PatternRecord(3, 0x55);
     ASSERT_EQ(1, sheet.Query(1, &out));
     EXPECT_EQ(9u, out.nLineSize) << "the second init reloaded the line page";
     record.nMarkType = 6;
     ASSERT_EQ(1, sheet.Init(1, &record));
-    EXPECT_EQ((Strings{kLine, kColor, kGeneral}), sheet.ShownTabs());
+    EXPECT_EQ((Strings{kLine, kColor, kArrow, kGeneral}), sheet.ShownTabs());
 }
 
 TEST(SheetAssembly, BadHandlesAndArgumentsChangeNothing) {

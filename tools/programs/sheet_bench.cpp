@@ -3,6 +3,7 @@
 // comctl32 property sheet; and the process's GDI and USER objects before and
 // after, which must not grow.
 //   sheet_bench.exe [cycles]     (default 500)
+#include "support/bench_support.h"
 #include "support/kelgui_loader.h"
 
 #include <commctrl.h>
@@ -10,50 +11,10 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
 
 namespace {
 
 kelgui_test::KelGui* g_gui = nullptr;
-HHOOK g_cbtHook = nullptr;
-HHOOK g_messageHook = nullptr;
-constexpr WPARAM kPaintThenOk = 0x4B454C; // marks our WM_NULL
-
-// Each sheet, once active, brings its second page (the colour page) to the
-// front, paints itself fully and is closed with OK: the same script for both.
-LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE) {
-        HWND window = reinterpret_cast<HWND>(wParam);
-        if (PropSheet_GetTabControl(window)) {
-            PostMessageA(window, PSM_SETCURSEL, 1, 0);
-            PostMessageA(window, WM_NULL, kPaintThenOk, 0);
-        }
-    }
-    return CallNextHookEx(g_cbtHook, code, wParam, lParam);
-}
-
-LRESULT CALLBACK OnGetMessage(int code, WPARAM removed, LPARAM lParam) {
-    MSG* msg = reinterpret_cast<MSG*>(lParam);
-    if (code >= 0 && removed == PM_REMOVE && msg->message == WM_NULL &&
-        msg->wParam == kPaintThenOk) {
-        RedrawWindow(msg->hwnd, nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        PostMessageA(msg->hwnd, PSM_PRESSBUTTON, PSBTN_OK, 0);
-    }
-    return CallNextHookEx(g_messageHook, code, removed, lParam);
-}
-
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
 // One host round: create, init, show (closed with OK), query, destroy.
 bool LibraryCycle() {
     KEL_IMAGE_INFO info = {};
@@ -102,25 +63,8 @@ bool PlainCycle() {
     return PropertySheetA(&header) > 0;
 }
 
-// GetGuiResources counts nothing under Wine; the handle tables do: objects
-// made until a table is full, then deleted again.
-size_t FreeGdiSlots() {
-    std::vector<HBRUSH> made;
-    for (HBRUSH b; made.size() < 200000 && (b = CreateSolidBrush(0)) != nullptr;)
-        made.push_back(b);
-    for (HBRUSH b : made)
-        DeleteObject(b);
-    return made.size();
-}
-
-size_t FreeUserSlots() {
-    std::vector<HMENU> made;
-    for (HMENU m; made.size() < 200000 && (m = CreateMenu()) != nullptr;)
-        made.push_back(m);
-    for (HMENU m : made)
-        DestroyMenu(m);
-    return made.size();
-}
+using kelgui_test::FreeGdiSlots;
+using kelgui_test::FreeUserSlots;
 
 struct Resources {
     DWORD gdi, user;
@@ -134,11 +78,11 @@ Resources Count() {
 }
 
 template <class Cycle> double TimeCycles(Cycle cycle, int count, int* failures) {
-    const double start = Now();
+    const double start = kelgui_test::NowMs();
     for (int i = 0; i < count; ++i)
         if (!cycle())
             ++*failures;
-    return (Now() - start) / count;
+    return (kelgui_test::NowMs() - start) / count;
 }
 
 } // namespace
@@ -153,8 +97,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     g_gui = &gui;
-    g_cbtHook = SetWindowsHookExA(WH_CBT, OnCbt, nullptr, GetCurrentThreadId());
-    g_messageHook = SetWindowsHookExA(WH_GETMESSAGE, OnGetMessage, nullptr, GetCurrentThreadId());
+    // Each sheet is closed with OK after its second page (the colour page) has
+    // come to the front and painted: the same script for both kinds.
+    kelgui_test::InstallSheetCloser(1);
 
     int failures = 0;
     TimeCycles(LibraryCycle, 10, &failures); // warm both paths up
@@ -174,8 +119,7 @@ int main(int argc, char** argv) {
     std::printf("free GDI handle slots  before %zu after %zu\n", before.freeGdi, after.freeGdi);
     std::printf("free USER handle slots before %zu after %zu\n", before.freeUser, after.freeUser);
 
-    UnhookWindowsHookEx(g_messageHook);
-    UnhookWindowsHookEx(g_cbtHook);
+    kelgui_test::RemoveSheetCloser();
     const bool grew = after.gdi > before.gdi || after.user > before.user ||
                       after.freeGdi < before.freeGdi || after.freeUser < before.freeUser;
     if (grew)
