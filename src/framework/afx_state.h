@@ -8,6 +8,7 @@ class CWinApp;
 class CHandleMap;
 class CWnd;
 class CPropertySheet;
+class CPropertyPage;
 
 // The library's module: its instance handle (resources come from there) and
 // its one application object.
@@ -25,6 +26,7 @@ struct AFX_THREAD_STATE {
     HWND m_hLockoutNotifyWindow = nullptr;      // window whose UpdateData is running
     CWnd* m_pWndInit = nullptr;                 // window object being created
     CPropertySheet* m_pSheetInit = nullptr;     // sheet being shown (its window is made)
+    CPropertyPage* m_pPageInit = nullptr;       // page whose window is being made
 };
 
 AFX_MODULE_STATE* AfxGetStaticModuleState();
