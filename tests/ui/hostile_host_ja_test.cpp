@@ -6,6 +6,7 @@
 #include <functional>
 
 using namespace toolbar_test;
+using kelgui_test::KernelHandles;
 
 namespace {
 
@@ -75,14 +76,6 @@ char* Guarded(size_t size) {
         static_cast<char*>(VirtualAlloc(nullptr, span + 0x1000, MEM_COMMIT, PAGE_READWRITE));
     VirtualProtect(base + span, 0x1000, PAGE_NOACCESS, &g_out);
     return base + span - size;
-}
-
-// Open kernel handles, probed (Wine's GetProcessHandleCount answers 0).
-DWORD KernelHandles() {
-    DWORD count = 0, flags;
-    for (ULONG_PTR h = 4; h < 0x10000; h += 4)
-        count += GetHandleInformation(reinterpret_cast<HANDLE>(h), &flags) ? 1 : 0;
-    return count;
 }
 
 // A host window with a toolbar and two filled sheets.

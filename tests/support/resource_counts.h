@@ -1,0 +1,41 @@
+// Live GDI and USER objects of the process, for leak checks. Wine answers
+// GetGuiResources with 0; there GDI handles are counted by asking each slot
+// for its type (a handle with a zero high word names the slot whatever its
+// reuse count) and USER objects as this thread's top-level windows.
+#pragma once
+
+#include <windows.h>
+
+namespace kelgui_test {
+
+inline DWORD GdiObjects() {
+    if (DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS))
+        return count;
+    DWORD count = 0;
+    for (ULONG_PTR slot = 1; slot < 0x10000; ++slot)
+        count += GetObjectType(reinterpret_cast<HGDIOBJ>(slot)) != 0;
+    return count;
+}
+
+// A named __stdcall function: on i686 a lambda converts only to a cdecl pointer.
+inline BOOL CALLBACK CountWindow(HWND, LPARAM counter) {
+    return ++*reinterpret_cast<DWORD*>(counter) != 0;
+}
+
+inline DWORD UserObjects() {
+    if (DWORD count = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS))
+        return count;
+    DWORD count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+// Open kernel handles, probed (Wine's GetProcessHandleCount answers 0).
+inline DWORD KernelHandles() {
+    DWORD count = 0, flags;
+    for (ULONG_PTR h = 4; h < 0x10000; h += 4)
+        count += GetHandleInformation(reinterpret_cast<HANDLE>(h), &flags) ? 1 : 0;
+    return count;
+}
+
+} // namespace kelgui_test
