@@ -9,53 +9,74 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+#include <prsht.h>
+
 namespace kelgui_test {
 
 // --- reading windows ---------------------------------------------------------
-std::string ClassName(HWND window);
 std::string Text(HWND window); // GetWindowTextA
-std::string ItemText(HWND dialog, int id);
+inline std::string ItemText(HWND dialog, int id) {
+    return Text(GetDlgItem(dialog, id));
+}
 // Top-level windows of this thread, in z-order.
 std::vector<HWND> ThreadWindows();
+// A visible dialog (message box, property sheet or other).
+bool IsVisibleDialog(HWND window);
 
 // --- property sheets ---------------------------------------------------------
-// A dialog with the property-sheet tab control.
-bool IsPropertySheet(HWND window);
+bool IsPropertySheet(HWND window); // a dialog with the property-sheet tab control
 // A visible property sheet of this thread; with a caption, only one with that caption.
 HWND FindSheet(const char* caption = nullptr);
-HWND SheetTabControl(HWND sheet);
 std::vector<std::string> TabTexts(HWND sheet);
-int CurrentTab(HWND sheet);
-HWND CurrentPage(HWND sheet);
-// Brings page index to the front (posted: leaving a page may show a message box).
-void SelectTab(HWND sheet, int index);
-// Presses OK / Cancel (posted PSM_PRESSBUTTON), or the close box (posted SC_CLOSE).
-void PressOk(HWND sheet);
-void PressCancel(HWND sheet);
-void PressCloseBox(HWND sheet);
+inline int CurrentTab(HWND sheet) {
+    return TabCtrl_GetCurSel(PropSheet_GetTabControl(sheet));
+}
+inline HWND CurrentPage(HWND sheet) {
+    return PropSheet_GetCurrentPageHwnd(sheet);
+}
+// Posted, as leaving a page may show a message box; so are the buttons and close box.
+inline void SelectTab(HWND sheet, int index) {
+    PostMessageA(sheet, PSM_SETCURSEL, index, 0);
+}
+inline void PressOk(HWND sheet) {
+    PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+}
+inline void PressCancel(HWND sheet) {
+    PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+}
+inline void PressCloseBox(HWND sheet) {
+    PostMessageA(sheet, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
 
 // --- controls ----------------------------------------------------------------
 // Replaces the text at once (WM_SETTEXT; an edit sends EN_CHANGE).
-void SetText(HWND control, const std::string& text);
+inline void SetText(HWND control, const std::string& text) {
+    SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
 // Selects all of an edit's text, then types text one WM_CHAR at a time.
 void TypeText(HWND edit, const std::string& text);
-// Clicks a button (posted BM_CLICK, so that a handler may open a message box).
-void Click(HWND button);
-int CheckState(HWND button); // BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE
-// Posts a key press and release of virtual key vk to window.
-void SendKey(HWND window, UINT vk);
+// Posted, so that a handler may open a message box.
+inline void Click(HWND button) {
+    PostMessageA(button, BM_CLICK, 0, 0);
+}
+inline int CheckState(HWND button) {
+    return int(SendMessageA(button, BM_GETCHECK, 0, 0));
+}
 // The focus window of this thread (the driver runs on the dialog's own thread).
-HWND Focus();
-// An edit's selection as [start, end).
-std::pair<int, int> EditSelection(HWND edit);
+inline HWND Focus() {
+    return GetFocus();
+}
+std::pair<int, int> EditSelection(HWND edit); // [start, end)
 
 // --- message boxes -------------------------------------------------------------
-// A dialog with a message box's text control.
-bool IsMessageBox(HWND window);
 // A visible message box of this thread; with an owner, only one owned by it.
 HWND FindMessageBox(HWND owner = nullptr);
 std::string MessageBoxText(HWND box);
 // Presses one of the box's buttons (posted WM_COMMAND).
-void DismissMessageBox(HWND box, int buttonId = IDOK);
+inline void DismissMessageBox(HWND box, int buttonId = IDOK) {
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, buttonId)));
+}
 
 } // namespace kelgui_test

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "kelgui.h"
 
@@ -20,20 +19,14 @@ namespace kelgui_test {
 // The loaded DLL. Exports that the DLL lacks stay null, so a test can assert on them.
 class KelGui {
 public:
-    // Loads <folder of the running .exe>\kelgui.dll.
-    KelGui();
-    ~KelGui();
+    KelGui(); // loads <folder of the running .exe>\kelgui.dll
+    ~KelGui() { FreeLibrary(m_module); }
     KelGui(const KelGui&) = delete;
     KelGui& operator=(const KelGui&) = delete;
 
     bool Loaded() const { return m_module != nullptr; }
     HMODULE Module() const { return m_module; }
-    DWORD LoadError() const { return m_loadError; }
     const std::string& Path() const { return m_path; }
-    // Names of the known exports that did not resolve at load.
-    const std::vector<std::string>& Missing() const { return m_missing; }
-    // FreeLibrary; all pointers become null. Returns FreeLibrary's result.
-    bool Unload();
 
     // The exports, typed as the public header declares them.
 #define KELGUI_TEST_EXPORT(name) decltype(&KEL_GUI_##name) name = nullptr;
@@ -41,16 +34,8 @@ public:
 #undef KELGUI_TEST_EXPORT
 
 private:
-    // Each export's name in the DLL and the member that receives it.
-    std::vector<std::pair<const char*, FARPROC*>> Exports();
-
-    HMODULE m_module = nullptr;
-    DWORD m_loadError = 0;
     std::string m_path;
-    std::vector<std::string> m_missing;
+    HMODULE m_module = nullptr;
 };
-
-// Folder of the running .exe, with a trailing backslash.
-std::string ExeFolder();
 
 } // namespace kelgui_test

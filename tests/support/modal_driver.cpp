@@ -11,16 +11,7 @@ namespace {
 // The one running driver of this thread: a thread timer carries no user data.
 thread_local ModalDriver* t_running = nullptr;
 
-// How often a cancel is repeated while ending the run, and when to escalate to
-// closing the window instead.
-constexpr DWORD kCancelRepeatMs = 500;
-constexpr DWORD kCloseAfterMs = 1500;
-
 } // namespace
-
-ModalDriver::~ModalDriver() {
-    Stop();
-}
 
 ModalDriver& ModalDriver::Then(std::string name, Step step, DWORD timeoutMs) {
     m_steps.push_back(Entry{std::move(name), std::move(step), timeoutMs});
@@ -28,23 +19,14 @@ ModalDriver& ModalDriver::Then(std::string name, Step step, DWORD timeoutMs) {
 }
 
 ModalDriver& ModalDriver::Do(std::string name, std::function<void()> action) {
-    return Then(std::move(name), [action = std::move(action)] {
-        action();
-        return true;
-    });
-}
-
-ModalDriver& ModalDriver::EndsWithin(DWORD ms) {
-    m_endTimeoutMs = ms;
-    return *this;
+    return Then(std::move(name), [action = std::move(action)] { return action(), true; });
 }
 
 void ModalDriver::Start() {
     if (t_running && t_running != this)
         t_running->Stop();
     t_running = this;
-    m_timer = SetTimer(nullptr, 0, kTickMs, OnTimer);
-    if (!m_timer)
+    if (!(m_timer = SetTimer(nullptr, 0, 15, OnTimer)))
         Fail("SetTimer failed");
 }
 
@@ -62,51 +44,38 @@ void CALLBACK ModalDriver::OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 void ModalDriver::Fail(const std::string& why) {
-    if (m_failed)
+    if (!m_failure.empty())
         return;
-    m_failed = true;
     m_failure = why;
-    m_failTick = GetTickCount();
-    m_lastCancelTick = m_failTick - kCancelRepeatMs;
+    m_endTick = GetTickCount();
+    m_cancelTick = m_endTick - 500;
 }
 
 void ModalDriver::Tick() {
-    if (m_inStep) {
-        // The previous tick entered a step that never came back.
+    if (m_inStep) { // the previous tick entered a step that never came back
         m_inStep = false;
         Fail("step '" + m_steps[m_next].name +
              "' started but did not return: it crashed (the exception was swallowed) or "
              "blocked in a nested modal loop (post such messages instead of sending them)");
     }
-    if (m_failed) {
-        EndModalRun();
-        return;
+    if (Failed())
+        return EndModalRun();
+    if (m_next < m_steps.size()) {
+        return RunStep(m_steps[m_next]);
     }
-    if (m_next == m_steps.size()) {
-        WatchEnd();
-        return;
-    }
-    RunStep(m_steps[m_next]);
-    if (m_next == m_steps.size())
-        m_lastStepTick = GetTickCount();
-}
-
-// After the last step the modal run must end: no dialog of this thread may stay up.
-void ModalDriver::WatchEnd() {
+    // After the last step the modal run must end: no dialog of this thread may stay up.
     bool anyDialog = false;
     for (HWND w : ThreadWindows())
-        anyDialog = anyDialog || (IsWindowVisible(w) && ClassName(w) == "#32770");
+        anyDialog = anyDialog || IsVisibleDialog(w);
     if (!anyDialog)
         Stop();
-    else if (GetTickCount() - m_lastStepTick >= m_endTimeoutMs)
-        Fail("a dialog was still up " + std::to_string(m_endTimeoutMs) + " ms after the last step");
+    else if (GetTickCount() - m_endTick >= m_endMs)
+        Fail("a dialog was still up " + std::to_string(m_endMs) + " ms after the last step");
 }
 
 void ModalDriver::RunStep(Entry& entry) {
-    if (!entry.started) {
-        entry.started = true;
-        entry.startTick = GetTickCount();
-    }
+    if (!entry.started)
+        entry.started = true, entry.startTick = GetTickCount();
     bool done = false;
     m_inStep = true;
     try {
@@ -117,37 +86,34 @@ void ModalDriver::RunStep(Entry& entry) {
         Fail("step '" + entry.name + "' threw");
     }
     m_inStep = false;
-    if (m_failed) // by the step itself, or by a nested tick while it was blocked
+    if (Failed()) // by the step itself, or by a nested tick while it was blocked
         return;
     entry.elapsedMs = GetTickCount() - entry.startTick;
-    if (done) {
-        entry.done = true;
-        ++m_next;
-    } else if (entry.elapsedMs >= entry.timeoutMs) {
+    if (done)
+        entry.done = true, ++m_next, m_endTick = GetTickCount();
+    else if (entry.elapsedMs >= entry.timeoutMs)
         Fail("step '" + entry.name + "' timed out after " + std::to_string(entry.elapsedMs) +
              " ms");
-    }
 }
 
-// Closes whatever dialogs this thread shows so that the modal call returns.
+// Closes whatever dialogs this thread shows so that the modal call returns:
+// message boxes and other dialogs at once; sheets are cancelled every half
+// second, and also sent WM_CLOSE once the failure is 1.5 s old.
 void ModalDriver::EndModalRun() {
-    DWORD now = GetTickCount();
-    bool repeatCancel = now - m_lastCancelTick >= kCancelRepeatMs;
+    const DWORD now = GetTickCount();
+    const bool repeatCancel = now - m_cancelTick >= 500;
     bool anyLeft = false;
     for (HWND w : ThreadWindows()) {
-        if (!IsWindowVisible(w) || ClassName(w) != "#32770")
+        if (!IsVisibleDialog(w))
             continue;
         anyLeft = true;
-        if (!IsPropertySheet(w)) {
-            EndDialog(w, IDCANCEL); // message boxes and other modal dialogs
-        } else if (repeatCancel) {
-            PressCancel(w);
-            if (now - m_failTick >= kCloseAfterMs)
-                PostMessageA(w, WM_CLOSE, 0, 0);
-        }
+        if (!IsPropertySheet(w))
+            EndDialog(w, IDCANCEL);
+        else if (repeatCancel)
+            PressCancel(w), now - m_endTick >= 1500 && PostMessageA(w, WM_CLOSE, 0, 0);
     }
     if (repeatCancel)
-        m_lastCancelTick = now;
+        m_cancelTick = now;
     if (!anyLeft)
         Stop();
 }
@@ -161,22 +127,16 @@ std::string ModalDriver::Report() const {
                    : e.started ? "NOT DONE\n"
                                : "not run\n");
     }
-    if (m_failed)
-        report += "failure: " + m_failure + "\n";
-    else if (m_next == 0 && !m_steps.empty() && !m_steps[0].started)
-        report += "failure: the script never started (did a modal loop run?)\n";
-    else if (m_next < m_steps.size())
-        report +=
-            "failure: the modal run ended before step '" + m_steps[m_next].name + "' was done\n";
+    if (Failed())
+        return report + "failure: " + m_failure + "\n";
+    if (m_next < m_steps.size())
+        report += "failure: the modal run ended before step '" + m_steps[m_next].name +
+                  "' was done (did a modal loop run?)\n";
     return report;
 }
 
 Step WaitForSheet(HWND& out, const char* caption) {
     return [&out, caption] { return (out = FindSheet(caption)) != nullptr; };
-}
-
-Step WaitForMessageBox(HWND& out) {
-    return [&out] { return (out = FindMessageBox()) != nullptr; };
 }
 
 Step WaitForMessageBox(HWND& out, const HWND& owner) {
@@ -189,10 +149,7 @@ Step WaitForGone(const HWND& window) {
 
 Step WaitForPage(const HWND& sheet, int index, HWND& page) {
     return [&sheet, index, &page] {
-        if (CurrentTab(sheet) != index)
-            return false;
-        page = CurrentPage(sheet);
-        return page != nullptr;
+        return CurrentTab(sheet) == index && (page = CurrentPage(sheet)) != nullptr;
     };
 }
 

@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-#include <windows.h>
-
 #include "dialog_helpers.h"
 
 namespace kelgui_test {
@@ -27,20 +25,17 @@ using Step = std::function<bool()>;
 // fails instead of hanging.
 class ModalDriver {
 public:
-    static constexpr DWORD kDefaultTimeoutMs = 5000;
-    static constexpr DWORD kTickMs = 15;
-
     ModalDriver() = default;
-    ~ModalDriver();
+    ~ModalDriver() { Stop(); }
     ModalDriver(const ModalDriver&) = delete;
     ModalDriver& operator=(const ModalDriver&) = delete;
 
     // Appends a step that is retried until it returns true or timeoutMs have passed.
-    ModalDriver& Then(std::string name, Step step, DWORD timeoutMs = kDefaultTimeoutMs);
+    ModalDriver& Then(std::string name, Step step, DWORD timeoutMs = 5000);
     // Appends a step that always completes: an action.
     ModalDriver& Do(std::string name, std::function<void()> action);
     // After the last step this thread's dialogs must be gone within ms.
-    ModalDriver& EndsWithin(DWORD ms);
+    ModalDriver& EndsWithin(DWORD ms) { return m_endMs = ms, *this; }
 
     // Starts the timer right before the blocking call (one driver a thread);
     // Stop kills it (done by itself once the last step ran and no dialog is left).
@@ -48,50 +43,41 @@ public:
     void Stop();
 
     // Every step ran to its end and nothing failed.
-    bool Finished() const { return !m_failed && m_next == m_steps.size(); }
-    bool Failed() const { return m_failed; }
+    bool Finished() const { return m_failure.empty() && m_next == m_steps.size(); }
+    bool Failed() const { return !m_failure.empty(); }
     const std::string& Failure() const { return m_failure; }
     // One line per step (done with its time, failed, or not run) and the failure.
     std::string Report() const;
-    // Fails the script from inside a step, e.g. on an unexpected window state.
-    void Fail(const std::string& why);
 
 private:
     struct Entry {
         std::string name;
         Step step;
-        DWORD timeoutMs;
-        DWORD startTick = 0;
-        DWORD elapsedMs = 0;
-        bool started = false;
-        bool done = false;
+        DWORD timeoutMs, startTick = 0, elapsedMs = 0;
+        bool started = false, done = false;
     };
 
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
     void Tick();
     void RunStep(Entry& entry);
-    void WatchEnd();
+    void Fail(const std::string& why);
     void EndModalRun();
 
     std::vector<Entry> m_steps;
     size_t m_next = 0;
     UINT_PTR m_timer = 0;
     bool m_inStep = false;
-    bool m_failed = false;
     std::string m_failure;
-    DWORD m_failTick = 0;
-    DWORD m_lastCancelTick = 0;
-    DWORD m_endTimeoutMs = kDefaultTimeoutMs;
-    DWORD m_lastStepTick = 0;
+    // When the script failed or its last step ran, and when sheets were last cancelled.
+    DWORD m_endTick = 0, m_cancelTick = 0, m_endMs = 5000;
 };
 
 // --- ready-made waiting steps --------------------------------------------------
-// Each stores what it found in out; the reference must outlive the modal run.
+// Each stores what it found in out; the references must outlive the modal run.
 
 // Until a visible property sheet (with that caption, if given) exists.
 Step WaitForSheet(HWND& out, const char* caption = nullptr);
-// Until a visible message box (owned by owner, if given) exists.
-Step WaitForMessageBox(HWND& out);
+// Until a visible message box owned by owner exists.
 Step WaitForMessageBox(HWND& out, const HWND& owner);
 // Until window is destroyed or hidden.
 Step WaitForGone(const HWND& window);

@@ -21,8 +21,6 @@ struct Image {
 
 // Copies a rectangle of the screen (screen coordinates).
 Image CaptureScreen(const RECT& rect);
-// Repaints window and its children now, then copies its window rectangle.
-Image CaptureWindow(HWND window);
 // Copies a rectangle of the screen once it has settled: Wine copies what
 // windows paint to the X screen a little later, so a capture counts once two
 // in a row agree. Dispatches the thread's messages meanwhile.
