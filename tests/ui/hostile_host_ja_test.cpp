@@ -34,6 +34,12 @@ const struct Call {
     {"callback", [](H h) { return g.toolbar_CB_register(h.frame, 0, kRecorder, 1); }, 1, 1},
     {"button set", [](H h) { return g.toolbar_button_set(h.frame, 5, 1); }, 1, 1},
     {"button get", [](H h) { return g.toolbar_button_get(h.frame, 5, &g_out); }, 1, 1},
+    {"unknown callback kinds",
+     [](H h) {
+         return g.toolbar_CB_register(h.frame, 2, kRecorder, 1) |
+                g.toolbar_CB_register(h.frame, -1, kRecorder, 1);
+     },
+     0, 0},
 };
 
 DWORD WINAPI RunFunction(LPVOID function) {
@@ -112,7 +118,7 @@ protected:
         g.toolbar_CB_register(m_h.frame, KEL_TOOLBAR_CB_NOTIFY, kRecorder, 0);
         Notifications().clear();
         PressAtPoint();
-        EXPECT_EQ(Notifications().size(), 1u) << Describe(Notifications());
+        EXPECT_EQ(Notifications().size(), 1u) << testing::PrintToString(Notifications());
     }
     void ExpectLiveOnesUntouched() {
         EXPECT_TRUE(g.property_sheet_title_set(m_h.sheet, "still here"));
@@ -157,9 +163,11 @@ TEST_F(HostileHost, BadHandlesGetZeroAndLeaveTheLiveOnesAlone) {
         Bad(GetDesktopWindow()),
         Bad(m_host.Handle()),
         Bad(BarOf(m_h.frame))};
+    g_out = 0xDEAD;
     for (const Handles& bad : kBad)
         for (const Call& call : kCalls)
             EXPECT_EQ(call.run(bad), 0) << call.name << " with " << bad.sheet << ", " << bad.frame;
+    EXPECT_EQ(g_out, 0xDEADu) << "a refused fetch writes nothing";
     ExpectLiveOnesUntouched();
 }
 

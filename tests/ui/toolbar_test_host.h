@@ -1,13 +1,15 @@
 // What the toolbar tests share: the host's own message loop (so that the
-// library's message hook sees the messages), callback recorders, helpers that
-// find and click the tool bar's buttons and ask for tips, and leak counters.
+// library's message hook sees the messages), a notification recorder, helpers
+// that find and click the tool bar's buttons and ask for tips, and leak counts.
 #pragma once
 
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
+#include <tuple>
 #include <type_traits>
 #include <vector>
 
@@ -30,38 +32,19 @@ inline kelgui_test::KelGui& Gui() {
     return gui;
 }
 
-struct Notification {
-    DWORD_PTR user;
-    int markType;
-    DWORD event;
-    bool operator==(const Notification& o) const {
-        return user == o.user && markType == o.markType && event == o.event;
-    }
-};
-
+using Notification = std::tuple<DWORD_PTR, int, DWORD>; // user data, mark type, event
 inline std::vector<Notification>& Notifications() {
     static std::vector<Notification> recorded;
     return recorded;
 }
-
 inline void WINAPI RecordNotification(DWORD_PTR user, int markType, DWORD event) {
-    Notifications().push_back({user, markType, event});
-}
-
-inline std::string Describe(const std::vector<Notification>& list) {
-    std::string text;
-    for (const Notification& n : list)
-        text += "{" + std::to_string(n.user) + "," + std::to_string(n.markType) + "," +
-                std::to_string(n.event) + "} ";
-    return text.empty() ? "(none)" : text;
+    Notifications().emplace_back(user, markType, event);
 }
 
 // Dispatches every message waiting for this thread, as a host's loop does.
 inline void PumpPending() {
-    for (int round = 0; round < 3; ++round) {
+    for (int round = 0; round < 3; ++round, Sleep(1))
         kelgui_test::DispatchPending();
-        Sleep(1);
-    }
 }
 
 inline HWND BarOf(HWND frame) {
@@ -70,8 +53,8 @@ inline HWND BarOf(HWND frame) {
 
 inline RECT ButtonRect(HWND bar, UINT commandId) {
     RECT rect = {};
-    const LRESULT index = SendMessageA(bar, TB_COMMANDTOINDEX, commandId, 0);
-    SendMessageA(bar, TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
+    SendMessageA(bar, TB_GETITEMRECT, SendMessageA(bar, TB_COMMANDTOINDEX, commandId, 0),
+                 reinterpret_cast<LPARAM>(&rect));
     return rect;
 }
 
@@ -88,12 +71,6 @@ inline void ClickButton(HWND bar, UINT commandId) {
     PumpPending();
 }
 
-inline SIZE ClientSize(HWND window) {
-    RECT r = {};
-    GetClientRect(window, &r);
-    return {r.right, r.bottom};
-}
-
 inline DWORD ToolFlags(HWND frame, int markType) {
     DWORD flags = 0xDEAD;
     Gui().toolbar_button_get(frame, markType, &flags);
@@ -104,9 +81,8 @@ inline DWORD ToolFlags(HWND frame, int markType) {
 // goes to the bar, which passes it on to the frame with the command id.
 template <class Request> auto Tip(HWND frame, UINT commandId, UINT code) {
     Request request = {};
-    request.hdr.hwndFrom = reinterpret_cast<HWND>(SendMessageA(BarOf(frame), TB_GETTOOLTIPS, 0, 0));
-    request.hdr.idFrom = commandId;
-    request.hdr.code = code;
+    request.hdr = {reinterpret_cast<HWND>(SendMessageA(BarOf(frame), TB_GETTOOLTIPS, 0, 0)),
+                   commandId, code};
     request.lpszText = request.szText;
     SendMessageW(frame, WM_NOTIFY, commandId, reinterpret_cast<LPARAM>(&request));
     return std::basic_string<std::remove_reference_t<decltype(request.szText[0])>>(request.szText);
@@ -118,13 +94,31 @@ inline std::wstring TipW(HWND frame, UINT commandId) {
     return Tip<NMTTDISPINFOW>(frame, commandId, TTN_NEEDTEXTW);
 }
 
+// A toolbar made, used by cycle and destroyed, n times over, leaves no GDI or
+// USER object behind (after two first rounds that may load shared system objects).
+inline void ExpectCyclesLeakNothing(HWND host, int n, const std::function<void(HWND)>& use) {
+    auto cycle = [&] {
+        HWND frame = nullptr;
+        ASSERT_TRUE(Gui().toolbar_create(host, 600, 100, &frame));
+        use(frame);
+        DestroyWindow(frame);
+        PumpPending();
+    };
+    cycle();
+    cycle();
+    const DWORD gdi = GdiObjects(), user = UserObjects();
+    for (int i = 0; i < n; ++i)
+        cycle();
+    EXPECT_EQ(GdiObjects(), gdi);
+    EXPECT_EQ(UserObjects(), user);
+}
+
 // A visible toolbar owned by a host window, destroyed after the test.
 class ToolbarOnHost : public ::testing::Test {
 protected:
-    explicit ToolbarOnHost(POINT at) : m_at(at) {}
     void SetUp() override {
         ASSERT_TRUE(Gui().Loaded()) << Gui().Path();
-        ASSERT_TRUE(Gui().toolbar_create(m_host.Handle(), m_at.x, m_at.y, &m_frame));
+        ASSERT_TRUE(Gui().toolbar_create(m_host, 500, 120, &m_frame));
         PumpPending();
     }
     void TearDown() override {
@@ -132,7 +126,6 @@ protected:
         PumpPending();
     }
 
-    POINT m_at;
     HostWindow m_host;
     HWND m_frame = nullptr;
 };

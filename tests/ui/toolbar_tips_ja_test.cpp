@@ -1,17 +1,15 @@
 // Tooltips of the floating toolbar under the Japanese resources and code page
 // 932: Shift-JIS tool names, no default tip for "RTF edit", cuts that keep
 // double-byte characters whole, and the "System" tip font made only once.
-#include <gtest/gtest.h>
-
 #include "toolbar_test_host.h"
 
 using namespace toolbar_test;
 
 namespace {
 
-std::string ShiftJis(const wchar_t* text) {
+std::string ShiftJis(const std::wstring& text) {
     char bytes[512] = "";
-    WideCharToMultiByte(932, 0, text, -1, bytes, sizeof bytes, nullptr, nullptr);
+    WideCharToMultiByte(932, 0, text.c_str(), -1, bytes, sizeof bytes, nullptr, nullptr);
     return bytes;
 }
 
@@ -23,24 +21,18 @@ BOOL WINAPI ReplaceTip(DWORD_PTR, int, LPCSTR, LPCSTR* tipOut) {
 
 std::string TipFace(HWND frame) {
     HWND tooltip = reinterpret_cast<HWND>(SendMessageA(BarOf(frame), TB_GETTOOLTIPS, 0, 0));
-    HFONT font = reinterpret_cast<HFONT>(SendMessageA(tooltip, WM_GETFONT, 0, 0));
     LOGFONTA face = {};
-    GetObjectA(font, sizeof face, &face);
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(tooltip, WM_GETFONT, 0, 0)), sizeof face,
+               &face);
     return face.lfFaceName;
 }
 
-class ToolbarTipsJapaneseTest : public ToolbarOnHost {
-protected:
-    ToolbarTipsJapaneseTest() : ToolbarOnHost({500, 100}) {}
-    void SetUp() override {
-        ASSERT_EQ(GetACP(), 932u) << "run with LC_ALL=ja_JP.UTF-8";
-        ToolbarOnHost::SetUp();
-    }
-};
+using ToolbarTipsJapaneseTest = ToolbarOnHost;
 
 // Names from the Japanese table, which lacks "RTF edit"; a long host tip cut
 // between double-byte characters (39 whole ones), all 50 of them in wide text.
 TEST_F(ToolbarTipsJapaneseTest, ToolNamesAndCutsKeepDoubleByteCharactersWhole) {
+    ASSERT_EQ(GetACP(), 932u) << "run with LC_ALL=ja_JP.UTF-8";
     std::wstring wide;
     for (int i = 0; i < 50; ++i)
         wide += (i % 2) ? L'線' : L'円';
@@ -55,11 +47,11 @@ TEST_F(ToolbarTipsJapaneseTest, ToolNamesAndCutsKeepDoubleByteCharactersWhole) {
         {wide, 2785, wide, wide.substr(0, 39)},
     };
     for (const auto& c : cases) {
-        g_hostTip = ShiftJis(c.hostTip.c_str());
+        g_hostTip = ShiftJis(c.hostTip);
         ASSERT_TRUE(Gui().toolbar_CB_register(
             m_frame, KEL_TOOLBAR_CB_TIP_TEXT,
             c.hostTip.empty() ? nullptr : reinterpret_cast<FARPROC>(&ReplaceTip), 0));
-        EXPECT_EQ(TipA(m_frame, c.command), ShiftJis(c.tipA.c_str())) << c.command;
+        EXPECT_EQ(TipA(m_frame, c.command), ShiftJis(c.tipA)) << c.command;
         EXPECT_TRUE(TipW(m_frame, c.command) == c.tipW) << c.command;
     }
 }
@@ -72,18 +64,7 @@ TEST_F(ToolbarTipsJapaneseTest, TheTooltipGetsTheSystemFaceOnceAndItGoesWithTheT
     for (UINT command = 2775; command < 2790; ++command)
         TipW(m_frame, command);
     EXPECT_EQ(GdiObjects(), withFont) << "the tip font is made once per toolbar";
-    auto cycle = [this] {
-        HWND frame = nullptr;
-        ASSERT_TRUE(Gui().toolbar_create(m_host.Handle(), 600, 100, &frame));
-        TipW(frame, 2776);
-        DestroyWindow(frame);
-        PumpPending();
-    };
-    cycle(); // the first may load shared system objects
-    const DWORD before = GdiObjects();
-    for (int i = 0; i < 10; ++i)
-        cycle();
-    EXPECT_EQ(GdiObjects(), before) << "and deleted with its toolbar";
+    ExpectCyclesLeakNothing(m_host, 10, [](HWND frame) { TipW(frame, 2776); });
 }
 
 } // namespace
