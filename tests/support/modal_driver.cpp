@@ -73,9 +73,9 @@ void ModalDriver::Tick() {
         Fail("a dialog was still up " + std::to_string(m_endMs) + " ms after the last step");
 }
 
-void ModalDriver::RunStep(Entry& entry) {
-    if (!entry.started)
-        entry.started = true, entry.startTick = GetTickCount();
+void ModalDriver::RunStep(const Entry& entry) {
+    if (!m_stepTick)
+        m_stepTick = GetTickCount();
     bool done = false;
     m_inStep = true;
     try {
@@ -86,14 +86,13 @@ void ModalDriver::RunStep(Entry& entry) {
         Fail("step '" + entry.name + "' threw");
     }
     m_inStep = false;
+    const DWORD now = GetTickCount(), elapsed = now - m_stepTick;
     if (Failed()) // by the step itself, or by a nested tick while it was blocked
         return;
-    entry.elapsedMs = GetTickCount() - entry.startTick;
     if (done)
-        entry.done = true, ++m_next, m_endTick = GetTickCount();
-    else if (entry.elapsedMs >= entry.timeoutMs)
-        Fail("step '" + entry.name + "' timed out after " + std::to_string(entry.elapsedMs) +
-             " ms");
+        ++m_next, m_stepTick = 0, m_endTick = now;
+    else if (elapsed >= entry.timeoutMs)
+        Fail("step '" + entry.name + "' timed out after " + std::to_string(elapsed) + " ms");
 }
 
 // Closes whatever dialogs this thread shows so that the modal call returns:
@@ -120,13 +119,11 @@ void ModalDriver::EndModalRun() {
 
 std::string ModalDriver::Report() const {
     std::string report;
-    for (size_t i = 0; i < m_steps.size(); ++i) {
-        const Entry& e = m_steps[i];
-        report += "  " + std::to_string(i + 1) + ". " + e.name + ": " +
-                  (e.done      ? "done in " + std::to_string(e.elapsedMs) + " ms\n"
-                   : e.started ? "NOT DONE\n"
-                               : "not run\n");
-    }
+    for (size_t i = 0; i < m_steps.size(); ++i)
+        report += "  " + m_steps[i].name +
+                  (i < m_next    ? ": done\n"
+                   : i == m_next ? ": NOT DONE\n"
+                                 : ": not run\n");
     if (Failed())
         return report + "failure: " + m_failure + "\n";
     if (m_next < m_steps.size())

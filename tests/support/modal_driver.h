@@ -13,16 +13,14 @@ namespace kelgui_test {
 // One step of a script: returns true when done, false to be tried again next tick.
 using Step = std::function<bool()>;
 
-// Usage: driver.Then("find the sheet", WaitForSheet(sheet, "Attributes"))
-//              .Do("press OK", [&] { PressOk(sheet); });
+// Usage: driver.Then("find", WaitForSheet(sheet)).Do("OK", [&] { PressOk(sheet); });
 //        driver.Start(); gui.property_sheet_show(handle); // the steps run inside
 //        EXPECT_TRUE(driver.Finished()) << driver.Report();
-// A step still not done after its time limit, one that throws, or one that
-// starts and never returns (a crash Wine swallowed inside the timer, or a sent
-// message that opened a nested modal loop) fails the script, and so do dialogs
-// still up a while after the last step. The driver then closes message boxes
-// and dialogs and cancels sheets, so the blocking call returns and the test
-// fails instead of hanging.
+// A step not done in time, one that throws or one that never returns (a crash
+// Wine swallowed, or a sent message that opened a nested modal loop) fails the
+// script, as do dialogs still up a while after the last step. The driver then
+// closes the thread's dialogs, so the blocking call returns and the test fails
+// instead of hanging.
 class ModalDriver {
 public:
     ModalDriver() = default;
@@ -46,20 +44,19 @@ public:
     bool Finished() const { return m_failure.empty() && m_next == m_steps.size(); }
     bool Failed() const { return !m_failure.empty(); }
     const std::string& Failure() const { return m_failure; }
-    // One line per step (done with its time, failed, or not run) and the failure.
+    // One line per step (done, not done or not run) and the failure.
     std::string Report() const;
 
 private:
     struct Entry {
         std::string name;
         Step step;
-        DWORD timeoutMs, startTick = 0, elapsedMs = 0;
-        bool started = false, done = false;
+        DWORD timeoutMs;
     };
 
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
     void Tick();
-    void RunStep(Entry& entry);
+    void RunStep(const Entry& entry);
     void Fail(const std::string& why);
     void EndModalRun();
 
@@ -68,8 +65,9 @@ private:
     UINT_PTR m_timer = 0;
     bool m_inStep = false;
     std::string m_failure;
-    // When the script failed or its last step ran, and when sheets were last cancelled.
-    DWORD m_endTick = 0, m_cancelTick = 0, m_endMs = 5000;
+    // When the current step started, the script failed or its last step ran,
+    // and sheets were last cancelled.
+    DWORD m_stepTick = 0, m_endTick = 0, m_cancelTick = 0, m_endMs = 5000;
 };
 
 // --- ready-made waiting steps --------------------------------------------------

@@ -106,18 +106,15 @@ protected:
         m_h = {NewSheet(), NewSheet(), nullptr};
         ASSERT_TRUE(g.toolbar_create(m_host.Handle(), 700, 100, &m_h.frame));
     }
-    void PressAtPoint() { // 0x0900 at a tool's button
-        POINT p = ButtonCentre(BarOf(m_h.frame), 2784);
-        ClientToScreen(BarOf(m_h.frame), &p);
-        SetCursorPos(p.x, p.y);
-        PostMessageA(BarOf(m_h.frame), KEL_WM_TOOLBAR_PRESS_AT_POINT, 0, 0);
+    void PressArrow() { // with the 0x0900 message
+        PressAtPoint(BarOf(m_h.frame), ButtonCentre(BarOf(m_h.frame), 2784));
         PumpPending();
     }
     // One press per message: the hook is installed once.
     void ExpectOnePressPerMessage() {
         g.toolbar_CB_register(m_h.frame, KEL_TOOLBAR_CB_NOTIFY, kRecorder, 0);
         Notifications().clear();
-        PressAtPoint();
+        PressArrow();
         EXPECT_EQ(Notifications().size(), 1u) << testing::PrintToString(Notifications());
     }
     void ExpectLiveOnesUntouched() {
@@ -133,7 +130,7 @@ protected:
         if (where == kRunningSheet || where == kOtherSheet)
             g.property_sheet_show(m_h.sheet);
         else if (where == kNotification)
-            PressAtPoint();
+            PressArrow();
         else
             TipA(m_h.frame, 2776);
         KillTimer(nullptr, timer);

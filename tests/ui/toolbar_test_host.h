@@ -71,6 +71,14 @@ inline void ClickButton(HWND bar, UINT commandId) {
     PumpPending();
 }
 
+// Puts the cursor on a point of the bar (a button or off them) and posts the
+// 0x0900 message that presses the tool under the cursor.
+inline void PressAtPoint(HWND bar, POINT at) {
+    ClientToScreen(bar, &at);
+    ASSERT_TRUE(SetCursorPos(at.x, at.y));
+    ASSERT_TRUE(PostMessageA(bar, KEL_WM_TOOLBAR_PRESS_AT_POINT, 0, 0));
+}
+
 inline DWORD ToolFlags(HWND frame, int markType) {
     DWORD flags = 0xDEAD;
     Gui().toolbar_button_get(frame, markType, &flags);
