@@ -14,7 +14,6 @@
 
 namespace kelgui_test {
 
-// --- reading windows ---------------------------------------------------------
 std::string Text(HWND window); // GetWindowTextA
 inline std::string ItemText(HWND dialog, int id) {
     return Text(GetDlgItem(dialog, id));
@@ -24,7 +23,6 @@ std::vector<HWND> ThreadWindows();
 // A visible dialog (message box, property sheet or other).
 bool IsVisibleDialog(HWND window);
 
-// --- property sheets ---------------------------------------------------------
 bool IsPropertySheet(HWND window); // a dialog with the property-sheet tab control
 // A visible property sheet of this thread; with a caption, only one with that caption.
 HWND FindSheet(const char* caption = nullptr);
@@ -49,7 +47,6 @@ inline void PressCloseBox(HWND sheet) {
     PostMessageA(sheet, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
-// --- controls ----------------------------------------------------------------
 // Replaces the text at once (WM_SETTEXT; an edit sends EN_CHANGE).
 inline void SetText(HWND control, const std::string& text) {
     SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -69,7 +66,6 @@ inline HWND Focus() {
 }
 std::pair<int, int> EditSelection(HWND edit); // [start, end)
 
-// --- message boxes -------------------------------------------------------------
 // A visible message box of this thread; with an owner, only one owned by it.
 HWND FindMessageBox(HWND owner = nullptr);
 std::string MessageBoxText(HWND box);

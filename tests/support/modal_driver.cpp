@@ -60,9 +60,8 @@ void ModalDriver::Tick() {
     }
     if (Failed())
         return EndModalRun();
-    if (m_next < m_steps.size()) {
+    if (m_next < m_steps.size())
         return RunStep(m_steps[m_next]);
-    }
     // After the last step the modal run must end: no dialog of this thread may stay up.
     bool anyDialog = false;
     for (HWND w : ThreadWindows())

@@ -113,9 +113,9 @@ protected:
     // One press per message: the hook is installed once.
     void ExpectOnePressPerMessage() {
         g.toolbar_CB_register(m_h.frame, KEL_TOOLBAR_CB_NOTIFY, kRecorder, 0);
-        Notifications().clear();
+        g_notifications.clear();
         PressArrow();
-        EXPECT_EQ(Notifications().size(), 1u) << testing::PrintToString(Notifications());
+        EXPECT_EQ(g_notifications.size(), 1u) << testing::PrintToString(g_notifications);
     }
     void ExpectLiveOnesUntouched() {
         EXPECT_TRUE(g.property_sheet_title_set(m_h.sheet, "still here"));

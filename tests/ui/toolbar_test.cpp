@@ -47,7 +47,7 @@ protected:
         ToolbarOnHost::SetUp();
         m_bar = BarOf(m_frame);
         ASSERT_NE(m_bar, nullptr);
-        Notifications().clear();
+        g_notifications.clear();
         Register(m_frame, RecordNotification);
     }
     static void Register(HWND frame, KEL_TOOLBAR_NOTIFY_PROC callback) {
@@ -180,7 +180,7 @@ TEST_F(ToolbarTest, ClicksTheMessageClosingAndDestroyingNotify) {
         SetUp();
         c.act();
         PumpPending();
-        EXPECT_EQ(Notifications(), c.expected) << c.name;
+        EXPECT_EQ(g_notifications, c.expected) << c.name;
         for (const auto& [markType, flags] : c.flags)
             EXPECT_EQ(ToolFlags(m_frame, markType), flags) << c.name << ", mark type " << markType;
     }
@@ -208,7 +208,7 @@ TEST_F(ToolbarTest, ButtonStatesRoundTripSilentlyAndUnknownMarkTypesReadThree) {
         EXPECT_EQ(ToolFlags(m_frame, markType), 3u) << markType;
     }
     EXPECT_EQ(states(), before);
-    EXPECT_EQ(Notifications(), std::vector<Notification>{});
+    EXPECT_EQ(g_notifications, std::vector<Notification>{});
 }
 
 TEST_F(ToolbarTest, TipsAreToolNamesUnlessTheHostGivesOneCutAtSeventyNine) {

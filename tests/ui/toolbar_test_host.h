@@ -33,12 +33,9 @@ inline kelgui_test::KelGui& Gui() {
 }
 
 using Notification = std::tuple<DWORD_PTR, int, DWORD>; // user data, mark type, event
-inline std::vector<Notification>& Notifications() {
-    static std::vector<Notification> recorded;
-    return recorded;
-}
+inline std::vector<Notification> g_notifications;
 inline void WINAPI RecordNotification(DWORD_PTR user, int markType, DWORD event) {
-    Notifications().emplace_back(user, markType, event);
+    g_notifications.emplace_back(user, markType, event);
 }
 
 // Dispatches every message waiting for this thread, as a host's loop does.
