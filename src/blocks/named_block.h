@@ -37,6 +37,12 @@ public:
     // Bounds-checked view of the held bytes for the layout that parses them.
     CByteSpan Bytes() const { return CByteSpan(m_pData, m_dwSize); }
     uint32_t Size() const { return m_dwSize; }
+    // In-place access for layouts that edit the held bytes without resizing.
+    CMutableByteSpan MutableBytes() { return CMutableByteSpan(m_pData, m_dwSize); }
+
+    // For blocks that carry a user's secret: every copy this holder frees or
+    // replaces is overwritten with zeros first.
+    void WipeOnRelease() { m_bWipe = true; }
 
 private:
     void Release();
@@ -44,4 +50,5 @@ private:
     char m_name[kNameSize];
     uint8_t* m_pData = nullptr;
     uint32_t m_dwSize = 0;
+    bool m_bWipe = false;
 };

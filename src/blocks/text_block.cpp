@@ -28,9 +28,10 @@ OwnedBytes Build(CByteSpan loaded, CByteSpan text) {
         return built;
     built.size = static_cast<uint32_t>(size);
     CMutableByteSpan out(built.data.get(), size);
-    // Header words the loaded block has; the rest stay zero.
-    const size_t carried = loaded.Size() < kHeaderSize ? loaded.Size() : kHeaderSize;
-    out.Write(0, loaded.Data(), carried);
+    // The header words are carried only from a block that has all three;
+    // otherwise they stay zero.
+    if (loaded.Contains(0, kHeaderSize))
+        out.Write(0, loaded.Data(), kHeaderSize);
     out.WriteValue<uint32_t>(kHeaderSize, static_cast<uint32_t>(length + 1));
     out.Write(kTextOffset, text.Data(), length);
     return built;

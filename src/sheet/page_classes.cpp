@@ -4,9 +4,8 @@
 
 const PageClassList& RegisteredPageClasses() {
     static const PageClass rows[] = {
-        LinePageClass(),
-        ColorPageClass(),
-        GeneralPageClass(),
+        LinePageClass(),  ColorPageClass(),    GeneralPageClass(), TextPageClass(),
+        LabelPageClass(), PasswordPageClass(), StampPageClass(),
     };
     static const PageClassList list(rows);
     return list;

@@ -10,3 +10,7 @@ const PageClassList& RegisteredPageClasses();
 PageClass LinePageClass();
 PageClass ColorPageClass();
 PageClass GeneralPageClass();
+PageClass TextPageClass();
+PageClass LabelPageClass();
+PageClass PasswordPageClass();
+PageClass StampPageClass();
