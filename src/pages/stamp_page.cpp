@@ -37,13 +37,16 @@ void CKELPGTSt::DoDataExchange(CDataExchange* dx) {
 }
 
 BOOL CKELPGTSt::OnInitDialog() {
+    // Stops and limit before any text, which the data exchange puts in.
+    const TabStops stops = TextTabStops(GetDlgItem(IDC_TEXT_EDIT));
+    PrepareTextEdit(GetDlgItem(IDC_TEXT_EDIT), &stops, 0);
+    std::string scratch;
+    m_strText = HeldText(m_pBlock.get(), scratch);
     CPropertyPage::OnInitDialog();
     m_insertTime.SetWindowText(AfxLoadString(IDS_INSERT_TIME).c_str());
     m_insertDate.SetWindowText(AfxLoadString(IDS_INSERT_DATE).c_str());
-    std::string scratch;
-    const TabStops stops = TextTabStops(m_edit);
-    ShowTextForEditing(m_edit, HeldText(m_pBlock.get(), scratch), &stops, 0);
-    m_modified = 0; // setting the text raised a change notification
+    FocusForEditing(m_edit);
+    m_modified = 0; // nothing typed yet
     return FALSE;   // the focus is set
 }
 

@@ -1,11 +1,11 @@
 // Text handed to the edits of the text pages.
 #include "pages/text_edit_setup.h"
 
-TabStops TextTabStops(const CEdit& edit) {
+TabStops TextTabStops(HWND edit) {
     TEXTMETRICA metrics = {};
-    if (HDC dc = ::GetDC(edit.m_hWnd)) {
+    if (HDC dc = ::GetDC(edit)) {
         ::GetTextMetricsA(dc, &metrics);
-        ::ReleaseDC(edit.m_hWnd, dc);
+        ::ReleaseDC(edit, dc);
     }
     const int baseUnit = LOWORD(::GetDialogBaseUnits());
     const int interval = baseUnit ? metrics.tmAveCharWidth * 12 / baseUnit : 0;
@@ -15,12 +15,21 @@ TabStops TextTabStops(const CEdit& edit) {
     return stops;
 }
 
-void ShowTextForEditing(const CEdit& edit, const char* text, const TabStops* stops, int limit) {
+void PrepareTextEdit(HWND edit, const TabStops* stops, int limit) {
     if (stops)
-        edit.SetTabStops(static_cast<int>(stops->size()), stops->data());
-    edit.LimitText(limit);
-    edit.SetWindowText(text);
+        ::SendMessageA(edit, EM_SETTABSTOPS, stops->size(),
+                       reinterpret_cast<LPARAM>(stops->data()));
+    ::SendMessageA(edit, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
+}
+
+void FocusForEditing(const CEdit& edit) {
     edit.SetFocus();
     edit.SetSel(-1, 0);
     edit.ScrollCaret();
+}
+
+void ShowTextForEditing(const CEdit& edit, const char* text, const TabStops* stops, int limit) {
+    PrepareTextEdit(edit.m_hWnd, stops, limit);
+    edit.SetWindowText(text);
+    FocusForEditing(edit);
 }

@@ -77,18 +77,21 @@ void CKELPGTxt::DoDataExchange(CDataExchange* dx) {
 }
 
 BOOL CKELPGTxt::OnInitDialog() {
-    CPropertyPage::OnInitDialog();
+    // Stops and limits go in before any text. Only the edit the wrap flag
+    // names gets the text, through the data exchange: the other one gets it
+    // when Wrap shows it, so a long text is laid out once. A page shown again
+    // thus shows the view its Wrap box says, with the text it will give back.
+    const TabStops stops = TextTabStops(GetDlgItem(IDC_TEXT_EDIT));
+    PrepareTextEdit(GetDlgItem(IDC_TEXT_EDIT), &stops, 0);
+    PrepareTextEdit(GetDlgItem(IDC_WRAPPING_EDIT), &stops, 0);
     std::string scratch;
-    const char* text = HeldText(m_pBlock.get(), scratch);
-    const TabStops stops = TextTabStops(m_plainEdit);
-    // The edit the wrap flag names comes last, so it ends with the focus; a
-    // page shown again thus shows the view its Wrap box says.
-    ShowTextForEditing(HiddenEdit(), text, &stops, 0);
-    ShowTextForEditing(VisibleEdit(), text, &stops, 0);
+    m_strText = HeldText(m_pBlock.get(), scratch);
+    CPropertyPage::OnInitDialog();
+    FocusForEditing(VisibleEdit());
     m_wrapCheck.SetWindowText(AfxLoadString(IDS_WRAP).c_str());
     HiddenEdit().ShowWindow(SW_HIDE);
     VisibleEdit().ShowWindow(SW_SHOW);
-    m_modified = 0; // setting the texts raised change notifications
+    m_modified = 0; // nothing typed yet
 
     m_boundWrappingList.ResetContent();
     for (int mode = 0; mode < kModeCount; ++mode) {

@@ -28,7 +28,7 @@ public:
     bool OnWndMsg(const MessageArgs& m, LRESULT* result) override;
 
     CEdit m_plainEdit;    // lines do not wrap
-    CEdit m_wrappingEdit; // same place, lines wrap
+    CEdit m_wrappingEdit; // same place, lines wrap; only the one shown holds the text
     std::string m_strText;
     CButton m_wrapCheck;
     int m_wrap = 1; // 1: the wrapping edit is the one shown; a view setting only
