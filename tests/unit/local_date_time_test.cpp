@@ -1,5 +1,4 @@
-// Today's date and time as the stamp page inserts them: nothing at all when
-// the locale cannot format them.
+// The stamp page's date and time: nothing at all when the locale cannot format them.
 #include "pages/local_date_time.h"
 
 #include <gtest/gtest.h>
