@@ -7,18 +7,9 @@ namespace {
 CPropertyPage* MakeLabelPage(DWORD markType) {
     return new CKELPGTxl(markType);
 }
-
-void Load(CKELPGTxl& page, PageLoad what, const AssemblyInput& in) {
-    if (what == PageLoad::kBlock)
-        page.LoadBlock(in.blockName, in.blockData);
-}
-
-void Store(CKELPGTxl& page, PageStore what, ReadBackOutput& out) {
-    if (what == PageStore::kBlock)
-        page.StoreBlock(out.blockName, out.blockBuffer, &out.blockSize);
-}
 } // namespace
 
 PageClass LabelPageClass() {
-    return BindPageClass<CKELPGTxl, Load, Store>(PageKind::Label, MakeLabelPage);
+    return BindPageClass<CKELPGTxl, LoadBlockOnly<CKELPGTxl>, StoreBlockOnly<CKELPGTxl>>(
+        PageKind::Label, MakeLabelPage);
 }

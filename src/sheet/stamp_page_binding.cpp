@@ -11,13 +11,9 @@ void Load(CKELPGTSt& page, PageLoad what, const AssemblyInput& in) {
     page.LoadBlock(in.blockName, in.blockData);
     page.m_dateCodes = static_cast<int>(in.flags & KEL_SHEET_DATE_CODES);
 }
-
-void Store(CKELPGTSt& page, PageStore what, ReadBackOutput& out) {
-    if (what == PageStore::kBlock)
-        page.StoreBlock(out.blockName, out.blockBuffer, &out.blockSize);
-}
 } // namespace
 
 PageClass StampPageClass() {
-    return BindPageClass<CKELPGTSt, Load, Store>(PageKind::Stamp, MakePage<CKELPGTSt>);
+    return BindPageClass<CKELPGTSt, Load, StoreBlockOnly<CKELPGTSt>>(PageKind::Stamp,
+                                                                     MakePage<CKELPGTSt>);
 }

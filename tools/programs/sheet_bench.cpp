@@ -3,6 +3,7 @@
 // comctl32 property sheet; and the process's GDI and USER objects before and
 // after, which must not grow.
 //   sheet_bench.exe [cycles]     (default 500)
+#include "bench_support.h"
 #include "support/kelgui_loader.h"
 
 #include <commctrl.h>
@@ -10,48 +11,17 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 namespace {
 
 kelgui_test::KelGui* g_gui = nullptr;
-HHOOK g_cbtHook = nullptr;
-HHOOK g_messageHook = nullptr;
-constexpr WPARAM kPaintThenOk = 0x4B454C; // marks our WM_NULL
-
 // Each sheet, once active, brings its second page (the colour page) to the
 // front, paints itself fully and is closed with OK: the same script for both.
-LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE) {
-        HWND window = reinterpret_cast<HWND>(wParam);
-        if (PropSheet_GetTabControl(window)) {
-            PostMessageA(window, PSM_SETCURSEL, 1, 0);
-            PostMessageA(window, WM_NULL, kPaintThenOk, 0);
-        }
-    }
-    return CallNextHookEx(g_cbtHook, code, wParam, lParam);
-}
-
-LRESULT CALLBACK OnGetMessage(int code, WPARAM removed, LPARAM lParam) {
-    MSG* msg = reinterpret_cast<MSG*>(lParam);
-    if (code >= 0 && removed == PM_REMOVE && msg->message == WM_NULL &&
-        msg->wParam == kPaintThenOk) {
-        RedrawWindow(msg->hwnd, nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        PostMessageA(msg->hwnd, PSM_PRESSBUTTON, PSBTN_OK, 0);
-    }
-    return CallNextHookEx(g_messageHook, code, removed, lParam);
-}
-
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+void PaintFully(HWND sheet) {
+    RedrawWindow(sheet, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 // One host round: create, init, show (closed with OK), query, destroy.
@@ -134,11 +104,11 @@ Resources Count() {
 }
 
 template <class Cycle> double TimeCycles(Cycle cycle, int count, int* failures) {
-    const double start = Now();
+    const double start = bench::NowMs();
     for (int i = 0; i < count; ++i)
         if (!cycle())
             ++*failures;
-    return (Now() - start) / count;
+    return (bench::NowMs() - start) / count;
 }
 
 } // namespace
@@ -153,8 +123,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     g_gui = &gui;
-    g_cbtHook = SetWindowsHookExA(WH_CBT, OnCbt, nullptr, GetCurrentThreadId());
-    g_messageHook = SetWindowsHookExA(WH_GETMESSAGE, OnGetMessage, nullptr, GetCurrentThreadId());
+    auto script = std::make_unique<bench::SheetScript>(1, PaintFully);
 
     int failures = 0;
     TimeCycles(LibraryCycle, 10, &failures); // warm both paths up
@@ -174,8 +143,7 @@ int main(int argc, char** argv) {
     std::printf("free GDI handle slots  before %zu after %zu\n", before.freeGdi, after.freeGdi);
     std::printf("free USER handle slots before %zu after %zu\n", before.freeUser, after.freeUser);
 
-    UnhookWindowsHookEx(g_messageHook);
-    UnhookWindowsHookEx(g_cbtHook);
+    script.reset();
     const bool grew = after.gdi > before.gdi || after.user > before.user ||
                       after.freeGdi < before.freeGdi || after.freeUser < before.freeUser;
     if (grew)

@@ -5,6 +5,7 @@
 //    copy in, one copy out is all a block may cost);
 //  - a 1 MiB text shown in the page, one character typed, OK, read back.
 //   text_block_bench.exe [rounds]     (default 5; the best round counts)
+#include "bench_support.h"
 #include "support/kelgui_loader.h"
 
 #include <commctrl.h>
@@ -19,21 +20,7 @@
 namespace {
 
 kelgui_test::KelGui* g_gui = nullptr;
-HHOOK g_cbtHook = nullptr;
-HHOOK g_messageHook = nullptr;
-constexpr WPARAM kTypeThenOk = 0x54584B; // marks our WM_NULL
 constexpr int kWrappingEdit = 1140;
-
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
 
 // A typed text block: 12 header bytes, the length word, the text, zero, 3 bytes.
 std::vector<char> TextBlock(size_t textSize) {
@@ -70,28 +57,10 @@ DWORD ReadBack(HKELSHEET sheet, std::vector<char>& out) {
     return size;
 }
 
-// The sheet, once active, brings its last page (the text page) to the front;
-// then one character is typed and the sheet is closed with OK.
-LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE) {
-        HWND window = reinterpret_cast<HWND>(wParam);
-        if (HWND tabs = PropSheet_GetTabControl(window)) {
-            PostMessageA(window, PSM_SETCURSEL, TabCtrl_GetItemCount(tabs) - 1, 0);
-            PostMessageA(window, WM_NULL, kTypeThenOk, 0);
-        }
-    }
-    return CallNextHookEx(g_cbtHook, code, wParam, lParam);
-}
-
-LRESULT CALLBACK OnGetMessage(int code, WPARAM removed, LPARAM lParam) {
-    MSG* msg = reinterpret_cast<MSG*>(lParam);
-    if (code >= 0 && removed == PM_REMOVE && msg->message == WM_NULL &&
-        msg->wParam == kTypeThenOk) {
-        HWND edit = GetDlgItem(PropSheet_GetCurrentPageHwnd(msg->hwnd), kWrappingEdit);
-        SendMessageA(edit, WM_CHAR, 'x', 1);
-        PostMessageA(msg->hwnd, PSM_PRESSBUTTON, PSBTN_OK, 0);
-    }
-    return CallNextHookEx(g_messageHook, code, removed, lParam);
+// One character typed into the text page's wrapping edit.
+void TypeOneCharacter(HWND sheet) {
+    HWND edit = GetDlgItem(PropSheet_GetCurrentPageHwnd(sheet), kWrappingEdit);
+    SendMessageA(edit, WM_CHAR, 'x', 1);
 }
 
 // The floor of the 1 MiB measure: a bare wrapping edit of the same style
@@ -117,9 +86,9 @@ void BareEditRound(const std::vector<char>& block) {
 template <class Round> double Best(int rounds, Round round) {
     double best = 1e300;
     for (int i = 0; i < rounds; ++i) {
-        const double start = Now();
+        const double start = bench::NowMs();
         round();
-        best = std::min(best, Now() - start);
+        best = std::min(best, bench::NowMs() - start);
     }
     return best;
 }
@@ -171,17 +140,14 @@ int main(int argc, char** argv) {
                 library, warmPlain, library / warmPlain);
 
     // 1 MiB shown, one character typed, OK, read back.
-    g_cbtHook = SetWindowsHookExA(WH_CBT, OnCbt, nullptr, GetCurrentThreadId());
-    g_messageHook = SetWindowsHookExA(WH_GETMESSAGE, OnGetMessage, nullptr, GetCurrentThreadId());
     const std::vector<char> text = TextBlock(1u << 20);
+    bench::SheetScript script(-1, TypeOneCharacter);
     const double shown = Best(rounds, [&] {
         HKELSHEET sheet = MakeSheet(text);
         if (g_gui->property_sheet_show(sheet) != 1 || ReadBack(sheet, out) != text.size() + 1)
             ++failures;
         g_gui->property_sheet_destroy(sheet);
     });
-    UnhookWindowsHookEx(g_messageHook);
-    UnhookWindowsHookEx(g_cbtHook);
     const double bare = Best(rounds, [&] { BareEditRound(text); });
     std::printf("BENCH|1 MiB text: show the page, type one character, OK, read back (baseline: a "
                 "bare wrapping edit)|%.1f ms|%.1f ms|%.2f|-\n",
