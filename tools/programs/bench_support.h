@@ -1,11 +1,13 @@
-// What the benchmark programs share: a millisecond clock, and a script that
-// closes every property sheet they show, as a user would.
+// What the benchmark programs share: a millisecond clock, free handle counts,
+// and a script that closes every property sheet they show, as a user would.
 #pragma once
 
 #include <windows.h>
 
 #include <commctrl.h>
 #include <prsht.h>
+
+#include <vector>
 
 namespace bench {
 
@@ -18,6 +20,26 @@ inline double NowMs() {
     LARGE_INTEGER t;
     QueryPerformanceCounter(&t);
     return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+// GetGuiResources counts nothing under Wine; the handle tables do: objects
+// made until a table is full, then deleted again.
+inline size_t FreeGdiSlots() {
+    std::vector<HBRUSH> made;
+    for (HBRUSH b; made.size() < 200000 && (b = CreateSolidBrush(0)) != nullptr;)
+        made.push_back(b);
+    for (HBRUSH b : made)
+        DeleteObject(b);
+    return made.size();
+}
+
+inline size_t FreeUserSlots() {
+    std::vector<HMENU> made;
+    for (HMENU m; made.size() < 200000 && (m = CreateMenu()) != nullptr;)
+        made.push_back(m);
+    for (HMENU m : made)
+        DestroyMenu(m);
+    return made.size();
 }
 
 // While one lives, every property sheet this thread activates brings a page

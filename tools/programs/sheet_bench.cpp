@@ -72,26 +72,6 @@ bool PlainCycle() {
     return PropertySheetA(&header) > 0;
 }
 
-// GetGuiResources counts nothing under Wine; the handle tables do: objects
-// made until a table is full, then deleted again.
-size_t FreeGdiSlots() {
-    std::vector<HBRUSH> made;
-    for (HBRUSH b; made.size() < 200000 && (b = CreateSolidBrush(0)) != nullptr;)
-        made.push_back(b);
-    for (HBRUSH b : made)
-        DeleteObject(b);
-    return made.size();
-}
-
-size_t FreeUserSlots() {
-    std::vector<HMENU> made;
-    for (HMENU m; made.size() < 200000 && (m = CreateMenu()) != nullptr;)
-        made.push_back(m);
-    for (HMENU m : made)
-        DestroyMenu(m);
-    return made.size();
-}
-
 struct Resources {
     DWORD gdi, user;
     size_t freeGdi, freeUser;
@@ -100,7 +80,7 @@ struct Resources {
 Resources Count() {
     HANDLE self = GetCurrentProcess();
     return {GetGuiResources(self, GR_GDIOBJECTS), GetGuiResources(self, GR_USEROBJECTS),
-            FreeGdiSlots(), FreeUserSlots()};
+            bench::FreeGdiSlots(), bench::FreeUserSlots()};
 }
 
 template <class Cycle> double TimeCycles(Cycle cycle, int count, int* failures) {
