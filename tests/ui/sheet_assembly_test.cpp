@@ -6,24 +6,25 @@ namespace sheet_test {
 namespace {
 
 const std::string kLine = "Line Attributes", kColor = "Color Attributes",
-                  kGeneral = "General Attributes";
+                  kGeneral = "General Attributes", kText = "Text Attributes";
 
-// Pages that later work builds (font, arrow, ruler, block pages) are left out.
+// Pages that later work builds (font, arrow, ruler, file pages) are left out.
 TEST(SheetAssembly, TabsFollowTheTableForEachGroup) {
     const struct {
         DWORD markType, flags;
         Strings tabs;
     } cases[] = {
+        // clang-format off
         {3, 1, {kLine, kColor}},
         {506, 3, {kLine, kColor}},
         {511, 7, {kLine, kColor}},
         {6, 1, {kGeneral, kColor}},
         {516, 3, {kGeneral, kColor}},
         {507, 1, {kColor}},
-        {7, 3, {kColor}},
+        {7, 3, {kColor, kText}},
         {10, 1, {kColor}},
-        {518, 3, {kColor, kLine}}, // text marks add Color right after Font
-    };
+        {518, 3, {kColor, kLine, kText}}, // text marks add Color right after Font
+    }; // clang-format on
     for (const auto& c : cases) {
         Sheet sheet;
         const KEL_MARK_ATTRIBUTES record = PatternRecord(c.markType, 0x11);
