@@ -95,24 +95,20 @@ typedef struct KEL_IMAGE_INFO {
     DWORD dwClrImportant;
 } KEL_IMAGE_INFO;
 
-#if defined(__cplusplus) || (defined(__STDC_VERSION__) && __STDC_VERSION__ >= 201112L)
-#ifdef __cplusplus
-#define KELGUI_STATIC_ASSERT static_assert
-#else
-#define KELGUI_STATIC_ASSERT _Static_assert
-#endif
-KELGUI_STATIC_ASSERT(sizeof(KEL_MARK_ATTRIBUTES) == 164, "record is 164 bytes");
-KELGUI_STATIC_ASSERT(offsetof(KEL_MARK_ATTRIBUTES, rgbMain) == 20, "rgbMain at 20");
-KELGUI_STATIC_ASSERT(offsetof(KEL_MARK_ATTRIBUTES, rgbExtra) == 24, "rgbExtra at 24");
-KELGUI_STATIC_ASSERT(offsetof(KEL_MARK_ATTRIBUTES, bHighlight) == 28, "bHighlight at 28");
-KELGUI_STATIC_ASSERT(offsetof(KEL_MARK_ATTRIBUTES, bTransparent) == 32, "bTransparent at 32");
-KELGUI_STATIC_ASSERT(offsetof(KEL_MARK_ATTRIBUTES, nLineSize) == 36, "nLineSize at 36");
-KELGUI_STATIC_ASSERT(offsetof(KEL_MARK_ATTRIBUTES, lfFont) == 48, "lfFont at 48");
-KELGUI_STATIC_ASSERT(offsetof(KEL_MARK_ATTRIBUTES, dwTextFlags) == 156, "dwTextFlags at 156");
-KELGUI_STATIC_ASSERT(sizeof(KEL_IMAGE_INFO) == 40, "image context is ten words");
-KELGUI_STATIC_ASSERT(offsetof(KEL_IMAGE_INFO, nXPelsPerMeter) == 24, "word 6");
-#undef KELGUI_STATIC_ASSERT
-#endif
+/* Layout checks that every C and C++ compiler takes, old ones included: an
+ * array type whose size is negative when a check fails. */
+#define KELGUI_LAYOUT_CHECK(name, condition) typedef char kelgui_layout_##name[(condition) ? 1 : -1]
+KELGUI_LAYOUT_CHECK(record_size, sizeof(KEL_MARK_ATTRIBUTES) == 164);
+KELGUI_LAYOUT_CHECK(rgbMain, offsetof(KEL_MARK_ATTRIBUTES, rgbMain) == 20);
+KELGUI_LAYOUT_CHECK(rgbExtra, offsetof(KEL_MARK_ATTRIBUTES, rgbExtra) == 24);
+KELGUI_LAYOUT_CHECK(bHighlight, offsetof(KEL_MARK_ATTRIBUTES, bHighlight) == 28);
+KELGUI_LAYOUT_CHECK(bTransparent, offsetof(KEL_MARK_ATTRIBUTES, bTransparent) == 32);
+KELGUI_LAYOUT_CHECK(nLineSize, offsetof(KEL_MARK_ATTRIBUTES, nLineSize) == 36);
+KELGUI_LAYOUT_CHECK(lfFont, offsetof(KEL_MARK_ATTRIBUTES, lfFont) == 48);
+KELGUI_LAYOUT_CHECK(dwTextFlags, offsetof(KEL_MARK_ATTRIBUTES, dwTextFlags) == 156);
+KELGUI_LAYOUT_CHECK(image_info_size, sizeof(KEL_IMAGE_INFO) == 40);
+KELGUI_LAYOUT_CHECK(nXPelsPerMeter, offsetof(KEL_IMAGE_INFO, nXPelsPerMeter) == 24);
+#undef KELGUI_LAYOUT_CHECK
 
 /* Named data blocks are passed by an 8-byte name without terminator. */
 #define KEL_BLOCK_MARK_DATA "OiAnoDat"

@@ -7,6 +7,7 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
   wine wine64 fonts-wine xvfb xauth
   googletest libstb-dev fonts-ipafont-gothic
+  llvm lld
   wine32:i386
 )
 

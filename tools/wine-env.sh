@@ -33,6 +33,28 @@ kelgui_ensure_prefix() {
   ) 9>"$WINEPREFIX.lock"
 }
 
+# Japanese text needs a Japanese font, which Wine does not bring: IPA Gothic
+# goes into the prefix's Fonts folder and stands in for the fonts that Japanese
+# dialogs and Wine's font links ask for. Done once per prefix, also for prefixes
+# made before this step existed.
+kelgui_ensure_japanese_font() {
+  local marker=$WINEPREFIX/.kelgui-japanese-font
+  [[ -f $marker ]] && return 0
+  (
+    flock 9
+    [[ -f $marker ]] && exit 0
+    cp -n /usr/share/fonts/opentype/ipafont-gothic/ipag*.ttf \
+      "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    local reg=$WINEPREFIX/japanese-fonts.reg
+    printf '%s\r\n' REGEDIT4 '' '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+      '"MS UI Gothic"="IPAGothic"' '"MS Gothic"="IPAGothic"' '"MS Mincho"="IPAGothic"' \
+      '"MS PGothic"="IPAPGothic"' '"MS PMincho"="IPAPGothic"' >"$reg"
+    wine regedit /S "Z:${reg//\//\\}" >/dev/null 2>&1
+    wineserver -w
+    touch "$marker"
+  ) 9>"$WINEPREFIX.lock"
+}
+
 # Starts an Xvfb on a free display number and exports DISPLAY; sets kelgui_xvfb_pid.
 kelgui_start_xvfb() {
   local fdfile
@@ -56,6 +78,7 @@ kelgui_start_xvfb() {
 
 # One display and one kept-alive wineserver for a whole run, stopped on any exit.
 kelgui_start_session() {
+  export KELGUI_SESSION=1 # scripts run inside it use it rather than start their own
   trap kelgui_stop_session EXIT
   trap 'exit 130' INT TERM
   if [[ -z ${DISPLAY:-} ]]; then
@@ -65,6 +88,7 @@ kelgui_start_session() {
   # the old display; start from a clean slate.
   wineserver -k 2>/dev/null || true
   kelgui_ensure_prefix
+  kelgui_ensure_japanese_font
   wineserver -p
   # The first program of a session starts Wine's background services, which stay up
   # with the kept-alive server; start them here so that they don't hold on to the

@@ -4,6 +4,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 kelgui_ensure_prefix
+kelgui_ensure_japanese_font
 if [[ -z ${DISPLAY:-} ]]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" wine "$@"
 fi

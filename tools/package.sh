@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# Makes dist/, what a host links: both DLLs, kelgui.h, import libraries for
+# MinGW (libkelgui.dll.a) and MSVC (kelgui.lib), and a CMake package giving
+# kelgui::kelgui. Then proves them under Wine: a C host linked against each
+# import library by each linker (MinGW's ld, and lld-link for the MSVC-style
+# one), on both architectures, and a CMake consumer project built against dist/.
+# Usage: tools/package.sh [DIST_DIR]   (default dist/; builds what it needs first)
+#
+#   dist/include/kelgui.h
+#   dist/x86/bin/kelgui.dll   dist/x86/lib/libkelgui.dll.a   dist/x86/lib/kelgui.lib
+#   dist/x64/bin/kelgui.dll   dist/x64/lib/libkelgui.dll.a   dist/x64/lib/kelgui.lib
+#   dist/lib/cmake/kelgui/kelguiConfig.cmake, kelguiConfigVersion.cmake
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
+cd "$kelgui_root"
+dist=$(realpath -m "${1:-dist}")
+[[ -f build-i686/lib/kelgui.lib && -f build/lib/kelgui.lib ]] || bash tools/build.sh
+
+rm -rf "$dist"
+mkdir -p "$dist/include" "$dist/lib/cmake/kelgui"
+cp include/kelgui.h "$dist/include/"
+for arch in x86 x64; do
+  build=build
+  [[ $arch == x86 ]] && build=build-i686
+  mkdir -p "$dist/$arch/bin" "$dist/$arch/lib"
+  cp "$build/bin/kelgui.dll" "$dist/$arch/bin/"
+  cp "$build/lib/libkelgui.dll.a" "$build/lib/kelgui.lib" "$dist/$arch/lib/"
+done
+cp tools/package/kelguiConfig.cmake "$dist/lib/cmake/kelgui/"
+version=$(sed -n 's/^#define KELGUI_VERSION_STRING "\(.*\)"$/\1/p' src/resources/version.h)
+cat >"$dist/lib/cmake/kelgui/kelguiConfigVersion.cmake" <<VERSION
+# Same major version and at least the version asked for.
+set(PACKAGE_VERSION "$version")
+if(PACKAGE_FIND_VERSION VERSION_GREATER PACKAGE_VERSION OR
+   NOT PACKAGE_FIND_VERSION_MAJOR STREQUAL "${version%%.*}")
+  set(PACKAGE_VERSION_COMPATIBLE FALSE)
+else()
+  set(PACKAGE_VERSION_COMPATIBLE TRUE)
+  if(PACKAGE_FIND_VERSION STREQUAL PACKAGE_VERSION)
+    set(PACKAGE_VERSION_EXACT TRUE)
+  endif()
+endif()
+VERSION
+echo "package.sh: made $dist (version $version)"
+
+# --- proofs -------------------------------------------------------------------
+work=$(mktemp -d)
+if [[ -n ${KELGUI_SESSION:-} ]]; then # inside tools/ctest.sh: its display and server
+  trap 'rm -rf "$work"' EXIT
+else
+  unset DISPLAY
+  kelgui_start_session
+  trap 'rm -rf "$work"; kelgui_stop_session' EXIT
+fi
+failures=0
+run() { # what exe-dir exe
+  if (cd "$2" && wine "$3" >"$work/out" 2>&1); then
+    echo "package.sh: ok: $1"
+  else
+    echo "package.sh: FAILED: $1"; cat "$work/out"; failures=$((failures + 1))
+  fi
+}
+
+for arch in x86 x64; do
+  triple=x86_64-w64-mingw32 machine=x64 entry=probe_start
+  [[ $arch == x86 ]] && triple=i686-w64-mingw32 machine=x86 entry=_probe_start@0
+  out=$work/$arch
+  mkdir -p "$out"
+  cp "$dist/$arch/bin/kelgui.dll" "$out/"
+  "$triple-gcc-posix" -std=c89 -Wall -Wextra -Werror -I"$dist/include" -O1 \
+    -c tools/package/probe_host.c -o "$out/probe.o"
+  # MinGW's linker and libkelgui.dll.a.
+  "$triple-gcc-posix" -nostdlib -Wl,-e,"$entry" "$out/probe.o" -o "$out/probe_mingw.exe" \
+    -L"$dist/$arch/lib" -lkelgui -lkernel32
+  run "$arch: C host linked by MinGW against libkelgui.dll.a" "$out" probe_mingw.exe
+  # An MSVC-style linker and kelgui.lib.
+  lld-link /nologo /machine:$machine /safeseh:no /subsystem:console /nodefaultlib \
+    /entry:probe_start "$out/probe.o" "$dist/$arch/lib/kelgui.lib" \
+    "/usr/$triple/lib/libkernel32.a" /out:"$out/probe_msvc.exe" >/dev/null
+  run "$arch: C host linked by lld-link against kelgui.lib" "$out" probe_msvc.exe
+  # The CMake package.
+  toolchain=mingw-x86_64.cmake
+  [[ $arch == x86 ]] && toolchain=mingw-i686.cmake
+  cmake -S tools/package/consumer -B "$out/consumer" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$kelgui_root/cmake/$toolchain" -DCMAKE_PREFIX_PATH="$dist" \
+    -DCMAKE_FIND_ROOT_PATH_MODE_PACKAGE=NEVER >"$work/cmake.log" 2>&1 &&
+    cmake --build "$out/consumer" >>"$work/cmake.log" 2>&1 ||
+    { echo "package.sh: FAILED: $arch: CMake consumer build"; cat "$work/cmake.log"; failures=$((failures + 1)); }
+  [[ -f $out/consumer/consumer.exe ]] &&
+    run "$arch: CMake consumer through find_package(kelgui)" "$out/consumer" consumer.exe
+done
+echo "package.sh: $((6 - failures)) passed, $failures failed"
+[[ $failures == 0 ]]
