@@ -1,15 +1,29 @@
-// What the benchmark programs share: a millisecond clock, free handle counts,
-// and a script that closes every property sheet they show, as a user would.
+// What the benchmark programs share: start-up, a millisecond clock, free
+// handle counts, and a script that closes every sheet they show, as a user would.
 #pragma once
+
+#include "support/kelgui_loader.h"
 
 #include <windows.h>
 
 #include <commctrl.h>
 #include <prsht.h>
 
+#include <cstdio>
 #include <vector>
 
 namespace bench {
+
+// The common controls started and gui loaded with the sheet exports; false,
+// said on the output, when it is not.
+inline bool StartUp(const kelgui_test::KelGui& gui) {
+    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+    if (gui.Loaded() && gui.property_sheet_init && gui.property_sheet_query)
+        return true;
+    std::printf("kelgui.dll not loaded or exports missing\n");
+    return false;
+}
 
 inline double NowMs() {
     static const LARGE_INTEGER frequency = [] {

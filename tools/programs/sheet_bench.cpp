@@ -4,7 +4,6 @@
 // after, which must not grow.
 //   sheet_bench.exe [cycles]     (default 500)
 #include "bench_support.h"
-#include "support/kelgui_loader.h"
 
 #include <commctrl.h>
 #include <prsht.h>
@@ -95,13 +94,9 @@ template <class Cycle> double TimeCycles(Cycle cycle, int count, int* failures) 
 
 int main(int argc, char** argv) {
     const int cycles = argc > 1 ? std::atoi(argv[1]) : 500;
-    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&icc);
     kelgui_test::KelGui gui;
-    if (!gui.Loaded() || !gui.property_sheet_init || !gui.property_sheet_query) {
-        std::printf("kelgui.dll not loaded or exports missing\n");
+    if (!bench::StartUp(gui))
         return 2;
-    }
     g_gui = &gui;
     auto script = std::make_unique<bench::SheetScript>(1, PaintFully);
 

@@ -7,7 +7,6 @@
 //  - GDI and USER handles across many cycles of the four text pages.
 //   text_block_bench.exe [rounds]     (default 5; the best round counts)
 #include "bench_support.h"
-#include "support/kelgui_loader.h"
 
 #include <commctrl.h>
 #include <prsht.h>
@@ -101,13 +100,9 @@ template <class Round> double Best(int rounds, Round round) {
 
 int main(int argc, char** argv) {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
-    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&icc);
     kelgui_test::KelGui gui;
-    if (!gui.Loaded() || !gui.property_sheet_init || !gui.property_sheet_query) {
-        std::printf("kelgui.dll not loaded or exports missing\n");
+    if (!bench::StartUp(gui))
         return 2;
-    }
     g_gui = &gui;
     int failures = 0;
 
