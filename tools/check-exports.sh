@@ -10,6 +10,7 @@ def=$root/src/module/kelgui.def
 system_dlls=" kernel32.dll user32.dll gdi32.dll comctl32.dll comdlg32.dll winmm.dll
   advapi32.dll shell32.dll shlwapi.dll ole32.dll oleaut32.dll msvcrt.dll ntdll.dll
   imm32.dll version.dll uxtheme.dll msimg32.dll riched20.dll "
+system_dlls=" $(echo $system_dlls) " # names at line ends matched too: one space apart
 
 # Names after EXPORTS in the .def file: first word of each line, comments dropped.
 expected=$(awk '/^[[:space:]]*EXPORTS/ {on=1; next}

@@ -2,11 +2,14 @@
 """Draws the tool bar bitmap from its text art: a 4-bit BMP, one image per button.
 
 usage: make_toolbar_bitmap.py ART BMP
+       make_toolbar_bitmap.py --picture ART BMP
 
 ART holds a colour key and one icon per tool, headed by the name of the tool's
 command id (IDS_TOOL_...). The images go into the bitmap in the button order of
 the tool bar resource, read from toolbar.rc beside ART, with the names resolved
-through resource_ids.h there. Standard library only.
+through resource_ids.h there. With --picture, ART holds a line "size WIDTH
+HEIGHT", a colour key and one icon, drawn alone as a bitmap of that size.
+Standard library only.
 """
 import re
 import struct
@@ -71,6 +74,8 @@ def read_art(path, width, height):
             if words[2] not in PALETTE_INDEX:
                 fail(f"{path}:{number}: {words[2]} is not one of the 16 standard colours")
             key[words[1]] = PALETTE_INDEX[words[2]]
+        elif words[0] == "size":
+            continue
         elif words[0] == "icon" and len(words) >= 2:
             rows = [row.rstrip() for row in lines[number:number + height]]
             for offset, row in enumerate(rows):
@@ -100,9 +105,29 @@ def bmp_4bit(pixels, width, height):
     return header + info + palette + bytes(body)
 
 
+def read_size(path):
+    """(width, height) from the art's "size WIDTH HEIGHT" line."""
+    for line in path.read_text(encoding="utf-8").splitlines():
+        words = line.split()
+        if len(words) == 3 and words[0] == "size" and words[1].isdigit() and words[2].isdigit():
+            return int(words[1]), int(words[2])
+    fail(f"{path}: no 'size WIDTH HEIGHT' line")
+
+
+def draw_picture(art, bmp):
+    width, height = read_size(art)
+    _, icons = read_art(art, width, height)
+    if len(icons) != 1:
+        fail(f"{art}: a picture holds exactly one icon, not {len(icons)}")
+    Path(bmp).write_bytes(bmp_4bit(next(iter(icons.values())), width, height))
+
+
 def main():
+    if len(sys.argv) == 4 and sys.argv[1] == "--picture":
+        draw_picture(Path(sys.argv[2]), sys.argv[3])
+        return
     if len(sys.argv) != 3:
-        fail("usage: make_toolbar_bitmap.py ART BMP")
+        fail("usage: make_toolbar_bitmap.py [--picture] ART BMP")
     art = Path(sys.argv[1])
     width, height, order = read_resource(art.parent)
     _, icons = read_art(art, width, height)

@@ -38,6 +38,9 @@ class CMutableByteSpan : public CByteSpan {
 public:
     CMutableByteSpan(void* data, size_t size) : CByteSpan(data, size) {}
 
+    // For a system call that fills the span in place, at most Size() bytes.
+    void* MutableData() const { return const_cast<uint8_t*>(m_data); }
+
     // Copies count bytes from in to offset; nothing is written unless all of
     // them fit.
     bool Write(size_t offset, const void* in, size_t count);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 #include <new>
+#include <utility>
 
 namespace text_block {
 
@@ -35,6 +36,36 @@ OwnedBytes Build(CByteSpan loaded, CByteSpan text) {
     out.WriteValue<uint32_t>(kHeaderSize, static_cast<uint32_t>(length + 1));
     out.Write(kTextOffset, text.Data(), length);
     return built;
+}
+
+Fillable BuildToFill(CByteSpan loaded, uint64_t length) {
+    Fillable result;
+    if (length > UINT32_MAX - kFixedSize)
+        return result;
+    const size_t size = static_cast<size_t>(length) + kFixedSize;
+    // Not value-initialised: the caller overwrites the text region anyway,
+    // and zeroing it first would touch every byte twice.
+    result.block.data.reset(new (std::nothrow) uint8_t[size]);
+    if (!result.block.data)
+        return result;
+    result.block.size = static_cast<uint32_t>(size);
+    CMutableByteSpan out(result.block.data.get(), size);
+    // As Build: the header words of a block that has all three, else zeros.
+    if (loaded.Contains(0, kHeaderSize))
+        out.Write(0, loaded.Data(), kHeaderSize);
+    else
+        out.Fill(0, kHeaderSize);
+    out.WriteValue<uint32_t>(kHeaderSize, static_cast<uint32_t>(length + 1));
+    out.Fill(kTextOffset + static_cast<size_t>(length), kFixedSize - kTextOffset);
+    result.text = out.Slice(kTextOffset, static_cast<size_t>(length));
+    return result;
+}
+
+OwnedBytes BuildUnreadText(CByteSpan loaded) {
+    Fillable built = BuildToFill(loaded, 1);
+    built.text.Fill(0, 1);
+    CMutableByteSpan(built.block.data.get(), built.block.size).WriteValue<uint32_t>(kHeaderSize, 1);
+    return std::move(built.block);
 }
 
 } // namespace text_block

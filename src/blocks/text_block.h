@@ -13,6 +13,7 @@
 #include "blocks/owned_bytes.h"
 
 #include <cstddef>
+#include <cstdint>
 
 namespace text_block {
 
@@ -28,5 +29,19 @@ CByteSpan ReadText(CByteSpan block);
 // (zeros when loaded is shorter than 12 bytes). Null data when the size would not fit 32
 // bits or memory ran out.
 OwnedBytes Build(CByteSpan loaded, CByteSpan text);
+
+// A block of length + 20 bytes like Build's, with the text region left for
+// the caller to fill in place (so a file is read straight into the block).
+// Everything outside the region is set. Null block and empty region when the
+// size would not fit 32 bits or memory ran out.
+struct Fillable {
+    OwnedBytes block;
+    CMutableByteSpan text{nullptr, 0};
+};
+Fillable BuildToFill(CByteSpan loaded, uint64_t length);
+
+// The block of a text file page whose name is an internet name, which is not
+// read: 21 bytes, the header carried, length word 1, an empty text, zeros.
+OwnedBytes BuildUnreadText(CByteSpan loaded);
 
 } // namespace text_block

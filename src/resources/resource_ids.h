@@ -207,4 +207,11 @@
 #define IDC_WRAPPING_EDIT 1140
 // ---- end of the text, label, stamp and password page controls
 
+// ---- Controls of the file-name field (templates 112, 113, 116)
+#define IDC_FILE_NAME_LABEL 1037
+#define IDC_FILE_NAME 1038
+#define IDC_BROWSE 1039
+#define IDC_PLAY 1040
+// ---- end of the file-name field controls
+
 #endif // KELGUI_RESOURCE_IDS_H

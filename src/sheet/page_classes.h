@@ -14,3 +14,6 @@ PageClass TextPageClass();
 PageClass LabelPageClass();
 PageClass PasswordPageClass();
 PageClass StampPageClass();
+PageClass TextFilePageClass();
+PageClass AudioFilePageClass();
+PageClass ImageReferencePageClass();

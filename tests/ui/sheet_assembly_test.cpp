@@ -8,7 +8,7 @@ namespace {
 const std::string kLine = "Line Attributes", kColor = "Color Attributes",
                   kGeneral = "General Attributes", kText = "Text Attributes";
 
-// Pages that later work builds (font, arrow, ruler, file pages) are left out.
+// Pages that later work builds (font, arrow, ruler, image) are left out.
 TEST(SheetAssembly, TabsFollowTheTableForEachGroup) {
     const struct {
         DWORD markType, flags;
@@ -24,6 +24,9 @@ TEST(SheetAssembly, TabsFollowTheTableForEachGroup) {
         {7, 3, {kColor, kText}},
         {10, 1, {kColor}},
         {518, 3, {kColor, kLine, kText}}, // text marks add Color right after Font
+        {8, 3, {kColor, kText}},
+        {503, 3, {"File Name Attributes"}},
+        {2, 3, {"Image Reference"}},
     }; // clang-format on
     for (const auto& c : cases) {
         Sheet sheet;
@@ -31,7 +34,7 @@ TEST(SheetAssembly, TabsFollowTheTableForEachGroup) {
         ASSERT_EQ(1, sheet.Init(c.flags, &record, "OiAnoDat", "x", 1));
         EXPECT_EQ(c.tabs, sheet.ShownTabs()) << "mark type " << c.markType;
     }
-    for (DWORD markType : {0u, 1u, 503u, 515u, 519u}) {
+    for (DWORD markType : {0u, 1u, 515u, 519u}) {
         Sheet sheet;
         const KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0x22);
         EXPECT_EQ(1, sheet.Init(3, &record, "OiAnoDat", "abc", 3)) << markType;

@@ -1,0 +1,47 @@
+// CKELPGFil: the audio file page.
+#include "pages/audio_file_page.h"
+
+#include "framework/afx_state.h"
+#include "framework/data_exchange.h"
+#include "resources/resource_ids.h"
+
+#include <mmsystem.h>
+
+const MessageEntry<CKELPGFil> CKELPGFil::kMessageMap[] = {
+    {WM_COMMAND, BN_CLICKED, IDC_PLAY, IDC_PLAY, &CKELPGFil::OnPlay},
+};
+
+// The tab reads string 2030: the template's title is not the table's text.
+CKELPGFil::CKELPGFil()
+    : CFileNamePage(IDD_AUDIO_FILE, IDS_FILE_NAME_CAPTION,
+                    {IDS_AUDIO_FILE_LABEL, IDS_AUDIO_BROWSE_TITLE, IDS_AUDIO_BROWSE_FILTER}) {}
+
+CKELPGFil::~CKELPGFil() {
+    if (m_hPlayPicture)
+        DeleteObject(m_hPlayPicture); // the button never owns its picture
+}
+
+void CKELPGFil::DoDataExchange(CDataExchange* dx) {
+    CFileNamePage::DoDataExchange(dx);
+    DDX_Control(dx, IDC_PLAY, m_playButton);
+}
+
+BOOL CKELPGFil::OnInitDialog() {
+    const BOOL result = CFileNamePage::OnInitDialog();
+    if (!m_hPlayPicture)
+        m_hPlayPicture = LoadBitmapA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDB_PLAY));
+    m_playButton.SendMessage(BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_hPlayPicture));
+    return result;
+}
+
+bool CKELPGFil::OnWndMsg(const MessageArgs& m, LRESULT* result) {
+    return RouteMessage(this, kMessageMap, m, result) || CFileNamePage::OnWndMsg(m, result);
+}
+
+// Plays what the edit shows now, saved or not. A missing or unplayable file
+// plays nothing and shows nothing: no default sound stands in for it.
+LRESULT CKELPGFil::OnPlay(const MessageArgs&) {
+    PlaySoundA(m_nameEdit.GetWindowText().c_str(), nullptr,
+               SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+    return 0;
+}

@@ -1,0 +1,206 @@
+// The file pages through the exports, as a host uses them: a name changed on
+// the page, then the blocks asked for with a size query and a fetch.
+#include "sheet_fixture.h"
+
+#include <fstream>
+#include <map>
+
+namespace sheet_test {
+namespace {
+
+using Bytes = std::string;
+constexpr int kEdit = 1038, kBrowse = 1039, kPlay = 1040;
+const Bytes kLoadedText("123456789abc\4\0\0\0old\0", 20);
+const Bytes kLoadedName("C:\\old.txt\0tail", 15);
+
+std::string TempPath(const std::string& leaf) {
+    char folder[MAX_PATH];
+    return std::string(folder, GetTempPathA(sizeof folder, folder)) + leaf;
+}
+std::string PutFile(const std::string& leaf, const Bytes& contents) {
+    std::ofstream(TempPath(leaf), std::ios::binary) << contents;
+    return TempPath(leaf);
+}
+Bytes TextBlock(const Bytes& text) {
+    return kLoadedText.substr(0, 12) + char(text.size() + 1) + Bytes(3, '\0') + text +
+           Bytes(4, '\0');
+}
+
+Bytes Fetch(Sheet& sheet, const char* name) {
+    DWORD size = 0;
+    EXPECT_EQ(1, sheet.Query(KEL_SHEET_BLOCK, nullptr, name, nullptr, &size));
+    Bytes bytes(size + 8, '#'); // guard bytes past the size told
+    EXPECT_EQ(1, sheet.Query(KEL_SHEET_BLOCK, nullptr, name, &bytes[0], &size));
+    EXPECT_EQ(Bytes(8, '#'), bytes.substr(bytes.size() - 8)) << "written past the size";
+    return bytes.substr(0, size);
+}
+
+// A sheet for markType holding both loaded blocks.
+struct FilePageSheet : Sheet {
+    explicit FilePageSheet(DWORD markType) {
+        KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 1);
+        EXPECT_EQ(1, Init(3, &record, "OiAnText", kLoadedText.data(), 20));
+        EXPECT_EQ(1, Init(2, nullptr, "OiFilNam", kLoadedName.data(), 15));
+    }
+    // Runs act on the file page (the last tab), OK; the blocks it holds.
+    std::map<std::string, Bytes> Edit(const std::function<void(ModalDriver&, HWND&)>& act) {
+        HWND page = nullptr;
+        int last = -1;
+        EXPECT_EQ(1, Run([&](ModalDriver& d) {
+                      d.Do("last tab", [&] {
+                           SelectTab(Window(), last = int(TabTexts(Window()).size()) - 1);
+                       }).Then("its page", [&] {
+                          return CurrentTab(Window()) == last && (page = CurrentPage(Window()));
+                      });
+                      act(d, page);
+                      d.Do("OK", [&] { PressOk(Window()); });
+                  }));
+        return {{"OiFilNam", Fetch(*this, "OiFilNam")}, {"OiAnText", Fetch(*this, "OiAnText")}};
+    }
+    std::map<std::string, Bytes> Type(const std::string& name) {
+        return Edit([&](ModalDriver& d, HWND& page) {
+            d.Do("type", [&] { SetText(GetDlgItem(page, kEdit), name); });
+        });
+    }
+};
+
+// Each name: the bytes of the file it names, an empty text (internet
+// names) or the text block as loaded (no disk file that can be read).
+TEST(TextFilePage, ReadsTheNamedFileWholeWhenAskedOrGivesTheBlockAsLoaded) {
+    const Bytes contents("a\0b\r\nc\xff", 7), unread = TextBlock("") + '\0';
+    HANDLE locked = CreateFileA(PutFile("kel_excl.txt", "x").c_str(), GENERIC_READ, 0, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    HANDLE huge = CreateFileA(TempPath("kel_huge.txt").c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_ALWAYS, 0, nullptr); // sparse: N + 20 is 2^32
+    SetFilePointerEx(huge, LARGE_INTEGER{{0xFFFFFFFFu - 19, 0}}, nullptr, FILE_BEGIN);
+    SetEndOfFile(huge);
+    CloseHandle(huge);
+    const struct {
+        std::string name;
+        Bytes text;
+    } cases[] = {
+        {PutFile("kel_text.txt", contents), TextBlock(contents)},
+        {PutFile("kel_empty.txt", ""), TextBlock("")},
+        {"http://", unread},
+        {"Ftp://x", unread},
+        {"gopher://", unread},
+        {" http://", kLoadedText},
+        {TempPath("kel_missing.txt"), kLoadedText},
+        {TempPath(""), kLoadedText}, // a directory
+        {TempPath("kel_excl.txt"), kLoadedText},
+        {"NUL", kLoadedText},
+        {TempPath("kel_huge.txt"), kLoadedText},
+        {std::string(300, 'n'), kLoadedText}, // kept whole, not opened
+    };
+    for (const auto& c : cases) {
+        const std::map<std::string, Bytes> expected{{"OiAnText", c.text},
+                                                    {"OiFilNam", c.name + '\0'}};
+        EXPECT_EQ(expected, FilePageSheet(KEL_MARK_TEXT_FROM_FILE).Type(c.name)) << c.name;
+    }
+    CloseHandle(locked);
+    DeleteFileA(TempPath("kel_huge.txt").c_str());
+}
+
+TEST(TextFilePage, FetchCopiesWhatTheSizeQueryReadEvenIfTheFileGrew) {
+    FilePageSheet sheet(KEL_MARK_TEXT_FROM_FILE);
+    sheet.Type(PutFile("kel_grow.txt", "one"));
+    DWORD size = 0;
+    ASSERT_EQ(1, sheet.Query(KEL_SHEET_BLOCK, nullptr, "OiAnText", nullptr, &size));
+    PutFile("kel_grow.txt", "a much longer text");
+    Bytes bytes(size, '#');
+    ASSERT_EQ(1, sheet.Query(KEL_SHEET_BLOCK, nullptr, "OiAnText", &bytes[0], &size));
+    EXPECT_EQ(TextBlock("one"), bytes);
+    EXPECT_EQ(TextBlock("a much longer text"), Fetch(sheet, "OiAnText")) << "read again";
+}
+
+// Never shown, a page gives its blocks back byte for byte; once changed,
+// the name block is the name and one zero byte.
+TEST(FilePages, NameBlockAsLoadedUntilChanged) {
+    for (DWORD markType : {KEL_MARK_TEXT_FROM_FILE, KEL_MARK_AUDIO, KEL_MARK_IMAGE_REFERENCE}) {
+        FilePageSheet unshown(markType);
+        EXPECT_EQ(kLoadedName, Fetch(unshown, "OiFilNam")) << markType;
+        EXPECT_EQ(markType == KEL_MARK_TEXT_FROM_FILE ? kLoadedText : "",
+                  Fetch(unshown, "OiAnText"));
+        EXPECT_EQ("", Fetch(unshown, "OiAnoDat"));
+        for (const std::string typed : {"pic.bmp", ""})
+            EXPECT_EQ(typed + '\0', FilePageSheet(markType).Type(typed)["OiFilNam"]) << markType;
+    }
+}
+
+// Browse opens the system's dialog with the page's title and filter; OK puts
+// the chosen path into the edit, Cancel changes nothing.
+TEST(FilePages, BrowsePicksAnExistingFile) {
+    const std::string path = PutFile("kel_browse.txt", "picked");
+    for (int button : {IDCANCEL, IDOK}) {
+        HWND box = nullptr;
+        Strings seen;
+        FilePageSheet sheet(KEL_MARK_TEXT_FROM_FILE);
+        const auto blocks = sheet.Edit([&](ModalDriver& d, HWND& page) {
+            d.Do("browse", [&] { Click(GetDlgItem(page, kBrowse)); })
+                .Then("open-file dialog",
+                      [&] {
+                          return (box = FindWindowA("#32770", "Browse Text File")) &&
+                                 IsWindowVisible(box);
+                      })
+                .Do("read the filter, type the name, close",
+                    [&] {
+                        HWND types = GetDlgItem(box, 0x470),
+                             name = GetDlgItem(box, 0x47c); // cmb1, cmb13
+                        seen = {Text(types),
+                                std::to_string(SendMessageA(types, CB_GETCOUNT, 0, 0))};
+                        name = FindWindowExA(FindWindowExA(name, nullptr, "ComboBox", nullptr),
+                                             nullptr, "Edit", nullptr);
+                        TypeText(name, path);
+                        DismissMessageBox(box, button);
+                    })
+                .Then("dialog gone", WaitForGone(box))
+                .Do("read the edit", [&] { seen.push_back(ItemText(page, kEdit)); });
+        });
+        const bool ok = button == IDOK;
+        EXPECT_EQ((Strings{"Text Files (*.txt)", "2", ok ? path : "C:\\old.txt"}), seen);
+        EXPECT_EQ(ok ? TextBlock("picked") : kLoadedText, blocks.at("OiAnText"));
+    }
+}
+
+// The audio page: texts, picture (a black right-pointing triangle on
+// button-face grey); play with an empty or missing name shows nothing.
+TEST(AudioFilePage, TextsPictureAndSilentPlay) {
+    Strings seen;
+    std::vector<COLORREF> pixels(20 * 18);
+    size_t windows = 0, played = 0;
+    FilePageSheet sheet(KEL_MARK_AUDIO);
+    sheet.Edit([&](ModalDriver& d, HWND& page) {
+        d.Do("read, play twice", [&] {
+             seen = {TabTexts(sheet.Window())[0], ItemText(page, 1037), ItemText(page, kBrowse)};
+             HWND play = GetDlgItem(page, kPlay);
+             BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), 20, -18, 1, 32, BI_RGB, 0, 0, 0, 0, 0},
+                                {}};
+             HDC dc = GetDC(nullptr);
+             GetDIBits(dc, HBITMAP(SendMessageA(play, BM_GETIMAGE, IMAGE_BITMAP, 0)), 0, 18,
+                       pixels.data(), &info, DIB_RGB_COLORS);
+             ReleaseDC(nullptr, dc);
+             windows = ThreadWindows().size();
+             Click(play);
+             SetText(GetDlgItem(page, kEdit), TempPath("kel_missing.wav"));
+             Click(play);
+             played = GetTickCount();
+         }).Then("no new window a while later", [&] {
+            EXPECT_EQ(windows, ThreadWindows().size());
+            return GetTickCount() - played > 300;
+        });
+    });
+    EXPECT_EQ((Strings{"File Name Attributes", "&Audio File Name:", "&Browse..."}), seen);
+    const int runs[18] = {0, 0, 0, 1, 2, 3, 4, 5, 6, 6, 5, 4, 3, 2, 1, 0, 0, 0};
+    for (int y = 0; y < 18; ++y) {
+        std::string row;
+        for (int x = 0; x < 20; ++x) {
+            const COLORREF c = pixels[y * 20 + x] & 0xFFFFFF;
+            row += c == 0 ? 'K' : c == 0xC0C0C0 ? '.' : '?';
+        }
+        EXPECT_EQ(std::string(7, '.') + std::string(runs[y], 'K') + std::string(13 - runs[y], '.'),
+                  row);
+    }
+}
+
+} // namespace
+} // namespace sheet_test
