@@ -10,6 +10,5 @@ CPropertyPage* MakeLabelPage(DWORD markType) {
 } // namespace
 
 PageClass LabelPageClass() {
-    return BindPageClass<CKELPGTxl, LoadBlockOnly<CKELPGTxl>, StoreBlockOnly<CKELPGTxl>>(
-        PageKind::Label, MakeLabelPage);
+    return BindBlockPage<CKELPGTxl>(PageKind::Label, MakeLabelPage);
 }

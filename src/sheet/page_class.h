@@ -101,3 +101,9 @@ template <class Page> void StoreBlockOnly(Page& page, PageStore what, ReadBackOu
     if (what == PageStore::kBlock)
         page.StoreBlock(out.blockName, out.blockBuffer, &out.blockSize);
 }
+
+// The row of such a page class.
+template <class Page>
+PageClass BindBlockPage(PageKind kind, CPropertyPage* (*create)(DWORD) = MakePage<Page>) {
+    return BindPageClass<Page, LoadBlockOnly<Page>, StoreBlockOnly<Page>>(kind, create);
+}

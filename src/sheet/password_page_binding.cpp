@@ -4,6 +4,5 @@
 #include "sheet/page_classes.h"
 
 PageClass PasswordPageClass() {
-    return BindPageClass<CKELPGPsd, LoadBlockOnly<CKELPGPsd>, StoreBlockOnly<CKELPGPsd>>(
-        PageKind::Password, MakePage<CKELPGPsd>);
+    return BindBlockPage<CKELPGPsd>(PageKind::Password);
 }
