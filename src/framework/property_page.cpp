@@ -27,6 +27,17 @@ bool ReturnsValueDirectly(UINT message) {
         return false;
     }
 }
+
+// The page whose window comctl32 is about to make. Controls send messages
+// (WM_MEASUREITEM of owner-drawn lists among them) before WM_INITDIALOG, so
+// the page takes its window from the first message.
+thread_local CPropertyPage* t_pPageInit = nullptr;
+
+UINT CALLBACK PageCallback(HWND, UINT message, LPPROPSHEETPAGEA desc) {
+    if (message == PSPCB_CREATE)
+        t_pPageInit = reinterpret_cast<CPropertyPage*>(desc->lParam);
+    return TRUE;
+}
 } // namespace
 
 CPropertyPage::CPropertyPage(UINT templateId, UINT captionId) : m_nIDTemplate(templateId) {
@@ -71,11 +82,12 @@ bool CPropertyPage::OnWndMsg(const MessageArgs& m, LRESULT* result) {
 PROPSHEETPAGEA CPropertyPage::BuildPageDesc() const {
     PROPSHEETPAGEA desc = {};
     desc.dwSize = sizeof desc;
-    desc.dwFlags = PSP_DEFAULT;
+    desc.dwFlags = PSP_USECALLBACK;
     desc.hInstance = AfxGetResourceHandle();
     desc.pszTemplate = MAKEINTRESOURCEA(m_nIDTemplate);
     desc.pfnDlgProc = AfxPageDialogProc;
     desc.lParam = reinterpret_cast<LPARAM>(this);
+    desc.pfnCallback = PageCallback;
     if (!m_strCaption.empty()) {
         desc.dwFlags |= PSP_USETITLE;
         desc.pszTitle = m_strCaption.c_str();
@@ -85,12 +97,17 @@ PROPSHEETPAGEA CPropertyPage::BuildPageDesc() const {
 
 INT_PTR CALLBACK AfxPageDialogProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam) {
     CModuleFrame frame(AfxGetStaticModuleState());
+    if (t_pPageInit && !CWnd::FromHandlePermanent(h)) {
+        t_pPageInit->Attach(h);
+        t_pPageInit = nullptr;
+    }
     if (message == WM_INITDIALOG) {
         // comctl32 hands over its copy of the page description; its lParam
         // is the page object we put there.
         auto* desc = reinterpret_cast<const PROPSHEETPAGEA*>(lParam);
         auto* page = reinterpret_cast<CPropertyPage*>(desc->lParam);
-        page->Attach(h);
+        if (page->m_hWnd != h)
+            page->Attach(h);
         return page->OnInitDialog();
     }
     auto* page = dynamic_cast<CPropertyPage*>(CWnd::FromHandlePermanent(h));

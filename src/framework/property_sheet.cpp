@@ -2,6 +2,7 @@
 #include "framework/property_sheet.h"
 
 #include "framework/afx_state.h"
+#include "framework/dialog_template.h"
 #include "framework/message_box.h"
 
 namespace {
@@ -14,6 +15,24 @@ int CALLBACK SheetCallback(HWND h, UINT message, LPARAM) {
         t_pSheetInit->SubclassWindow(h);
     }
     return 0;
+}
+
+// Pages are drawn in the sheet's font and measured in its dialog units: a
+// page whose template names another face gets a copy in the sheet's font,
+// which must live until the sheet is gone.
+void TakeSheetFont(PROPSHEETPAGEA& desc, const DialogFont& sheetFont, std::vector<BYTE>& copy) {
+    HRSRC found = FindResourceA(desc.hInstance, desc.pszTemplate, RT_DIALOG);
+    HGLOBAL loaded = found ? LoadResource(desc.hInstance, found) : nullptr;
+    const auto* bytes = static_cast<const BYTE*>(loaded ? LockResource(loaded) : nullptr);
+    const size_t size = found ? SizeofResource(desc.hInstance, found) : 0;
+    DialogFont pageFont;
+    if (!bytes || !ReadDialogFont(bytes, size, &pageFont) || pageFont.face == sheetFont.face)
+        return;
+    copy = WithDialogFont(bytes, size, sheetFont);
+    if (copy.empty())
+        return;
+    desc.dwFlags |= PSP_DLGINDIRECT;
+    desc.pResource = reinterpret_cast<LPCDLGTEMPLATE>(copy.data());
 }
 } // namespace
 
@@ -50,10 +69,16 @@ void CPropertySheet::SetTitle(LPCSTR text, UINT style) {
 }
 
 INT_PTR CPropertySheet::DoModal() {
+    DialogFont sheetFont;
+    const bool knowSheetFont = AfxGetPropSheetFont(&sheetFont);
     std::vector<PROPSHEETPAGEA> descs;
+    std::vector<std::vector<BYTE>> templates(m_pages.size());
     descs.reserve(m_pages.size());
-    for (CPropertyPage* page : m_pages)
+    for (CPropertyPage* page : m_pages) {
         descs.push_back(page->BuildPageDesc());
+        if (knowSheetFont)
+            TakeSheetFont(descs.back(), sheetFont, templates[descs.size() - 1]);
+    }
 
     PROPSHEETHEADERA header = m_psh;
     header.dwFlags = (header.dwFlags | PSH_PROPSHEETPAGE | PSH_USECALLBACK) & ~PSH_MODELESS;

@@ -207,6 +207,24 @@
 #define IDC_WRAPPING_EDIT 1140
 // ---- end of the text, label, stamp and password page controls
 
+// ---- Controls of the font and arrow pages (templates 108, 109)
+#define IDC_FONT_FACE_LABEL 1014
+#define IDC_FONT_FACES 1015
+#define IDC_FONT_STYLE_LABEL 1017
+#define IDC_FONT_SIZE_LABEL 1018
+#define IDC_FONT_SIZE 1019
+#define IDC_SAMPLE_GROUP 1020
+#define IDC_FONT_SAMPLE 1021
+#define IDC_FONT_STYLE 1022
+#define IDC_UNDERLINE 1023
+#define IDC_STRIKEOUT 1024
+#define IDC_ARROW_SIZE_LABEL 1025
+#define IDC_ARROW_SIZE 1027
+#define IDC_ARROW_SIZE_SPIN 1028
+#define IDC_ARROW_SAMPLE 1029
+#define IDC_ARROW_STYLE_LABEL 1030
+#define IDC_ARROW_STYLES 1033
+// ---- end of the font and arrow page controls
 // ---- Controls of the file-name field (templates 112, 113, 116)
 #define IDC_FILE_NAME_LABEL 1037
 #define IDC_FILE_NAME 1038

@@ -4,9 +4,9 @@
 
 const PageClassList& RegisteredPageClasses() {
     static const PageClass rows[] = {
-        LinePageClass(),      ColorPageClass(),          GeneralPageClass(), TextFilePageClass(),
-        AudioFilePageClass(), ImageReferencePageClass(), TextPageClass(),    LabelPageClass(),
-        PasswordPageClass(),  StampPageClass(),
+        LinePageClass(),      ColorPageClass(),          GeneralPageClass(),  TextFilePageClass(),
+        AudioFilePageClass(), ImageReferencePageClass(), FontPageClass(),     ArrowPageClass(),
+        TextPageClass(),      LabelPageClass(),          PasswordPageClass(), StampPageClass(),
     };
     static const PageClassList list(rows);
     return list;

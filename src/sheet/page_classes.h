@@ -14,6 +14,8 @@ PageClass TextPageClass();
 PageClass LabelPageClass();
 PageClass PasswordPageClass();
 PageClass StampPageClass();
+PageClass FontPageClass();
+PageClass ArrowPageClass();
 PageClass TextFilePageClass();
 PageClass AudioFilePageClass();
 PageClass ImageReferencePageClass();

@@ -6,28 +6,28 @@ namespace sheet_test {
 namespace {
 
 const std::string kLine = "Line Attributes", kColor = "Color Attributes",
-                  kGeneral = "General Attributes", kText = "Text Attributes";
+                  kGeneral = "General Attributes", kFont = "Font Attributes",
+                  kArrow = "Arrow Attributes", kText = "Text Attributes";
 
-// Pages that later work builds (font, arrow, ruler, image) are left out.
+// Pages that later work builds (ruler, protractor, image) are left out.
 TEST(SheetAssembly, TabsFollowTheTableForEachGroup) {
     const struct {
         DWORD markType, flags;
         Strings tabs;
     } cases[] = {
-        // clang-format off
         {3, 1, {kLine, kColor}},
-        {506, 3, {kLine, kColor}},
-        {511, 7, {kLine, kColor}},
+        {506, 3, {kLine, kColor, kArrow}},
+        {511, 7, {kLine, kColor, kFont}},
         {6, 1, {kGeneral, kColor}},
         {516, 3, {kGeneral, kColor}},
         {507, 1, {kColor}},
-        {7, 3, {kColor, kText}},
-        {10, 1, {kColor}},
-        {518, 3, {kColor, kLine, kText}}, // text marks add Color right after Font
-        {8, 3, {kColor, kText}},
+        {7, 3, {kFont, kColor, kText}},
+        {10, 1, {kFont, kColor}},
+        {518, 3, {kFont, kColor, kLine, kText}}, // text marks add Color right after Font
+        {8, 3, {kFont, kColor, kText}},
         {503, 3, {"File Name Attributes"}},
         {2, 3, {"Image Reference"}},
-    }; // clang-format on
+    };
     for (const auto& c : cases) {
         Sheet sheet;
         const KEL_MARK_ATTRIBUTES record = PatternRecord(c.markType, 0x11);
@@ -49,13 +49,13 @@ TEST(SheetAssembly, InitAgainFindsPagesAndAppendsNewOnes) {
     record.nLineSize = 9;
     ASSERT_EQ(1, sheet.Init(3, &record, "OiAnoDat", "ab", 2));
     ASSERT_EQ(1, sheet.Init(2, nullptr, "OiFilNam", "c", 1));
-    EXPECT_EQ((Strings{kLine, kColor}), sheet.ShownTabs());
+    EXPECT_EQ((Strings{kLine, kColor, kArrow}), sheet.ShownTabs());
     KEL_MARK_ATTRIBUTES out = PatternRecord(3, 0x55);
     ASSERT_EQ(1, sheet.Query(1, &out));
     EXPECT_EQ(9u, out.nLineSize) << "the second init reloaded the line page";
     record.nMarkType = 6;
     ASSERT_EQ(1, sheet.Init(1, &record));
-    EXPECT_EQ((Strings{kLine, kColor, kGeneral}), sheet.ShownTabs());
+    EXPECT_EQ((Strings{kLine, kColor, kArrow, kGeneral}), sheet.ShownTabs());
 }
 
 TEST(SheetAssembly, BadHandlesAndArgumentsChangeNothing) {

@@ -92,7 +92,8 @@ TEST(ColorPage, TwoColourMarkEditsEachColourInItsOwnPalette) {
     HWND page = nullptr;
     KEL_MARK_ATTRIBUTES afterPrimary = given, afterSecondary = given;
     EXPECT_EQ(1, sheet.Run([&](ModalDriver& d) {
-        d.Then("colour page", WaitForPage(sheet.Window(), 0, page))
+        d.Do("colour tab", [&] { SelectTab(sheet.Window(), 1); })
+            .Then("colour page", WaitForPage(sheet.Window(), 1, page))
             .Do("space down on primary yellow",
                 [&] {
                     SetFocus(GetDlgItem(page, kPrimaryYellow));
@@ -106,7 +107,8 @@ TEST(ColorPage, TwoColourMarkEditsEachColourInItsOwnPalette) {
     EXPECT_EQ(RGB(255, 255, 0), RgbOf(afterPrimary.rgbMain)) << "secondary untouched";
 
     EXPECT_EQ(1, sheet.Run([&](ModalDriver& d) {
-        d.Then("colour page", WaitForPage(sheet.Window(), 0, page))
+        d.Do("colour tab", [&] { SelectTab(sheet.Window(), 1); })
+            .Then("colour page", WaitForPage(sheet.Window(), 1, page))
             .Do("click secondary navy", [&] { ClickWithMouse(GetDlgItem(page, kSecondaryNavy)); })
             .Then("released",
                   [&] {
@@ -169,7 +171,9 @@ TEST(ColorPage, ColoursOutsideThePaletteSurviveAShowing) {
     HWND page = nullptr;
     int bevelled = 0;
     EXPECT_EQ(1, sheet.Run([&](ModalDriver& d) {
-        d.Then("colour page", WaitForPage(sheet.Window(), 0, page));
+        d.Do("colour tab", [&] {
+             SelectTab(sheet.Window(), 1);
+         }).Then("colour page", WaitForPage(sheet.Window(), 1, page));
         PaintThen(d, page, [&] {
             for (int first : {1043, kSecondaryBlack})
                 for (int id = first; id < first + 16; ++id) {

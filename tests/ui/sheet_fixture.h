@@ -74,6 +74,15 @@ public:
         EXPECT_TRUE(driver.Finished()) << driver.Report();
         return result;
     }
+    // Run with the page of tab in front first; page receives its window.
+    BOOL RunOnPage(int tab, HWND& page, const std::function<void(ModalDriver&)>& script) {
+        return Run([&](ModalDriver& d) {
+            d.Do("select the tab", [this, tab] {
+                 SelectTab(m_window, tab);
+             }).Then("its page", WaitForPage(m_window, tab, page));
+            script(d);
+        });
+    }
     const HWND& Window() const { return m_window; }
     Strings ShownTabs() {
         Strings tabs;

@@ -14,6 +14,7 @@ const Field kMainRgb{offsetof(KEL_MARK_ATTRIBUTES, rgbMain), 3};
 const Field kExtraRgb{offsetof(KEL_MARK_ATTRIBUTES, rgbExtra), 3};
 const Field kHighlight{offsetof(KEL_MARK_ATTRIBUTES, bHighlight), 4};
 const Field kLineSize{offsetof(KEL_MARK_ATTRIBUTES, nLineSize), 4};
+const Field kFont{offsetof(KEL_MARK_ATTRIBUTES, lfFont), sizeof(LOGFONTA)};
 
 // A sheet never shown gives back what init loaded, into those fields only;
 // the line page of rulers never loads the highlight and gives back FALSE.
@@ -26,17 +27,18 @@ TEST(ReadBack, PatternRecordComesBackWithOnlyTheNamedFieldsChanged) {
         {506, {kHighlight, kLineSize, kMainRgb}},
         {6, {kHighlight, kMainRgb}},
         {508, {kMainRgb}},
-        {7, {kMainRgb}},
-        {10, {kMainRgb, kExtraRgb}},
-        {513, {kMainRgb, kExtraRgb}},
-        {518, {kHighlight, kLineSize, kMainRgb}},
-        {510, {kHighlight, kLineSize, kMainRgb}},
+        {7, {kFont, kMainRgb}},
+        {10, {kFont, kMainRgb, kExtraRgb}},
+        {513, {kFont, kMainRgb, kExtraRgb}},
+        {518, {kFont, kHighlight, kLineSize, kMainRgb}},
+        {510, {kFont, kHighlight, kLineSize, kMainRgb}},
         {515, {}},
     };
     for (const auto& c : cases) {
         Sheet sheet;
         KEL_MARK_ATTRIBUTES given = PatternRecord(c.markType, 0x10);
-        given.nLineSize = 250; // never validated on a page that is not shown
+        given.nLineSize = 250;      // never validated on a page that is not shown
+        given.lfFont.lfHeight = -9; // a height within 16 bits comes back whole
         ASSERT_EQ(1, sheet.Init(1, &given));
         if (c.markType == 510)
             given.bHighlight = FALSE;

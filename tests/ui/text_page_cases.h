@@ -52,7 +52,6 @@ inline Bytes Fetch(Sheet& sheet, const char* name = KEL_BLOCK_TEXT) {
 // Text as if typed: multi-line edits report no change for a text set from outside.
 inline void Retype(HWND edit, const std::string& text) {
     SetText(edit, text);
-    SendMessageA(edit, EM_SETSEL, INT_MAX, INT_MAX);
     SendMessageA(edit, WM_CHAR, 'x', 1);
     SendMessageA(edit, WM_CHAR, VK_BACK, 1);
 }
@@ -68,18 +67,23 @@ inline Bytes AfterEdit(DWORD markType, const Bytes& loaded, const std::function<
 
 // Insert Date and Time over the B of "ABC": the stamp, and the system's own "now".
 inline std::pair<std::string, std::string> StampInsertion(DWORD flags) {
-    char date[64] = {}, time[64] = {};
-    Bytes block = AfterEdit(
-        KEL_MARK_TEXT_STAMP, TextBlock("ABC"),
-        [&](HWND page) {
-            SendMessageA(GetDlgItem(page, kTextEdit), EM_SETSEL, 1, 2);
-            SendMessageA(page, WM_COMMAND, 1041, 0);
-            SendMessageA(page, WM_COMMAND, 1042, 0);
-            GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 64);
-            GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, time, 64);
-        },
-        flags);
+    auto now = [] {
+        char date[64] = {}, time[64] = {};
+        GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 64);
+        GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, time, 64);
+        return std::string(date) + time;
+    };
+    std::string before, after;
+    auto insert = [&](HWND page) {
+        before = now();
+        SendMessageA(GetDlgItem(page, kTextEdit), EM_SETSEL, 1, 2);
+        SendMessageA(page, WM_COMMAND, 1041, 0);
+        SendMessageA(page, WM_COMMAND, 1042, 0);
+        after = now();
+    };
+    Bytes block = AfterEdit(KEL_MARK_TEXT_STAMP, TextBlock("ABC"), insert, flags);
     block.resize(block.size() + 17); // the text from offset 16 is zero-terminated whatever came
-    return {reinterpret_cast<const char*>(&block[16]), std::string(date) + time};
+    const std::string stamp = reinterpret_cast<const char*>(&block[16]);
+    return {stamp, stamp == "A" + before + "C" ? before : after}; // the clock may tick meanwhile
 }
 } // namespace sheet_test

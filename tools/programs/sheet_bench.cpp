@@ -3,26 +3,18 @@
 // comctl32 property sheet; and the process's GDI and USER objects before and
 // after, which must not grow.
 //   sheet_bench.exe [cycles]     (default 500)
-#include "bench_support.h"
+#include "support/bench_support.h"
+#include "support/kelgui_loader.h"
 
 #include <commctrl.h>
 #include <prsht.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
-#include <vector>
 
 namespace {
 
 kelgui_test::KelGui* g_gui = nullptr;
-// Each sheet, once active, brings its second page (the colour page) to the
-// front, paints itself fully and is closed with OK: the same script for both.
-void PaintFully(HWND sheet) {
-    RedrawWindow(sheet, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-}
-
 // One host round: create, init, show (closed with OK), query, destroy.
 bool LibraryCycle() {
     KEL_IMAGE_INFO info = {};
@@ -71,6 +63,9 @@ bool PlainCycle() {
     return PropertySheetA(&header) > 0;
 }
 
+using kelgui_test::FreeGdiSlots;
+using kelgui_test::FreeUserSlots;
+
 struct Resources {
     DWORD gdi, user;
     size_t freeGdi, freeUser;
@@ -79,26 +74,32 @@ struct Resources {
 Resources Count() {
     HANDLE self = GetCurrentProcess();
     return {GetGuiResources(self, GR_GDIOBJECTS), GetGuiResources(self, GR_USEROBJECTS),
-            bench::FreeGdiSlots(), bench::FreeUserSlots()};
+            FreeGdiSlots(), FreeUserSlots()};
 }
 
 template <class Cycle> double TimeCycles(Cycle cycle, int count, int* failures) {
-    const double start = bench::NowMs();
+    const double start = kelgui_test::NowMs();
     for (int i = 0; i < count; ++i)
         if (!cycle())
             ++*failures;
-    return (bench::NowMs() - start) / count;
+    return (kelgui_test::NowMs() - start) / count;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     const int cycles = argc > 1 ? std::atoi(argv[1]) : 500;
+    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
     kelgui_test::KelGui gui;
-    if (!bench::StartUp(gui))
+    if (!gui.Loaded() || !gui.property_sheet_init || !gui.property_sheet_query) {
+        std::printf("kelgui.dll not loaded or exports missing\n");
         return 2;
+    }
     g_gui = &gui;
-    auto script = std::make_unique<bench::SheetScript>(1, PaintFully);
+    // Each sheet is closed with OK after its second page (the colour page) has
+    // come to the front and painted: the same script for both kinds.
+    kelgui_test::InstallSheetCloser(1);
 
     int failures = 0;
     TimeCycles(LibraryCycle, 10, &failures); // warm both paths up
@@ -118,7 +119,7 @@ int main(int argc, char** argv) {
     std::printf("free GDI handle slots  before %zu after %zu\n", before.freeGdi, after.freeGdi);
     std::printf("free USER handle slots before %zu after %zu\n", before.freeUser, after.freeUser);
 
-    script.reset();
+    kelgui_test::RemoveSheetCloser();
     const bool grew = after.gdi > before.gdi || after.user > before.user ||
                       after.freeGdi < before.freeGdi || after.freeUser < before.freeUser;
     if (grew)

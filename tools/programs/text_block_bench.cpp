@@ -6,7 +6,9 @@
 //  - a 1 MiB text shown in the page, one character typed, OK, read back;
 //  - GDI and USER handles across many cycles of the four text pages.
 //   text_block_bench.exe [rounds]     (default 5; the best round counts)
-#include "bench_support.h"
+#include "support/bench_support.h"
+#include "support/kelgui_loader.h"
+#include "support/modal_driver.h"
 
 #include <commctrl.h>
 #include <prsht.h>
@@ -20,7 +22,7 @@
 namespace {
 
 kelgui_test::KelGui* g_gui = nullptr;
-constexpr int kWrappingEdit = 1140, kTextEdit = 1034, kPasswordEdit = 1053;
+constexpr int kWrappingEdit = 1140;
 
 // A typed text block: 12 header bytes, the length word, the text, zero, 3 bytes.
 std::vector<char> TextBlock(size_t textSize) {
@@ -58,12 +60,23 @@ DWORD ReadBack(HKELSHEET sheet, std::vector<char>& out, const char* name = KEL_B
     return size;
 }
 
-// One character typed into the edit of the page in front.
-void TypeOneCharacter(HWND sheet) {
-    HWND page = PropSheet_GetCurrentPageHwnd(sheet);
-    for (int id : {kWrappingEdit, kTextEdit, kPasswordEdit})
-        if (HWND edit = GetDlgItem(page, id); edit && IsWindowVisible(edit))
-            SendMessageA(edit, WM_CHAR, 'x', 1);
+// One host round on a sheet whose text page the user brings to the front,
+// types one character into and closes with OK (steps run from a timer
+// inside the modal loop, a few milliseconds apart).
+bool ShowTypeAndOk(HKELSHEET sheet) {
+    kelgui_test::ModalDriver driver;
+    HWND window = nullptr, page = nullptr;
+    driver.Then("find the sheet", kelgui_test::WaitForSheet(window))
+        .Do("text page", [&] { kelgui_test::SelectTab(window, 2); })
+        .Then("shown", kelgui_test::WaitForPage(window, 2, page))
+        .Do("type, OK", [&] {
+            SendMessageA(GetDlgItem(page, kWrappingEdit), WM_CHAR, 'x', 1);
+            kelgui_test::PressOk(window);
+        });
+    driver.Start();
+    const bool ok = g_gui->property_sheet_show(sheet) == 1;
+    driver.Stop();
+    return ok && driver.Finished();
 }
 
 // The floor of the 1 MiB measure: a bare wrapping edit of the same style
@@ -89,9 +102,9 @@ void BareEditRound(const std::vector<char>& block) {
 template <class Round> double Best(int rounds, Round round) {
     double best = 1e300;
     for (int i = 0; i < rounds; ++i) {
-        const double start = bench::NowMs();
+        const double start = kelgui_test::NowMs();
         round();
-        best = std::min(best, bench::NowMs() - start);
+        best = std::min(best, kelgui_test::NowMs() - start);
     }
     return best;
 }
@@ -100,9 +113,13 @@ template <class Round> double Best(int rounds, Round round) {
 
 int main(int argc, char** argv) {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
     kelgui_test::KelGui gui;
-    if (!bench::StartUp(gui))
+    if (!gui.Loaded() || !gui.property_sheet_init || !gui.property_sheet_query) {
+        std::printf("kelgui.dll not loaded or exports missing\n");
         return 2;
+    }
     g_gui = &gui;
     int failures = 0;
 
@@ -140,10 +157,9 @@ int main(int argc, char** argv) {
 
     // 1 MiB shown, one character typed, OK, read back.
     const std::vector<char> text = TextBlock(1u << 20);
-    bench::SheetScript script(-1, TypeOneCharacter);
     const double shown = Best(rounds, [&] {
         HKELSHEET sheet = MakeSheet(text);
-        if (g_gui->property_sheet_show(sheet) != 1 || ReadBack(sheet, out) != text.size() + 1)
+        if (!ShowTypeAndOk(sheet) || ReadBack(sheet, out) != text.size() + 1)
             ++failures;
         g_gui->property_sheet_destroy(sheet);
     });
@@ -152,33 +168,37 @@ int main(int argc, char** argv) {
                 "bare wrapping edit)|%.1f ms|%.1f ms|%.2f|-\n",
                 shown, bare, shown / bare);
 
-    // Handles across create, show with one character typed, query, destroy of
-    // the typed text, stamp, label and password pages, after a first round
-    // that made what the system keeps once made.
+    // Handles across create, show on the block page, OK, query, destroy of the
+    // typed text, stamp, label and password pages (the last tab of each: after
+    // Font and Color, or alone), after a first round that made what the system
+    // keeps once made.
     const std::vector<char> small = TextBlock(100);
     auto cycle = [&] {
         for (DWORD markType : {7u, 9u, 512u, 509u}) {
+            kelgui_test::InstallSheetCloser(markType == 509 ? 0 : 2);
             HKELSHEET sheet = MakeSheet(small, markType);
             failures += g_gui->property_sheet_show(sheet) != 1;
             ReadBack(sheet, out, markType == 509 ? KEL_BLOCK_MARK_DATA : KEL_BLOCK_TEXT);
             g_gui->property_sheet_destroy(sheet);
+            kelgui_test::RemoveSheetCloser();
         }
     };
     cycle();
-    const size_t gdiBefore = bench::FreeGdiSlots(), userBefore = bench::FreeUserSlots();
+    const size_t gdiBefore = kelgui_test::FreeGdiSlots(), userBefore = kelgui_test::FreeUserSlots();
     size_t gdiAtFirst = 0, userAtFirst = 0;
     for (int count = 1; count <= 250; ++count) {
         cycle();
         if (count == 25) {
-            gdiAtFirst = bench::FreeGdiSlots();
-            userAtFirst = bench::FreeUserSlots();
+            gdiAtFirst = kelgui_test::FreeGdiSlots();
+            userAtFirst = kelgui_test::FreeUserSlots();
         }
     }
     const long gdiGrowthFirst = static_cast<long>(gdiBefore) - static_cast<long>(gdiAtFirst);
     const long userGrowthFirst = static_cast<long>(userBefore) - static_cast<long>(userAtFirst);
-    const long gdiGrowth = static_cast<long>(gdiBefore) - static_cast<long>(bench::FreeGdiSlots());
+    const long gdiGrowth =
+        static_cast<long>(gdiBefore) - static_cast<long>(kelgui_test::FreeGdiSlots());
     const long userGrowth =
-        static_cast<long>(userBefore) - static_cast<long>(bench::FreeUserSlots());
+        static_cast<long>(userBefore) - static_cast<long>(kelgui_test::FreeUserSlots());
     std::printf("BENCH|GDI objects after 25/250 text-page cycles|%+ld/%+ld|-|-|no growth\n",
                 gdiGrowthFirst, gdiGrowth);
     std::printf("BENCH|USER objects after 25/250 text-page cycles|%+ld/%+ld|-|-|no growth\n",

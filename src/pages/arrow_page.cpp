@@ -1,0 +1,177 @@
+// CKELPGAr: the arrow page.
+#include "pages/arrow_page.h"
+
+#include "blocks/arrow_block.h"
+#include "framework/data_exchange.h"
+#include "framework/message_box.h"
+#include "pages/arrow_drawing.h"
+#include "pages/gdi_scope.h"
+#include "resources/resource_ids.h"
+
+#include <cstdlib>
+#include <new>
+
+namespace {
+const char kBlockName[] = "OiAnoDat";
+constexpr DWORD kMinSize = 1;
+constexpr DWORD kMaxSize = 1000;
+constexpr int kStyleCount = 4;
+constexpr UINT kItemHeight = 21;
+constexpr DWORD kListHeadSize = 15;
+constexpr int kListMargin = 3;
+constexpr COLORREF kSampleGrey = RGB(0xC0, 0xC0, 0xC0);
+} // namespace
+
+const MessageEntry<CKELPGAr> CKELPGAr::kMessageMap[] = {
+    {WM_COMMAND, EN_CHANGE, IDC_ARROW_SIZE, IDC_ARROW_SIZE, &CKELPGAr::OnSizeChanged},
+    {WM_PAINT, 0, 0, 0, &CKELPGAr::OnPaint},
+    {WM_DRAWITEM, 0, 0, 0, &CKELPGAr::OnDrawItem},
+    {WM_MEASUREITEM, 0, 0, 0, &CKELPGAr::OnMeasureItem},
+    {WM_COMMAND, LBN_SELCHANGE, IDC_ARROW_STYLES, IDC_ARROW_STYLES, &CKELPGAr::OnStyleChanged},
+};
+
+CKELPGAr::CKELPGAr()
+    : CPropertyPage(IDD_ARROW, IDS_ARROW_CAPTION),
+      m_strSizeLabel(AfxLoadString(IDS_ARROW_SIZE_LABEL)),
+      m_strStyleLabel(AfxLoadString(IDS_ARROW_STYLE_LABEL)),
+      m_block(new (std::nothrow) CNamedBlock(kBlockName)) {}
+
+void CKELPGAr::LoadBlock(const char* name, CByteSpan data) {
+    if (!m_block || !m_block->IsNamed(name))
+        return;
+    m_block->SetCopy(data);
+    const arrow_block::ArrowHead head = arrow_block::Read(m_block->Bytes());
+    m_styleIndex = head.style;
+    m_arrowSize = head.size;
+}
+
+void CKELPGAr::StoreBlock(const char* name, CMutableByteSpan* buffer, DWORD* sizeOut) const {
+    *sizeOut = 0;
+    if (!m_block || !m_block->IsNamed(name))
+        return;
+    // Only the bytes the held block has are written, so a host buffer sized
+    // by the size query is never overrun, even for a block under 12 bytes.
+    if (buffer && m_block->CopyTo(*buffer))
+        arrow_block::Write(buffer->Slice(0, m_block->Size()),
+                           arrow_block::ArrowHead{m_styleIndex, m_arrowSize});
+    *sizeOut = m_block->Size();
+}
+
+void CKELPGAr::DoDataExchange(CDataExchange* dx) {
+    DDX_Control(dx, IDC_ARROW_SIZE, m_sizeEdit);
+    DDX_Control(dx, IDC_ARROW_STYLES, m_styleList);
+    DDX_Control(dx, IDC_ARROW_SAMPLE, m_sampleArea);
+    DDX_Control(dx, IDC_SAMPLE_GROUP, m_sampleFrame);
+    DDX_Text(dx, IDC_ARROW_SIZE, m_arrowSize);
+    DDV_MinMaxDWord(dx, m_arrowSize, kMinSize, kMaxSize);
+    DDX_Text(dx, IDC_ARROW_SIZE_LABEL, m_strSizeLabel);
+    DDX_Text(dx, IDC_ARROW_STYLE_LABEL, m_strStyleLabel);
+    DDX_LBIndex(dx, IDC_ARROW_STYLES, m_styleIndex);
+    DDX_Control(dx, IDC_ARROW_SIZE_SPIN, m_sizeSpin);
+}
+
+BOOL CKELPGAr::OnInitDialog() {
+    CPropertyPage::OnInitDialog();
+    m_sampleFrame.SetWindowText(AfxLoadString(IDS_SAMPLE).c_str());
+    ::SetFocus(m_styleList.m_hWnd);
+    // The list keeps no strings: each item's data is its style.
+    for (int style = 0; style < kStyleCount; ++style)
+        m_styleList.SendMessage(LB_ADDSTRING, 0, style);
+    if (m_styleIndex >= 0 && m_styleIndex < kStyleCount)
+        m_styleList.SetCurSel(m_styleIndex);
+    m_sizeSpin.SetRange(kMinSize, kMaxSize);
+    InvalidateSample();
+    return FALSE; // the focus is set
+}
+
+bool CKELPGAr::OnWndMsg(const MessageArgs& m, LRESULT* result) {
+    return RouteMessage(this, kMessageMap, m, result) || CPropertyPage::OnWndMsg(m, result);
+}
+
+RECT CKELPGAr::SampleRect() const {
+    RECT r = {};
+    if (!m_sampleArea.m_hWnd)
+        return r;
+    ::GetWindowRect(m_sampleArea.m_hWnd, &r);
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+void CKELPGAr::InvalidateSample() const {
+    if (!m_sampleArea.m_hWnd)
+        return;
+    const RECT r = SampleRect();
+    ::InvalidateRect(m_hWnd, &r, FALSE);
+}
+
+LRESULT CKELPGAr::OnSizeChanged(const MessageArgs&) {
+    if (!m_sizeEdit.m_hWnd)
+        return 0;
+    // No range check while typing: the sample follows whatever is there.
+    m_arrowSize = static_cast<DWORD>(std::atol(m_sizeEdit.GetWindowText().c_str()));
+    InvalidateSample();
+    return 0;
+}
+
+LRESULT CKELPGAr::OnStyleChanged(const MessageArgs&) {
+    InvalidateSample(); // the sample reads the selection when it paints
+    return 0;
+}
+
+LRESULT CKELPGAr::OnPaint(const MessageArgs&) {
+    PAINTSTRUCT ps;
+    HDC dc = ::BeginPaint(m_hWnd, &ps);
+    const RECT r = SampleRect();
+    COwnedBrush grey(::CreateSolidBrush(kSampleGrey));
+    ::FillRect(dc, &r, grey);
+    const LONG middle = r.left + (r.right - r.left) / 2;
+    // Large heads are cut off at the sample's edge.
+    ::IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+    const int selection = m_styleList.m_hWnd ? m_styleList.GetCurSel() : LB_ERR;
+    if (selection != LB_ERR) {
+        const auto style = static_cast<int>(m_styleList.SendMessage(LB_GETITEMDATA, selection));
+        DrawArrow(dc, POINT{middle, r.top}, POINT{middle, r.bottom}, style, m_arrowSize, false);
+    }
+    ::EndPaint(m_hWnd, &ps);
+    return 0;
+}
+
+LRESULT CKELPGAr::OnDrawItem(const MessageArgs& m) {
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam);
+    if (item->CtlID != IDC_ARROW_STYLES || item->itemID == static_cast<UINT>(-1))
+        return FALSE;
+    HDC dc = item->hDC;
+    const RECT& r = item->rcItem;
+    const auto style = static_cast<int>(item->itemData);
+    const POINT tip{r.left + kListMargin, r.top + (r.bottom - r.top) / 2};
+    const POINT tail{r.right - kListMargin, tip.y};
+    COwnedBrush grey(::CreateSolidBrush(kSampleGrey));
+    const bool selected = (item->itemState & ODS_SELECTED) != 0;
+    const bool entire = (item->itemAction & ODA_DRAWENTIRE) != 0;
+    const bool selectionChange = (item->itemAction & ODA_SELECT) != 0;
+    if (entire) {
+        ::FillRect(dc, &r, grey);
+        DrawArrow(dc, tip, tail, style, kListHeadSize, false);
+    }
+    if (selected && (entire || selectionChange)) {
+        ::PatBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, BLACKNESS);
+        {
+            CPenSelection pen(dc);
+            pen.Select(static_cast<HPEN>(::GetStockObject(WHITE_PEN)));
+            DrawArrow(dc, tip, tail, style, kListHeadSize, true);
+        }
+        ::DrawFocusRect(dc, &r);
+    } else if (!selected && selectionChange) {
+        ::FillRect(dc, &r, grey);
+        DrawArrow(dc, tip, tail, style, kListHeadSize, false);
+    }
+    return TRUE;
+}
+
+LRESULT CKELPGAr::OnMeasureItem(const MessageArgs& m) {
+    auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(m.lParam);
+    if (item->CtlID != IDC_ARROW_STYLES)
+        return FALSE;
+    item->itemHeight = kItemHeight;
+    return TRUE;
+}

@@ -1,0 +1,254 @@
+// CKELPGFon: the font page.
+#include "pages/font_page.h"
+
+#include "framework/data_exchange.h"
+#include "framework/message_box.h"
+#include "pages/font_size.h"
+#include "resources/resource_ids.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iterator>
+
+namespace {
+// The style box's entries in order, and the font each stands for: bit 0 of
+// the index is bold, bit 1 italic.
+const struct {
+    UINT name;
+    LONG weight;
+    BYTE italic;
+} kStyles[] = {
+    {IDS_STYLE_NORMAL, FW_NORMAL, 0},
+    {IDS_STYLE_BOLD, FW_BOLD, 0},
+    {IDS_STYLE_ITALIC, FW_NORMAL, 1},
+    {IDS_STYLE_BOLD_ITALIC, FW_BOLD, 1},
+};
+
+const int kStandardSizes[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
+
+// The screen's device context for one scope.
+class CScreenDC {
+public:
+    CScreenDC() : m_dc(GetDC(nullptr)) {}
+    ~CScreenDC() { ReleaseDC(nullptr, m_dc); }
+    CScreenDC(const CScreenDC&) = delete;
+    CScreenDC& operator=(const CScreenDC&) = delete;
+    operator HDC() const { return m_dc; }
+
+private:
+    HDC m_dc;
+};
+
+int ScreenPixelsPerInchY() {
+    return GetDeviceCaps(CScreenDC(), LOGPIXELSY);
+}
+
+// The face name as text, never read beyond its 32 bytes.
+std::string FaceName(const LOGFONTA& lf) {
+    return std::string(lf.lfFaceName, strnlen(lf.lfFaceName, LF_FACESIZE));
+}
+
+// The font with its face name cut to 31 bytes and a zero, for calls that
+// read the name up to its zero byte.
+LOGFONTA Terminated(LOGFONTA lf) {
+    lf.lfFaceName[LF_FACESIZE - 1] = '\0';
+    return lf;
+}
+} // namespace
+
+const MessageEntry<CKELPGFon> CKELPGFon::kMessageMap[] = {
+    {WM_COMMAND, LBN_SELCHANGE, IDC_FONT_FACES, IDC_FONT_FACES, &CKELPGFon::OnSampleChange},
+    {WM_COMMAND, BN_CLICKED, IDC_UNDERLINE, IDC_STRIKEOUT, &CKELPGFon::OnSampleChange},
+    {WM_COMMAND, CBN_SELCHANGE, IDC_FONT_STYLE, IDC_FONT_STYLE, &CKELPGFon::OnSampleChange},
+    {WM_COMMAND, CBN_EDITCHANGE, IDC_FONT_SIZE, IDC_FONT_SIZE, &CKELPGFon::OnSizeTyped},
+    {WM_COMMAND, CBN_SELCHANGE, IDC_FONT_SIZE, IDC_FONT_SIZE, &CKELPGFon::OnSizePicked},
+};
+
+CKELPGFon::CKELPGFon()
+    : CPropertyPage(IDD_FONT, IDS_FONT_CAPTION), m_strFaceLabel(AfxLoadString(IDS_FONT_FACE_LABEL)),
+      m_strSizeLabel(AfxLoadString(IDS_FONT_SIZE_LABEL)),
+      m_strStyleLabel(AfxLoadString(IDS_FONT_STYLE_LABEL)),
+      m_strSampleText(AfxLoadString(IDS_FONT_SAMPLE_TEXT)) {}
+
+CKELPGFon::~CKELPGFon() {
+    // A window still up frees its entries while this object is whole.
+    if (m_hWnd)
+        ::DestroyWindow(m_hWnd);
+    if (m_sampleFont)
+        DeleteObject(m_sampleFont);
+}
+
+void CKELPGFon::LoadFont(CByteSpan logFont) {
+    logFont.Read(0, &m_font, sizeof m_font);
+    m_font.lfHeight = static_cast<int16_t>(logFont.ReadValue<uint16_t>(0));
+}
+
+void CKELPGFon::StoreFont(CMutableByteSpan logFont) const {
+    logFont.Write(0, &m_font, sizeof m_font);
+}
+
+void CKELPGFon::DoDataExchange(CDataExchange* dx) {
+    DDX_Control(dx, IDC_FONT_SAMPLE, m_sample);
+    DDX_Control(dx, IDC_STRIKEOUT, m_strikeout);
+    DDX_Control(dx, IDC_UNDERLINE, m_underline);
+    DDX_Control(dx, IDC_FONT_STYLE, m_style);
+    DDX_Control(dx, IDC_FONT_FACES, m_faces);
+    DDX_Control(dx, IDC_SAMPLE_GROUP, m_sampleGroup);
+    DDX_Text(dx, IDC_FONT_FACE_LABEL, m_strFaceLabel);
+    DDX_Text(dx, IDC_FONT_SIZE_LABEL, m_strSizeLabel);
+    DDX_Text(dx, IDC_FONT_STYLE_LABEL, m_strStyleLabel);
+    DDX_Text(dx, IDC_FONT_SAMPLE, m_strSampleText);
+    DDX_Control(dx, IDC_FONT_SIZE, m_size);
+}
+
+BOOL CKELPGFon::OnInitDialog() {
+    CPropertyPage::OnInitDialog();
+    m_sampleGroup.SetWindowText(AfxLoadString(IDS_SAMPLE).c_str());
+    m_underline.SetWindowText(AfxLoadString(IDS_UNDERLINE).c_str());
+    m_strikeout.SetWindowText(AfxLoadString(IDS_STRIKEOUT).c_str());
+
+    CScreenDC screen;
+    ::EnumFontFamiliesA(screen, nullptr, OnFontFamily, reinterpret_cast<LPARAM>(this));
+
+    for (int size : kStandardSizes) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%d", size);
+        m_size.AddString(text);
+    }
+    const std::string face = FaceName(m_font);
+    const int found = static_cast<int>(m_faces.SendMessage(LB_FINDSTRING, static_cast<WPARAM>(-1),
+                                                           reinterpret_cast<LPARAM>(face.c_str())));
+    if (found != LB_ERR)
+        m_faces.SetCurSel(found);
+    SelectStyle();
+
+    char points[16];
+    std::snprintf(points, sizeof points, "%d", InitialPointSize(screen));
+    const int entry = static_cast<int>(m_size.SendMessage(
+        CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(points)));
+    if (entry != CB_ERR)
+        m_size.SetCurSel(entry);
+    else
+        m_size.SetWindowText(points);
+
+    m_underline.SetCheck(m_font.lfUnderline ? BST_CHECKED : BST_UNCHECKED);
+    m_strikeout.SetCheck(m_font.lfStrikeOut ? BST_CHECKED : BST_UNCHECKED);
+    UpdateSample();
+    return TRUE;
+}
+
+bool CKELPGFon::OnWndMsg(const MessageArgs& m, LRESULT* result) {
+    if (m.message == WM_DESTROY)
+        FreeTypefaces(); // and on to the default handling
+    return RouteMessage(this, kMessageMap, m, result) || CPropertyPage::OnWndMsg(m, result);
+}
+
+int CALLBACK CKELPGFon::OnFontFamily(const LOGFONTA* lf, const TEXTMETRICA*, DWORD type,
+                                     LPARAM page) {
+    if (type & TRUETYPE_FONTTYPE)
+        reinterpret_cast<CKELPGFon*>(page)->AddTypeface(*lf);
+    return 1; // enumeration always goes on
+}
+
+void CKELPGFon::AddTypeface(const LOGFONTA& lf) {
+    const std::string face = FaceName(lf);
+    if (m_faces.SendMessage(LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                            reinterpret_cast<LPARAM>(face.c_str())) != LB_ERR)
+        return;
+    auto* copy = new LOGFONTA(lf);
+    const int index = m_faces.AddString(face.c_str());
+    if (index < 0 || m_faces.SendMessage(LB_SETITEMDATA, static_cast<WPARAM>(index),
+                                         reinterpret_cast<LPARAM>(copy)) == LB_ERR) {
+        if (index >= 0)
+            m_faces.SendMessage(LB_DELETESTRING, static_cast<WPARAM>(index));
+        delete copy;
+    }
+}
+
+void CKELPGFon::FreeTypefaces() {
+    if (!m_faces.m_hWnd)
+        return;
+    const int count = static_cast<int>(m_faces.SendMessage(LB_GETCOUNT));
+    for (int i = 0; i < count; ++i) {
+        delete reinterpret_cast<LOGFONTA*>(m_faces.SendMessage(LB_GETITEMDATA, i));
+        m_faces.SendMessage(LB_SETITEMDATA, i, 0);
+    }
+}
+
+// A cell height (positive) is measured through the font's metrics; a
+// character height (negative) gives the point size directly.
+int CKELPGFon::InitialPointSize(HDC screen) const {
+    const int pixelsPerInch = ::GetDeviceCaps(screen, LOGPIXELSY);
+    if (m_font.lfHeight <= 0)
+        return PointsFromCharHeight(-m_font.lfHeight, pixelsPerInch);
+    const LOGFONTA lf = Terminated(m_font);
+    HFONT font = ::CreateFontIndirectA(&lf);
+    HGDIOBJ previous = ::SelectObject(screen, font);
+    TEXTMETRICA metrics = {};
+    ::GetTextMetricsA(screen, &metrics);
+    ::SelectObject(screen, previous);
+    ::DeleteObject(font);
+    return PointsFromCharHeight(metrics.tmHeight - metrics.tmInternalLeading, pixelsPerInch);
+}
+
+void CKELPGFon::SelectStyle() {
+    for (const auto& style : kStyles)
+        m_style.AddString(AfxLoadString(style.name).c_str());
+    const bool bold = m_font.lfWeight > FW_NORMAL;
+    const bool italic = m_font.lfItalic != 0;
+    for (int i = 0; i < static_cast<int>(std::size(kStyles)); ++i)
+        if ((kStyles[i].weight > FW_NORMAL) == bold && (kStyles[i].italic != 0) == italic)
+            m_style.SetCurSel(i);
+}
+
+void CKELPGFon::UpdateSample() {
+    m_font.lfUnderline = static_cast<BYTE>(m_underline.GetCheck() == BST_CHECKED);
+    m_font.lfStrikeOut = static_cast<BYTE>(m_strikeout.GetCheck() == BST_CHECKED);
+    const LRESULT entry = m_faces.SendMessage(LB_GETITEMDATA, m_faces.GetCurSel());
+    if (entry == LB_ERR || entry == 0)
+        return; // no typeface chosen: the font keeps its face and style
+    const auto* listed = reinterpret_cast<const LOGFONTA*>(entry);
+    m_font.lfCharSet = listed->lfCharSet;
+    m_font.lfPitchAndFamily = listed->lfPitchAndFamily;
+    lstrcpynA(m_font.lfFaceName, listed->lfFaceName, LF_FACESIZE);
+    const int selection = m_style.GetCurSel();
+    const auto& style =
+        kStyles[selection > 0 && selection < static_cast<int>(std::size(kStyles)) ? selection : 0];
+    m_font.lfWeight = style.weight;
+    m_font.lfItalic = style.italic;
+
+    HFONT font = ::CreateFontIndirectA(&m_font);
+    m_sample.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (m_sampleFont)
+        ::DeleteObject(m_sampleFont);
+    m_sampleFont = font;
+}
+
+void CKELPGFon::SetHeightFromPoints(const std::string& text) {
+    m_font.lfHeight = HeightFromPoints(std::atoi(text.c_str()), ScreenPixelsPerInchY());
+    UpdateSample();
+}
+
+LRESULT CKELPGFon::OnSampleChange(const MessageArgs&) {
+    UpdateSample();
+    return 0;
+}
+
+LRESULT CKELPGFon::OnSizeTyped(const MessageArgs&) {
+    SetHeightFromPoints(m_size.GetWindowText());
+    return 0;
+}
+
+LRESULT CKELPGFon::OnSizePicked(const MessageArgs&) {
+    const int selection = m_size.GetCurSel();
+    if (selection == CB_ERR)
+        return 0;
+    const auto length = m_size.SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(selection));
+    std::string text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
+    m_size.SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(selection),
+                       reinterpret_cast<LPARAM>(&text[0]));
+    SetHeightFromPoints(text.c_str());
+    return 0;
+}

@@ -1,0 +1,56 @@
+// CKELPGFon: the font page, a text mark's typeface (TrueType only), style,
+// point size, underline and strikeout, with a live sample.
+#pragma once
+
+#include "blocks/byte_span.h"
+#include "framework/controls.h"
+#include "framework/property_page.h"
+
+#include <string>
+
+class CKELPGFon : public CPropertyPage {
+public:
+    CKELPGFon();
+    ~CKELPGFon() override;
+
+    // The record's 60-byte LOGFONTA. The height is taken as the signed 16-bit
+    // value of its low half; all else is kept as it is, a face name without
+    // its zero byte too.
+    void LoadFont(CByteSpan logFont);
+    void StoreFont(CMutableByteSpan logFont) const;
+
+    void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+    bool OnWndMsg(const MessageArgs& m, LRESULT* result) override;
+
+    CStatic m_sample;
+    CButton m_strikeout;
+    CButton m_underline;
+    CComboBox m_style;
+    CListBox m_faces; // each entry's data is an owned copy of its LOGFONTA
+    CButton m_sampleGroup;
+    std::string m_strFaceLabel;
+    std::string m_strSizeLabel;
+    std::string m_strStyleLabel;
+    std::string m_strSampleText;
+    CComboBox m_size;
+    LOGFONTA m_font = {};
+    HFONT m_sampleFont = nullptr; // owned; made anew on every change
+
+private:
+    // Adds an enumerated TrueType face once, with its own copy of lf.
+    void AddTypeface(const LOGFONTA& lf);
+    void FreeTypefaces();
+    int InitialPointSize(HDC screen) const;
+    void SelectStyle();
+    void UpdateSample();
+    void SetHeightFromPoints(const std::string& text);
+    LRESULT OnSampleChange(const MessageArgs& m);
+    LRESULT OnSizeTyped(const MessageArgs& m);
+    LRESULT OnSizePicked(const MessageArgs& m);
+
+    static int CALLBACK OnFontFamily(const LOGFONTA* lf, const TEXTMETRICA*, DWORD type,
+                                     LPARAM page);
+
+    static const MessageEntry<CKELPGFon> kMessageMap[];
+};

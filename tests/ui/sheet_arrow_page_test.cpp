@@ -1,0 +1,108 @@
+// The arrow page in a running sheet: the head in and out of its block, pixels, size range.
+#include "sheet_fixture.h"
+#include "support/screenshot.h"
+
+using namespace sheet_test;
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+constexpr int kArrowTab = 2, kSize = 1027, kStyles = 1033;
+
+void InitArrow(Sheet& sheet, const Bytes& block) {
+    KEL_MARK_ATTRIBUTES record = PatternRecord(506, 0x30);
+    record.nLineSize = 2;
+    ASSERT_EQ(1, sheet.Init(3, &record, "OiAnoDat", block.data(), DWORD(block.size())));
+}
+
+// "style|size" shown; a style picked, a size typed, OK; a fetch into 2 spare bytes.
+TEST(ArrowPage, ReadsTheHeadAndWritesOnlyItsBytes) {
+    // clang-format off
+    const struct { Bytes block; std::string shown, type; int pick; Bytes back; } cases[] = {
+        {{2, 0, 0, 0, 9, 9, 9, 9, 40, 0, 0, 0, 't'}, "2|40", "", 0, {0, 0, 0, 0, 9, 9, 9, 9, 40, 0, 0, 0, 't'}},
+        {{7, 0, 0, 0, 9, 9, 9, 9, 40, 0, 0, 0}, "-1|40", "", -1, {0xFF, 0xFF, 0xFF, 0xFF, 9, 9, 9, 9, 40, 0, 0, 0}},
+        {{1, 0, 0, 0, 'a', 'b'}, "1|0", "5", 3, {3, 0, 0, 0, 'a', 'b'}},
+        {{1, 0, 0, 0, 'a', 'b', 'c', 'd', 0xE8}, "1|232", "999", 0, {0, 0, 0, 0, 'a', 'b', 'c', 'd', 0xE7}},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        Sheet sheet;
+        InitArrow(sheet, c.block);
+        std::string shown;
+        HWND page = nullptr;
+        EXPECT_EQ(1, sheet.RunOnPage(kArrowTab, page, [&](ModalDriver& d) {
+            d.Do("read, edit, OK", [&] {
+                HWND list = GetDlgItem(page, kStyles);
+                shown = std::to_string(SendMessageA(list, LB_GETCURSEL, 0, 0)) + "|" +
+                        ItemText(page, kSize);
+                SendMessageA(list, LB_SETCURSEL, c.pick, 0);
+                if (!c.type.empty())
+                    TypeText(GetDlgItem(page, kSize), c.type);
+                PressOk(sheet.Window());
+            });
+        }));
+        EXPECT_EQ(c.shown, shown);
+        DWORD reported = 0, fetched = 0;
+        ASSERT_EQ(1, sheet.Query(2, nullptr, "OiAnoDat", nullptr, &reported));
+        Bytes buffer(reported + 2, 0xEE), expected = c.back;
+        ASSERT_EQ(1, sheet.Query(2, nullptr, "OiAnoDat", buffer.data(), &fetched));
+        expected.insert(expected.end(), {0xEE, 0xEE});
+        EXPECT_EQ(expected, buffer) << c.shown;
+    }
+}
+
+// A filled head 40 long points up from the top of the grey sample; typed 1000
+// it grows and is cut off at the sample's edge. List items are 21 pixels, the
+// selected one (style 1) white on black. Sizes 0 and 1001 are refused.
+TEST(ArrowPage, SamplePixelsAndSizeRange) {
+    Sheet sheet;
+    InitArrow(sheet, {1, 0, 0, 0, 0, 0, 0, 0, 40, 0, 0, 0});
+    HWND page = nullptr, box = nullptr;
+    RECT a = {}, item = {};
+    std::vector<Image> shots;
+    Strings seen;
+    auto capture = [&] {
+        UpdateWindow(page);
+        GetWindowRect(page, &a);
+        shots.push_back(CaptureScreen(a));
+        GetWindowRect(GetDlgItem(page, 1029), &a);
+        MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&a), 2);
+        SendMessageA(GetDlgItem(page, kStyles), LB_GETITEMRECT, 0, LPARAM(&item));
+        MapWindowPoints(GetDlgItem(page, kStyles), page, reinterpret_cast<POINT*>(&item), 2);
+    };
+    sheet.RunOnPage(kArrowTab, page, [&](ModalDriver& d) {
+        d.Do("capture", capture).Do("type 1000", [&] {
+            TypeText(GetDlgItem(page, kSize), "1000");
+        });
+        d.Do("capture again", capture);
+        for (const char* typed : {"0", "1001"})
+            d.Do("type, OK",
+                 [&, typed] {
+                     TypeText(GetDlgItem(page, kSize), typed);
+                     PressOk(sheet.Window());
+                 })
+                .Then("refused", WaitForMessageBox(box, sheet.Window()))
+                .Do("dismiss", [&] {
+                    seen.push_back(MessageBoxText(box) +
+                                   std::to_string(CurrentTab(sheet.Window())));
+                    DismissMessageBox(box);
+                });
+        d.Then("gone", WaitForGone(box)).Do("cancel", [&] { PressCancel(sheet.Window()); });
+    });
+    EXPECT_EQ(Strings(2, "Please enter an integer between 1 and 1000.2"), seen);
+    ASSERT_EQ(2u, shots.size());
+    const COLORREF grey = RGB(192, 192, 192), black = 0, white = RGB(255, 255, 255);
+    const int mid = (a.left + a.right) / 2, x = (item.left + item.right) / 2;
+    const int y0 = (item.top + item.bottom) / 2, y1 = y0 + 21; // items are 21 pixels
+    // clang-format off
+    const struct { int shot, x, y; COLORREF color; } pixels[] = {
+        {0, a.left + 1, a.top + 1, grey}, {0, mid + 4, a.top + 30, black}, {0, mid + 4, a.top + 50, grey},
+        {1, mid + 4, a.top + 50, black}, {1, mid + 20, a.bottom - 2, black}, {1, mid + 20, a.bottom + 3, shots[1].At(0, 0)},
+        {0, x, y0, black}, {0, x, y0 - 4, grey}, {0, x, y1, white}, {0, x, y1 - 4, black},
+    };
+    // clang-format on
+    for (const auto& p : pixels)
+        EXPECT_EQ(p.color, shots[p.shot].At(p.x, p.y)) << p.shot << " at " << p.x << "," << p.y;
+}
+
+} // namespace
