@@ -9,6 +9,7 @@ packages=(
   googletest libstb-dev fonts-ipafont-gothic
   llvm lld
   wine32:i386
+  clang libclang-rt-14-dev libgtest-dev
 )
 
 missing=()

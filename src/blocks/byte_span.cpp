@@ -5,7 +5,8 @@
 
 bool CByteSpan::Read(size_t offset, void* out, size_t count) const {
     if (!Contains(offset, count)) {
-        std::memset(out, 0, count);
+        if (count) // out may be null when nothing is asked for
+            std::memset(out, 0, count);
         return false;
     }
     if (count)

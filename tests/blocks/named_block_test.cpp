@@ -72,6 +72,7 @@ TEST(ByteSpan, NeverReadsOrWritesOutside) {
     EXPECT_EQ(0u, value);                  // zero-filled, not left stale
     EXPECT_EQ(0xABCDu, span.ReadValue<uint16_t>(3, 0xABCD));
     EXPECT_FALSE(span.Read(SIZE_MAX, &value, 2)); // offset overflow
+    EXPECT_FALSE(span.Read(5, nullptr, 0));       // nothing asked: out untouched
 
     CMutableByteSpan out(bytes, 4);
     EXPECT_FALSE(out.Write(2, "\xAA\xBB\xCC", 3));

@@ -10,24 +10,10 @@ std::string ExeFolder() {
     return folder.substr(0, folder.find_last_of("\\/") + 1);
 }
 
-// One line per export: its name in the DLL and the member that receives it.
-std::vector<KelGui::Entry> KelGui::Exports() {
-    auto slot = [](auto& member) { return reinterpret_cast<FARPROC*>(&member); };
-    return {
-        {"KEL_GUI_message_title_set", slot(message_title_set)},
-        {"KEL_GUI_message_title_get", slot(message_title_get)},
-        {"KEL_GUI_property_sheet_create", slot(property_sheet_create)},
-        {"KEL_GUI_property_sheet_show", slot(property_sheet_show)},
-        {"KEL_GUI_property_sheet_title_set", slot(property_sheet_title_set)},
-        {"KEL_GUI_property_sheet_destroy", slot(property_sheet_destroy)},
-        {"KEL_GUI_property_sheet_init", slot(property_sheet_init)},
-        {"KEL_GUI_property_sheet_query", slot(property_sheet_query)},
-        {"KEL_GUI_toolbar_create", slot(toolbar_create)},
-        {"KEL_GUI_toolbar_create_ex", slot(toolbar_create_ex)},
-        {"KEL_GUI_toolbar_CB_register", slot(toolbar_CB_register)},
-        {"KEL_GUI_toolbar_button_set", slot(toolbar_button_set)},
-        {"KEL_GUI_toolbar_button_get", slot(toolbar_button_get)},
-    };
+std::vector<std::pair<const char*, FARPROC*>> KelGui::Exports() {
+#define KELGUI_TEST_ENTRY(name) {"KEL_GUI_" #name, reinterpret_cast<FARPROC*>(&name)},
+    return {KELGUI_TEST_EXPORTS(KELGUI_TEST_ENTRY)};
+#undef KELGUI_TEST_ENTRY
 }
 
 KelGui::KelGui() : m_path(ExeFolder() + "kelgui.dll") {
@@ -36,10 +22,10 @@ KelGui::KelGui() : m_path(ExeFolder() + "kelgui.dll") {
         m_loadError = GetLastError();
         return;
     }
-    for (const Entry& e : Exports()) {
-        *e.slot = GetProcAddress(m_module, e.name);
-        if (!*e.slot)
-            m_missing.push_back(e.name);
+    for (auto [name, slot] : Exports()) {
+        *slot = GetProcAddress(m_module, name);
+        if (!*slot)
+            m_missing.push_back(name);
     }
 }
 
@@ -50,8 +36,8 @@ KelGui::~KelGui() {
 bool KelGui::Unload() {
     if (!m_module)
         return false;
-    for (const Entry& e : Exports())
-        *e.slot = nullptr;
+    for (auto [name, slot] : Exports())
+        *slot = nullptr;
     bool freed = FreeLibrary(m_module) != FALSE;
     m_module = nullptr;
     return freed;

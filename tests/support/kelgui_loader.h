@@ -6,6 +6,15 @@
 
 #include "kelgui.h"
 
+// Every export, by its name after the KEL_GUI_ prefix.
+// clang-format off
+#define KELGUI_TEST_EXPORTS(X)                                                                     \
+    X(message_title_set) X(message_title_get) X(property_sheet_create) X(property_sheet_show)      \
+    X(property_sheet_title_set) X(property_sheet_destroy) X(property_sheet_init)                   \
+    X(property_sheet_query) X(toolbar_create) X(toolbar_create_ex) X(toolbar_CB_register)          \
+    X(toolbar_button_set) X(toolbar_button_get)
+// clang-format on
+
 namespace kelgui_test {
 
 // The loaded DLL. Exports that the DLL lacks stay null, so a test can assert on them.
@@ -27,26 +36,13 @@ public:
     bool Unload();
 
     // The exports, typed as the public header declares them.
-    decltype(&KEL_GUI_message_title_set) message_title_set = nullptr;
-    decltype(&KEL_GUI_message_title_get) message_title_get = nullptr;
-    decltype(&KEL_GUI_property_sheet_create) property_sheet_create = nullptr;
-    decltype(&KEL_GUI_property_sheet_show) property_sheet_show = nullptr;
-    decltype(&KEL_GUI_property_sheet_title_set) property_sheet_title_set = nullptr;
-    decltype(&KEL_GUI_property_sheet_destroy) property_sheet_destroy = nullptr;
-    decltype(&KEL_GUI_property_sheet_init) property_sheet_init = nullptr;
-    decltype(&KEL_GUI_property_sheet_query) property_sheet_query = nullptr;
-    decltype(&KEL_GUI_toolbar_create) toolbar_create = nullptr;
-    decltype(&KEL_GUI_toolbar_create_ex) toolbar_create_ex = nullptr;
-    decltype(&KEL_GUI_toolbar_CB_register) toolbar_CB_register = nullptr;
-    decltype(&KEL_GUI_toolbar_button_set) toolbar_button_set = nullptr;
-    decltype(&KEL_GUI_toolbar_button_get) toolbar_button_get = nullptr;
+#define KELGUI_TEST_EXPORT(name) decltype(&KEL_GUI_##name) name = nullptr;
+    KELGUI_TEST_EXPORTS(KELGUI_TEST_EXPORT)
+#undef KELGUI_TEST_EXPORT
 
 private:
-    struct Entry {
-        const char* name;
-        FARPROC* slot;
-    };
-    std::vector<Entry> Exports();
+    // Each export's name in the DLL and the member that receives it.
+    std::vector<std::pair<const char*, FARPROC*>> Exports();
 
     HMODULE m_module = nullptr;
     DWORD m_loadError = 0;

@@ -156,17 +156,14 @@ std::string ModalDriver::Report() const {
     std::string report;
     for (size_t i = 0; i < m_steps.size(); ++i) {
         const Entry& e = m_steps[i];
-        report += "  " + std::to_string(i + 1) + ". " + e.name + ": ";
-        if (e.done)
-            report += "done in " + std::to_string(e.elapsedMs) + " ms\n";
-        else if (e.started)
-            report += "NOT DONE\n";
-        else
-            report += "not run\n";
+        report += "  " + std::to_string(i + 1) + ". " + e.name + ": " +
+                  (e.done      ? "done in " + std::to_string(e.elapsedMs) + " ms\n"
+                   : e.started ? "NOT DONE\n"
+                               : "not run\n");
     }
     if (m_failed)
         report += "failure: " + m_failure + "\n";
-    else if (m_next < m_steps.size() && !m_steps[m_next].started && m_next == 0)
+    else if (m_next == 0 && !m_steps.empty() && !m_steps[0].started)
         report += "failure: the script never started (did a modal loop run?)\n";
     else if (m_next < m_steps.size())
         report +=

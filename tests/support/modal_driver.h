@@ -15,21 +15,16 @@ namespace kelgui_test {
 // One step of a script: returns true when done, false to be tried again next tick.
 using Step = std::function<bool()>;
 
-// Usage:
-//   ModalDriver driver;
-//   HWND sheet = nullptr;
-//   driver.Then("find the sheet", WaitForSheet(sheet, "Attributes"))
-//         .Do("press OK", [&] { PressOk(sheet); });
-//   driver.Start();
-//   BOOL ok = gui.property_sheet_show(handle);          // blocks; the steps run inside
-//   EXPECT_TRUE(driver.Finished()) << driver.Report();
-//
-// A step that is still not done after its time limit, throws, or starts and never
-// returns (Wine swallows a crash inside a timer callback; a step that sends a message
-// which opens a nested modal loop never returns either) fails the script. The driver
-// then ends the modal run: it closes message boxes and other dialogs and cancels
-// property sheets, so the blocking call returns and the test fails instead of hanging.
-// The same happens when dialogs are still up a while after the last step.
+// Usage: driver.Then("find the sheet", WaitForSheet(sheet, "Attributes"))
+//              .Do("press OK", [&] { PressOk(sheet); });
+//        driver.Start(); gui.property_sheet_show(handle); // the steps run inside
+//        EXPECT_TRUE(driver.Finished()) << driver.Report();
+// A step still not done after its time limit, one that throws, or one that
+// starts and never returns (a crash Wine swallowed inside the timer, or a sent
+// message that opened a nested modal loop) fails the script, and so do dialogs
+// still up a while after the last step. The driver then closes message boxes
+// and dialogs and cancels sheets, so the blocking call returns and the test
+// fails instead of hanging.
 class ModalDriver {
 public:
     static constexpr DWORD kDefaultTimeoutMs = 5000;
@@ -44,15 +39,12 @@ public:
     ModalDriver& Then(std::string name, Step step, DWORD timeoutMs = kDefaultTimeoutMs);
     // Appends a step that always completes: an action.
     ModalDriver& Do(std::string name, std::function<void()> action);
-    // After the last step, the dialogs of this thread must be gone within ms, or the
-    // script fails and the driver closes them (default kDefaultTimeoutMs).
+    // After the last step this thread's dialogs must be gone within ms.
     ModalDriver& EndsWithin(DWORD ms);
 
-    // Starts the timer; call right before the blocking call. One driver per thread
-    // runs at a time.
+    // Starts the timer right before the blocking call (one driver a thread);
+    // Stop kills it (done by itself once the last step ran and no dialog is left).
     void Start();
-    // Kills the timer (done by itself once the last step ran and no dialog is left,
-    // and by the destructor).
     void Stop();
 
     // Every step ran to its end and nothing failed.
@@ -61,7 +53,6 @@ public:
     const std::string& Failure() const { return m_failure; }
     // One line per step (done with its time, failed, or not run) and the failure.
     std::string Report() const;
-
     // Fails the script from inside a step, e.g. on an unexpected window state.
     void Fail(const std::string& why);
 

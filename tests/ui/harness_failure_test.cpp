@@ -5,63 +5,43 @@
 
 using namespace sheet_test;
 
-namespace {
-// A straight-line sheet whose line size 0 brings a message box on OK.
-class FailingScript : public ::testing::Test {
-protected:
-    void SetUp() override {
+TEST(FailingScript, IsReportedByNameAndTheModalRunEnds) {
+    HWND window = nullptr, box = nullptr;
+    const struct {
+        std::function<void(ModalDriver&)> script;
+        std::string failure;
+    } cases[] = {
+        {[](ModalDriver& d) { d.EndsWithin(300); }, "still up 300 ms after the last step"},
+        {[&](ModalDriver& d) { // fails while a message box is open: both close
+             d.Do("OK with size 0", [&] { PressOk(window); })
+                 .Then("message box", WaitForMessageBox(box, window))
+                 .Then(
+                     "wait for the impossible", [] { return false; }, 200)
+                 .Do("never run", [] {});
+         },
+         "'wait for the impossible' timed out"},
+        {[&](ModalDriver& d) {
+             d.Do("blocking message box",
+                  [&] { MessageBoxA(window, "blocking", "nested", MB_OK); });
+         },
+         "'blocking message box' started but did not return"},
+        // Wine swallows a crash inside a timer callback; the driver still reports it.
+        {[](ModalDriver& d) { d.Do("crash", [] { *static_cast<volatile int*>(nullptr) = 1; }); },
+         "'crash' started but did not return"},
+    };
+    for (const auto& c : cases) {
+        Sheet sheet; // a straight line of size 0: OK brings a message box
         KEL_MARK_ATTRIBUTES record = PatternRecord(KEL_MARK_STRAIGHT_LINE, 1);
         record.nLineSize = 0;
-        ASSERT_TRUE(m_sheet.Init(KEL_SHEET_ATTRIBUTES, &record));
-        m_driver.Then("find the sheet", WaitForSheet(m_window));
-    }
-    // Runs the script; expects a failure naming what and no dialog left.
-    void ExpectFailure(const std::string& what) {
-        m_driver.Start();
-        EXPECT_FALSE(Gui().property_sheet_show(m_sheet.Handle()));
-        ASSERT_TRUE(m_driver.Failed()) << m_driver.Report();
-        EXPECT_NE(m_driver.Failure().find(what), std::string::npos) << m_driver.Report();
+        ASSERT_TRUE(sheet.Init(KEL_SHEET_ATTRIBUTES, &record));
+        ModalDriver driver;
+        driver.Then("find the sheet", WaitForSheet(window));
+        c.script(driver);
+        driver.Start();
+        EXPECT_FALSE(Gui().property_sheet_show(sheet.Handle()));
+        ASSERT_TRUE(driver.Failed()) << driver.Report();
+        EXPECT_NE(driver.Failure().find(c.failure), std::string::npos) << driver.Report();
         EXPECT_EQ(nullptr, FindSheet());
         EXPECT_EQ(nullptr, FindMessageBox());
     }
-
-    Sheet m_sheet;
-    ModalDriver m_driver;
-    HWND m_window = nullptr;
-};
-} // namespace
-
-TEST_F(FailingScript, StepThatNeverCompletes) {
-    m_driver
-        .Then(
-            "wait for the impossible", [] { return false; }, 300)
-        .Do("never reached", [] {});
-    ExpectFailure("'wait for the impossible' timed out");
-    EXPECT_NE(m_driver.Report().find("never reached: not run"), std::string::npos);
-}
-
-TEST_F(FailingScript, SheetLeftOpenAfterTheLastStep) {
-    m_driver.EndsWithin(300);
-    ExpectFailure("still up 300 ms after the last step");
-}
-
-TEST_F(FailingScript, FailureWhileAMessageBoxIsOpenClosesBoth) {
-    HWND box = nullptr;
-    m_driver.Do("OK with size 0", [&] { PressOk(m_window); })
-        .Then("message box", WaitForMessageBox(box, m_window))
-        .Then(
-            "wait for the impossible", [] { return false; }, 200);
-    ExpectFailure("'wait for the impossible' timed out");
-}
-
-TEST_F(FailingScript, StepBlockedInANestedLoop) {
-    m_driver.Do("blocking message box",
-                [&] { MessageBoxA(m_window, "blocking", "nested", MB_OK); });
-    ExpectFailure("'blocking message box' started but did not return");
-}
-
-// Wine swallows a crash inside a timer callback; the driver still reports it.
-TEST_F(FailingScript, CrashingStep) {
-    m_driver.Do("crash", [] { *static_cast<volatile int*>(nullptr) = 1; });
-    ExpectFailure("'crash' started but did not return");
 }

@@ -1,5 +1,6 @@
 // Which pages a sheet gets for each group of mark types and flags, read from
-// the shown sheet's tabs; init again never duplicates; bad handles do nothing.
+// the shown sheet's tabs; init again never duplicates; bad handles and
+// arguments write nothing.
 #include "sheet_fixture.h"
 
 namespace sheet_test {
@@ -66,7 +67,12 @@ TEST(SheetAssembly, BadHandlesAndArgumentsChangeNothing) {
         Sheet gone;
         stale = gone.Handle();
     }
-    for (HKELSHEET bad : {HKELSHEET(nullptr), reinterpret_cast<HKELSHEET>(foreign), stale}) {
+    for (HKELSHEET bad : {HKELSHEET(nullptr), reinterpret_cast<HKELSHEET>(foreign), stale,
+                          reinterpret_cast<HKELSHEET>(0x12345678),
+                          reinterpret_cast<HKELSHEET>(GetDesktopWindow())}) {
+        EXPECT_EQ(0, Gui().property_sheet_show(bad));
+        EXPECT_EQ(0, Gui().property_sheet_title_set(bad, "x"));
+        EXPECT_EQ(0, Gui().property_sheet_destroy(bad));
         EXPECT_EQ(0, Gui().property_sheet_init(bad, 1, &record, nullptr, nullptr, 0));
         KEL_MARK_ATTRIBUTES out = record;
         DWORD size = 5;
@@ -74,10 +80,23 @@ TEST(SheetAssembly, BadHandlesAndArgumentsChangeNothing) {
         EXPECT_EQ(0u, size) << "the size out is cleared first";
     }
     EXPECT_EQ(0, foreign[0]);
+    KEL_IMAGE_INFO info = {};
+    EXPECT_EQ(0, Gui().property_sheet_create(nullptr, &info, nullptr)) << "nowhere to put it";
 
     Sheet sheet;
     EXPECT_EQ(0, sheet.Init(1, nullptr)) << "record bit without a record";
-    ASSERT_EQ(1, sheet.Init(1, &record));
+    ASSERT_EQ(1, sheet.Init(3, &record, "OiAnoDat", "abc", 3));
+    KEL_MARK_ATTRIBUTES out = PatternRecord(3, 0x71);
+    DWORD size = 77;
+    EXPECT_EQ(0, sheet.Query(3, &out, "OiAnoDat")) << "block bit without a size out";
+    EXPECT_EQ(0, sheet.Query(5, &out, nullptr, nullptr, &size)) << "bit 2 implies bit 1";
+    EXPECT_EQ(0u, size);
+    EXPECT_EQ(0, sheet.Query(1, nullptr)) << "record bit without a record";
+    EXPECT_EQ(std::vector<size_t>{}, DifferingBytes(PatternRecord(3, 0x71), out));
+    char buffer[4] = {'k', 'e', 'e', 'p'};
+    EXPECT_EQ(1, sheet.Query(2, nullptr, "OiAnoDat", buffer, &size)) << "no block page: size 0";
+    EXPECT_EQ(0u, size);
+    EXPECT_EQ(0, std::memcmp(buffer, "keep", 4));
     BOOL initWhileShown = -1;
     const KEL_MARK_ATTRIBUTES general = PatternRecord(6, 0x13);
     sheet.Run([&](ModalDriver& d) {

@@ -83,15 +83,22 @@ public:
             script(d);
         });
     }
+    // Shows the sheet, runs look on page index once it is in front, then
+    // presses OK (or Cancel). Returns show's result.
+    BOOL OnPage(int index, const std::function<void(HWND page)>& look, bool ok = true) {
+        HWND page = nullptr;
+        return Run([&](ModalDriver& d) {
+            d.Then("page in front", WaitForPage(m_window, index, page)).Do("look, close", [&] {
+                look(page);
+                ok ? PressOk(m_window) : PressCancel(m_window);
+            });
+        });
+    }
     const HWND& Window() const { return m_window; }
     Strings ShownTabs() {
         Strings tabs;
-        Run([&](ModalDriver& d) {
-            d.Do("read the tabs, cancel", [&] {
-                tabs = TabTexts(m_window);
-                PressCancel(m_window);
-            });
-        });
+        OnPage(
+            0, [&](HWND) { tabs = TabTexts(m_window); }, false);
         return tabs;
     }
 

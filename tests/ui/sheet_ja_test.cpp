@@ -1,6 +1,10 @@
 // A sheet under the Japanese set (code page 932): caption, tab texts and the
-// validation message come from the Japanese resources.
+// validation messages come from the Japanese resources, and loading the
+// library set the run-time locale to the multibyte code page.
 #include "sheet_fixture.h"
+
+#include <algorithm>
+#include <clocale>
 
 using namespace sheet_test;
 
@@ -47,4 +51,13 @@ TEST(JapaneseSheet, CaptionTabsAndRangeMessage) {
                        L"\u3057\u3066\u304F\u3060\u3055\u3044\u3002"),
               message); // 1 から 100 までの整数を入力してください。
     EXPECT_EQ("kelgui", boxCaption);
+    // The locale is shared through the C runtime DLL.
+    const char* locale = std::setlocale(LC_ALL, nullptr);
+    EXPECT_NE(nullptr, std::strstr(locale, ".932")) << locale;
+    for (UINT id : {0xF110u, 0xF117u}) { // the other number messages
+        char text[256] = {};
+        LoadStringA(Gui().Module(), id, text, sizeof text);
+        const std::string s(text);
+        EXPECT_TRUE(std::any_of(s.begin(), s.end(), [](char c) { return c & 0x80; })) << id;
+    }
 }

@@ -7,7 +7,7 @@
 namespace sheet_test {
 namespace {
 
-constexpr int kCheck = 1000, kLabel = 1001, kEdit = 1002, kSpin = 1003;
+constexpr int kCheck = 1000, kEdit = 1002, kSpin = 1003;
 const char kTitle[] = "Line Test Host";
 
 KEL_MARK_ATTRIBUTES LineRecord(DWORD markType, DWORD lineSize, BOOL highlight) {
@@ -43,7 +43,10 @@ void Refuse(ModalDriver& d, Sheet& sheet, HWND& page, HWND& box, Refusal& seen,
         });
 }
 
-TEST(LinePage, ZeroIsRefusedUntilAValidSizeIsTyped) {
+// Zero (as loaded) is refused at OK with the range message, a word when
+// changing tabs with the number message; each time the page stays in front
+// with the edit focused and all its text selected, until 5 is typed.
+TEST(LinePage, BadSizesAreRefusedUntilAValidSizeIsTyped) {
     ASSERT_EQ(1, Gui().message_title_set(kTitle));
     Sheet sheet;
     KEL_MARK_ATTRIBUTES record = LineRecord(3, 0, FALSE);
@@ -56,7 +59,10 @@ TEST(LinePage, ZeroIsRefusedUntilAValidSizeIsTyped) {
             shown = ItemText(page, kEdit);
         });
         Refuse(d, sheet, page, box, atOk, [&] { PressOk(sheet.Window()); });
-        Refuse(d, sheet, page, box, atTab, [&] { SelectTab(sheet.Window(), 1); });
+        Refuse(d, sheet, page, box, atTab, [&] {
+            SetText(GetDlgItem(page, kEdit), "abc"); // as pasted: typing takes digits only
+            SelectTab(sheet.Window(), 1);
+        });
         d.Do("type 5, OK", [&] {
             TypeText(GetDlgItem(page, kEdit), "5");
             PressOk(sheet.Window());
@@ -64,12 +70,18 @@ TEST(LinePage, ZeroIsRefusedUntilAValidSizeIsTyped) {
     }));
     Gui().message_title_set(nullptr);
     EXPECT_EQ("0", shown) << "a loaded size is shown unchanged";
-    for (const Refusal* seen : {&atOk, &atTab}) {
-        EXPECT_EQ("Please enter an integer between 1 and 100.", seen->text);
-        EXPECT_EQ(kTitle, seen->caption);
-        EXPECT_TRUE(seen->focusOnEdit);
-        EXPECT_EQ(std::make_pair(0, 1), seen->selection) << "all its text selected";
-        EXPECT_EQ(0, seen->tabAfter) << "the line page stays in front";
+    const struct {
+        const Refusal* seen;
+        const char* text;
+        int length;
+    } cases[] = {{&atOk, "Please enter an integer between 1 and 100.", 1},
+                 {&atTab, "Please enter a positive integer.", 3}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.text, c.seen->text);
+        EXPECT_EQ(kTitle, c.seen->caption);
+        EXPECT_TRUE(c.seen->focusOnEdit);
+        EXPECT_EQ(std::make_pair(0, c.length), c.seen->selection) << "all its text selected";
+        EXPECT_EQ(0, c.seen->tabAfter) << "the line page stays in front";
     }
     KEL_MARK_ATTRIBUTES out = record;
     ASSERT_EQ(1, sheet.Query(1, &out));
@@ -77,30 +89,23 @@ TEST(LinePage, ZeroIsRefusedUntilAValidSizeIsTyped) {
 }
 
 // Rulers and protractors hide the check box and give back FALSE; other
-// line marks show it checked as loaded, with the string table's label.
-TEST(LinePage, HighlightCheckBoxLabelAndUpDownRange) {
+// line marks show it checked as loaded. The up-down control spans 1 to 100.
+TEST(LinePage, HighlightCheckBoxAndUpDownRange) {
     for (DWORD markType : {501u, 510u, 511u}) {
         Sheet sheet;
         KEL_MARK_ATTRIBUTES record = LineRecord(markType, 3, TRUE);
         ASSERT_EQ(1, sheet.Init(1, &record));
-        HWND page = nullptr;
         bool visible = false;
         int check = -1, low = 0, high = 0;
-        std::string label;
-        EXPECT_EQ(1, sheet.Run([&](ModalDriver& d) {
-            d.Then("line page", WaitForPage(sheet.Window(), 0, page)).Do("look, OK", [&] {
-                visible = IsWindowVisible(GetDlgItem(page, kCheck));
-                check = CheckState(GetDlgItem(page, kCheck));
-                label = ItemText(page, kLabel);
-                SendMessageA(GetDlgItem(page, kSpin), UDM_GETRANGE32,
-                             reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
-                PressOk(sheet.Window());
-            });
+        EXPECT_EQ(1, sheet.OnPage(0, [&](HWND page) {
+            visible = IsWindowVisible(GetDlgItem(page, kCheck));
+            check = CheckState(GetDlgItem(page, kCheck));
+            SendMessageA(GetDlgItem(page, kSpin), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
+                         reinterpret_cast<LPARAM>(&high));
         }));
         const bool ruler = markType != 501;
         EXPECT_EQ(!ruler, visible) << markType;
         EXPECT_EQ(ruler ? BST_UNCHECKED : BST_CHECKED, check) << markType;
-        EXPECT_EQ("&Line Size", label);
         EXPECT_EQ(std::make_pair(1, 100), std::make_pair(low, high));
         KEL_MARK_ATTRIBUTES out = record;
         ASSERT_EQ(1, sheet.Query(1, &out));

@@ -1,5 +1,5 @@
 // Reading back through the exports: only the fields the pages edit are written
-// (never a colour's spare byte), and bad arguments write nothing.
+// (never a colour's spare byte).
 #include "sheet_fixture.h"
 
 #include <cstddef>
@@ -52,25 +52,6 @@ TEST(ReadBack, PatternRecordComesBackWithOnlyTheNamedFieldsChanged) {
         EXPECT_EQ(std::vector<size_t>{}, DifferingBytes(expected, out))
             << "mark type " << c.markType;
     }
-}
-
-TEST(ReadBack, MissingArgumentsFailWithoutWriting) {
-    Sheet sheet;
-    const KEL_MARK_ATTRIBUTES given = PatternRecord(3, 0x70);
-    ASSERT_EQ(1, sheet.Init(3, &given, "OiAnoDat", "abc", 3));
-    const KEL_MARK_ATTRIBUTES before = PatternRecord(3, 0x71);
-    KEL_MARK_ATTRIBUTES out = before;
-    DWORD size = 77;
-    EXPECT_EQ(0, sheet.Query(3, &out, "OiAnoDat")) << "block bit without a size out";
-    EXPECT_EQ(0, sheet.Query(5, &out, nullptr, nullptr, &size)) << "bit 2 implies bit 1";
-    EXPECT_EQ(0u, size);
-    EXPECT_EQ(0, sheet.Query(1, nullptr)) << "record bit without a record";
-    EXPECT_EQ(std::vector<size_t>{}, DifferingBytes(before, out));
-    char buffer[4] = {'k', 'e', 'e', 'p'};
-    size = 77;
-    EXPECT_EQ(1, sheet.Query(2, nullptr, "OiAnoDat", buffer, &size)) << "no block page: size 0";
-    EXPECT_EQ(0u, size);
-    EXPECT_EQ(0, std::memcmp(buffer, "keep", 4));
 }
 
 } // namespace

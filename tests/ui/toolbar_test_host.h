@@ -16,10 +16,13 @@
 #include "kelgui.h"
 #include "support/host_window.h"
 #include "support/kelgui_loader.h"
+#include "support/resource_counts.h"
 
 namespace toolbar_test {
 
+using kelgui_test::GdiObjects;
 using kelgui_test::HostWindow;
+using kelgui_test::UserObjects;
 
 // One DLL load per program: the library's window classes stay registered.
 inline kelgui_test::KelGui& Gui() {
@@ -113,33 +116,6 @@ inline std::string TipA(HWND frame, UINT commandId) {
 }
 inline std::wstring TipW(HWND frame, UINT commandId) {
     return Tip<NMTTDISPINFOW>(frame, commandId, TTN_NEEDTEXTW);
-}
-
-// Wine answers GetGuiResources with 0; there the live GDI handles are counted
-// by asking each handle slot for its type (a handle with a zero high word
-// names the slot whatever its reuse count).
-inline DWORD GdiObjects() {
-    if (DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS))
-        return count;
-    DWORD count = 0;
-    for (ULONG_PTR slot = 1; slot < 0x10000; ++slot)
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(slot)))
-            ++count;
-    return count;
-}
-
-inline DWORD UserObjects() {
-    if (DWORD count = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS))
-        return count;
-    DWORD count = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND, LPARAM counter) -> BOOL {
-            ++*reinterpret_cast<DWORD*>(counter);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
-    return count;
 }
 
 // A visible toolbar owned by a host window, destroyed after the test.

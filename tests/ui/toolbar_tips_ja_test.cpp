@@ -38,22 +38,30 @@ protected:
     }
 };
 
-TEST_F(ToolbarTipsJapaneseTest, ToolNamesComeFromTheJapaneseTableWhichLacksRtfEdit) {
-    EXPECT_EQ(TipA(m_frame, 2774), ShiftJis(L"注釈の選択"));
-    EXPECT_EQ(TipW(m_frame, 2799), L"分度器");
-    EXPECT_EQ(TipA(m_frame, 2801), "");
-    EXPECT_EQ(TipW(m_frame, 2801), L"");
-}
-
-TEST_F(ToolbarTipsJapaneseTest, LongTipsAreCutBetweenDoubleByteCharacters) {
+// Names from the Japanese table, which lacks "RTF edit"; a long host tip cut
+// between double-byte characters (39 whole ones), all 50 of them in wide text.
+TEST_F(ToolbarTipsJapaneseTest, ToolNamesAndCutsKeepDoubleByteCharactersWhole) {
     std::wstring wide;
     for (int i = 0; i < 50; ++i)
         wide += (i % 2) ? L'線' : L'円';
-    g_hostTip = ShiftJis(wide.c_str()); // 100 bytes
-    ASSERT_TRUE(Gui().toolbar_CB_register(m_frame, KEL_TOOLBAR_CB_TIP_TEXT,
-                                          reinterpret_cast<FARPROC>(&ReplaceTip), 0));
-    EXPECT_EQ(TipA(m_frame, 2785), g_hostTip.substr(0, 78)) << "39 whole characters";
-    EXPECT_EQ(TipW(m_frame, 2785), wide) << "50 wide characters fit";
+    const struct {
+        std::wstring hostTip;
+        UINT command;
+        std::wstring tipW, tipA;
+    } cases[] = {
+        {L"", 2774, L"注釈の選択", L"注釈の選択"},
+        {L"", 2799, L"分度器", L"分度器"},
+        {L"", 2801, L"", L""},
+        {wide, 2785, wide, wide.substr(0, 39)},
+    };
+    for (const auto& c : cases) {
+        g_hostTip = ShiftJis(c.hostTip.c_str());
+        ASSERT_TRUE(Gui().toolbar_CB_register(
+            m_frame, KEL_TOOLBAR_CB_TIP_TEXT,
+            c.hostTip.empty() ? nullptr : reinterpret_cast<FARPROC>(&ReplaceTip), 0));
+        EXPECT_EQ(TipA(m_frame, c.command), ShiftJis(c.tipA.c_str())) << c.command;
+        EXPECT_TRUE(TipW(m_frame, c.command) == c.tipW) << c.command;
+    }
 }
 
 TEST_F(ToolbarTipsJapaneseTest, TheTooltipGetsTheSystemFaceOnceAndItGoesWithTheToolbar) {

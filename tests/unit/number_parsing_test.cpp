@@ -1,35 +1,39 @@
-// Number parsing of the data exchange: what a user may type into a numeric edit.
+// Number parsing of the data exchange: what a user may type into a numeric
+// edit. A refused text leaves the member as it was.
 #include "framework/data_exchange.h"
 
 #include <gtest/gtest.h>
 
-#include <climits>
-
-TEST(NumberParsing, UnsignedAcceptsBlanksAroundOneNumber) {
-    DWORD value = 7;
-    EXPECT_TRUE(AfxParseDWord(" \t42\t ", &value));
-    EXPECT_EQ(42u, value);
-    EXPECT_TRUE(AfxParseDWord("0", &value));
-    EXPECT_EQ(0u, value);
-    EXPECT_TRUE(AfxParseDWord("4294967295", &value));
-    EXPECT_EQ(4294967295u, value);
-}
-
-TEST(NumberParsing, UnsignedRefusals) {
-    DWORD value = 7;
-    for (const char* text : {"", "   ", "abc", "-1", "12x", "1 2", "4294967296", "+", "x0"})
-        EXPECT_FALSE(AfxParseDWord(text, &value)) << '"' << text << '"';
-    EXPECT_EQ(7u, value); // a refused text leaves the member alone
-}
-
-TEST(NumberParsing, SignedRangeAndSign) {
-    int value = 0;
-    EXPECT_TRUE(AfxParseInt("-2147483648", &value));
-    EXPECT_EQ(INT_MIN, value);
-    EXPECT_TRUE(AfxParseInt(" 15 ", &value));
-    EXPECT_EQ(15, value);
-    value = 3;
-    for (const char* text : {"2147483648", "-", "1.5", "", "0x10"})
-        EXPECT_FALSE(AfxParseInt(text, &value)) << '"' << text << '"';
-    EXPECT_EQ(3, value);
+TEST(NumberParsing, BlanksAroundOneNumberInRange) {
+    const struct {
+        const char* text;
+        bool unsignedOk, signedOk;
+        long long value;
+    } cases[] = {
+        {" \t42\t ", true, true, 42},
+        {"0", true, true, 0},
+        {"4294967295", true, false, 4294967295LL},
+        {"-2147483648", false, true, -2147483648LL},
+        {"", false, false, 0},
+        {"   ", false, false, 0},
+        {"abc", false, false, 0},
+        {"-1", false, true, -1},
+        {"12x", false, false, 0},
+        {"1 2", false, false, 0},
+        {"4294967296", false, false, 0},
+        {"2147483648", true, false, 2147483648LL},
+        {"+", false, false, 0},
+        {"-", false, false, 0},
+        {"1.5", false, false, 0},
+        {"0x10", false, false, 0},
+        {"x0", false, false, 0},
+    };
+    for (const auto& c : cases) {
+        DWORD u = 7;
+        int i = 3;
+        EXPECT_EQ(c.unsignedOk, AfxParseDWord(c.text, &u)) << '"' << c.text << '"';
+        EXPECT_EQ(c.unsignedOk ? c.value : 7, static_cast<long long>(u)) << '"' << c.text << '"';
+        EXPECT_EQ(c.signedOk, AfxParseInt(c.text, &i)) << '"' << c.text << '"';
+        EXPECT_EQ(c.signedOk ? c.value : 3, static_cast<long long>(i)) << '"' << c.text << '"';
+    }
 }

@@ -1,16 +1,14 @@
-// Benchmark, run by hand: a colour-and-line sheet opened, read back and closed
-// through the exports many times, against the same two templates in a plain
-// comctl32 property sheet; and the process's GDI and USER objects before and
-// after, which must not grow.
-//   sheet_bench.exe [cycles]     (default 500)
-#include "support/bench_support.h"
+// Benchmark: a colour-and-line sheet opened, read back and closed through the
+// exports 1,000 times, against the same two templates in a plain comctl32
+// property sheet; and the process's GDI objects, USER objects and private
+// bytes after 100 and 1,000 cycles, which must not grow.
+#include "bench.h"
 #include "support/kelgui_loader.h"
 
 #include <commctrl.h>
 #include <prsht.h>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -63,32 +61,9 @@ bool PlainCycle() {
     return PropertySheetA(&header) > 0;
 }
 
-using kelgui_test::FreeGdiSlots;
-using kelgui_test::FreeUserSlots;
-
-struct Resources {
-    DWORD gdi, user;
-    size_t freeGdi, freeUser;
-};
-
-Resources Count() {
-    HANDLE self = GetCurrentProcess();
-    return {GetGuiResources(self, GR_GDIOBJECTS), GetGuiResources(self, GR_USEROBJECTS),
-            FreeGdiSlots(), FreeUserSlots()};
-}
-
-template <class Cycle> double TimeCycles(Cycle cycle, int count, int* failures) {
-    const double start = kelgui_test::NowMs();
-    for (int i = 0; i < count; ++i)
-        if (!cycle())
-            ++*failures;
-    return (kelgui_test::NowMs() - start) / count;
-}
-
 } // namespace
 
-int main(int argc, char** argv) {
-    const int cycles = argc > 1 ? std::atoi(argv[1]) : 500;
+int main() {
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
     kelgui_test::KelGui gui;
@@ -97,32 +72,16 @@ int main(int argc, char** argv) {
         return 2;
     }
     g_gui = &gui;
-    // Each sheet is closed with OK after its second page (the colour page) has
-    // come to the front and painted: the same script for both kinds.
-    kelgui_test::InstallSheetCloser(1);
+    // Each sheet brings its second page (the colour page) to the front first.
+    bench::InstallSheetCloser(1);
 
     int failures = 0;
-    TimeCycles(LibraryCycle, 10, &failures); // warm both paths up
-    TimeCycles(PlainCycle, 10, &failures);
+    bench::GrowthLines("sheet", LibraryCycle, failures);
+    bench::CompareLine("sheet cycle: create, init, show, query, destroy (colour and line pages)",
+                       LibraryCycle, PlainCycle, 10, 10, "-", failures);
 
-    const Resources before = Count();
-    const double library = TimeCycles(LibraryCycle, cycles, &failures);
-    const Resources after = Count();
-    const double plain = TimeCycles(PlainCycle, cycles, &failures);
-
-    std::printf("cycles: %d each, failed cycles: %d\n", cycles, failures);
-    std::printf("library sheet (create, init, show, query, destroy): %.2f ms per cycle\n", library);
-    std::printf("plain comctl32 sheet, same templates:              %.2f ms per cycle\n", plain);
-    std::printf("ratio library / plain: %.2f\n", library / plain);
-    std::printf("GetGuiResources GDI  before %lu after %lu\n", before.gdi, after.gdi);
-    std::printf("GetGuiResources USER before %lu after %lu\n", before.user, after.user);
-    std::printf("free GDI handle slots  before %zu after %zu\n", before.freeGdi, after.freeGdi);
-    std::printf("free USER handle slots before %zu after %zu\n", before.freeUser, after.freeUser);
-
-    kelgui_test::RemoveSheetCloser();
-    const bool grew = after.gdi > before.gdi || after.user > before.user ||
-                      after.freeGdi < before.freeGdi || after.freeUser < before.freeUser;
-    if (grew)
-        std::printf("RESOURCES GREW\n");
-    return failures || grew ? 1 : 0;
+    bench::RemoveSheetCloser();
+    if (failures)
+        std::printf("failed cycles: %d\n", failures);
+    return failures ? 1 : 0;
 }

@@ -4,9 +4,10 @@
 //    fetch, the page never shown, against two plain memcpy calls of it (one
 //    copy in, one copy out is all a block may cost);
 //  - a 1 MiB text shown in the page, one character typed, OK, read back;
-//  - GDI and USER handles across many cycles of the four text pages.
+//  - GDI objects, USER objects and private bytes over 1,000 sheets of the
+//    typed text, stamp, label and password pages in turn.
 //   text_block_bench.exe [rounds]     (default 5; the best round counts)
-#include "support/bench_support.h"
+#include "bench.h"
 #include "support/kelgui_loader.h"
 #include "support/modal_driver.h"
 
@@ -102,9 +103,9 @@ void BareEditRound(const std::vector<char>& block) {
 template <class Round> double Best(int rounds, Round round) {
     double best = 1e300;
     for (int i = 0; i < rounds; ++i) {
-        const double start = kelgui_test::NowMs();
+        const double start = bench::NowMs();
         round();
-        best = std::min(best, kelgui_test::NowMs() - start);
+        best = std::min(best, bench::NowMs() - start);
     }
     return best;
 }
@@ -168,41 +169,26 @@ int main(int argc, char** argv) {
                 "bare wrapping edit)|%.1f ms|%.1f ms|%.2f|-\n",
                 shown, bare, shown / bare);
 
-    // Handles across create, show on the block page, OK, query, destroy of the
-    // typed text, stamp, label and password pages (the last tab of each: after
-    // Font and Color, or alone), after a first round that made what the system
-    // keeps once made.
+    // Handles and memory across create, show on the block page, OK, query,
+    // destroy: the typed text, stamp, label and password pages in turn (the
+    // last tab of each: after Font and Color, or alone).
     const std::vector<char> small = TextBlock(100);
-    auto cycle = [&] {
-        for (DWORD markType : {7u, 9u, 512u, 509u}) {
-            kelgui_test::InstallSheetCloser(markType == 509 ? 0 : 2);
+    const DWORD kinds[] = {7, 9, 512, 509};
+    int turn = 0;
+    bench::InstallSheetCloser(2);
+    bench::GrowthLines(
+        "text-page",
+        [&] {
+            const DWORD markType = kinds[turn++ % 4];
+            bench::closer::g_page = markType == 509 ? 0 : 2;
             HKELSHEET sheet = MakeSheet(small, markType);
-            failures += g_gui->property_sheet_show(sheet) != 1;
+            const bool shown = g_gui->property_sheet_show(sheet) == 1;
             ReadBack(sheet, out, markType == 509 ? KEL_BLOCK_MARK_DATA : KEL_BLOCK_TEXT);
             g_gui->property_sheet_destroy(sheet);
-            kelgui_test::RemoveSheetCloser();
-        }
-    };
-    cycle();
-    const size_t gdiBefore = kelgui_test::FreeGdiSlots(), userBefore = kelgui_test::FreeUserSlots();
-    size_t gdiAtFirst = 0, userAtFirst = 0;
-    for (int count = 1; count <= 250; ++count) {
-        cycle();
-        if (count == 25) {
-            gdiAtFirst = kelgui_test::FreeGdiSlots();
-            userAtFirst = kelgui_test::FreeUserSlots();
-        }
-    }
-    const long gdiGrowthFirst = static_cast<long>(gdiBefore) - static_cast<long>(gdiAtFirst);
-    const long userGrowthFirst = static_cast<long>(userBefore) - static_cast<long>(userAtFirst);
-    const long gdiGrowth =
-        static_cast<long>(gdiBefore) - static_cast<long>(kelgui_test::FreeGdiSlots());
-    const long userGrowth =
-        static_cast<long>(userBefore) - static_cast<long>(kelgui_test::FreeUserSlots());
-    std::printf("BENCH|GDI objects after 25/250 text-page cycles|%+ld/%+ld|-|-|no growth\n",
-                gdiGrowthFirst, gdiGrowth);
-    std::printf("BENCH|USER objects after 25/250 text-page cycles|%+ld/%+ld|-|-|no growth\n",
-                userGrowthFirst, userGrowth);
+            return shown;
+        },
+        failures);
+    bench::RemoveSheetCloser();
     if (failures)
         std::printf("failed rounds: %d\n", failures);
     return failures ? 1 : 0;

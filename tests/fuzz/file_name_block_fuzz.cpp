@@ -1,0 +1,51 @@
+// The "OiFilNam" layout: the name read lies inside the block and ends at its
+// first zero or the block's end; a built block is the name and one zero and
+// reads back as the name up to its first zero; a name is an internet name
+// exactly when it starts with one of the schemes in any mix of cases.
+#include "blocks/file_name_block.h"
+#include "fuzz_check.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+namespace {
+
+Bytes NameOf(const Bytes& block) {
+    const CByteSpan name = file_name_block::ReadName(CByteSpan(block.data(), block.size()));
+    const auto* start = static_cast<const uint8_t*>(name.Data());
+    if (name.Size() == 0)
+        return Bytes();
+    FUZZ_CHECK(start == block.data() && name.Size() <= block.size());
+    FUZZ_CHECK(!std::memchr(start, 0, name.Size()));
+    FUZZ_CHECK(name.Size() == block.size() || start[name.Size()] == 0);
+    return Bytes(start, start + name.Size());
+}
+
+bool StartsWithScheme(const Bytes& name) {
+    for (const char* scheme : {"http://", "ftp://", "gopher://"}) {
+        const size_t n = std::strlen(scheme);
+        if (name.size() >= n && std::equal(scheme, scheme + n, name.begin(), [](char s, uint8_t c) {
+                return s == std::tolower(c) && c < 0x80;
+            }))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzedDataProvider in(data, size);
+    while (in.remaining_bytes()) {
+        const Bytes name = ConsumeBlock(in);
+        NameOf(name);
+        const OwnedBytes built = file_name_block::Build(CByteSpan(name.data(), name.size()));
+        FUZZ_CHECK(built && built.size == name.size() + 1 && built.data[name.size()] == 0);
+        const Bytes block(built.data.get(), built.data.get() + built.size);
+        FUZZ_CHECK(NameOf(block) == Bytes(name.begin(), std::find(name.begin(), name.end(), 0)));
+        FUZZ_CHECK(file_name_block::IsInternetName(CByteSpan(name.data(), name.size())) ==
+                   StartsWithScheme(name));
+    }
+    return 0;
+}

@@ -1,0 +1,49 @@
+// The block holder: after any run of copies and attaches it reports the size
+// it holds, hands back exactly those bytes, writes nothing into a buffer too
+// small for them, nothing past them into a larger one, and keeps its name.
+#include "blocks/named_block.h"
+#include "fuzz_check.h"
+
+#include <algorithm>
+#include <cstring>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzedDataProvider in(data, size);
+    char name[CNamedBlock::kNameSize] = {};
+    in.ConsumeData(name, sizeof name);
+    CNamedBlock block(name);
+    while (in.remaining_bytes()) {
+        const Bytes bytes = ConsumeBlock(in);
+        if (in.ConsumeBool()) {
+            FUZZ_CHECK(block.SetCopy(bytes.data(), static_cast<uint32_t>(bytes.size())) == 1);
+        } else {
+            uint8_t* owned = bytes.empty() ? nullptr : new uint8_t[bytes.size()];
+            if (owned)
+                std::memcpy(owned, bytes.data(), bytes.size());
+            block.Attach(owned, static_cast<uint32_t>(bytes.size()));
+        }
+        uint32_t reported = 0xFFFFFFFF;
+        block.Get(nullptr, &reported);
+        FUZZ_CHECK(reported == bytes.size() && block.Size() == bytes.size());
+        Bytes fetched(bytes.size());
+        block.Get(fetched.data(), &reported);
+        FUZZ_CHECK(fetched == bytes);
+
+        const size_t room = in.ConsumeIntegralInRange<size_t>(0, 72);
+        Bytes buffer(room, 0xA5);
+        const bool fits = room >= bytes.size();
+        FUZZ_CHECK(block.CopyTo(CMutableByteSpan(buffer.data(), room)) == fits);
+        Bytes expected(room, 0xA5);
+        if (fits)
+            std::copy(bytes.begin(), bytes.end(), expected.begin());
+        FUZZ_CHECK(buffer == expected);
+
+        FUZZ_CHECK(block.IsNamed(name));
+        char other[sizeof name];
+        std::memcpy(other, name, sizeof name);
+        other[in.ConsumeIntegralInRange<size_t>(0, sizeof name - 1)] ^=
+            1 + in.ConsumeIntegral<uint8_t>() % 255;
+        FUZZ_CHECK(!block.IsNamed(other));
+    }
+    return 0;
+}

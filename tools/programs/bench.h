@@ -1,0 +1,176 @@
+// What the benchmark programs share: a millisecond clock, timing of a cycle,
+// and the growth of GDI objects, USER objects and private bytes over 100 and
+// 1,000 cycles, printed as the lines tools/bench.sh gathers:
+//   BENCH|<measure>|<library figure>|<baseline figure>|<ratio>|<target>
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+#include <prsht.h>
+
+#include "support/resource_counts.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace bench {
+
+inline double NowMs() {
+    static const double perMs = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return static_cast<double>(f.QuadPart) / 1000.0;
+    }();
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return static_cast<double>(t.QuadPart) / perMs;
+}
+
+// Milliseconds per cycle over count cycles; a failed cycle counts in failures.
+template <class Cycle> double MsPerCycle(Cycle cycle, int count, int& failures) {
+    const double start = NowMs();
+    for (int i = 0; i < count; ++i)
+        failures += cycle() ? 0 : 1;
+    return (NowMs() - start) / count;
+}
+
+// GDI objects as the tests count them; USER objects as the handle slots that
+// menus cannot take (made until the table is full, then destroyed), which sees
+// more than the tests' count of windows.
+inline long GdiObjects() {
+    return static_cast<long>(kelgui_test::GdiObjects());
+}
+
+inline long UserObjects() {
+    if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS))
+        return static_cast<long>(n);
+    std::vector<HMENU> made;
+    for (HMENU m; made.size() < 200000 && (m = CreateMenu()) != nullptr;)
+        made.push_back(m);
+    for (HMENU m : made)
+        DestroyMenu(m);
+    return -static_cast<long>(made.size());
+}
+
+// Committed private memory, summed over the address space (the process
+// counters of Wine leave it out).
+inline long PrivateKiB() {
+    unsigned long long bytes = 0;
+    MEMORY_BASIC_INFORMATION region;
+    for (const char* at = nullptr; VirtualQuery(at, &region, sizeof region) == sizeof region;
+         at = static_cast<const char*>(region.BaseAddress) + region.RegionSize)
+        if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE)
+            bytes += region.RegionSize;
+    return static_cast<long>(bytes / 1024);
+}
+
+inline void Line(const std::string& measure, const std::string& library,
+                 const std::string& baseline, const std::string& ratio, const char* target) {
+    std::printf("BENCH|%s|%s|%s|%s|%s\n", measure.c_str(), library.c_str(), baseline.c_str(),
+                ratio.c_str(), target);
+    std::fflush(stdout);
+}
+
+inline std::string Format(const char* format, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+// The time of a library cycle against a baseline cycle doing the same work,
+// run in alternating batches so that both see the same load on a shared
+// machine: the medians of the batches' ms per cycle, and their ratio.
+template <class Library, class Baseline>
+void CompareLine(const std::string& measure, Library library, Baseline baseline, int batches,
+                 int batchSize, const char* target, int& failures) {
+    std::vector<double> a, b;
+    for (int i = 0; i < batches; ++i) {
+        a.push_back(MsPerCycle(library, batchSize, failures));
+        b.push_back(MsPerCycle(baseline, batchSize, failures));
+    }
+    auto median = [](std::vector<double> v) {
+        std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
+        return v[v.size() / 2];
+    };
+    const double ms = median(a), baseMs = median(b);
+    Line(measure, Format("%.2f ms", ms), Format("%.2f ms", baseMs), Format("%.2f", ms / baseMs),
+         target);
+}
+
+// Runs 1,000 cycles (after a few to warm up) and prints the growth of each
+// count after 100 and after 1,000 of them.
+template <class Cycle> void GrowthLines(const std::string& what, Cycle cycle, int& failures) {
+    MsPerCycle(cycle, 5, failures);
+    struct Counts {
+        long gdi, user, kib;
+    };
+    auto count = [] { return Counts{GdiObjects(), UserObjects(), PrivateKiB()}; };
+    const Counts before = count();
+    MsPerCycle(cycle, 100, failures);
+    const Counts after100 = count();
+    MsPerCycle(cycle, 900, failures);
+    const Counts after1000 = count();
+    auto growth = [](long a, long b, const char* unit) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%+ld%s/%+ld%s", a, unit, b, unit);
+        return std::string(text);
+    };
+    const std::string after = " after 100/1000 " + what + " cycles";
+    Line("GDI objects" + after, growth(after100.gdi - before.gdi, after1000.gdi - before.gdi, ""),
+         "-", "-", "no growth");
+    Line("USER objects" + after,
+         growth(after100.user - before.user, after1000.user - before.user, ""), "-", "-",
+         "no growth");
+    Line("private bytes" + after,
+         growth(after100.kib - before.kib, after1000.kib - before.kib, " KiB") + " (of " +
+             std::to_string(before.kib) + " KiB)",
+         "-", "-", "no growth");
+}
+
+// Until RemoveSheetCloser: each property sheet of the thread, once active,
+// brings page index to the front (none when negative), paints itself fully and
+// is closed with OK, so library and baseline sheets run the same script.
+namespace closer {
+inline HHOOK g_cbtHook = nullptr;
+inline HHOOK g_messageHook = nullptr;
+inline int g_page = -1;
+constexpr WPARAM kPaintThenOk = 0x4B454C; // marks our WM_NULL
+
+inline LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
+    HWND window = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_ACTIVATE && PropSheet_GetTabControl(window)) {
+        if (g_page >= 0)
+            PostMessageA(window, PSM_SETCURSEL, g_page, 0);
+        PostMessageA(window, WM_NULL, kPaintThenOk, 0);
+    }
+    return CallNextHookEx(g_cbtHook, code, wParam, lParam);
+}
+
+inline LRESULT CALLBACK OnGetMessage(int code, WPARAM removed, LPARAM lParam) {
+    MSG* msg = reinterpret_cast<MSG*>(lParam);
+    if (code >= 0 && removed == PM_REMOVE && msg->message == WM_NULL &&
+        msg->wParam == kPaintThenOk) {
+        RedrawWindow(msg->hwnd, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        PostMessageA(msg->hwnd, PSM_PRESSBUTTON, PSBTN_OK, 0);
+    }
+    return CallNextHookEx(g_messageHook, code, removed, lParam);
+}
+} // namespace closer
+
+inline void InstallSheetCloser(int page) {
+    closer::g_page = page;
+    closer::g_cbtHook = SetWindowsHookExA(WH_CBT, closer::OnCbt, nullptr, GetCurrentThreadId());
+    closer::g_messageHook =
+        SetWindowsHookExA(WH_GETMESSAGE, closer::OnGetMessage, nullptr, GetCurrentThreadId());
+}
+
+inline void RemoveSheetCloser() {
+    UnhookWindowsHookEx(closer::g_messageHook);
+    UnhookWindowsHookEx(closer::g_cbtHook);
+    closer::g_messageHook = closer::g_cbtHook = nullptr;
+}
+
+} // namespace bench
