@@ -3,7 +3,13 @@
  * The library lends a host two pieces of user interface: a floating annotation
  * toolbar and modal property sheets that edit one mark's attribute record and
  * named data blocks. Every export uses __stdcall and a plain, undecorated name.
- * All calls must come from the thread that loaded the library.
+ * Every export serves only the thread that loaded the library: called from any
+ * other thread it returns 0 and reads, writes and changes nothing (no toolbar
+ * or sheet is made there, the message title stays as it was).
+ * The exports may be called again from inside the toolbar's callbacks and
+ * while a sheet runs: other sheets can then be shown, filled, queried and
+ * destroyed; the running sheet itself can be queried and titled but not shown,
+ * filled or destroyed (0). A toolbar may be destroyed from its own callbacks.
  * Strings are zero-terminated ANSI text in the system code page; sizes are bytes.
  */
 #ifndef KELGUI_H

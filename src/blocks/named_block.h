@@ -36,9 +36,9 @@ public:
 
     // Bounds-checked view of the held bytes for the layout that parses them.
     CByteSpan Bytes() const { return CByteSpan(m_pData, m_dwSize); }
-    uint32_t Size() const { return m_dwSize; }
-    // In-place access for layouts that edit the held bytes without resizing.
+    // The same bytes for a page that edits its copy in place.
     CMutableByteSpan MutableBytes() { return CMutableByteSpan(m_pData, m_dwSize); }
+    uint32_t Size() const { return m_dwSize; }
 
     // For blocks that carry a user's secret: every copy this holder frees or
     // replaces is overwritten with zeros first.

@@ -5,7 +5,28 @@
 
 namespace {
 AFX_MODULE_STATE g_moduleState;
-thread_local AFX_THREAD_STATE* t_threadState = nullptr;
+
+// The per-thread state lives in a system TLS slot, not in the compiler's
+// thread_local: the run time's emulated thread-local storage makes thread
+// data of its own (kernel handles included) the first time a thread touches
+// it, even from thread detach, and nothing frees that afterwards.
+class CThreadSlot {
+public:
+    CThreadSlot() : m_index(TlsAlloc()) {}
+    ~CThreadSlot() {
+        if (m_index != TLS_OUT_OF_INDEXES)
+            TlsFree(m_index);
+    }
+    CThreadSlot(const CThreadSlot&) = delete;
+    CThreadSlot& operator=(const CThreadSlot&) = delete;
+
+    AFX_THREAD_STATE* Get() const { return static_cast<AFX_THREAD_STATE*>(TlsGetValue(m_index)); }
+    void Set(AFX_THREAD_STATE* state) const { TlsSetValue(m_index, state); }
+
+private:
+    const DWORD m_index;
+};
+const CThreadSlot g_threadSlot; // made when the module starts, on the loading thread
 } // namespace
 
 AFX_MODULE_STATE* AfxGetStaticModuleState() {
@@ -13,9 +34,16 @@ AFX_MODULE_STATE* AfxGetStaticModuleState() {
 }
 
 AFX_THREAD_STATE* AfxGetThreadState() {
-    if (!t_threadState)
-        t_threadState = new AFX_THREAD_STATE;
-    return t_threadState;
+    AFX_THREAD_STATE* state = g_threadSlot.Get();
+    if (!state) {
+        state = new AFX_THREAD_STATE;
+        g_threadSlot.Set(state);
+    }
+    return state;
+}
+
+bool AfxIsModuleThread() {
+    return g_moduleState.m_nThreadID == GetCurrentThreadId();
 }
 
 AFX_MODULE_STATE* AfxGetModuleState() {
@@ -34,11 +62,12 @@ CWinApp* AfxGetApp() {
 }
 
 void AfxTermThreadState() {
-    if (!t_threadState)
+    AFX_THREAD_STATE* state = g_threadSlot.Get();
+    if (!state)
         return;
-    delete t_threadState->m_pmapHWND;
-    delete t_threadState;
-    t_threadState = nullptr;
+    g_threadSlot.Set(nullptr);
+    delete state->m_pmapHWND;
+    delete state;
 }
 
 CModuleFrame::CModuleFrame(AFX_MODULE_STATE* state) {

@@ -7,12 +7,15 @@
 class CWinApp;
 class CHandleMap;
 class CWnd;
+class CPropertySheet;
+class CPropertyPage;
 
 // The library's module: its instance handle (resources come from there) and
 // its one application object.
 struct AFX_MODULE_STATE {
     HINSTANCE m_hCurrentInstanceHandle = nullptr;
     CWinApp* m_pCurrentWinApp = nullptr;
+    DWORD m_nThreadID = 0; // the thread that loaded the module; 0 when not loaded
 };
 
 // Per-thread data. Windows belong to the thread that made them, so the window
@@ -22,6 +25,8 @@ struct AFX_THREAD_STATE {
     CHandleMap* m_pmapHWND = nullptr;           // made on first use
     HWND m_hLockoutNotifyWindow = nullptr;      // window whose UpdateData is running
     CWnd* m_pWndInit = nullptr;                 // window object being created
+    CPropertySheet* m_pSheetInit = nullptr;     // sheet being shown (its window is made)
+    CPropertyPage* m_pPageInit = nullptr;       // page whose window is being made
 };
 
 AFX_MODULE_STATE* AfxGetStaticModuleState();
@@ -31,7 +36,11 @@ HINSTANCE AfxGetResourceHandle();
 HINSTANCE AfxGetInstanceHandle();
 CWinApp* AfxGetApp();
 
-// Frees the calling thread's state (window maps included).
+// True on the thread that loaded the module: the only one its interface serves.
+bool AfxIsModuleThread();
+
+// Frees the calling thread's state (window maps included). Safe on any thread
+// at any time: a thread that never used the framework has nothing to free.
 void AfxTermThreadState();
 
 // Makes the library's module state current for one scope and restores the

@@ -28,14 +28,12 @@ bool ReturnsValueDirectly(UINT message) {
     }
 }
 
-// The page whose window comctl32 is about to make. Controls send messages
-// (WM_MEASUREITEM of owner-drawn lists among them) before WM_INITDIALOG, so
-// the page takes its window from the first message.
-thread_local CPropertyPage* t_pPageInit = nullptr;
-
+// The page whose window comctl32 is about to make (in the thread state).
+// Controls send messages (WM_MEASUREITEM of owner-drawn lists among them)
+// before WM_INITDIALOG, so the page takes its window from the first message.
 UINT CALLBACK PageCallback(HWND, UINT message, LPPROPSHEETPAGEA desc) {
     if (message == PSPCB_CREATE)
-        t_pPageInit = reinterpret_cast<CPropertyPage*>(desc->lParam);
+        AfxGetThreadState()->m_pPageInit = reinterpret_cast<CPropertyPage*>(desc->lParam);
     return TRUE;
 }
 } // namespace
@@ -97,9 +95,10 @@ PROPSHEETPAGEA CPropertyPage::BuildPageDesc() const {
 
 INT_PTR CALLBACK AfxPageDialogProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam) {
     CModuleFrame frame(AfxGetStaticModuleState());
-    if (t_pPageInit && !CWnd::FromHandlePermanent(h)) {
-        t_pPageInit->Attach(h);
-        t_pPageInit = nullptr;
+    AFX_THREAD_STATE* thread = AfxGetThreadState();
+    if (thread->m_pPageInit && !CWnd::FromHandlePermanent(h)) {
+        thread->m_pPageInit->Attach(h);
+        thread->m_pPageInit = nullptr;
     }
     if (message == WM_INITDIALOG) {
         // comctl32 hands over its copy of the page description; its lParam

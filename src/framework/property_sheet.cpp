@@ -6,13 +6,13 @@
 #include "framework/message_box.h"
 
 namespace {
-// The sheet being shown by this thread: PSCB_INITIALIZED carries no user data.
-thread_local CPropertySheet* t_pSheetInit = nullptr;
-
+// PSCB_INITIALIZED carries no user data: the sheet being shown by this thread
+// is in the thread state.
 int CALLBACK SheetCallback(HWND h, UINT message, LPARAM) {
-    if (message == PSCB_INITIALIZED && t_pSheetInit) {
+    if (message == PSCB_INITIALIZED) {
         CModuleFrame frame(AfxGetStaticModuleState());
-        t_pSheetInit->SubclassWindow(h);
+        if (CPropertySheet* sheet = AfxGetThreadState()->m_pSheetInit)
+            sheet->SubclassWindow(h);
     }
     return 0;
 }
@@ -92,10 +92,11 @@ INT_PTR CPropertySheet::DoModal() {
     header.pfnCallback = SheetCallback;
 
     m_bApplied = false;
-    CPropertySheet* previous = t_pSheetInit;
-    t_pSheetInit = this;
+    AFX_THREAD_STATE* thread = AfxGetThreadState();
+    CPropertySheet* previous = thread->m_pSheetInit;
+    thread->m_pSheetInit = this;
     INT_PTR result = PropertySheetA(&header);
-    t_pSheetInit = previous;
+    thread->m_pSheetInit = previous;
     if (result < 0)
         return -1;
     return m_bApplied ? IDOK : IDCANCEL;

@@ -45,8 +45,11 @@ CWinApp::~CWinApp() {
 BOOL CWinApp::PreTranslateMessage(MSG* msg) {
     for (HWND h = msg->hwnd; h; h = GetParent(h)) {
         CWnd* wnd = CWnd::FromHandlePermanent(h);
-        if (wnd && wnd->PreTranslateMessage(msg))
-            return TRUE;
+        if (wnd) {
+            CWndInUse inUse(wnd); // its pre-translation may call the host
+            if (wnd->PreTranslateMessage(msg))
+                return TRUE;
+        }
         if (!(GetWindowLongA(h, GWL_STYLE) & WS_CHILD))
             break; // top-level window reached
     }
@@ -64,13 +67,16 @@ BOOL AfxWinInit(CWinApp* app, HINSTANCE instance) {
     AFX_MODULE_STATE* module = AfxGetStaticModuleState();
     module->m_hCurrentInstanceHandle = instance;
     module->m_pCurrentWinApp = app;
+    module->m_nThreadID = GetCurrentThreadId();
     BOOL initialised;
     {
         CModuleFrame frame(module);
         initialised = InitApp(app, instance);
     }
-    if (!initialised)
+    if (!initialised) {
         AfxTermThreadState();
+        module->m_nThreadID = 0;
+    }
     return initialised;
 }
 
@@ -80,6 +86,7 @@ void AfxWinTerm(CWinApp* app) {
         app->ExitInstance();
     }
     AfxTermThreadState();
+    AfxGetStaticModuleState()->m_nThreadID = 0;
 }
 
 namespace {

@@ -165,10 +165,21 @@ LRESULT CALLBACK AfxWndProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam) 
         thread->m_pWndInit = nullptr;
         wnd->Attach(h);
     }
-    if (message != WM_NCDESTROY)
-        return wnd->WindowProc(message, wParam, lParam);
-    LRESULT result = wnd->WindowProc(message, wParam, lParam);
-    wnd->DetachDestroyed();
-    wnd->PostNcDestroy();
+    CWndInUse inUse(wnd);
+    const LRESULT result = wnd->WindowProc(message, wParam, lParam);
+    if (message == WM_NCDESTROY)
+        inUse.WindowDestroyed();
     return result;
+}
+
+CWndInUse::~CWndInUse() {
+    if (--m_pWnd->m_nInUse == 0 && m_pWnd->m_bNcDestroyed) {
+        m_pWnd->m_bNcDestroyed = false;
+        m_pWnd->PostNcDestroy();
+    }
+}
+
+void CWndInUse::WindowDestroyed() {
+    m_pWnd->DetachDestroyed();
+    m_pWnd->m_bNcDestroyed = true;
 }

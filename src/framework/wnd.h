@@ -77,6 +77,11 @@ public:
 
     HWND m_hWnd = nullptr;
 
+private:
+    friend class CWndInUse;
+    int m_nInUse = 0;            // handlers of this object running now
+    bool m_bNcDestroyed = false; // window gone; PostNcDestroy waits for them
+
 protected:
     // Hands the message being processed to the previous window procedure.
     LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
@@ -85,6 +90,26 @@ protected:
 
 private:
     std::vector<CWnd*> m_boundControls;
+};
+
+// Marks a window object as busy for one scope: a message handler or a
+// pre-translation that may call out to the host, whose callback may destroy
+// the window. The window is detached at once when it goes, but the object's
+// PostNcDestroy (which may delete it) runs only when the outermost busy scope
+// ends, so that no code still running for it finds it deleted. Handlers that
+// called out check m_hWnd before touching the window again.
+class CWndInUse {
+public:
+    explicit CWndInUse(CWnd* wnd) : m_pWnd(wnd) { ++wnd->m_nInUse; }
+    ~CWndInUse();
+    CWndInUse(const CWndInUse&) = delete;
+    CWndInUse& operator=(const CWndInUse&) = delete;
+
+    // WM_NCDESTROY was handled: detach now, PostNcDestroy when no longer busy.
+    void WindowDestroyed();
+
+private:
+    CWnd* m_pWnd;
 };
 
 LRESULT CALLBACK AfxWndProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam);

@@ -63,3 +63,13 @@ void CKELGuiApp::RemoveMessageHook() {
         UnhookWindowsHookEx(m_hMsgHook);
     m_hMsgHook = nullptr;
 }
+
+void CKELGuiApp::SuspendMessageHook() {
+    if (m_nHookSuspended++ == 0)
+        RemoveMessageHook();
+}
+
+void CKELGuiApp::ResumeMessageHook() {
+    if (m_nHookSuspended > 0 && --m_nHookSuspended == 0)
+        InstallMessageHook();
+}

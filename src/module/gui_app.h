@@ -14,8 +14,16 @@ public:
     // Installs the WH_GETMESSAGE hook on the calling thread (null on failure).
     void InstallMessageHook();
     void RemoveMessageHook();
+    // Takes the hook out for a modal run and puts it back after. Runs nest (a
+    // sheet shown from inside another's run): only the outermost takes it out
+    // and puts it back, so that it is never installed twice.
+    void SuspendMessageHook();
+    void ResumeMessageHook();
 
     HHOOK m_hMsgHook = nullptr;
+
+private:
+    int m_nHookSuspended = 0; // modal runs in progress that took the hook out
 };
 
 CKELGuiApp& KelGuiApp();

@@ -4,9 +4,23 @@
 
 const PageClassList& RegisteredPageClasses() {
     static const PageClass rows[] = {
-        LinePageClass(),      ColorPageClass(),          GeneralPageClass(),  TextFilePageClass(),
-        AudioFilePageClass(), ImageReferencePageClass(), FontPageClass(),     ArrowPageClass(),
-        TextPageClass(),      LabelPageClass(),          PasswordPageClass(), StampPageClass(),
+        // clang-format off
+        LinePageClass(),
+        ColorPageClass(),
+        GeneralPageClass(),
+        TextFilePageClass(),
+        AudioFilePageClass(),
+        ImageReferencePageClass(),
+        FontPageClass(),
+        ArrowPageClass(),
+        ImagePageClass(),
+        RulerPageClass(),
+        ProtractorPageClass(),
+        TextPageClass(),
+        LabelPageClass(),
+        PasswordPageClass(),
+        StampPageClass(),
+        // clang-format on
     };
     static const PageClassList list(rows);
     return list;

@@ -19,3 +19,6 @@ PageClass ArrowPageClass();
 PageClass TextFilePageClass();
 PageClass AudioFilePageClass();
 PageClass ImageReferencePageClass();
+PageClass ImagePageClass();
+PageClass RulerPageClass();
+PageClass ProtractorPageClass();

@@ -32,9 +32,9 @@ extern "C" BOOL WINAPI KEL_GUI_property_sheet_show(HKELSHEET handle) {
         return 0; // a running sheet cannot be shown a second time
     CKELGuiApp& app = KelGuiApp();
     // The hook stays out while the sheet runs its own modal loop.
-    app.RemoveMessageHook();
+    app.SuspendMessageHook();
     INT_PTR result = sheet->DoModal();
-    app.InstallMessageHook();
+    app.ResumeMessageHook();
     return result == IDOK ? 1 : 0;
 }
 

@@ -111,7 +111,8 @@ std::string CKELMiniFrameWnd::TipText(UINT commandId) const {
 }
 
 void CKELMiniFrameWnd::ApplyTipFont(HWND toolTip) {
-    if (static_cast<UINT>(_getmbcp()) != kJapaneseCodePage || !toolTip || m_hTipFont)
+    // m_hWnd is null when the host's tip callback destroyed the toolbar.
+    if (static_cast<UINT>(_getmbcp()) != kJapaneseCodePage || !toolTip || m_hTipFont || !m_hWnd)
         return;
     LOGFONTA face = {};
     const auto current = reinterpret_cast<HFONT>(::SendMessageA(toolTip, WM_GETFONT, 0, 0));

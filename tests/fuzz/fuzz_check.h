@@ -30,3 +30,20 @@ inline size_t ConsumePosition(FuzzedDataProvider& in) {
     const size_t near = in.ConsumeIntegralInRange<size_t>(0, 80);
     return in.ConsumeBool() ? SIZE_MAX - near : near;
 }
+
+// A word of a block as the layouts read it: little-endian, 0 for missing bytes.
+inline uint32_t WordAt(const Bytes& block, size_t offset) {
+    uint32_t word = 0;
+    for (size_t i = 0; i < 4; ++i)
+        if (offset < block.size() && i < block.size() - offset)
+            word |= uint32_t(block[offset + i]) << (8 * i);
+    return word;
+}
+
+// Only the bytes in [first, end) may differ between before and after, and
+// the block keeps its size.
+inline void CheckOnlyChanged(const Bytes& before, const Bytes& after, size_t first, size_t end) {
+    FUZZ_CHECK(before.size() == after.size());
+    for (size_t i = 0; i < before.size(); ++i)
+        FUZZ_CHECK(before[i] == after[i] || (i >= first && i < end));
+}

@@ -17,14 +17,24 @@ inline DWORD GdiObjects() {
     return count;
 }
 
+// A named __stdcall function: on i686 a lambda converts only to a cdecl pointer.
+inline BOOL CALLBACK CountWindow(HWND, LPARAM counter) {
+    return ++*reinterpret_cast<DWORD*>(counter) != 0;
+}
+
 inline DWORD UserObjects() {
     if (DWORD count = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS))
         return count;
     DWORD count = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND, LPARAM counter) -> BOOL { return ++*reinterpret_cast<DWORD*>(counter) != 0; },
-        reinterpret_cast<LPARAM>(&count));
+    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+// Open kernel handles, probed (Wine's GetProcessHandleCount answers 0).
+inline DWORD KernelHandles() {
+    DWORD count = 0, flags;
+    for (ULONG_PTR h = 4; h < 0x10000; h += 4)
+        count += GetHandleInformation(reinterpret_cast<HANDLE>(h), &flags) ? 1 : 0;
     return count;
 }
 

@@ -18,7 +18,7 @@ TEST(SheetAssembly, TabsFollowTheTableForEachGroup) {
     } cases[] = {
         {3, 1, {kLine, kColor}},
         {506, 3, {kLine, kColor, kArrow}},
-        {511, 7, {kLine, kColor, kFont}},
+        {511, 7, {kLine, kColor, kFont, "Protractor Attributes"}},
         {6, 1, {kGeneral, kColor}},
         {516, 3, {kGeneral, kColor}},
         {507, 1, {kColor}},
@@ -27,7 +27,7 @@ TEST(SheetAssembly, TabsFollowTheTableForEachGroup) {
         {518, 3, {kFont, kColor, kLine, kText}}, // text marks add Color right after Font
         {8, 3, {kFont, kColor, kText}},
         {503, 3, {"File Name Attributes"}},
-        {2, 3, {"Image Reference"}},
+        {2, 3, {"Image Attributes", "Image Reference"}},
     };
     for (const auto& c : cases) {
         Sheet sheet;
@@ -35,7 +35,7 @@ TEST(SheetAssembly, TabsFollowTheTableForEachGroup) {
         ASSERT_EQ(1, sheet.Init(c.flags, &record, "OiAnoDat", "x", 1));
         EXPECT_EQ(c.tabs, sheet.ShownTabs()) << "mark type " << c.markType;
     }
-    for (DWORD markType : {0u, 1u, 515u, 519u}) {
+    for (DWORD markType : {0u, 515u, 519u}) {
         Sheet sheet;
         const KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0x22);
         EXPECT_EQ(1, sheet.Init(3, &record, "OiAnoDat", "abc", 3)) << markType;

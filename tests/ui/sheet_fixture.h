@@ -44,9 +44,11 @@ inline std::vector<size_t> DifferingBytes(const KEL_MARK_ATTRIBUTES& a,
 
 class Sheet {
 public:
-    Sheet() {
+    explicit Sheet(LONG xPelsPerMeter = 0, LONG yPelsPerMeter = 0) {
         KEL_IMAGE_INFO info = {};
         info.dwSize = sizeof info;
+        info.nXPelsPerMeter = xPelsPerMeter;
+        info.nYPelsPerMeter = yPelsPerMeter;
         Gui().property_sheet_create(nullptr, &info, &m_handle);
     }
     ~Sheet() { Gui().property_sheet_destroy(m_handle); }
@@ -82,6 +84,17 @@ public:
              }).Then("its page", WaitForPage(m_window, tab, page));
             script(d);
         });
+    }
+    // A fetch into a roomy buffer untouched past the block; the size query agrees.
+    std::vector<uint8_t> FetchDirect(const char* name) {
+        std::vector<uint8_t> buffer(128, 0xEE);
+        DWORD size = 0, queried = 0;
+        EXPECT_EQ(1, Query(2, nullptr, name, buffer.data(), &size));
+        EXPECT_EQ(std::vector<uint8_t>(buffer.size() - size, 0xEE),
+                  std::vector<uint8_t>(buffer.begin() + size, buffer.end()));
+        EXPECT_TRUE(Query(2, nullptr, name, nullptr, &queried) && queried == size);
+        buffer.resize(size);
+        return buffer;
     }
     // Shows the sheet, runs look on page index once it is in front, then
     // presses OK (or Cancel). Returns show's result.

@@ -61,3 +61,20 @@ TEST(JapaneseSheet, CaptionTabsAndRangeMessage) {
         EXPECT_TRUE(std::any_of(s.begin(), s.end(), [](char c) { return c & 0x80; })) << id;
     }
 }
+
+// Units are matched byte for byte: the Japanese micrometre has the Greek mu.
+TEST(JapaneseRuler, MicrometresMatchOnlyTheLoadedMu) {
+    for (std::string mu : {"\xB5m", "\x83\xCAm"}) {
+        Sheet sheet;
+        KEL_MARK_ATTRIBUTES record = PatternRecord(KEL_MARK_RULER, 5);
+        record.nLineSize = 1;
+        const std::string label = std::string(16, '\0') + "%d " + mu;
+        ASSERT_EQ(1, sheet.Init(3, &record, "OiAnText", label.data(), DWORD(label.size())));
+        HWND page = nullptr;
+        sheet.RunOnPage(3, page,
+                        [&](ModalDriver& d) { d.Do("OK", [&] { PressOk(sheet.Window()); }); });
+        const std::vector<uint8_t> back = sheet.FetchDirect("OiAnText");
+        EXPECT_EQ("%d " + (mu == "\xB5m" ? "mm" : mu),
+                  std::string(back.begin() + 16, back.end() - 4));
+    }
+}

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace bench {
@@ -127,6 +128,35 @@ template <class Cycle> void GrowthLines(const std::string& what, Cycle cycle, in
          growth(after100.kib - before.kib, after1000.kib - before.kib, " KiB") + " (of " +
              std::to_string(before.kib) + " KiB)",
          "-", "-", "no growth");
+}
+
+// A page procedure that does nothing beyond the dialog manager's defaults.
+inline INT_PTR CALLBACK PlainPageProc(HWND, UINT message, WPARAM, LPARAM) {
+    return message == WM_INITDIALOG;
+}
+
+// The baseline of the sheet benchmarks: the library's templates (id and tab
+// text) straight in a plain comctl32 sheet, each page run by proc. True when
+// it closed with OK.
+inline bool PlainSheet(HINSTANCE module, const std::vector<std::pair<int, const char*>>& pages,
+                       DLGPROC proc = PlainPageProc) {
+    std::vector<PROPSHEETPAGEA> descs(pages.size());
+    for (size_t i = 0; i < pages.size(); ++i) {
+        descs[i].dwSize = sizeof descs[i];
+        descs[i].dwFlags = PSP_USETITLE;
+        descs[i].hInstance = module;
+        descs[i].pszTemplate = MAKEINTRESOURCEA(pages[i].first);
+        descs[i].pfnDlgProc = proc;
+        descs[i].pszTitle = pages[i].second;
+    }
+    PROPSHEETHEADERA header = {};
+    header.dwSize = sizeof header;
+    header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW;
+    header.hInstance = module;
+    header.pszCaption = "Attributes";
+    header.nPages = static_cast<UINT>(descs.size());
+    header.ppsp = descs.data();
+    return PropertySheetA(&header) > 0;
 }
 
 // Until RemoveSheetCloser: each property sheet of the thread, once active,

@@ -57,21 +57,8 @@ INT_PTR CALLBACK PlainFontPageProc(HWND page, UINT message, WPARAM, LPARAM) {
 }
 
 bool PlainCycle() {
-    PROPSHEETPAGEA page = {};
-    page.dwSize = sizeof page;
-    page.dwFlags = PSP_USETITLE;
-    page.hInstance = g_gui->Module();
-    page.pszTemplate = MAKEINTRESOURCEA(kFontTemplate);
-    page.pfnDlgProc = PlainFontPageProc;
-    page.pszTitle = "Font Attributes";
-    PROPSHEETHEADERA header = {};
-    header.dwSize = sizeof header;
-    header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW;
-    header.hInstance = g_gui->Module();
-    header.pszCaption = "Attributes";
-    header.nPages = 1;
-    header.ppsp = &page;
-    return PropertySheetA(&header) > 0;
+    return bench::PlainSheet(g_gui->Module(), {{kFontTemplate, "Font Attributes"}},
+                             PlainFontPageProc);
 }
 
 } // namespace

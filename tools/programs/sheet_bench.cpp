@@ -32,33 +32,10 @@ bool LibraryCycle() {
     return ok;
 }
 
-INT_PTR CALLBACK PlainPageProc(HWND, UINT message, WPARAM, LPARAM) {
-    return message == WM_INITDIALOG;
-}
-
 // The same two templates, straight from the DLL's resources, no framework.
 bool PlainCycle() {
-    PROPSHEETPAGEA pages[2] = {};
-    const struct {
-        int templateId;
-        const char* title;
-    } kinds[2] = {{106, "Line Attributes"}, {102, "Color Attributes"}};
-    for (int i = 0; i < 2; ++i) {
-        pages[i].dwSize = sizeof pages[i];
-        pages[i].dwFlags = PSP_USETITLE;
-        pages[i].hInstance = g_gui->Module();
-        pages[i].pszTemplate = MAKEINTRESOURCEA(kinds[i].templateId);
-        pages[i].pfnDlgProc = PlainPageProc;
-        pages[i].pszTitle = kinds[i].title;
-    }
-    PROPSHEETHEADERA header = {};
-    header.dwSize = sizeof header;
-    header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW;
-    header.hInstance = g_gui->Module();
-    header.pszCaption = "Attributes";
-    header.nPages = 2;
-    header.ppsp = pages;
-    return PropertySheetA(&header) > 0;
+    return bench::PlainSheet(g_gui->Module(),
+                             {{106, "Line Attributes"}, {102, "Color Attributes"}});
 }
 
 } // namespace

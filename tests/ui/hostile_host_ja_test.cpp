@@ -1,0 +1,227 @@
+// A hostile host gets a clear 0 or a working call, never a crash, hang or stray
+// write. Run under code page 932, where a tip request also makes a font.
+#include "support/dialog_helpers.h"
+#include "toolbar_test_host.h"
+
+#include <functional>
+
+using namespace toolbar_test;
+using kelgui_test::KernelHandles;
+
+namespace {
+
+kelgui_test::KelGui& g = Gui();
+struct Handles {
+    HKELSHEET sheet, other;
+    HWND frame;
+};
+using H = const Handles&;
+KEL_MARK_ATTRIBUTES g_record = {}; // a straight line as NewSheet leaves it
+DWORD g_out;
+const FARPROC kRecorder = reinterpret_cast<FARPROC>(&RecordNotification);
+
+// Exports taking a handle; results on a filled and on the running sheet.
+const struct Call {
+    const char* name;
+    BOOL (*run)(H);
+    BOOL idle, running;
+} kCalls[] = {
+    {"show", [](H h) { return g.property_sheet_show(h.sheet); }, 0, 0},
+    {"title set", [](H h) { return g.property_sheet_title_set(h.sheet, "t"); }, 1, 1},
+    {"init", [](H h) { return g.property_sheet_init(h.sheet, 1, &g_record, 0, 0, 0); }, 1, 0},
+    {"query", [](H h) { return g.property_sheet_query(h.sheet, 1, &g_record, 0, 0, 0); }, 1, 1},
+    {"destroy", [](H h) { return g.property_sheet_destroy(h.sheet); }, 1, 0},
+    {"callback", [](H h) { return g.toolbar_CB_register(h.frame, 0, kRecorder, 1); }, 1, 1},
+    {"button set", [](H h) { return g.toolbar_button_set(h.frame, 5, 1); }, 1, 1},
+    {"button get", [](H h) { return g.toolbar_button_get(h.frame, 5, &g_out); }, 1, 1},
+};
+
+DWORD WINAPI RunFunction(LPVOID function) {
+    (*static_cast<std::function<void()>*>(function))();
+    return 0;
+}
+void OnOtherThread(std::function<void()> fn) {
+    HANDLE thread = CreateThread(nullptr, 0, RunFunction, &fn, 0, nullptr);
+    EXPECT_EQ(WaitForSingleObject(thread, 5000), WAIT_OBJECT_0) << "the other thread hung";
+    CloseHandle(thread);
+}
+
+// The first call runs the action; later ones (timer ticks) cancel every sheet.
+std::function<void()> g_inside;
+void CALLBACK RunInsideThenClose(HWND, UINT, UINT_PTR, DWORD) {
+    if (g_inside) {
+        const std::function<void()> action = std::move(g_inside);
+        g_inside = nullptr;
+        return action();
+    }
+    for (HWND w : kelgui_test::ThreadWindows())
+        if (IsWindowVisible(w) && kelgui_test::IsPropertySheet(w))
+            kelgui_test::PressCancel(w);
+}
+void WINAPI RunInsideOnPress(DWORD_PTR, int, DWORD) {
+    RunInsideThenClose(nullptr, 0, 0, 0);
+}
+BOOL WINAPI RunInsideOnTip(DWORD_PTR, int, LPCSTR, LPCSTR*) {
+    RunInsideThenClose(nullptr, 0, 0, 0);
+    return FALSE;
+}
+enum Inside { kRunningSheet, kOtherSheet, kNotification, kTip };
+const char* const kInside[] = {"on the running sheet", "on another sheet while one runs",
+                               "from the notification callback", "from the tip callback"};
+
+// size bytes that end where a PAGE_NOACCESS page begins (kept until the end).
+char* Guarded(size_t size) {
+    const size_t span = (size + 0xFFF) & ~size_t{0xFFF};
+    auto* base =
+        static_cast<char*>(VirtualAlloc(nullptr, span + 0x1000, MEM_COMMIT, PAGE_READWRITE));
+    VirtualProtect(base + span, 0x1000, PAGE_NOACCESS, &g_out);
+    return base + span - size;
+}
+
+// A host window with a toolbar and two filled sheets.
+class HostileHost : public ::testing::Test {
+protected:
+    void SetUp() override { Renew(); }
+    void TearDown() override {
+        g.property_sheet_destroy(m_h.sheet);
+        g.property_sheet_destroy(m_h.other);
+        DestroyWindow(m_h.frame);
+    }
+    HKELSHEET NewSheet() {
+        static const KEL_IMAGE_INFO info = {};
+        HKELSHEET sheet = nullptr;
+        g_record.nMarkType = KEL_MARK_STRAIGHT_LINE;
+        g.property_sheet_create(m_host.Handle(), &info, &sheet);
+        g.property_sheet_init(sheet, 1, &g_record, nullptr, nullptr, 0);
+        return sheet;
+    }
+    void Renew() {
+        TearDown();
+        m_h = {NewSheet(), NewSheet(), nullptr};
+        ASSERT_TRUE(g.toolbar_create(m_host.Handle(), 700, 100, &m_h.frame));
+    }
+    void PressAtPoint() { // 0x0900 at a tool's button
+        POINT p = ButtonCentre(BarOf(m_h.frame), 2784);
+        ClientToScreen(BarOf(m_h.frame), &p);
+        SetCursorPos(p.x, p.y);
+        PostMessageA(BarOf(m_h.frame), KEL_WM_TOOLBAR_PRESS_AT_POINT, 0, 0);
+        PumpPending();
+    }
+    // One press per message: the hook is installed once.
+    void ExpectOnePressPerMessage() {
+        g.toolbar_CB_register(m_h.frame, KEL_TOOLBAR_CB_NOTIFY, kRecorder, 0);
+        Notifications().clear();
+        PressAtPoint();
+        EXPECT_EQ(Notifications().size(), 1u) << Describe(Notifications());
+    }
+    void ExpectLiveOnesUntouched() {
+        EXPECT_TRUE(g.property_sheet_title_set(m_h.sheet, "still here"));
+        EXPECT_EQ(ToolFlags(m_h.frame, 5), DWORD{KEL_TOOL_ENABLED | KEL_TOOL_VISIBLE});
+        ExpectOnePressPerMessage();
+    }
+    void RunInside(Inside where, std::function<void()> action) {
+        g_inside = std::move(action);
+        const UINT_PTR timer = SetTimer(nullptr, 0, 20, RunInsideThenClose);
+        g.toolbar_CB_register(m_h.frame, 0, reinterpret_cast<FARPROC>(&RunInsideOnPress), 0);
+        g.toolbar_CB_register(m_h.frame, 1, reinterpret_cast<FARPROC>(&RunInsideOnTip), 0);
+        if (where == kRunningSheet || where == kOtherSheet)
+            g.property_sheet_show(m_h.sheet);
+        else if (where == kNotification)
+            PressAtPoint();
+        else
+            TipA(m_h.frame, 2776);
+        KillTimer(nullptr, timer);
+        g_inside = nullptr;
+    }
+
+    HostWindow m_host;
+    Handles m_h = {};
+};
+
+template <class T> Handles Bad(T handle) {
+    return {reinterpret_cast<HKELSHEET>(handle), nullptr, reinterpret_cast<HWND>(handle)};
+}
+
+TEST_F(HostileHost, BadHandlesGetZeroAndLeaveTheLiveOnesAlone) {
+    Handles stale = {NewSheet(), nullptr, nullptr};
+    g.property_sheet_destroy(stale.sheet);
+    g.toolbar_create(m_host.Handle(), 0, 0, &stale.frame);
+    DestroyWindow(stale.frame);
+    static std::string garbage(256, 'Z');
+    const Handles kBad[] = {
+        {},
+        Bad(0x5A5A5A5A),
+        Bad(garbage.data()),
+        stale,
+        {reinterpret_cast<HKELSHEET>(m_h.frame), 0, reinterpret_cast<HWND>(m_h.sheet)},
+        Bad(GetDesktopWindow()),
+        Bad(m_host.Handle()),
+        Bad(BarOf(m_h.frame))};
+    for (const Handles& bad : kBad)
+        for (const Call& call : kCalls)
+            EXPECT_EQ(call.run(bad), 0) << call.name << " with " << bad.sheet << ", " << bad.frame;
+    ExpectLiveOnesUntouched();
+}
+
+// Other threads are refused and change nothing; ending threads leave no handles.
+TEST_F(HostileHost, OtherThreadsAreRefusedAndLeaveNothingBehind) {
+    for (int i = 0; i < 50; ++i)
+        OnOtherThread([] {}); // the first threads may set up what the system shares
+    const DWORD handles = KernelHandles();
+    g.message_title_set("first");
+    int accepted = 0;
+    Handles made = m_h;
+    OnOtherThread([&] {
+        for (const Call& call : kCalls)
+            accepted += call.run(m_h);
+        const KEL_IMAGE_INFO info = {};
+        accepted += g.toolbar_create(m_host.Handle(), 0, 0, &made.frame) +
+                    g.property_sheet_create(nullptr, &info, &made.sheet) +
+                    g.message_title_set("2nd") + g.message_title_get(nullptr, 0);
+    });
+    for (int i = 0; i < 100; ++i)
+        OnOtherThread([] {});
+    EXPECT_EQ(KernelHandles(), handles) << "after 101 threads ended";
+    EXPECT_EQ(accepted, 0);
+    EXPECT_TRUE(made.frame == m_h.frame && made.sheet == m_h.sheet) << "out slots untouched";
+    EXPECT_EQ(g.message_title_get(nullptr, 0), 5u) << "still \"first\"";
+    ExpectLiveOnesUntouched();
+}
+
+TEST_F(HostileHost, CallsBackInFromARunningSheetAndFromTheToolbarCallbacks) {
+    for (Inside inside : {kRunningSheet, kOtherSheet, kNotification, kTip}) {
+        for (const Call& call : kCalls) {
+            Renew();
+            const Handles target = {inside == kRunningSheet ? m_h.sheet : m_h.other, 0, m_h.frame};
+            BOOL result = -1;
+            RunInside(inside, [&] { result = call.run(target); });
+            EXPECT_EQ(result, inside == kRunningSheet ? call.running : call.idle)
+                << call.name << " " << kInside[inside];
+            ExpectOnePressPerMessage();
+        }
+        TearDown();
+        const DWORD gdiObjects = GdiObjects();
+        Renew();
+        RunInside(inside, [&] { DestroyWindow(m_h.frame); });
+        PumpPending();
+        EXPECT_FALSE(IsWindow(m_h.frame)) << "toolbar destroyed " << kInside[inside];
+        EXPECT_EQ(GdiObjects(), gdiObjects) << "and nothing made or kept for it";
+    }
+}
+
+TEST_F(HostileHost, BuffersEndingAtAnInaccessiblePageAreNeverOverrun) {
+    g.message_title_set("eleven char");
+    EXPECT_EQ(g.message_title_get(Guarded(11), 11), 11u);
+    const std::pair<DWORD, const char*> kBlocks[] = {{KEL_MARK_TYPED_TEXT, "OiAnText"},
+                                                     {KEL_MARK_AUDIO, "OiFilNam"},
+                                                     {KEL_MARK_ARROW, "OiAnoDat"}};
+    for (const auto& [markType, name] : kBlocks) {
+        g_record.nMarkType = markType;
+        void* data = memset(Guarded(300), 'T', 300);
+        ASSERT_TRUE(g.property_sheet_init(m_h.other, 3, &g_record, name, data, 300));
+        ASSERT_TRUE(g.property_sheet_query(m_h.other, 2, nullptr, name, nullptr, &g_out));
+        EXPECT_TRUE(g.property_sheet_query(m_h.other, 2, nullptr, name, Guarded(g_out), &g_out));
+    }
+}
+
+} // namespace

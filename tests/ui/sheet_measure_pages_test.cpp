@@ -1,0 +1,167 @@
+// The embedded image, ruler and protractor pages through the exports.
+#include "sheet_fixture.h"
+
+namespace sheet_test {
+namespace {
+using namespace std::string_literals;
+using Bytes = std::vector<uint8_t>;
+using Words = std::vector<int32_t>;
+
+constexpr int kOriginal = 1051, kMirror = 1046, kTransparent = 1045, kFit = 1074, kAlign = 1075,
+              kAspect = 1078, kUnits = 1056, kAbbreviation = 1069, kPrecision = 1063, kGauge = 1066,
+              kRadius = 1071;
+
+Bytes Block(const Words& w, size_t size = SIZE_MAX) {
+    const auto* bytes = reinterpret_cast<const uint8_t*>(w.data());
+    return Bytes(bytes, bytes + std::min(size, w.size() * 4));
+}
+
+HWND page = nullptr, box = nullptr; // the page in front, a message box
+
+BOOL Show(Sheet& sheet, DWORD markType, std::vector<std::pair<const char*, Bytes>> blocks, int tab,
+          std::function<void(ModalDriver&)> run, std::function<void()> act = {}) {
+    KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0x20);
+    record.nLineSize = 1;
+    record.bTransparent = TRUE;
+    EXPECT_EQ(1, sheet.Init(1, &record));
+    for (const auto& b : blocks)
+        EXPECT_EQ(1, sheet.Init(2, nullptr, b.first, b.second.data(), DWORD(b.second.size())));
+    return sheet.RunOnPage(
+        tab, page, run ? run : [&](ModalDriver& d) { d.Do("", act); });
+}
+
+void Pick(HWND page, int id, UINT setMessage, int index, WORD notification) {
+    SendDlgItemMessageA(page, id, setMessage, index, 0);
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, notification), LPARAM(GetDlgItem(page, id)));
+}
+
+TEST(ImagePage, ShowsTheBlockAndWritesEachChoiceIntoItAtOnce) {
+    // Orientation, five unused words, fit, alignment, aspect, one unused word.
+    const auto image = [](const Words& w) {
+        return Block({w[0], 1, 2, 3, 4, 5, w[1], w[2], w[3], 9});
+    };
+    // clang-format off
+    const struct {
+        Words block; // orientation, fit, alignment, aspect
+        Words shown; // radio checks, mirror, transparent, fit, alignment
+        const char* opened; // the aspect shown
+        Words act;          // radio to click (-1 none), mirror, fit, alignment to pick
+        const char* typed;  // aspect typed, or null
+        Words back;         // the block's words after the choices
+    } cases[] = {
+        {{1, 0, 0, 0},        {1, 0, 0, 0, 0, 1, 0, 0}, "1.000000",  {1, 0, 1, 1},   nullptr, {2, 1, 1, 100000}},
+        {{2, 1, 1, 2000000},  {0, 1, 0, 0, 0, 1, 1, 1}, "1.000000",  {1, 1, 2, 2},   nullptr, {6, 2, 2, 100000}},
+        {{3, 2, 2, 250000},   {0, 0, 1, 0, 0, 1, 2, 2}, "2.500000",  {2, 0, 3, 3},   "0",     {3, 3, 16, 10000}},
+        {{4, 3, 16, -5},      {0, 0, 0, 1, 0, 1, 3, 3}, "-0.000050", {2, 1, 0, 4},   "-3",    {7, 0, 17, 10000}},
+        {{5, 4, 17, 1000000}, {1, 0, 0, 0, 1, 1, -1, 4}, "10.000000", {3, 0, 1, 5},   "12",    {4, 1, 18, 1000000}},
+        {{6, -1, 18, 1000001},{0, 1, 0, 0, 1, 1, -1, 5}, "1.000000",  {3, 1, 1, 6},   "0.05",  {8, 1, 32, 5000}},
+        {{7, 0, 32, 1},       {0, 0, 1, 0, 1, 1, 0, 6}, "0.000010",  {0, 0, 0, 7},   "2.5",   {1, 0, 33, 250000}},
+        {{8, 0, 33, 1},       {0, 0, 0, 1, 1, 1, 0, 7}, "0.000010",  {0, 1, 0, 8},   nullptr, {5, 0, 34, 1}},
+        {{0, 0, 3, 1},        {0, 0, 0, 0, 0, 1, 0, 0}, "0.000010",  {-1, 1, 0, 0},  nullptr, {4, 0, 0, 1}},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        Sheet sheet;
+        Words shown;
+        std::string aspect;
+        Bytes during;
+        EXPECT_EQ(1, Show(sheet, 1, {{"OiAnoDat", image(c.block)}}, 0, {}, [&] {
+                      for (int id : {1051, 1052, 1053, 1054, kMirror, kTransparent, kFit, kAlign})
+                          shown.push_back(int(SendDlgItemMessageA(
+                              page, id, id < kFit ? BM_GETCHECK : CB_GETCURSEL, 0, 0)));
+                      aspect = ItemText(page, kAspect);
+                      if (CheckState(GetDlgItem(page, kMirror)) != c.act[1])
+                          SendDlgItemMessageA(page, kMirror, BM_CLICK, 0, 0);
+                      if (c.act[0] >= 0)
+                          SendDlgItemMessageA(page, kOriginal + c.act[0], BM_CLICK, 0, 0);
+                      Pick(page, kFit, CB_SETCURSEL, c.act[2], CBN_SELCHANGE);
+                      Pick(page, kAlign, CB_SETCURSEL, c.act[3], CBN_SELCHANGE);
+                      if (c.typed)
+                          SetText(GetDlgItem(page, kAspect), c.typed);
+                      SendDlgItemMessageA(page, kTransparent, BM_CLICK, 0, 0);
+                      during = sheet.FetchDirect("OiAnoDat");
+                      aspect += "/" + ItemText(page, kAspect);
+                      PressOk(sheet.Window());
+                  }));
+        EXPECT_EQ(c.shown, shown) << c.block[0];
+        EXPECT_EQ(std::string(c.opened) + "/" + (c.typed ? c.typed : c.opened), aspect);
+        EXPECT_EQ(image(c.back), during) << c.block[0];
+        KEL_MARK_ATTRIBUTES out = PatternRecord(1, 0);
+        ASSERT_EQ(1, sheet.Query(1, &out));
+        EXPECT_EQ(FALSE, out.bTransparent);
+    }
+}
+
+TEST(RulerPage, LabelOrPickedUnitGivesScalesAndLabelBack) {
+    const Words numbers{0x101, 0x202, 0x303, 0x404, 7, 0x606, 3, 0x808};
+    // clang-format off
+    const struct {
+        std::string label;  // the loaded label block
+        size_t size;        // of the loaded numbers block
+        LONG x, y;          // pixels per metre
+        int pick;           // unit chosen, -1 none
+        const char* typed;  // abbreviation typed over, or null
+        Words back;         // the numbers block's words
+        std::string labelBack;
+    } cases[] = {
+        {"ABCDEFGHIJKLlenw%d in\0"s, 32, 11811, 3937, -1, nullptr, {78740, 23622000, 78740, 7874000, 7, 7, 3, 0x808}, "ABCDEFGHIJKL\6\0\0\0%d in\0\0\0\0"s},
+        {"ABCDEFGHIJKLlenw%d   ft  \0"s, 32, 0, 0, -1, nullptr, {6562, 23622000, 6562, 23622000, 7, 7, 3, 0x808}, "ABCDEFGHIJKL\6\0\0\0%d ft\0\0\0\0"s},
+        {"ABCDEFGHIJKLlenwword\0"s, 32, 0, 0, -1, nullptr, {1000, 11811, 1000, 11811, 7, 7, 3, 0x808}, "ABCDEFGHIJKL\6\0\0\0%d mm\0\0\0\0"s},
+        {"ABCDEFGHIJKLlenw\0"s, 32, 0, 0, -1, nullptr, {1000, 11811, 1000, 11811, 7, 7, 3, 0x808}, "ABCDEFGHIJKL\6\0\0\0%d mm\0\0\0\0"s},
+        {"ABCDEFGHIJKLlenw%d m"s, 32, 0, 0, -1, nullptr, {1, 11811, 1, 11811, 7, 7, 3, 0x808}, "ABCDEFGHIJKL\5\0\0\0%d m\0\0\0\0"s},
+        {"ABCDEFGHIJKLlenw%d mm\0"s, 32, 11811, 11811, 3, nullptr, {1, 19050000, 1, 19050000, 7, 7, 3, 0x808}, "ABCDEFGHIJKL\6\0\0\0%d mi\0\0\0\0"s},
+        {"ABCDEFGHIJKLlenw%d mm\0"s, 32, 11811, 0, 0, "zz", {78740, 23622000, 78740, 23622000, 7, 7, 3, 0x808}, "ABCDEFGHIJKL\6\0\0\0%d zz\0\0\0\0"s},
+        {"ABCDE", 18, 0, 0, -1, nullptr, {1000, 11811, 1000, 11811, 7}, "ABCDE\0\0\0\0\0\0\0\6\0\0\0%d mm\0\0\0\0"s},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        Sheet sheet(c.x, c.y);
+        const Bytes label(c.label.begin(), c.label.end());
+        EXPECT_EQ(1, Show(sheet, 510, {{"OiAnoDat", Block(numbers, c.size)}, {"OiAnText", label}},
+                          3, {}, [&] {
+                              if (c.pick >= 0)
+                                  Pick(page, kUnits, LB_SETCURSEL, c.pick, LBN_SELCHANGE);
+                              if (c.typed)
+                                  SetText(GetDlgItem(page, kAbbreviation), c.typed);
+                              PressOk(sheet.Window());
+                          }));
+        EXPECT_EQ(Block(c.back, c.size), sheet.FetchDirect("OiAnoDat")) << c.label;
+        EXPECT_EQ(Bytes(c.labelBack.begin(), c.labelBack.end()), sheet.FetchDirect("OiAnText"));
+    }
+}
+
+TEST(MeasurePages, RangesCheckedInExchangeOrderValuesIntoHostsBlock) {
+    const std::string kRange = "Please enter an integer between ";
+    // clang-format off
+    const struct {
+        DWORD markType;
+        Words loaded, back;
+        int first, second;
+        Strings messages;
+    } cases[] = {
+        {511, {1, 2, 3, 4, 0, 15, 77}, {1, 2, 3, 4, 5, 6, 77}, kRadius, kPrecision, {kRange + "1 and 999.", kRange + "0 and 14."}},
+        {510, {1, 2, 3, 4, 1000, 0, 15, 77}, {1000, 11811, 1000, 11811, 6, 6, 5, 77}, kPrecision, kGauge, {kRange + "0 and 14.", kRange + "0 and 999."}},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        Sheet sheet;
+        Strings messages;
+        EXPECT_EQ(1,
+                  Show(sheet, c.markType, {{"OiAnoDat", Block(c.loaded)}}, 3, [&](ModalDriver& d) {
+                      for (auto fix : {std::make_pair(c.first, "5"), std::make_pair(c.second, "6")})
+                          d.Do("OK", [&] { PressOk(sheet.Window()); })
+                              .Then("message box", WaitForMessageBox(box, sheet.Window()))
+                              .Do("read, dismiss, fix", [&, fix] {
+                                  messages.push_back(MessageBoxText(box));
+                                  DismissMessageBox(box);
+                                  SetText(GetDlgItem(page, fix.first), fix.second);
+                              });
+                      d.Do("OK", [&] { PressOk(sheet.Window()); });
+                  }));
+        EXPECT_EQ(c.messages, messages);
+        EXPECT_EQ(Block(c.back), sheet.FetchDirect("OiAnoDat")) << c.markType;
+    }
+}
+
+} // namespace
+} // namespace sheet_test
