@@ -9,12 +9,10 @@ constexpr int kTextEdit = 1034, kWrappingEdit = 1140;
 
 // Header words 1..12, the length word, the text, its zero and three bytes.
 inline Bytes TextBlock(const std::string& text, uint8_t trailing = 0) {
-    Bytes block(text.size() + 20, trailing);
-    for (size_t i = 0; i < 16; ++i)
-        block[i] = uint8_t(i < 12 ? i + 1 : i == 12 ? text.size() + 1 : 0);
-    std::copy(text.begin(), text.end(), block.begin() + 16);
-    block[16 + text.size()] = 0;
-    return block;
+    const std::string bytes = std::string("\1\2\3\4\5\6\7\10\11\12\13\14", 12) +
+                              char(text.size() + 1) + std::string(3, '\0') + text + '\0' +
+                              std::string(3, char(trailing));
+    return Bytes(bytes.begin(), bytes.end());
 }
 
 // The record, then the block under flags (2 or with the date-code bit).
