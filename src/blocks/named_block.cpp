@@ -1,6 +1,8 @@
 // CNamedBlock: the holder of one named block's bytes.
 #include "blocks/named_block.h"
 
+#include "blocks/secure_wipe.h"
+
 #include <cstring>
 #include <new>
 
@@ -14,6 +16,8 @@ CNamedBlock::~CNamedBlock() {
 }
 
 void CNamedBlock::Release() {
+    if (m_bWipe && m_pData)
+        SecureWipe(m_pData, m_dwSize);
     delete[] m_pData;
     m_pData = nullptr;
     m_dwSize = 0;

@@ -40,10 +40,15 @@ public:
     CMutableByteSpan MutableBytes() { return CMutableByteSpan(m_pData, m_dwSize); }
     uint32_t Size() const { return m_dwSize; }
 
+    // For blocks that carry a user's secret: every copy this holder frees or
+    // replaces is overwritten with zeros first.
+    void WipeOnRelease() { m_bWipe = true; }
+
 private:
     void Release();
 
     char m_name[kNameSize];
     uint8_t* m_pData = nullptr;
     uint32_t m_dwSize = 0;
+    bool m_bWipe = false;
 };

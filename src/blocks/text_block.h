@@ -26,7 +26,7 @@ constexpr size_t kFixedSize = 20; // header, length word, zero byte, three trail
 CByteSpan ReadText(CByteSpan block);
 
 // A block of text.Size() + 20 bytes carrying the first 12 bytes of loaded
-// (zeros where loaded is shorter). Null data when the size would not fit 32
+// (zeros when loaded is shorter than 12 bytes). Null data when the size would not fit 32
 // bits or memory ran out.
 OwnedBytes Build(CByteSpan loaded, CByteSpan text);
 

@@ -19,6 +19,18 @@ class CEdit : public CWnd {
 public:
     void SetSel(int start, int end) const { SendMessage(EM_SETSEL, start, end); }
     void LimitText(int chars) const { SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(chars)); }
+    void GetSel(DWORD& start, DWORD& end) const {
+        SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    }
+    void ReplaceSel(LPCSTR text, BOOL canUndo) const {
+        SendMessage(EM_REPLACESEL, canUndo, reinterpret_cast<LPARAM>(text));
+    }
+    BOOL SetTabStops(int count, const int* stops) const {
+        return static_cast<BOOL>(SendMessage(EM_SETTABSTOPS, static_cast<WPARAM>(count),
+                                             reinterpret_cast<LPARAM>(stops)));
+    }
+    void ScrollCaret() const { SendMessage(EM_SCROLLCARET); }
+    HWND SetFocus() const { return ::SetFocus(m_hWnd); }
 };
 
 class CSpinButtonCtrl : public CWnd {
@@ -40,6 +52,13 @@ public:
 
 class CComboBox : public CWnd {
 public:
+    void ResetContent() const { SendMessage(CB_RESETCONTENT); }
+    int SetItemData(int index, DWORD_PTR data) const {
+        return static_cast<int>(SendMessage(CB_SETITEMDATA, index, static_cast<LPARAM>(data)));
+    }
+    DWORD_PTR GetItemData(int index) const {
+        return static_cast<DWORD_PTR>(SendMessage(CB_GETITEMDATA, index));
+    }
     int AddString(LPCSTR text) const {
         return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
     }

@@ -100,10 +100,20 @@ void DDX_Text(CDataExchange* dx, int id, std::string& value) {
         int length = GetWindowTextLengthA(control);
         std::string text(static_cast<size_t>(length) + 1, '\0');
         text.resize(static_cast<size_t>(GetWindowTextA(control, &text[0], length + 1)));
-        value = text;
+        value.swap(text); // long texts are not copied twice
     } else {
         SetWindowTextA(control, value.c_str());
     }
+}
+
+void DDX_Text(CDataExchange* dx, int id, char* value, int maxLength) {
+    if (dx->m_bFailed || maxLength <= 0)
+        return;
+    HWND control = dx->PrepareEditCtrl(id);
+    if (dx->m_bSaveAndValidate)
+        GetWindowTextA(control, value, maxLength);
+    else
+        SetWindowTextA(control, value);
 }
 
 namespace {

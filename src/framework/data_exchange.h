@@ -31,6 +31,9 @@ public:
 // Attaches the control with this id to member the first time.
 void DDX_Control(CDataExchange* dx, int id, CWnd& member);
 void DDX_Text(CDataExchange* dx, int id, std::string& value);
+// A text of at most maxLength - 1 bytes in a caller's fixed buffer, for texts
+// that must never be copied to the heap.
+void DDX_Text(CDataExchange* dx, int id, char* value, int maxLength);
 void DDX_Text(CDataExchange* dx, int id, int& value);
 void DDX_Text(CDataExchange* dx, int id, DWORD& value);
 void DDX_Check(CDataExchange* dx, int id, int& value);

@@ -5,6 +5,7 @@
 #include "framework/data_exchange.h"
 #include "framework/message_box.h"
 #include "kelgui.h"
+#include "pages/held_block.h"
 #include "resources/resource_ids.h"
 
 #include <commdlg.h>
@@ -51,13 +52,7 @@ void CFileNamePage::StoreBlock(const char* name, CMutableByteSpan* buffer, DWORD
         if (built)
             m_pNameBlock->Attach(std::move(built));
     }
-    Answer(*m_pNameBlock, buffer, size);
-}
-
-void CFileNamePage::Answer(const CNamedBlock& holder, CMutableByteSpan* buffer, DWORD* size) {
-    *size = holder.Size();
-    if (buffer)
-        holder.CopyTo(*buffer);
+    AnswerFromHolder(*m_pNameBlock, buffer, size);
 }
 
 void CFileNamePage::DoDataExchange(CDataExchange* dx) {

@@ -40,11 +40,6 @@ public:
     std::unique_ptr<CNamedBlock> m_pNameBlock; // null when memory ran out
     int m_bModified = 0;
 
-protected:
-    // The size of holder's block into size, and its bytes into buffer when
-    // one is given and they fit (null buffer: a size query).
-    static void Answer(const CNamedBlock& holder, CMutableByteSpan* buffer, DWORD* size);
-
 private:
     LRESULT OnBrowse(const MessageArgs& m);
     LRESULT OnNameChanged(const MessageArgs& m);

@@ -4,6 +4,7 @@
 #include "blocks/file_name_block.h"
 #include "blocks/text_block.h"
 #include "kelgui.h"
+#include "pages/held_block.h"
 #include "pages/text_file_reader.h"
 #include "resources/resource_ids.h"
 
@@ -31,7 +32,7 @@ void CKELPGTFF::StoreBlock(const char* name, CMutableByteSpan* buffer, DWORD* si
         ReadText();
     if (!buffer)
         m_bTextReadForFetch = m_bModified != 0;
-    Answer(*m_pTextBlock, buffer, size);
+    AnswerFromHolder(*m_pTextBlock, buffer, size);
 }
 
 void CKELPGTFF::ReadText() {

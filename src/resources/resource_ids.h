@@ -195,6 +195,18 @@
 #define IDC_SECONDARY_YELLOW 1138
 // ---- end of the colour, line and general page controls
 
+// ---- Controls of the text, label, stamp and password pages (templates 110, 111, 114, 117)
+#define IDC_TEXT_EDIT 1034 // the typed text's non-wrapping edit, the label's and the stamp's edit
+#define IDC_TEXT_LABEL 1036
+#define IDC_INSERT_DATE 1041
+#define IDC_INSERT_TIME 1042
+#define IDC_PASSWORD_LABEL 1052
+#define IDC_PASSWORD 1053
+#define IDC_BOUND_WRAPPING 1082
+#define IDC_WRAP 1139
+#define IDC_WRAPPING_EDIT 1140
+// ---- end of the text, label, stamp and password page controls
+
 // ---- Controls of the font and arrow pages (templates 108, 109)
 #define IDC_FONT_FACE_LABEL 1014
 #define IDC_FONT_FACES 1015

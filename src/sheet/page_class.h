@@ -89,3 +89,21 @@ PageClass BindPageClass(PageKind kind, CPropertyPage* (*create)(DWORD markType))
 template <class Page> CPropertyPage* MakePage(DWORD) {
     return new Page;
 }
+
+// Load and store of a page whose only business with a sheet is one named
+// block: it takes the block it is handed and gives it back when asked.
+template <class Page> void LoadBlockOnly(Page& page, PageLoad what, const AssemblyInput& in) {
+    if (what == PageLoad::kBlock)
+        page.LoadBlock(in.blockName, in.blockData);
+}
+
+template <class Page> void StoreBlockOnly(Page& page, PageStore what, ReadBackOutput& out) {
+    if (what == PageStore::kBlock)
+        page.StoreBlock(out.blockName, out.blockBuffer, &out.blockSize);
+}
+
+// The row of such a page class.
+template <class Page>
+PageClass BindBlockPage(PageKind kind, CPropertyPage* (*create)(DWORD) = MakePage<Page>) {
+    return BindPageClass<Page, LoadBlockOnly<Page>, StoreBlockOnly<Page>>(kind, create);
+}

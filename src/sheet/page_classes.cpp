@@ -16,6 +16,10 @@ const PageClassList& RegisteredPageClasses() {
         ImagePageClass(),
         RulerPageClass(),
         ProtractorPageClass(),
+        TextPageClass(),
+        LabelPageClass(),
+        PasswordPageClass(),
+        StampPageClass(),
         // clang-format on
     };
     static const PageClassList list(rows);

@@ -13,7 +13,7 @@ TEST(TextBlock, BuiltToFillCarriesTheHeaderZerosTheRestAndRefusesHugeSizes) {
         text_block::Fillable f = text_block::BuildToFill(CByteSpan(header.data(), carried), 3);
         ASSERT_EQ(3u, f.text.Size());
         f.text.Write(0, "abc", 3);
-        Bytes expected(header.begin(), header.begin() + (carried < 12 ? carried : 12));
+        Bytes expected(header.begin(), header.begin() + (carried < 12 ? 0 : 12));
         expected.resize(12, 0); // zeros, never heap bytes
         expected.insert(expected.end(), {4, 0, 0, 0, 'a', 'b', 'c', 0, 0, 0, 0});
         EXPECT_EQ(expected, Bytes(f.block.data.get(), f.block.data.get() + f.block.size));

@@ -47,8 +47,7 @@ TEST(TextBlock, BuildCarriesTheHeaderAndZeroFillsTheRest) {
     } cases[] = {
         {Bytes{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 99, 99, 99, 99, 'x', 0},
          Bytes{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
-        {Bytes{1, 2, 3},
-         Bytes{1, 2, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0}}, // short: zeros, never heap bytes
+        {Bytes{1, 2, 3}, Bytes(12, 0)}, // short: zeros, never heap bytes
         {Bytes(), Bytes(12, 0)},
     };
     for (const auto& c : cases) {

@@ -29,8 +29,9 @@ Bytes TextOf(const Bytes& block) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider in(data, size);
     Bytes block = ConsumeBlock(in);
-    Bytes header(12, 0);
-    std::copy_n(block.begin(), std::min<size_t>(block.size(), 12), header.begin());
+    Bytes header(12, 0); // carried only from a block that has all 12 bytes
+    if (block.size() >= 12)
+        std::copy_n(block.begin(), 12, header.begin());
     TextOf(block);
     while (in.remaining_bytes()) {
         // An edit: typed text, a file read into the block in place, or an

@@ -8,9 +8,9 @@ namespace {
 
 const std::string kLine = "Line Attributes", kColor = "Color Attributes",
                   kGeneral = "General Attributes", kFont = "Font Attributes",
-                  kArrow = "Arrow Attributes";
+                  kArrow = "Arrow Attributes", kText = "Text Attributes";
 
-// Pages that later work builds (ruler and the other block pages) are left out.
+// Pages that later work builds (ruler, protractor, image) are left out.
 TEST(SheetAssembly, TabsFollowTheTableForEachGroup) {
     const struct {
         DWORD markType, flags;
@@ -22,10 +22,10 @@ TEST(SheetAssembly, TabsFollowTheTableForEachGroup) {
         {6, 1, {kGeneral, kColor}},
         {516, 3, {kGeneral, kColor}},
         {507, 1, {kColor}},
-        {7, 3, {kFont, kColor}},
+        {7, 3, {kFont, kColor, kText}},
         {10, 1, {kFont, kColor}},
-        {518, 3, {kFont, kColor, kLine}}, // text marks add Color right after Font
-        {8, 3, {kFont, kColor, "Text Attributes"}},
+        {518, 3, {kFont, kColor, kLine, kText}}, // text marks add Color right after Font
+        {8, 3, {kFont, kColor, kText}},
         {503, 3, {"File Name Attributes"}},
         {2, 3, {"Image Attributes", "Image Reference"}},
     };

@@ -1,0 +1,119 @@
+// Typed text, label, stamp and password pages through the exports, as a host sees them.
+#include "text_page_cases.h"
+
+namespace sheet_test {
+namespace {
+
+TEST(TextPages, LoadedBlockComesBackUntilTypedThenIsRebuilt) {
+    const struct {
+        DWORD markType;
+        int edit;
+        std::string label, typed;
+        Bytes loaded; // header words are carried when it has all three
+    } cases[] = {
+        {KEL_MARK_TYPED_TEXT, kWrappingEdit, "", "one\r\ntwo", TextBlock("a\tb", 0xEE)},
+        {KEL_MARK_ATTACH_A_NOTE, kWrappingEdit, "", "", TextBlock("old")},
+        {KEL_MARK_518, kWrappingEdit, "", "x", Bytes{7, 7, 7}},
+        {KEL_MARK_BUTTON, kTextEdit, "&Button Text:", "Go", TextBlock("", 0xEE)},
+        {KEL_MARK_PIN_UP_TEXT, kTextEdit, "&Push Pin Label:", "Pin", TextBlock("old")},
+        {KEL_MARK_TEXT_STAMP, kTextEdit, "&Stamp Text:", "Stamp", TextBlock("old")},
+    };
+    for (const auto& c : cases) {
+        Sheet never;
+        Load(never, c.markType, c.loaded);
+        EXPECT_EQ(c.loaded, Fetch(never)) << c.markType << " never shown";
+        std::string label;
+        auto look = [&](HWND page) { label = ItemText(page, 1036); };
+        EXPECT_EQ(c.loaded, AfterEdit(c.markType, c.loaded, look)) << c.markType;
+        EXPECT_EQ(c.label, label);
+        Bytes expected = TextBlock(c.typed);
+        std::fill(expected.begin(), expected.begin() + (c.loaded.size() < 12 ? 12 : 0), 0);
+        auto type = [&](HWND page) { Retype(GetDlgItem(page, c.edit), c.typed); };
+        EXPECT_EQ(expected, AfterEdit(c.markType, c.loaded, type)) << c.markType;
+    }
+}
+
+// Wrap keeps text and caret, is no change; shown again, the page shows the view it names.
+TEST(TextPage, WrapSwitchesViewsWithTextAndCaret) {
+    Sheet sheet;
+    const std::string text = "first line\r\nsecond";
+    Load(sheet, KEL_MARK_TYPED_TEXT, TextBlock(text, 0xEE));
+    auto clickWrap = [&](ModalDriver& d, HWND& page, int shown, std::string was) {
+        d.Do("click Wrap", [&] { Click(GetDlgItem(page, 1139)); })
+            .Then("switched", [&, shown] { return IsWindowVisible(GetDlgItem(page, shown)) != 0; })
+            .Do("read", [&, shown, was] {
+                EXPECT_EQ(was, ItemText(page, shown));
+                EXPECT_EQ(std::make_pair(1, 3), EditSelection(GetDlgItem(page, shown)));
+            });
+    };
+    OnLastPage(sheet, [&](ModalDriver& d, HWND& page) {
+        d.Do("caret", [&] { SendMessageA(GetDlgItem(page, kWrappingEdit), EM_SETSEL, 1, 3); });
+        clickWrap(d, page, kTextEdit, text);
+    });
+    EXPECT_EQ(TextBlock(text, 0xEE), Fetch(sheet)) << "switching views is no change";
+    OnLastPage(sheet, [&](ModalDriver& d, HWND& page) {
+        d.Do("look, type", [&] {
+            EXPECT_EQ(text,
+                      ItemText(page, IsWindowVisible(GetDlgItem(page, kTextEdit)) ? kTextEdit : 0));
+            Retype(GetDlgItem(page, kTextEdit), "typed");
+            SendMessageA(GetDlgItem(page, kTextEdit), EM_SETSEL, 1, 3);
+        });
+        clickWrap(d, page, kWrappingEdit, "typed");
+    });
+    EXPECT_EQ(TextBlock("typed"), Fetch(sheet));
+}
+
+TEST(TextPage, BoundWrappingBothWaysKeepsTheOtherBits) {
+    const struct {
+        DWORD markType, flagsIn;
+        int chosen;
+        DWORD flagsOut;
+    } cases[] = {
+        {KEL_MARK_TYPED_TEXT, 0xF0F0F0F0, 3, 0xF0F0F3F0},
+        {KEL_MARK_ATTACH_A_NOTE, 0x0F0F0F0F, 0, 0x0F0F0C0F},
+        {KEL_MARK_TYPED_TEXT, 0x00000200, 1, 0x00000100},
+        {KEL_MARK_518, 0x00000300, 0, 0x00000300},         // read, never written back
+        {KEL_MARK_TYPED_TEXT, 0x00000300, -1, 0x00000300}, // none chosen: as loaded
+    };
+    for (const auto& c : cases) {
+        Sheet sheet;
+        auto out = Load(sheet, c.markType, TextBlock("t"), 2, KEL_BLOCK_TEXT, c.flagsIn);
+        OnLastPage(sheet, [&](ModalDriver& d, HWND& page) {
+            d.Do("choose", [&] {
+                SendMessageA(GetDlgItem(page, 1082), CB_SETCURSEL, c.chosen, 0);
+                SendMessageA(page, WM_COMMAND, MAKEWPARAM(1082, CBN_SELCHANGE), 0);
+            });
+        });
+        ASSERT_EQ(1, sheet.Query(KEL_SHEET_ATTRIBUTES, &out));
+        EXPECT_EQ(c.flagsOut, out.dwTextFlags) << c.markType << " " << c.chosen;
+        EXPECT_EQ(TextBlock("t"), Fetch(sheet)) << "a mode alone is no text change";
+    }
+}
+
+// In place at offset 20: at most 31 bytes, the rest of the slot zeroed, no byte outside.
+TEST(PasswordPage, WritesInPlaceWithinTheBlock) {
+    const std::string forty(40, 'p');
+    const struct {
+        size_t size;
+        std::string typed;
+        size_t written; // text bytes that fit
+    } cases[] = {{60, forty, 31}, {60, "pp", 2}, {30, forty, 9}, {21, "p", 0}, {15, "p", 0}};
+    for (const auto& c : cases) {
+        Bytes loaded(c.size, 'o'), expected(c.size, 'o');
+        for (size_t i = 20; i < std::min<size_t>(c.size, 52); ++i)
+            expected[i] = i - 20 < c.written ? 'p' : 0;
+        auto type = [&](HWND page) { SetText(GetDlgItem(page, 1053), c.typed); };
+        EXPECT_EQ(expected, AfterEdit(KEL_MARK_ENCRYPTION, loaded, type, 2, KEL_BLOCK_MARK_DATA))
+            << c.size << " bytes, " << c.typed;
+    }
+}
+
+TEST(StampPage, InsertsTodayOrTheCodesAtTheCaret) {
+    for (DWORD flags : {2u, 4u, 6u}) {
+        const auto stamped = StampInsertion(flags);
+        EXPECT_EQ(flags == 2 ? "A" + stamped.second + "C" : "A%x%XC", stamped.first) << flags;
+    }
+}
+
+} // namespace
+} // namespace sheet_test

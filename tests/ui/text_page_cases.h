@@ -1,0 +1,87 @@
+// Text page tests in both languages: blocks as hosts hold them, edited and read back.
+#pragma once
+
+#include "sheet_fixture.h"
+
+namespace sheet_test {
+using Bytes = std::vector<uint8_t>;
+constexpr int kTextEdit = 1034, kWrappingEdit = 1140;
+
+// Header words 1..12, the length word, the text, its zero and three bytes.
+inline Bytes TextBlock(const std::string& text, uint8_t trailing = 0) {
+    const std::string bytes = std::string("\1\2\3\4\5\6\7\10\11\12\13\14", 12) +
+                              char(text.size() + 1) + std::string(3, '\0') + text + '\0' +
+                              std::string(3, char(trailing));
+    return Bytes(bytes.begin(), bytes.end());
+}
+
+// The record, then the block under flags (2 or with the date-code bit).
+inline KEL_MARK_ATTRIBUTES Load(Sheet& sheet, DWORD markType, const Bytes& block, DWORD flags = 2,
+                                const char* name = KEL_BLOCK_TEXT, DWORD textFlags = 0) {
+    KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 9);
+    record.dwTextFlags = textFlags;
+    EXPECT_EQ(1, sheet.Init(KEL_SHEET_ATTRIBUTES, &record));
+    EXPECT_EQ(1, sheet.Init(flags, nullptr, name, block.data(), DWORD(block.size())));
+    return record;
+}
+
+// Shows the sheet, its last page (the block page) in front for steps, then OK.
+inline void OnLastPage(Sheet& sheet, const std::function<void(ModalDriver&, HWND&)>& steps) {
+    HWND page = nullptr;
+    EXPECT_EQ(1, sheet.Run([&](ModalDriver& d) {
+        d.Do("last page", [&] {
+             SelectTab(sheet.Window(), int(TabTexts(sheet.Window()).size()) - 1);
+         }).Then("shown", [&] { return (page = CurrentPage(sheet.Window())) != nullptr; });
+        steps(d, page);
+        d.Do("OK", [&] { PressOk(sheet.Window()); });
+    }));
+}
+
+// The block under name after a size query and a fetch of that many bytes.
+inline Bytes Fetch(Sheet& sheet, const char* name = KEL_BLOCK_TEXT) {
+    DWORD size = 0, fetched = 0;
+    EXPECT_EQ(1, sheet.Query(KEL_SHEET_BLOCK, nullptr, name, nullptr, &size));
+    Bytes block(size, 0xCD);
+    EXPECT_EQ(1, sheet.Query(KEL_SHEET_BLOCK, nullptr, name, block.data(), &fetched));
+    EXPECT_EQ(size, fetched) << "both calls of the pair see the same block";
+    return block;
+}
+
+// Text as if typed: multi-line edits report no change for a text set from outside.
+inline void Retype(HWND edit, const std::string& text) {
+    SetText(edit, text);
+    SendMessageA(edit, WM_CHAR, 'x', 1);
+    SendMessageA(edit, WM_CHAR, VK_BACK, 1);
+}
+
+// What a sheet for markType gives back after act ran on its block page.
+inline Bytes AfterEdit(DWORD markType, const Bytes& loaded, const std::function<void(HWND)>& act,
+                       DWORD flags = 2, const char* name = KEL_BLOCK_TEXT) {
+    Sheet sheet;
+    Load(sheet, markType, loaded, flags, name);
+    OnLastPage(sheet, [&](ModalDriver& d, HWND& page) { d.Do("act", [&] { act(page); }); });
+    return Fetch(sheet, name);
+}
+
+// Insert Date and Time over the B of "ABC": the stamp, and the system's own "now".
+inline std::pair<std::string, std::string> StampInsertion(DWORD flags) {
+    auto now = [] {
+        char date[64] = {}, time[64] = {};
+        GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 64);
+        GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, time, 64);
+        return std::string(date) + time;
+    };
+    std::string before, after;
+    auto insert = [&](HWND page) {
+        before = now();
+        SendMessageA(GetDlgItem(page, kTextEdit), EM_SETSEL, 1, 2);
+        SendMessageA(page, WM_COMMAND, 1041, 0);
+        SendMessageA(page, WM_COMMAND, 1042, 0);
+        after = now();
+    };
+    Bytes block = AfterEdit(KEL_MARK_TEXT_STAMP, TextBlock("ABC"), insert, flags);
+    block.resize(block.size() + 17); // the text from offset 16 is zero-terminated whatever came
+    const std::string stamp = reinterpret_cast<const char*>(&block[16]);
+    return {stamp, stamp == "A" + before + "C" ? before : after}; // the clock may tick meanwhile
+}
+} // namespace sheet_test
