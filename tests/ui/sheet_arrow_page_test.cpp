@@ -15,7 +15,7 @@ void InitArrow(Sheet& sheet, const Bytes& block) {
     ASSERT_EQ(1, sheet.Init(3, &record, "OiAnoDat", block.data(), DWORD(block.size())));
 }
 
-// "style|size" shown; a style picked, a size typed, OK; a fetch into 2 spare bytes.
+// "style|size" shown; a style picked, a size typed, OK; the block fetched.
 TEST(ArrowPage, ReadsTheHeadAndWritesOnlyItsBytes) {
     // clang-format off
     const struct { Bytes block; std::string shown, type; int pick; Bytes back; } cases[] = {
@@ -29,25 +29,16 @@ TEST(ArrowPage, ReadsTheHeadAndWritesOnlyItsBytes) {
         Sheet sheet;
         InitArrow(sheet, c.block);
         std::string shown;
-        HWND page = nullptr;
-        EXPECT_EQ(1, sheet.RunOnPage(kArrowTab, page, [&](ModalDriver& d) {
-            d.Do("read, edit, OK", [&] {
-                HWND list = GetDlgItem(page, kStyles);
-                shown = std::to_string(SendMessageA(list, LB_GETCURSEL, 0, 0)) + "|" +
-                        ItemText(page, kSize);
-                SendMessageA(list, LB_SETCURSEL, c.pick, 0);
-                if (!c.type.empty())
-                    TypeText(GetDlgItem(page, kSize), c.type);
-                PressOk(sheet.Window());
-            });
+        EXPECT_EQ(1, sheet.OnPage(kArrowTab, [&](HWND page) {
+            HWND list = GetDlgItem(page, kStyles);
+            shown = std::to_string(SendMessageA(list, LB_GETCURSEL, 0, 0)) + "|" +
+                    ItemText(page, kSize);
+            SendMessageA(list, LB_SETCURSEL, c.pick, 0);
+            if (!c.type.empty())
+                TypeText(GetDlgItem(page, kSize), c.type);
         }));
         EXPECT_EQ(c.shown, shown);
-        DWORD reported = 0, fetched = 0;
-        ASSERT_EQ(1, sheet.Query(2, nullptr, "OiAnoDat", nullptr, &reported));
-        Bytes buffer(reported + 2, 0xEE), expected = c.back;
-        ASSERT_EQ(1, sheet.Query(2, nullptr, "OiAnoDat", buffer.data(), &fetched));
-        expected.insert(expected.end(), {0xEE, 0xEE});
-        EXPECT_EQ(expected, buffer) << c.shown;
+        EXPECT_EQ(c.back, sheet.Fetch("OiAnoDat")) << c.shown;
     }
 }
 
@@ -70,25 +61,28 @@ TEST(ArrowPage, SamplePixelsAndSizeRange) {
         SendMessageA(GetDlgItem(page, kStyles), LB_GETITEMRECT, 0, LPARAM(&item));
         MapWindowPoints(GetDlgItem(page, kStyles), page, reinterpret_cast<POINT*>(&item), 2);
     };
-    sheet.RunOnPage(kArrowTab, page, [&](ModalDriver& d) {
-        d.Do("capture", capture).Do("type 1000", [&] {
-            TypeText(GetDlgItem(page, kSize), "1000");
-        });
-        d.Do("capture again", capture);
-        for (const char* typed : {"0", "1001"})
-            d.Do("type, OK",
-                 [&, typed] {
-                     TypeText(GetDlgItem(page, kSize), typed);
-                     PressOk(sheet.Window());
-                 })
-                .Then("refused", WaitForMessageBox(box, sheet.Window()))
-                .Do("dismiss", [&] {
-                    seen.push_back(MessageBoxText(box) +
-                                   std::to_string(CurrentTab(sheet.Window())));
-                    DismissMessageBox(box);
-                });
-        d.Then("gone", WaitForGone(box)).Do("cancel", [&] { PressCancel(sheet.Window()); });
-    });
+    sheet.Edit(
+        kArrowTab,
+        [&](ModalDriver& d, HWND& shown) {
+            d.Do("capture", [&] { page = shown, capture(); }).Do("type 1000", [&] {
+                TypeText(GetDlgItem(page, kSize), "1000");
+            });
+            d.Do("capture again", capture);
+            for (const char* typed : {"0", "1001"})
+                d.Do("type, OK",
+                     [&, typed] {
+                         TypeText(GetDlgItem(page, kSize), typed);
+                         PressOk(sheet.Window());
+                     })
+                    .Then("refused", WaitForMessageBox(box, sheet.Window()))
+                    .Do("dismiss", [&] {
+                        seen.push_back(MessageBoxText(box) +
+                                       std::to_string(CurrentTab(sheet.Window())));
+                        DismissMessageBox(box);
+                    });
+            d.Then("gone", WaitForGone(box));
+        },
+        PressCancel);
     EXPECT_EQ(Strings(2, "Please enter an integer between 1 and 1000.2"), seen);
     ASSERT_EQ(2u, shots.size());
     const COLORREF grey = RGB(192, 192, 192), black = 0, white = RGB(255, 255, 255);

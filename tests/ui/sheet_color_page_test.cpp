@@ -63,28 +63,21 @@ TEST(ColorPage, APickWritesOnlyItsPalettesColourBytes) {
         SetRgb(given.rgbMain, 0, 0, 0);
         SetRgb(given.rgbExtra, 0, 0, 0);
         ASSERT_EQ(1, sheet.Init(1, &given));
-        HWND page = nullptr, swatch = nullptr;
+        HWND swatch = nullptr;
         int secondaryShown = -1;
-        EXPECT_EQ(1, sheet.Run([&](ModalDriver& d) {
-            d.Do("colour tab", [&] { SelectTab(sheet.Window(), c.tab); })
-                .Then("colour page", WaitForPage(sheet.Window(), c.tab, page))
-                .Do("look, pick",
-                    [&] {
-                        secondaryShown = IsWindowVisible(GetDlgItem(page, kSecondaryGroup));
-                        for (int id = kSecondaryBlack; id < kSecondaryBlack + 16; ++id)
-                            secondaryShown += IsWindowVisible(GetDlgItem(page, id));
-                        swatch = GetDlgItem(page, c.swatch);
-                        if (c.byMouse)
-                            return ClickWithMouse(swatch);
-                        SetFocus(swatch);
-                        PostMessageA(swatch, WM_KEYDOWN, VK_SPACE, 1);
-                    })
-                .Then("picked",
-                      [&] {
-                          return c.byMouse ? GetFocus() == swatch && !Pushed(swatch)
-                                           : Pushed(swatch);
-                      })
-                .Do("OK", [&] { PressOk(sheet.Window()); });
+        EXPECT_EQ(1, sheet.Edit(c.tab, [&](ModalDriver& d, HWND& page) {
+            d.Do("look, pick", [&] {
+                 secondaryShown = IsWindowVisible(GetDlgItem(page, kSecondaryGroup));
+                 for (int id = kSecondaryBlack; id < kSecondaryBlack + 16; ++id)
+                     secondaryShown += IsWindowVisible(GetDlgItem(page, id));
+                 swatch = GetDlgItem(page, c.swatch);
+                 if (c.byMouse)
+                     return ClickWithMouse(swatch);
+                 SetFocus(swatch);
+                 PostMessageA(swatch, WM_KEYDOWN, VK_SPACE, 1);
+             }).Then("picked", [&] {
+                return c.byMouse ? GetFocus() == swatch && !Pushed(swatch) : Pushed(swatch);
+            });
         }));
         EXPECT_EQ(c.secondaryShown ? 17 : 0, secondaryShown) << c.swatch;
         KEL_MARK_ATTRIBUTES out = given, expected = given;
@@ -105,19 +98,16 @@ TEST(ColorPage, SwatchPixelsShowSelectionAndFocusOnly) {
     SetRgb(given.rgbExtra, 0, 0, 255);
     SetRgb(given.rgbMain, 1, 2, 3);
     ASSERT_EQ(1, sheet.Init(1, &given));
-    HWND page = nullptr;
     std::vector<COLORREF> blue, red;
     int bevelled = 0;
-    EXPECT_EQ(1, sheet.Run([&](ModalDriver& d) {
-        d.Do("colour tab", [&] { SelectTab(sheet.Window(), 1); })
-            .Then("colour page", WaitForPage(sheet.Window(), 1, page))
-            .Do("focus blue", [&] { SetFocus(GetDlgItem(page, kPrimaryBlue)); })
+    EXPECT_EQ(1, sheet.Edit(1, [&](ModalDriver& d, HWND& page) {
+        d.Do("focus blue", [&] { SetFocus(GetDlgItem(page, kPrimaryBlue)); })
             .Do("paint",
                 [&] {
                     RedrawWindow(page, nullptr, nullptr,
                                  RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
                 })
-            .Do("capture, OK", [&] {
+            .Do("capture", [&] {
                 blue = MiddleRow(GetDlgItem(page, kPrimaryBlue));
                 red = MiddleRow(GetDlgItem(page, kPrimaryRed));
                 for (int first : {1043, kSecondaryBlack})
@@ -125,7 +115,6 @@ TEST(ColorPage, SwatchPixelsShowSelectionAndFocusOnly) {
                         std::vector<COLORREF> row = MiddleRow(GetDlgItem(page, id));
                         bevelled += row.size() > 4 && row[2] != row[row.size() / 2];
                     }
-                PressOk(sheet.Window());
             });
     }));
     const COLORREF face = GetSysColor(COLOR_BTNFACE), frame = GetSysColor(COLOR_WINDOWFRAME),

@@ -26,15 +26,6 @@ Bytes TextBlock(const Bytes& text) {
            Bytes(4, '\0');
 }
 
-Bytes Fetch(Sheet& sheet, const char* name) {
-    DWORD size = 0;
-    EXPECT_EQ(1, sheet.Query(KEL_SHEET_BLOCK, nullptr, name, nullptr, &size));
-    Bytes bytes(size + 8, '#'); // guard bytes past the size told
-    EXPECT_EQ(1, sheet.Query(KEL_SHEET_BLOCK, nullptr, name, &bytes[0], &size));
-    EXPECT_EQ(Bytes(8, '#'), bytes.substr(bytes.size() - 8)) << "written past the size";
-    return bytes.substr(0, size);
-}
-
 // A sheet for markType holding both loaded blocks.
 struct FilePageSheet : Sheet {
     explicit FilePageSheet(DWORD markType) {
@@ -44,18 +35,8 @@ struct FilePageSheet : Sheet {
     }
     // Runs act on the file page (the last tab), OK; the blocks it holds.
     std::map<std::string, Bytes> Edit(const std::function<void(ModalDriver&, HWND&)>& act) {
-        HWND page = nullptr;
-        int last = -1;
-        EXPECT_EQ(1, Run([&](ModalDriver& d) {
-                      d.Do("last tab", [&] {
-                           SelectTab(Window(), last = int(TabTexts(Window()).size()) - 1);
-                       }).Then("its page", [&] {
-                          return CurrentTab(Window()) == last && (page = CurrentPage(Window()));
-                      });
-                      act(d, page);
-                      d.Do("OK", [&] { PressOk(Window()); });
-                  }));
-        return {{"OiFilNam", Fetch(*this, "OiFilNam")}, {"OiAnText", Fetch(*this, "OiAnText")}};
+        EXPECT_EQ(1, Sheet::Edit(-1, act));
+        return {{"OiFilNam", Fetch<Bytes>("OiFilNam")}, {"OiAnText", Fetch<Bytes>("OiAnText")}};
     }
     std::map<std::string, Bytes> Type(const std::string& name) {
         return Edit([&](ModalDriver& d, HWND& page) {
@@ -110,7 +91,7 @@ TEST(TextFilePage, FetchCopiesWhatTheSizeQueryReadEvenIfTheFileGrew) {
     Bytes bytes(size, '#');
     ASSERT_EQ(1, sheet.Query(KEL_SHEET_BLOCK, nullptr, "OiAnText", &bytes[0], &size));
     EXPECT_EQ(TextBlock("one"), bytes);
-    EXPECT_EQ(TextBlock("a much longer text"), Fetch(sheet, "OiAnText")) << "read again";
+    EXPECT_EQ(TextBlock("a much longer text"), sheet.Fetch<Bytes>("OiAnText")) << "read again";
 }
 
 // Never shown, a page gives its blocks back byte for byte; once changed,
@@ -118,10 +99,10 @@ TEST(TextFilePage, FetchCopiesWhatTheSizeQueryReadEvenIfTheFileGrew) {
 TEST(FilePages, NameBlockAsLoadedUntilChanged) {
     for (DWORD markType : {KEL_MARK_TEXT_FROM_FILE, KEL_MARK_AUDIO, KEL_MARK_IMAGE_REFERENCE}) {
         FilePageSheet unshown(markType);
-        EXPECT_EQ(kLoadedName, Fetch(unshown, "OiFilNam")) << markType;
+        EXPECT_EQ(kLoadedName, unshown.Fetch<Bytes>("OiFilNam")) << markType;
         EXPECT_EQ(markType == KEL_MARK_TEXT_FROM_FILE ? kLoadedText : "",
-                  Fetch(unshown, "OiAnText"));
-        EXPECT_EQ("", Fetch(unshown, "OiAnoDat"));
+                  unshown.Fetch<Bytes>("OiAnText"));
+        EXPECT_EQ("", unshown.Fetch<Bytes>("OiAnoDat"));
         for (const std::string typed : {"pic.bmp", ""})
             EXPECT_EQ(typed + '\0', FilePageSheet(markType).Type(typed)["OiFilNam"]) << markType;
     }

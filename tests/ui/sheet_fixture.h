@@ -76,42 +76,48 @@ public:
         EXPECT_TRUE(driver.Finished()) << driver.Report();
         return result;
     }
-    // Run with the page of tab in front first; page receives its window.
-    BOOL RunOnPage(int tab, HWND& page, const std::function<void(ModalDriver&)>& script) {
-        return Run([&](ModalDriver& d) {
-            d.Do("select the tab", [this, tab] {
-                 SelectTab(m_window, tab);
-             }).Then("its page", WaitForPage(m_window, tab, page));
-            script(d);
-        });
+    template <class Block> void AddBlock(const char* name, const Block& bytes) {
+        EXPECT_EQ(1, Init(2, nullptr, name, bytes.data(), DWORD(bytes.size()))) << name;
     }
-    // A fetch into a roomy buffer untouched past the block; the size query agrees.
-    std::vector<uint8_t> FetchDirect(const char* name) {
-        std::vector<uint8_t> buffer(128, 0xEE);
-        DWORD size = 0, queried = 0;
-        EXPECT_EQ(1, Query(2, nullptr, name, buffer.data(), &size));
-        EXPECT_EQ(std::vector<uint8_t>(buffer.size() - size, 0xEE),
-                  std::vector<uint8_t>(buffer.begin() + size, buffer.end()));
-        EXPECT_TRUE(Query(2, nullptr, name, nullptr, &queried) && queried == size);
-        buffer.resize(size);
-        return buffer;
-    }
-    // Shows the sheet, runs look on page index once it is in front, then
-    // presses OK (or Cancel). Returns show's result.
-    BOOL OnPage(int index, const std::function<void(HWND page)>& look, bool ok = true) {
+    // Shows the sheet with the page of tab (-1: the last) in front for steps, then
+    // closes it with close (null: the steps close it). Returns show's result.
+    BOOL Edit(int tab, const std::function<void(ModalDriver&, HWND& page)>& steps,
+              void (*close)(HWND) = PressOk) {
         HWND page = nullptr;
         return Run([&](ModalDriver& d) {
-            d.Then("page in front", WaitForPage(m_window, index, page)).Do("look, close", [&] {
-                look(page);
-                ok ? PressOk(m_window) : PressCancel(m_window);
-            });
+            d.Do("select the tab", [&] {
+                 tab = tab < 0 ? int(TabTexts(m_window).size()) - 1 : tab;
+                 if (tab != CurrentTab(m_window)) // leaving a page validates it
+                     SelectTab(m_window, tab);
+             }).Then("its page", [&] { return WaitForPage(m_window, tab, page)(); });
+            steps(d, page);
+            if (close)
+                d.Do("close", [&] { close(m_window); });
         });
+    }
+    // Edit, with look run at once on the page in front.
+    BOOL OnPage(int tab, const std::function<void(HWND page)>& look,
+                void (*close)(HWND) = PressOk) {
+        return Edit(
+            tab, [&](ModalDriver& d, HWND& page) { d.Do("look", [&] { look(page); }); }, close);
+    }
+    // The block as a host gets it: a size query, then a fetch of that many bytes
+    // into a buffer whose guard bytes past them stay; both calls give one size.
+    template <class Block = std::vector<uint8_t>> Block Fetch(const char* name) {
+        DWORD size = 0, fetched = 0;
+        EXPECT_EQ(1, Query(2, nullptr, name, nullptr, &size));
+        Block bytes(size + 8, '#');
+        EXPECT_EQ(1, Query(2, nullptr, name, &bytes[0], &fetched));
+        EXPECT_EQ(size, fetched) << "both calls of the pair see the same block";
+        EXPECT_EQ(Block(8, '#'), Block(bytes.end() - 8, bytes.end())) << "written past the size";
+        bytes.resize(size);
+        return bytes;
     }
     const HWND& Window() const { return m_window; }
     Strings ShownTabs() {
         Strings tabs;
         OnPage(
-            0, [&](HWND) { tabs = TabTexts(m_window); }, false);
+            0, [&](HWND) { tabs = TabTexts(m_window); }, PressCancel);
         return tabs;
     }
 

@@ -49,25 +49,20 @@ TEST(FontPage, ShowsTheLoadedFontAndGivesItBack) {
             lstrcpynA(lf.lfFaceName, c.face, LF_FACESIZE);
         ASSERT_EQ(1, sheet.Init(1, &given));
         std::string shown;
-        HWND page = nullptr;
         if (!c.shown.empty())
-            sheet.RunOnPage(0, page, [&](ModalDriver& d) {
-                d.Do("read, edit, OK", [&] {
-                    HWND size = GetDlgItem(page, 1019), style = GetDlgItem(page, 1022);
-                    shown = Text(size) + "|" +
-                            ItemOf(size, CB_GETLBTEXT, SendMessageA(size, CB_GETCURSEL, 0, 0)) +
-                            "|" +
-                            ItemOf(style, CB_GETLBTEXT, SendMessageA(style, CB_GETCURSEL, 0, 0));
-                    listCount = SendMessageA(GetDlgItem(page, 1015), LB_GETCOUNT, 0, 0);
-                    for (WPARAM i = 0; i < WPARAM(listCount); ++i)
-                        listed.insert(ItemOf(GetDlgItem(page, 1015), LB_GETTEXT, i));
-                    if (!c.pick.empty() && SendMessageA(size, CB_SELECTSTRING, WPARAM(-1),
-                                                        LPARAM(c.pick.c_str())) >= 0)
-                        SendMessageA(page, WM_COMMAND, MAKEWPARAM(1019, CBN_SELCHANGE), 0);
-                    if (!c.type.empty())
-                        TypeText(GetWindow(size, GW_CHILD), c.type);
-                    PressOk(sheet.Window());
-                });
+            sheet.OnPage(0, [&](HWND page) {
+                HWND size = GetDlgItem(page, 1019), style = GetDlgItem(page, 1022);
+                shown = Text(size) + "|" +
+                        ItemOf(size, CB_GETLBTEXT, SendMessageA(size, CB_GETCURSEL, 0, 0)) + "|" +
+                        ItemOf(style, CB_GETLBTEXT, SendMessageA(style, CB_GETCURSEL, 0, 0));
+                listCount = SendMessageA(GetDlgItem(page, 1015), LB_GETCOUNT, 0, 0);
+                for (WPARAM i = 0; i < WPARAM(listCount); ++i)
+                    listed.insert(ItemOf(GetDlgItem(page, 1015), LB_GETTEXT, i));
+                if (!c.pick.empty() &&
+                    SendMessageA(size, CB_SELECTSTRING, WPARAM(-1), LPARAM(c.pick.c_str())) >= 0)
+                    SendMessageA(page, WM_COMMAND, MAKEWPARAM(1019, CBN_SELCHANGE), 0);
+                if (!c.type.empty())
+                    TypeText(GetWindow(size, GW_CHILD), c.type);
             });
         EXPECT_EQ(c.shown, shown);
         KEL_MARK_ATTRIBUTES out = PatternRecord(7, 0x50);

@@ -25,9 +25,16 @@ BOOL Show(Sheet& sheet, DWORD markType, std::vector<std::pair<const char*, Bytes
     record.bTransparent = TRUE;
     EXPECT_EQ(1, sheet.Init(1, &record));
     for (const auto& b : blocks)
-        EXPECT_EQ(1, sheet.Init(2, nullptr, b.first, b.second.data(), DWORD(b.second.size())));
-    return sheet.RunOnPage(
-        tab, page, run ? run : [&](ModalDriver& d) { d.Do("", act); });
+        sheet.AddBlock(b.first, b.second);
+    return sheet.Edit(
+        tab,
+        [&](ModalDriver& d, HWND& shown) {
+            d.Do("", [&] { page = shown; });
+            if (run)
+                return run(d);
+            d.Do("", act);
+        },
+        nullptr);
 }
 
 void Pick(HWND page, int id, UINT setMessage, int index, WORD notification) {
@@ -79,7 +86,7 @@ TEST(ImagePage, ShowsTheBlockAndWritesEachChoiceIntoItAtOnce) {
                       if (c.typed)
                           SetText(GetDlgItem(page, kAspect), c.typed);
                       SendDlgItemMessageA(page, kTransparent, BM_CLICK, 0, 0);
-                      during = sheet.FetchDirect("OiAnoDat");
+                      during = sheet.Fetch("OiAnoDat");
                       aspect += "/" + ItemText(page, kAspect);
                       PressOk(sheet.Window());
                   }));
@@ -125,8 +132,8 @@ TEST(RulerPage, LabelOrPickedUnitGivesScalesAndLabelBack) {
                                   SetText(GetDlgItem(page, kAbbreviation), c.typed);
                               PressOk(sheet.Window());
                           }));
-        EXPECT_EQ(Block(c.back, c.size), sheet.FetchDirect("OiAnoDat")) << c.label;
-        EXPECT_EQ(Bytes(c.labelBack.begin(), c.labelBack.end()), sheet.FetchDirect("OiAnText"));
+        EXPECT_EQ(Block(c.back, c.size), sheet.Fetch("OiAnoDat")) << c.label;
+        EXPECT_EQ(Bytes(c.labelBack.begin(), c.labelBack.end()), sheet.Fetch("OiAnText"));
     }
 }
 
@@ -159,7 +166,7 @@ TEST(MeasurePages, RangesCheckedInExchangeOrderValuesIntoHostsBlock) {
                       d.Do("OK", [&] { PressOk(sheet.Window()); });
                   }));
         EXPECT_EQ(c.messages, messages);
-        EXPECT_EQ(Block(c.back), sheet.FetchDirect("OiAnoDat")) << c.markType;
+        EXPECT_EQ(Block(c.back), sheet.Fetch("OiAnoDat")) << c.markType;
     }
 }
 

@@ -21,7 +21,7 @@ TEST(TextPages, LoadedBlockComesBackUntilTypedThenIsRebuilt) {
     for (const auto& c : cases) {
         Sheet never;
         Load(never, c.markType, c.loaded);
-        EXPECT_EQ(c.loaded, Fetch(never)) << c.markType << " never shown";
+        EXPECT_EQ(c.loaded, never.Fetch(KEL_BLOCK_TEXT)) << c.markType << " never shown";
         std::string label;
         auto look = [&](HWND page) { label = ItemText(page, 1036); };
         EXPECT_EQ(c.loaded, AfterEdit(c.markType, c.loaded, look)) << c.markType;
@@ -46,12 +46,12 @@ TEST(TextPage, WrapSwitchesViewsWithTextAndCaret) {
                 EXPECT_EQ(std::make_pair(1, 3), EditSelection(GetDlgItem(page, shown)));
             });
     };
-    OnLastPage(sheet, [&](ModalDriver& d, HWND& page) {
+    sheet.Edit(-1, [&](ModalDriver& d, HWND& page) {
         d.Do("caret", [&] { SendMessageA(GetDlgItem(page, kWrappingEdit), EM_SETSEL, 1, 3); });
         clickWrap(d, page, kTextEdit, text);
     });
-    EXPECT_EQ(TextBlock(text, 0xEE), Fetch(sheet)) << "switching views is no change";
-    OnLastPage(sheet, [&](ModalDriver& d, HWND& page) {
+    EXPECT_EQ(TextBlock(text, 0xEE), sheet.Fetch(KEL_BLOCK_TEXT)) << "switching views is no change";
+    sheet.Edit(-1, [&](ModalDriver& d, HWND& page) {
         d.Do("look, type", [&] {
             EXPECT_EQ(text,
                       ItemText(page, IsWindowVisible(GetDlgItem(page, kTextEdit)) ? kTextEdit : 0));
@@ -60,7 +60,7 @@ TEST(TextPage, WrapSwitchesViewsWithTextAndCaret) {
         });
         clickWrap(d, page, kWrappingEdit, "typed");
     });
-    EXPECT_EQ(TextBlock("typed"), Fetch(sheet));
+    EXPECT_EQ(TextBlock("typed"), sheet.Fetch(KEL_BLOCK_TEXT));
 }
 
 TEST(TextPage, BoundWrappingBothWaysKeepsTheOtherBits) {
@@ -78,7 +78,7 @@ TEST(TextPage, BoundWrappingBothWaysKeepsTheOtherBits) {
     for (const auto& c : cases) {
         Sheet sheet;
         auto out = Load(sheet, c.markType, TextBlock("t"), 2, KEL_BLOCK_TEXT, c.flagsIn);
-        OnLastPage(sheet, [&](ModalDriver& d, HWND& page) {
+        sheet.Edit(-1, [&](ModalDriver& d, HWND& page) {
             d.Do("choose", [&] {
                 SendMessageA(GetDlgItem(page, 1082), CB_SETCURSEL, c.chosen, 0);
                 SendMessageA(page, WM_COMMAND, MAKEWPARAM(1082, CBN_SELCHANGE), 0);
@@ -86,7 +86,7 @@ TEST(TextPage, BoundWrappingBothWaysKeepsTheOtherBits) {
         });
         ASSERT_EQ(1, sheet.Query(KEL_SHEET_ATTRIBUTES, &out));
         EXPECT_EQ(c.flagsOut, out.dwTextFlags) << c.markType << " " << c.chosen;
-        EXPECT_EQ(TextBlock("t"), Fetch(sheet)) << "a mode alone is no text change";
+        EXPECT_EQ(TextBlock("t"), sheet.Fetch(KEL_BLOCK_TEXT)) << "a mode alone is no text change";
     }
 }
 

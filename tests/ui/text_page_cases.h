@@ -25,28 +25,6 @@ inline KEL_MARK_ATTRIBUTES Load(Sheet& sheet, DWORD markType, const Bytes& block
     return record;
 }
 
-// Shows the sheet, its last page (the block page) in front for steps, then OK.
-inline void OnLastPage(Sheet& sheet, const std::function<void(ModalDriver&, HWND&)>& steps) {
-    HWND page = nullptr;
-    EXPECT_EQ(1, sheet.Run([&](ModalDriver& d) {
-        d.Do("last page", [&] {
-             SelectTab(sheet.Window(), int(TabTexts(sheet.Window()).size()) - 1);
-         }).Then("shown", [&] { return (page = CurrentPage(sheet.Window())) != nullptr; });
-        steps(d, page);
-        d.Do("OK", [&] { PressOk(sheet.Window()); });
-    }));
-}
-
-// The block under name after a size query and a fetch of that many bytes.
-inline Bytes Fetch(Sheet& sheet, const char* name = KEL_BLOCK_TEXT) {
-    DWORD size = 0, fetched = 0;
-    EXPECT_EQ(1, sheet.Query(KEL_SHEET_BLOCK, nullptr, name, nullptr, &size));
-    Bytes block(size, 0xCD);
-    EXPECT_EQ(1, sheet.Query(KEL_SHEET_BLOCK, nullptr, name, block.data(), &fetched));
-    EXPECT_EQ(size, fetched) << "both calls of the pair see the same block";
-    return block;
-}
-
 // Text as if typed: multi-line edits report no change for a text set from outside.
 inline void Retype(HWND edit, const std::string& text) {
     SetText(edit, text);
@@ -59,8 +37,8 @@ inline Bytes AfterEdit(DWORD markType, const Bytes& loaded, const std::function<
                        DWORD flags = 2, const char* name = KEL_BLOCK_TEXT) {
     Sheet sheet;
     Load(sheet, markType, loaded, flags, name);
-    OnLastPage(sheet, [&](ModalDriver& d, HWND& page) { d.Do("act", [&] { act(page); }); });
-    return Fetch(sheet, name);
+    EXPECT_EQ(1, sheet.OnPage(-1, act));
+    return sheet.Fetch(name);
 }
 
 // Insert Date and Time over the B of "ABC": the stamp, and the system's own "now".
