@@ -8,6 +8,7 @@
 #include <commctrl.h>
 #include <prsht.h>
 
+#include "support/kelgui_loader.h"
 #include "support/resource_counts.h"
 
 #include <algorithm>
@@ -131,6 +132,17 @@ template <class Cycle> void GrowthLines(const std::string& what, Cycle cycle, in
 }
 
 // A page procedure that does nothing beyond the dialog manager's defaults.
+// Common controls up and the library loaded with the sheet exports; false
+// (and a line saying why) when it is not there.
+inline bool Start(kelgui_test::KelGui& gui, DWORD controls = ICC_WIN95_CLASSES) {
+    INITCOMMONCONTROLSEX icc = {sizeof icc, controls};
+    InitCommonControlsEx(&icc);
+    if (gui.Loaded() && gui.property_sheet_init && gui.property_sheet_query && gui.toolbar_create)
+        return true;
+    std::printf("kelgui.dll not loaded or exports missing\n");
+    return false;
+}
+
 inline INT_PTR CALLBACK PlainPageProc(HWND, UINT message, WPARAM, LPARAM) {
     return message == WM_INITDIALOG;
 }

@@ -67,13 +67,9 @@ bool PlainCycle() {
 } // namespace
 
 int main() {
-    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&icc);
     kelgui_test::KelGui gui;
-    if (!gui.Loaded() || !gui.property_sheet_init) {
-        std::printf("kelgui.dll not loaded or exports missing\n");
+    if (!bench::Start(gui))
         return 2;
-    }
     g_gui = &gui;
     int failures = 0;
     bench::InstallSheetCloser(0); // the image page is the image sheet's only tab

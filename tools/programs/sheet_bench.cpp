@@ -41,13 +41,9 @@ bool PlainCycle() {
 } // namespace
 
 int main() {
-    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&icc);
     kelgui_test::KelGui gui;
-    if (!gui.Loaded() || !gui.property_sheet_init || !gui.property_sheet_query) {
-        std::printf("kelgui.dll not loaded or exports missing\n");
+    if (!bench::Start(gui))
         return 2;
-    }
     g_gui = &gui;
     // Each sheet brings its second page (the colour page) to the front first.
     bench::InstallSheetCloser(1);

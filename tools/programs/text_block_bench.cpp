@@ -114,15 +114,34 @@ template <class Round> double Best(int rounds, Round round) {
 
 int main(int argc, char** argv) {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
-    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&icc);
     kelgui_test::KelGui gui;
-    if (!gui.Loaded() || !gui.property_sheet_init || !gui.property_sheet_query) {
-        std::printf("kelgui.dll not loaded or exports missing\n");
+    if (!bench::Start(gui))
         return 2;
-    }
     g_gui = &gui;
     int failures = 0;
+
+    // First, while the heap holds no 64 MiB blocks to split: handles and
+    // memory across create, show on the block page, OK, query,
+    // destroy: the typed text, stamp, label and password pages in turn (the
+    // last tab of each: after Font and Color, or alone).
+    const std::vector<char> small = TextBlock(100);
+    std::vector<char> smallOut;
+    const DWORD kinds[] = {7, 9, 512, 509};
+    int turn = 0;
+    bench::InstallSheetCloser(2);
+    bench::GrowthLines(
+        "text-page",
+        [&] {
+            const DWORD markType = kinds[turn++ % 4];
+            bench::closer::g_page = markType == 509 ? 0 : 2;
+            HKELSHEET sheet = MakeSheet(small, markType);
+            const bool shown = g_gui->property_sheet_show(sheet) == 1;
+            ReadBack(sheet, smallOut, markType == 509 ? KEL_BLOCK_MARK_DATA : KEL_BLOCK_TEXT);
+            g_gui->property_sheet_destroy(sheet);
+            return shown;
+        },
+        failures);
+    bench::RemoveSheetCloser();
 
     // 64 MiB through init and the query pair, never shown, against what one
     // copy in and one copy out take at the least: a fresh buffer for the
@@ -169,26 +188,6 @@ int main(int argc, char** argv) {
                 "bare wrapping edit)|%.1f ms|%.1f ms|%.2f|-\n",
                 shown, bare, shown / bare);
 
-    // Handles and memory across create, show on the block page, OK, query,
-    // destroy: the typed text, stamp, label and password pages in turn (the
-    // last tab of each: after Font and Color, or alone).
-    const std::vector<char> small = TextBlock(100);
-    const DWORD kinds[] = {7, 9, 512, 509};
-    int turn = 0;
-    bench::InstallSheetCloser(2);
-    bench::GrowthLines(
-        "text-page",
-        [&] {
-            const DWORD markType = kinds[turn++ % 4];
-            bench::closer::g_page = markType == 509 ? 0 : 2;
-            HKELSHEET sheet = MakeSheet(small, markType);
-            const bool shown = g_gui->property_sheet_show(sheet) == 1;
-            ReadBack(sheet, out, markType == 509 ? KEL_BLOCK_MARK_DATA : KEL_BLOCK_TEXT);
-            g_gui->property_sheet_destroy(sheet);
-            return shown;
-        },
-        failures);
-    bench::RemoveSheetCloser();
     if (failures)
         std::printf("failed rounds: %d\n", failures);
     return failures ? 1 : 0;

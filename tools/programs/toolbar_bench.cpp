@@ -48,13 +48,9 @@ bool PlainCycle() {
 } // namespace
 
 int main() {
-    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_BAR_CLASSES};
-    InitCommonControlsEx(&icc);
     kelgui_test::KelGui gui;
-    if (!gui.Loaded() || !gui.toolbar_create) {
-        std::printf("kelgui.dll not loaded or exports missing\n");
+    if (!bench::Start(gui, ICC_BAR_CLASSES))
         return 2;
-    }
     g_gui = &gui;
     kelgui_test::HostWindow host;
     g_host = host;
