@@ -1,16 +1,12 @@
 // A hostile host gets a clear 0 or a working call, never a crash, hang or stray
 // write. Run under code page 932, where a tip request also makes a font.
-#include "support/dialog_helpers.h"
 #include "toolbar_test_host.h"
 
-#include <functional>
-
 using namespace toolbar_test;
-using kelgui_test::KernelHandles;
 
 namespace {
 
-kelgui_test::KelGui& g = Gui();
+KelGui& g = Gui();
 struct Handles {
     HKELSHEET sheet, other;
     HWND frame;
@@ -34,12 +30,8 @@ const struct Call {
     {"callback", [](H h) { return g.toolbar_CB_register(h.frame, 0, kRecorder, 1); }, 1, 1},
     {"button set", [](H h) { return g.toolbar_button_set(h.frame, 5, 1); }, 1, 1},
     {"button get", [](H h) { return g.toolbar_button_get(h.frame, 5, &g_out); }, 1, 1},
-    {"unknown callback kinds",
-     [](H h) {
-         return g.toolbar_CB_register(h.frame, 2, kRecorder, 1) |
-                g.toolbar_CB_register(h.frame, -1, kRecorder, 1);
-     },
-     0, 0},
+    {"kind 2", [](H h) { return g.toolbar_CB_register(h.frame, 2, kRecorder, 1); }, 0, 0},
+    {"kind -1", [](H h) { return g.toolbar_CB_register(h.frame, -1, kRecorder, 1); }, 0, 0},
 };
 
 DWORD WINAPI RunFunction(LPVOID function) {
@@ -60,9 +52,9 @@ void CALLBACK RunInsideThenClose(HWND, UINT, UINT_PTR, DWORD) {
         g_inside = nullptr;
         return action();
     }
-    for (HWND w : kelgui_test::ThreadWindows())
-        if (IsWindowVisible(w) && kelgui_test::IsPropertySheet(w))
-            kelgui_test::PressCancel(w);
+    for (HWND w : ThreadWindows())
+        if (IsWindowVisible(w) && IsPropertySheet(w))
+            PressCancel(w);
 }
 void WINAPI RunInsideOnPress(DWORD_PTR, int, DWORD) {
     RunInsideThenClose(nullptr, 0, 0, 0);
@@ -71,9 +63,21 @@ BOOL WINAPI RunInsideOnTip(DWORD_PTR, int, LPCSTR, LPCSTR*) {
     RunInsideThenClose(nullptr, 0, 0, 0);
     return FALSE;
 }
-enum Inside { kRunningSheet, kOtherSheet, kNotification, kTip };
-const char* const kInside[] = {"on the running sheet", "on another sheet while one runs",
-                               "from the notification callback", "from the tip callback"};
+void PressArrow(HWND frame) { // with the 0x0900 message
+    PressAtPoint(BarOf(frame), ButtonCentre(BarOf(frame), 2784));
+    PumpPending();
+}
+// Where the host calls back in from, and whether the calls land on the running sheet.
+const struct Inside {
+    const char* name;
+    bool onRunningSheet;
+    void (*enter)(H);
+} kInside[] = {
+    {"on the running sheet", true, [](H h) { g.property_sheet_show(h.sheet); }},
+    {"on another sheet while one runs", false, [](H h) { g.property_sheet_show(h.sheet); }},
+    {"from the notification callback", false, [](H h) { PressArrow(h.frame); }},
+    {"from the tip callback", false, [](H h) { TipA(h.frame, 2776); }},
+};
 
 // size bytes that end where a PAGE_NOACCESS page begins (kept until the end).
 char* Guarded(size_t size) {
@@ -85,36 +89,30 @@ char* Guarded(size_t size) {
 }
 
 // A host window with a toolbar and two filled sheets.
-class HostileHost : public ::testing::Test {
+class HostileHost : public ToolbarOnHost {
 protected:
-    void SetUp() override { Renew(); }
+    void SetUp() override {
+        ToolbarOnHost::SetUp();
+        m_h = {NewSheet(), NewSheet(), m_frame};
+    }
     void TearDown() override {
         g.property_sheet_destroy(m_h.sheet);
         g.property_sheet_destroy(m_h.other);
-        DestroyWindow(m_h.frame);
+        ToolbarOnHost::TearDown();
     }
     HKELSHEET NewSheet() {
         static const KEL_IMAGE_INFO info = {};
         HKELSHEET sheet = nullptr;
         g_record.nMarkType = KEL_MARK_STRAIGHT_LINE;
-        g.property_sheet_create(m_host.Handle(), &info, &sheet);
+        g.property_sheet_create(m_host, &info, &sheet);
         g.property_sheet_init(sheet, 1, &g_record, nullptr, nullptr, 0);
         return sheet;
-    }
-    void Renew() {
-        TearDown();
-        m_h = {NewSheet(), NewSheet(), nullptr};
-        ASSERT_TRUE(g.toolbar_create(m_host.Handle(), 700, 100, &m_h.frame));
-    }
-    void PressArrow() { // with the 0x0900 message
-        PressAtPoint(BarOf(m_h.frame), ButtonCentre(BarOf(m_h.frame), 2784));
-        PumpPending();
     }
     // One press per message: the hook is installed once.
     void ExpectOnePressPerMessage() {
         g.toolbar_CB_register(m_h.frame, KEL_TOOLBAR_CB_NOTIFY, kRecorder, 0);
         g_notifications.clear();
-        PressArrow();
+        PressArrow(m_h.frame);
         EXPECT_EQ(g_notifications.size(), 1u) << testing::PrintToString(g_notifications);
     }
     void ExpectLiveOnesUntouched() {
@@ -122,22 +120,16 @@ protected:
         EXPECT_EQ(ToolFlags(m_h.frame, 5), DWORD{KEL_TOOL_ENABLED | KEL_TOOL_VISIBLE});
         ExpectOnePressPerMessage();
     }
-    void RunInside(Inside where, std::function<void()> action) {
+    void RunInside(const Inside& inside, std::function<void()> action) {
         g_inside = std::move(action);
         const UINT_PTR timer = SetTimer(nullptr, 0, 20, RunInsideThenClose);
         g.toolbar_CB_register(m_h.frame, 0, reinterpret_cast<FARPROC>(&RunInsideOnPress), 0);
         g.toolbar_CB_register(m_h.frame, 1, reinterpret_cast<FARPROC>(&RunInsideOnTip), 0);
-        if (where == kRunningSheet || where == kOtherSheet)
-            g.property_sheet_show(m_h.sheet);
-        else if (where == kNotification)
-            PressArrow();
-        else
-            TipA(m_h.frame, 2776);
+        inside.enter(m_h);
         KillTimer(nullptr, timer);
         g_inside = nullptr;
     }
 
-    HostWindow m_host;
     Handles m_h = {};
 };
 
@@ -148,7 +140,7 @@ template <class T> Handles Bad(T handle) {
 TEST_F(HostileHost, BadHandlesGetZeroAndLeaveTheLiveOnesAlone) {
     Handles stale = {NewSheet(), nullptr, nullptr};
     g.property_sheet_destroy(stale.sheet);
-    g.toolbar_create(m_host.Handle(), 0, 0, &stale.frame);
+    g.toolbar_create(m_host, 0, 0, &stale.frame);
     DestroyWindow(stale.frame);
     static std::string garbage(256, 'Z');
     const Handles kBad[] = {
@@ -180,7 +172,7 @@ TEST_F(HostileHost, OtherThreadsAreRefusedAndLeaveNothingBehind) {
         for (const Call& call : kCalls)
             accepted += call.run(m_h);
         const KEL_IMAGE_INFO info = {};
-        accepted += g.toolbar_create(m_host.Handle(), 0, 0, &made.frame) +
+        accepted += g.toolbar_create(m_host, 0, 0, &made.frame) +
                     g.property_sheet_create(nullptr, &info, &made.sheet) +
                     g.message_title_set("2nd") + g.message_title_get(nullptr, 0);
     });
@@ -194,22 +186,23 @@ TEST_F(HostileHost, OtherThreadsAreRefusedAndLeaveNothingBehind) {
 }
 
 TEST_F(HostileHost, CallsBackInFromARunningSheetAndFromTheToolbarCallbacks) {
-    for (Inside inside : {kRunningSheet, kOtherSheet, kNotification, kTip}) {
+    for (const Inside& inside : kInside) {
         for (const Call& call : kCalls) {
-            Renew();
-            const Handles target = {inside == kRunningSheet ? m_h.sheet : m_h.other, 0, m_h.frame};
+            TearDown();
+            SetUp();
+            const Handles target = {inside.onRunningSheet ? m_h.sheet : m_h.other, 0, m_h.frame};
             BOOL result = -1;
             RunInside(inside, [&] { result = call.run(target); });
-            EXPECT_EQ(result, inside == kRunningSheet ? call.running : call.idle)
-                << call.name << " " << kInside[inside];
+            EXPECT_EQ(result, inside.onRunningSheet ? call.running : call.idle)
+                << call.name << " " << inside.name;
             ExpectOnePressPerMessage();
         }
         TearDown();
         const DWORD gdiObjects = GdiObjects();
-        Renew();
+        SetUp();
         RunInside(inside, [&] { DestroyWindow(m_h.frame); });
         PumpPending();
-        EXPECT_FALSE(IsWindow(m_h.frame)) << "toolbar destroyed " << kInside[inside];
+        EXPECT_FALSE(IsWindow(m_h.frame)) << "toolbar destroyed " << inside.name;
         EXPECT_EQ(GdiObjects(), gdiObjects) << "and nothing made or kept for it";
     }
 }

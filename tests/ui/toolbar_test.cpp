@@ -1,6 +1,5 @@
-// The floating annotation toolbar, driven as a host drives it: creation, layout
-// and look, clicks, the 0x0900 message through the host's own loop, closing and
-// destroying with their notifications, button states, tooltips and resources.
+// The floating toolbar as a host drives it: creation, look and layout, clicks and the
+// 0x0900 message through the host's own loop, closing, destroying, states, tips, leaks.
 #include "support/screenshot.h"
 #include "toolbar_test_host.h"
 
@@ -8,9 +7,9 @@ using namespace toolbar_test;
 
 namespace {
 
-constexpr int kButtonWidth = 23; // 16 x 15 images plus 7 each way
-constexpr int kButtonHeight = 22;
+constexpr int kButtonWidth = 23, kButtonHeight = 22; // 16 x 15 images plus 7 each way
 constexpr DWORD_PTR kUser = 0x5EED;
+constexpr DWORD kPressed = KEL_TOOL_EVENT_PRESSED, kReleased = KEL_TOOL_EVENT_RELEASED;
 
 // Tools the tests use: mark type and command id.
 struct Tool {
@@ -39,6 +38,14 @@ SIZE ClientSize(HWND window) {
     RECT r = {};
     GetClientRect(window, &r);
     return {r.right, r.bottom};
+}
+
+// A click with real mouse messages at the button's centre.
+void ClickButton(HWND bar, UINT commandId) {
+    const POINT p = ButtonCentre(bar, commandId);
+    PostMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+    PostMessageA(bar, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+    PumpPending();
 }
 
 class ToolbarTest : public ToolbarOnHost {
@@ -72,16 +79,48 @@ protected:
     HWND m_bar = nullptr;
 };
 
-TEST_F(ToolbarTest, CreateMakesAnOwnedToolWindowAtThePointOrAHiddenOne) {
+// The images are checked as drawn on the screen, the bitmap's greys turned into the
+// system's button colours: a pixel at (x, y) of the 16 x 15 image, 3 pixels into its button.
+TEST_F(ToolbarTest, CreateMakesAnOwnedToolWindowOfImageButtonsTwoARowOrAHiddenOne) {
     EXPECT_TRUE(IsWindowVisible(m_frame));
     EXPECT_EQ(GetWindow(m_frame, GW_OWNER), m_host.Handle());
-    const LONG style = GetWindowLongA(m_frame, GWL_STYLE);
-    EXPECT_EQ(style & (WS_POPUP | WS_CAPTION | WS_SYSMENU), WS_POPUP | WS_CAPTION | WS_SYSMENU);
-    EXPECT_EQ(style & (WS_THICKFRAME | 0xFFFF), 0) << "not sizable, no frame flags";
+    const LONG frameStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU; // not sizable, no frame flags
+    EXPECT_EQ(GetWindowLongA(m_frame, GWL_STYLE) & (frameStyle | WS_THICKFRAME | 0xFFFF),
+              frameStyle);
     EXPECT_TRUE(GetWindowLongA(m_frame, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
     RECT window = {};
     GetWindowRect(m_frame, &window);
     EXPECT_TRUE(window.left == 500 && window.top == 120);
+
+    const Image shot = CaptureSettled(window);
+    ASSERT_FALSE(shot.Empty());
+    const COLORREF face = GetSysColor(COLOR_BTNFACE), text = GetSysColor(COLOR_BTNTEXT),
+                   blue = RGB(0, 0, 255);
+    const struct {
+        UINT command;
+        int x, y;
+        COLORREF colour;
+    } pixels[] = {
+        {2776, 7, 7, blue},
+        {2776, 1, 2, text},
+        {2776, 7, 0, face},              // filled rectangle
+        {2791, 7, 6, text},              // redaction's black bar
+        {2786, 7, 7, blue},              // filled ellipse
+        {2777, 4, 12, RGB(255, 255, 0)}, // highlighter's stroke
+    };
+    for (const auto& p : pixels) {
+        const RECT button = ButtonRect(m_bar, p.command);
+        POINT at = {button.left + 3 + p.x, button.top + 3 + p.y};
+        ClientToScreen(m_bar, &at);
+        EXPECT_EQ(shot.At(at.x - window.left, at.y - window.top), p.colour) << p.command;
+    }
+
+    ASSERT_EQ(SendMessageA(m_bar, TB_BUTTONCOUNT, 0, 0), 27);
+    ExpectLayout(-1);
+    ASSERT_TRUE(Gui().toolbar_button_set(m_frame, kFilledRect.markType, KEL_TOOL_ENABLED));
+    ExpectLayout(1); // the filled rectangle is the second button
+    ASSERT_TRUE(Gui().toolbar_button_set(m_frame, kFilledRect.markType, 6));
+    ExpectLayout(-1);
 
     HWND hidden = nullptr;
     ASSERT_TRUE(Gui().toolbar_create_ex(m_host.Handle(), 10, 10, &hidden, 0));
@@ -95,19 +134,8 @@ TEST_F(ToolbarTest, CreateMakesAnOwnedToolWindowAtThePointOrAHiddenOne) {
     EXPECT_EQ(frame, nullptr);
 }
 
-TEST_F(ToolbarTest, CheckButtonsTwoARowAndHidingClosesTheGap) {
-    ASSERT_EQ(SendMessageA(m_bar, TB_BUTTONCOUNT, 0, 0), 27);
-    ExpectLayout(-1);
-    ASSERT_TRUE(Gui().toolbar_button_set(m_frame, kFilledRect.markType, KEL_TOOL_ENABLED));
-    ExpectLayout(1); // the filled rectangle is the second button
-    ASSERT_TRUE(Gui().toolbar_button_set(m_frame, kFilledRect.markType, 6));
-    ExpectLayout(-1);
-}
-
 // Each case acts as a user or host would and expects these notifications.
 TEST_F(ToolbarTest, ClicksTheMessageClosingAndDestroyingNotify) {
-    const DWORD kPressed = KEL_TOOL_EVENT_PRESSED, kReleased = KEL_TOOL_EVENT_RELEASED,
-                kClosed = KEL_TOOL_EVENT_CLOSED, kDestroyed = KEL_TOOL_EVENT_DESTROYED;
     const struct {
         const char* name;
         std::function<void()> act;
@@ -129,24 +157,17 @@ TEST_F(ToolbarTest, ClicksTheMessageClosingAndDestroyingNotify) {
          },
          {{kUser, 0, kPressed}},
          {{506, 7}, {0, 6}}},
-        {"0x0900 presses the tool under the cursor",
+        {"0x0900 presses the tool under the cursor once, though peeked before it is taken",
          [&] {
              Gui().toolbar_button_set(m_frame, kArrow.markType, 7);
              PressAtPoint(m_bar, ButtonCentre(m_bar, kHighlighter.commandId));
-             PumpPending();
-         },
-         {{kUser, 514, kPressed}},
-         {{514, 7}, {506, 6}}},
-        {"0x0900 peeked before it is taken presses once",
-         [&] {
-             PressAtPoint(m_bar, ButtonCentre(m_bar, kArrow.commandId));
              MSG msg;
              ASSERT_TRUE(PeekMessageA(&msg, m_bar, 0, 0, PM_NOREMOVE));
              ASSERT_TRUE(PeekMessageA(&msg, m_bar, 0, 0, PM_REMOVE));
              DispatchMessageA(&msg);
          },
-         {{kUser, 506, kPressed}},
-         {{506, 7}}},
+         {{kUser, 514, kPressed}},
+         {{514, 7}, {506, 6}}},
         {"0x0900 off the buttons or on a hidden tool does nothing",
          [&] {
              PressAtPoint(m_bar, {ClientSize(m_frame).cx + 40, 0});
@@ -154,7 +175,6 @@ TEST_F(ToolbarTest, ClicksTheMessageClosingAndDestroyingNotify) {
              const POINT rtfEdit = ButtonCentre(m_bar, kRtfEdit.commandId);
              Gui().toolbar_button_set(m_frame, kRtfEdit.markType, KEL_TOOL_ENABLED); // hidden
              PressAtPoint(m_bar, rtfEdit);
-             PumpPending();
          },
          {},
          {{0, 6}}},
@@ -165,14 +185,14 @@ TEST_F(ToolbarTest, ClicksTheMessageClosingAndDestroyingNotify) {
              EXPECT_FALSE(IsWindowVisible(m_frame));
              SendMessageA(m_frame, WM_CLOSE, 0, 0);
          },
-         {{kUser, 0, kClosed}, {kUser, 0, kClosed}},
+         {{kUser, 0, KEL_TOOL_EVENT_CLOSED}, {kUser, 0, KEL_TOOL_EVENT_CLOSED}},
          {{0, 6}}},
         {"destroying reports and takes the bar",
          [&] {
              DestroyWindow(m_frame);
              EXPECT_FALSE(IsWindow(m_bar));
          },
-         {{kUser, 0, kDestroyed}},
+         {{kUser, 0, KEL_TOOL_EVENT_DESTROYED}},
          {}},
     };
     for (const auto& c : cases) {
@@ -187,7 +207,7 @@ TEST_F(ToolbarTest, ClicksTheMessageClosingAndDestroyingNotify) {
 }
 
 TEST_F(ToolbarTest, ButtonStatesRoundTripSilentlyAndUnknownMarkTypesReadThree) {
-    for (DWORD flags : {0u, 1u, 2u, 3u, 4u, 5u, 6u, 7u}) {
+    for (DWORD flags = 0; flags < 8; ++flags) {
         ASSERT_TRUE(Gui().toolbar_button_set(m_frame, kArrow.markType, flags));
         EXPECT_EQ(ToolFlags(m_frame, kArrow.markType), flags) << "flags " << flags;
     }
@@ -202,7 +222,7 @@ TEST_F(ToolbarTest, ButtonStatesRoundTripSilentlyAndUnknownMarkTypesReadThree) {
         }
         return all;
     };
-    const std::vector<BYTE> before = states();
+    const auto before = states();
     for (int markType : {516, 517, 518, 42, -1}) {
         EXPECT_TRUE(Gui().toolbar_button_set(m_frame, markType, 0)) << markType;
         EXPECT_EQ(ToolFlags(m_frame, markType), 3u) << markType;
@@ -235,16 +255,11 @@ TEST_F(ToolbarTest, TipsAreToolNamesUnlessTheHostGivesOneCutAtSeventyNine) {
         EXPECT_EQ(TipA(m_frame, c.command), c.tip) << c.command;
         EXPECT_EQ(TipW(m_frame, c.command), std::wstring(c.tip.begin(), c.tip.end())) << c.command;
     }
-    // The bar's own tooltip asks the same way; the host sees user data,
-    // mark type and default text.
+    // The bar's own tooltip asks the same way; the host sees user data, mark type, default text.
     g_tipAnswer = {TRUE, "From the host"};
     g_tipRequests.clear();
     char text[256] = "";
-    TOOLINFOA tool = {};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = m_bar;
-    tool.uId = 2786;
-    tool.lpszText = text;
+    TOOLINFOA tool = {sizeof tool, 0, m_bar, 2786, {}, nullptr, text, 0, nullptr};
     SendMessageA(reinterpret_cast<HWND>(SendMessageA(m_bar, TB_GETTOOLTIPS, 0, 0)), TTM_GETTEXTA,
                  sizeof text, reinterpret_cast<LPARAM>(&tool));
     EXPECT_STREQ(text, "From the host");
@@ -256,36 +271,6 @@ TEST_F(ToolbarTest, CreateAndDestroyCyclesLeakNoGdiOrUserObjects) {
         EXPECT_EQ(TipA(frame, kArrow.commandId), "Arrow");
         ClickButton(BarOf(frame), kArrow.commandId);
     });
-}
-
-// The tool's images as drawn on the screen, the bitmap's greys turned into the
-// system's button colours: a pixel at (x, y) of the 16 x 15 image, which starts
-// 3 pixels into its button.
-TEST_F(ToolbarTest, ImagesSitOnTheirButtonsInTheSystemButtonColours) {
-    RECT window = {};
-    GetWindowRect(m_frame, &window);
-    const kelgui_test::Image shot = kelgui_test::CaptureSettled(window);
-    ASSERT_FALSE(shot.Empty());
-    const COLORREF face = GetSysColor(COLOR_BTNFACE), text = GetSysColor(COLOR_BTNTEXT),
-                   blue = RGB(0, 0, 255);
-    const struct {
-        UINT command;
-        int x, y;
-        COLORREF colour;
-    } pixels[] = {
-        {2776, 7, 7, blue},
-        {2776, 1, 2, text},
-        {2776, 7, 0, face},              // filled rectangle
-        {2791, 7, 6, text},              // redaction's black bar
-        {2786, 7, 7, blue},              // filled ellipse
-        {2777, 4, 12, RGB(255, 255, 0)}, // highlighter's stroke
-    };
-    for (const auto& p : pixels) {
-        const RECT button = ButtonRect(m_bar, p.command);
-        POINT at = {button.left + 3 + p.x, button.top + 3 + p.y};
-        ClientToScreen(m_bar, &at);
-        EXPECT_EQ(shot.At(at.x - window.left, at.y - window.top), p.colour) << p.command;
-    }
 }
 
 } // namespace

@@ -1,36 +1,15 @@
-// What the toolbar tests share: the host's own message loop (so that the
-// library's message hook sees the messages), a notification recorder, helpers
-// that find and click the tool bar's buttons and ask for tips, and leak counts.
+// What the toolbar tests share: the host's own message loop (so that the library's
+// message hook sees the messages), a notification recorder, button and tip helpers.
 #pragma once
 
-#include <windows.h>
-
-#include <commctrl.h>
-
-#include <functional>
-#include <string>
 #include <tuple>
-#include <type_traits>
-#include <vector>
 
-#include <gtest/gtest.h>
-
-#include "kelgui.h"
+#include "sheet_fixture.h"
 #include "support/host_window.h"
-#include "support/kelgui_loader.h"
 #include "support/resource_counts.h"
 
 namespace toolbar_test {
-
-using kelgui_test::GdiObjects;
-using kelgui_test::HostWindow;
-using kelgui_test::UserObjects;
-
-// One DLL load per program: the library's window classes stay registered.
-inline kelgui_test::KelGui& Gui() {
-    static kelgui_test::KelGui gui;
-    return gui;
-}
+using namespace sheet_test; // the one loaded library (Gui) and the dialog helpers
 
 using Notification = std::tuple<DWORD_PTR, int, DWORD>; // user data, mark type, event
 inline std::vector<Notification> g_notifications;
@@ -41,7 +20,7 @@ inline void WINAPI RecordNotification(DWORD_PTR user, int markType, DWORD event)
 // Dispatches every message waiting for this thread, as a host's loop does.
 inline void PumpPending() {
     for (int round = 0; round < 3; ++round, Sleep(1))
-        kelgui_test::DispatchPending();
+        DispatchPending();
 }
 
 inline HWND BarOf(HWND frame) {
@@ -49,10 +28,10 @@ inline HWND BarOf(HWND frame) {
 }
 
 inline RECT ButtonRect(HWND bar, UINT commandId) {
-    RECT rect = {};
+    RECT r = {};
     SendMessageA(bar, TB_GETITEMRECT, SendMessageA(bar, TB_COMMANDTOINDEX, commandId, 0),
-                 reinterpret_cast<LPARAM>(&rect));
-    return rect;
+                 reinterpret_cast<LPARAM>(&r));
+    return r;
 }
 
 inline POINT ButtonCentre(HWND bar, UINT commandId) {
@@ -60,16 +39,8 @@ inline POINT ButtonCentre(HWND bar, UINT commandId) {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
-// A click with real mouse messages at the button's centre.
-inline void ClickButton(HWND bar, UINT commandId) {
-    const POINT p = ButtonCentre(bar, commandId);
-    PostMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
-    PostMessageA(bar, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
-    PumpPending();
-}
-
-// Puts the cursor on a point of the bar (a button or off them) and posts the
-// 0x0900 message that presses the tool under the cursor.
+// Puts the cursor on a point of the bar and posts the 0x0900 message that
+// presses the tool under the cursor.
 inline void PressAtPoint(HWND bar, POINT at) {
     ClientToScreen(bar, &at);
     ASSERT_TRUE(SetCursorPos(at.x, at.y));
@@ -82,25 +53,22 @@ inline DWORD ToolFlags(HWND frame, int markType) {
     return flags;
 }
 
-// Asks the frame for a tip exactly as the bar's tooltip does: the request
-// goes to the bar, which passes it on to the frame with the command id.
-template <class Request> auto Tip(HWND frame, UINT commandId, UINT code) {
+// Asks the frame for a tip as the bar's tooltip does: the bar passes the
+// request on to the frame with the command id.
+template <class Request, class Text> Text Tip(HWND frame, UINT commandId) {
     Request request = {};
+    const UINT code = sizeof request.szText[0] == 1 ? TTN_NEEDTEXTA : TTN_NEEDTEXTW;
     request.hdr = {reinterpret_cast<HWND>(SendMessageA(BarOf(frame), TB_GETTOOLTIPS, 0, 0)),
                    commandId, code};
     request.lpszText = request.szText;
     SendMessageW(frame, WM_NOTIFY, commandId, reinterpret_cast<LPARAM>(&request));
-    return std::basic_string<std::remove_reference_t<decltype(request.szText[0])>>(request.szText);
+    return request.szText;
 }
-inline std::string TipA(HWND frame, UINT commandId) {
-    return Tip<NMTTDISPINFOA>(frame, commandId, TTN_NEEDTEXTA);
-}
-inline std::wstring TipW(HWND frame, UINT commandId) {
-    return Tip<NMTTDISPINFOW>(frame, commandId, TTN_NEEDTEXTW);
-}
+constexpr auto TipA = Tip<NMTTDISPINFOA, std::string>;
+constexpr auto TipW = Tip<NMTTDISPINFOW, std::wstring>;
 
-// A toolbar made, used by cycle and destroyed, n times over, leaves no GDI or
-// USER object behind (after two first rounds that may load shared system objects).
+// A toolbar made, used by cycle and destroyed, n times over, leaves no GDI or USER
+// object behind (after two first rounds that may load shared system objects).
 inline void ExpectCyclesLeakNothing(HWND host, int n, const std::function<void(HWND)>& use) {
     auto cycle = [&] {
         HWND frame = nullptr;
