@@ -40,14 +40,6 @@ SIZE ClientSize(HWND window) {
     return {r.right, r.bottom};
 }
 
-// A click with real mouse messages at the button's centre.
-void ClickButton(HWND bar, UINT commandId) {
-    const POINT p = ButtonCentre(bar, commandId);
-    PostMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
-    PostMessageA(bar, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
-    PumpPending();
-}
-
 class ToolbarTest : public ToolbarOnHost {
 protected:
     void SetUp() override {
@@ -264,13 +256,6 @@ TEST_F(ToolbarTest, TipsAreToolNamesUnlessTheHostGivesOneCutAtSeventyNine) {
                  sizeof text, reinterpret_cast<LPARAM>(&tool));
     EXPECT_STREQ(text, "From the host");
     EXPECT_EQ(g_tipRequests, (decltype(g_tipRequests){{77, 504, "Filled Ellipse"}}));
-}
-
-TEST_F(ToolbarTest, CreateAndDestroyCyclesLeakNoGdiOrUserObjects) {
-    ExpectCyclesLeakNothing(m_host, 40, [](HWND frame) {
-        EXPECT_EQ(TipA(frame, kArrow.commandId), "Arrow");
-        ClickButton(BarOf(frame), kArrow.commandId);
-    });
 }
 
 } // namespace

@@ -39,6 +39,14 @@ inline POINT ButtonCentre(HWND bar, UINT commandId) {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
+// A click with real mouse messages at the button's centre.
+inline void ClickButton(HWND bar, UINT commandId) {
+    const POINT p = ButtonCentre(bar, commandId);
+    PostMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+    PostMessageA(bar, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+    PumpPending();
+}
+
 // Puts the cursor on a point of the bar and posts the 0x0900 message that
 // presses the tool under the cursor.
 inline void PressAtPoint(HWND bar, POINT at) {

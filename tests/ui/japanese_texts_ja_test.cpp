@@ -1,0 +1,116 @@
+// The Japanese resources under code page 932: a sheet's texts in Shift-JIS, units matched
+// byte for byte, toolbar tips cut between whole double-byte characters, one tip font.
+#include <clocale>
+
+#include "toolbar_test_host.h"
+
+using namespace toolbar_test;
+
+namespace {
+
+std::string ShiftJis(const std::wstring& text) {
+    char bytes[512] = "";
+    WideCharToMultiByte(932, 0, text.c_str(), -1, bytes, sizeof bytes, nullptr, nullptr);
+    return bytes;
+}
+
+TEST(JapaneseSheet, CaptionTabsAndRangeMessageAndTheRunTimeLocale) {
+    ASSERT_EQ(932u, GetACP()) << "run with LC_ALL=ja_JP.UTF-8";
+    Sheet sheet;
+    KEL_MARK_ATTRIBUTES record = PatternRecord(KEL_MARK_STRAIGHT_LINE, 3);
+    record.nLineSize = 0; // refused at OK with the range message
+    ASSERT_TRUE(sheet.Init(KEL_SHEET_ATTRIBUTES, &record));
+    Strings seen; // caption, tabs, then the message box's text and caption
+    HWND box = nullptr;
+    sheet.Run([&](ModalDriver& d) {
+        d.Do("read caption and tabs, press OK",
+             [&] {
+                 seen = TabTexts(sheet.Window());
+                 seen.insert(seen.begin(), Text(sheet.Window()));
+                 PressOk(sheet.Window());
+             })
+            .Then("range message", WaitForMessageBox(box, sheet.Window()))
+            .Do("read it, dismiss it",
+                [&] {
+                    seen.insert(seen.end(), {MessageBoxText(box), Text(box)});
+                    DismissMessageBox(box);
+                })
+            .Then("box gone", WaitForGone(box))
+            .Do("cancel", [&] { PressCancel(sheet.Window()); });
+    });
+    EXPECT_EQ((Strings{ShiftJis(L"属性"), ShiftJis(L"線の属性"), ShiftJis(L"色の属性"),
+                       ShiftJis(L"1 から 100 までの整数を入力してください。"), "kelgui"}),
+              seen);
+    // Loading the library set the locale the C runtime DLL shares.
+    const char* locale = std::setlocale(LC_ALL, nullptr);
+    EXPECT_NE(nullptr, std::strstr(locale, ".932")) << locale;
+}
+
+// Units are matched byte for byte: the Japanese micrometre has the Greek mu.
+TEST(JapaneseRuler, MicrometresMatchOnlyTheLoadedMu) {
+    for (std::string mu : {"\xB5m", "\x83\xCAm"}) {
+        Sheet sheet;
+        KEL_MARK_ATTRIBUTES record = PatternRecord(KEL_MARK_RULER, 5);
+        record.nLineSize = 1;
+        const std::string label = std::string(16, '\0') + "%d " + mu;
+        ASSERT_EQ(1, sheet.Init(3, &record, "OiAnText", label.data(), DWORD(label.size())));
+        sheet.OnPage(3, [](HWND) {});
+        const std::vector<uint8_t> back = sheet.Fetch("OiAnText");
+        EXPECT_EQ("%d " + (mu == "\xB5m" ? "mm" : mu),
+                  std::string(back.begin() + 16, back.end() - 4));
+    }
+}
+
+std::string g_hostTip;
+BOOL WINAPI ReplaceTip(DWORD_PTR, int, LPCSTR, LPCSTR* tipOut) {
+    *tipOut = g_hostTip.c_str();
+    return TRUE;
+}
+
+std::string TipFace(HWND frame) {
+    HWND tooltip = reinterpret_cast<HWND>(SendMessageA(BarOf(frame), TB_GETTOOLTIPS, 0, 0));
+    LOGFONTA face = {};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(tooltip, WM_GETFONT, 0, 0)), sizeof face,
+               &face);
+    return face.lfFaceName;
+}
+
+// Names from the Japanese table, which lacks "RTF edit"; a long host tip cut between
+// double-byte characters (39 whole ones), all 50 of them in wide text. The first tip
+// gives the tooltip the "System" face, made once per toolbar and gone with it.
+using JapaneseToolbarTips = ToolbarOnHost;
+TEST_F(JapaneseToolbarTips, KeepDoubleByteCharactersWholeInTheSystemFaceMadeOnce) {
+    EXPECT_NE(TipFace(m_frame), "System");
+    std::wstring wide;
+    for (int i = 0; i < 50; ++i)
+        wide += (i % 2) ? L'線' : L'円';
+    const struct {
+        std::wstring hostTip;
+        UINT command;
+        std::wstring tipW, tipA;
+    } cases[] = {
+        {L"", 2774, L"注釈の選択", L"注釈の選択"},
+        {L"", 2799, L"分度器", L"分度器"},
+        {L"", 2801, L"", L""},
+        {wide, 2785, wide, wide.substr(0, 39)},
+    };
+    for (const auto& c : cases) {
+        g_hostTip = ShiftJis(c.hostTip);
+        ASSERT_TRUE(Gui().toolbar_CB_register(
+            m_frame, KEL_TOOLBAR_CB_TIP_TEXT,
+            c.hostTip.empty() ? nullptr : reinterpret_cast<FARPROC>(&ReplaceTip), 0));
+        EXPECT_EQ(TipA(m_frame, c.command), ShiftJis(c.tipA)) << c.command;
+        EXPECT_TRUE(TipW(m_frame, c.command) == c.tipW) << c.command;
+    }
+    EXPECT_EQ(TipFace(m_frame), "System");
+    const DWORD withFont = GdiObjects();
+    for (UINT command = 2775; command < 2790; ++command)
+        TipW(m_frame, command);
+    EXPECT_EQ(GdiObjects(), withFont) << "the tip font is made once per toolbar";
+    ExpectCyclesLeakNothing(m_host, 40, [](HWND frame) {
+        EXPECT_TRUE(TipW(frame, 2784) == L"矢印"); // the tip makes the font
+        ClickButton(BarOf(frame), 2784);
+    });
+}
+
+} // namespace
