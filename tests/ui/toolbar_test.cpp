@@ -88,11 +88,7 @@ TEST_F(ToolbarTest, CreateMakesAnOwnedToolWindowOfImageButtonsTwoARowOrAHiddenOn
     ASSERT_FALSE(shot.Empty());
     const COLORREF face = GetSysColor(COLOR_BTNFACE), text = GetSysColor(COLOR_BTNTEXT),
                    blue = RGB(0, 0, 255);
-    const struct {
-        UINT command;
-        int x, y;
-        COLORREF colour;
-    } pixels[] = {
+    const std::tuple<UINT, int, int, COLORREF> pixels[] = {
         {2776, 7, 7, blue},
         {2776, 1, 2, text},
         {2776, 7, 0, face},              // filled rectangle
@@ -100,11 +96,11 @@ TEST_F(ToolbarTest, CreateMakesAnOwnedToolWindowOfImageButtonsTwoARowOrAHiddenOn
         {2786, 7, 7, blue},              // filled ellipse
         {2777, 4, 12, RGB(255, 255, 0)}, // highlighter's stroke
     };
-    for (const auto& p : pixels) {
-        const RECT button = ButtonRect(m_bar, p.command);
-        POINT at = {button.left + 3 + p.x, button.top + 3 + p.y};
+    for (const auto& [command, x, y, colour] : pixels) {
+        const RECT button = ButtonRect(m_bar, command);
+        POINT at = {button.left + 3 + x, button.top + 3 + y};
         ClientToScreen(m_bar, &at);
-        EXPECT_EQ(shot.At(at.x - window.left, at.y - window.top), p.colour) << p.command;
+        EXPECT_EQ(shot.At(at.x - window.left, at.y - window.top), colour) << command;
     }
 
     ASSERT_EQ(SendMessageA(m_bar, TB_BUTTONCOUNT, 0, 0), 27);
@@ -134,23 +130,24 @@ TEST_F(ToolbarTest, ClicksTheMessageClosingAndDestroyingNotify) {
         std::vector<Notification> expected;
         std::vector<std::pair<int, DWORD>> flags; // afterwards, when the frame lives
     } cases[] = {
-        {"clicks switch tools; a second click releases",
+        {"clicks switch tools, a second click releases, select reports 0, null silences",
          [&] {
-             for (const Tool& t : {kHollowRect, kFilledRect, kFilledRect})
+             for (const Tool& t : {kHollowRect, kFilledRect, kFilledRect, kSelect})
                  ClickButton(m_bar, t.commandId);
-         },
-         {{kUser, 5, kPressed}, {kUser, 6, kPressed}, {kUser, 6, kReleased}},
-         {{5, 6}, {6, 6}}},
-        {"select reports 0; a null callback silences",
-         [&] {
-             ClickButton(m_bar, kSelect.commandId);
              Register(m_frame, nullptr);
              ClickButton(m_bar, kArrow.commandId);
          },
-         {{kUser, 0, kPressed}},
-         {{506, 7}, {0, 6}}},
-        {"0x0900 presses the tool under the cursor once, though peeked before it is taken",
+         {{kUser, 5, kPressed}, {kUser, 6, kPressed}, {kUser, 6, kReleased}, {kUser, 0, kPressed}},
+         {{5, 6}, {6, 6}, {506, 7}, {0, 6}}},
+        {"0x0900 off the buttons or on a hidden tool does nothing; on a tool it presses that "
+         "one once, though peeked before it is taken",
          [&] {
+             PressAtPoint(m_bar, {ClientSize(m_frame).cx + 40, 0});
+             PumpPending();
+             const POINT rtfEdit = ButtonCentre(m_bar, kRtfEdit.commandId);
+             Gui().toolbar_button_set(m_frame, kRtfEdit.markType, KEL_TOOL_ENABLED); // hidden
+             PressAtPoint(m_bar, rtfEdit);
+             PumpPending();
              Gui().toolbar_button_set(m_frame, kArrow.markType, 7);
              PressAtPoint(m_bar, ButtonCentre(m_bar, kHighlighter.commandId));
              MSG msg;
@@ -159,32 +156,20 @@ TEST_F(ToolbarTest, ClicksTheMessageClosingAndDestroyingNotify) {
              DispatchMessageA(&msg);
          },
          {{kUser, 514, kPressed}},
-         {{514, 7}, {506, 6}}},
-        {"0x0900 off the buttons or on a hidden tool does nothing",
-         [&] {
-             PressAtPoint(m_bar, {ClientSize(m_frame).cx + 40, 0});
-             PumpPending();
-             const POINT rtfEdit = ButtonCentre(m_bar, kRtfEdit.commandId);
-             Gui().toolbar_button_set(m_frame, kRtfEdit.markType, KEL_TOOL_ENABLED); // hidden
-             PressAtPoint(m_bar, rtfEdit);
-         },
-         {},
-         {{0, 6}}},
-        {"closing hides and reports each time",
+         {{514, 7}, {506, 6}, {515, KEL_TOOL_ENABLED}, {0, 6}}},
+        {"closing hides and reports each time, destroying reports and takes the bar",
          [&] {
              PostMessageA(m_frame, WM_SYSCOMMAND, SC_CLOSE, 0);
              PumpPending();
              EXPECT_FALSE(IsWindowVisible(m_frame));
              SendMessageA(m_frame, WM_CLOSE, 0, 0);
-         },
-         {{kUser, 0, KEL_TOOL_EVENT_CLOSED}, {kUser, 0, KEL_TOOL_EVENT_CLOSED}},
-         {{0, 6}}},
-        {"destroying reports and takes the bar",
-         [&] {
+             EXPECT_EQ(ToolFlags(m_frame, 0), 6u) << "closing leaves the tools alone";
              DestroyWindow(m_frame);
              EXPECT_FALSE(IsWindow(m_bar));
          },
-         {{kUser, 0, KEL_TOOL_EVENT_DESTROYED}},
+         {{kUser, 0, KEL_TOOL_EVENT_CLOSED},
+          {kUser, 0, KEL_TOOL_EVENT_CLOSED},
+          {kUser, 0, KEL_TOOL_EVENT_DESTROYED}},
          {}},
     };
     for (const auto& c : cases) {
@@ -225,12 +210,8 @@ TEST_F(ToolbarTest, ButtonStatesRoundTripSilentlyAndUnknownMarkTypesReadThree) {
 
 TEST_F(ToolbarTest, TipsAreToolNamesUnlessTheHostGivesOneCutAtSeventyNine) {
     const std::string longTip(100, 'x');
-    const struct {
-        bool registered;
-        TipAnswer host;
-        UINT command;
-        std::string tip;
-    } cases[] = {
+    const std::tuple<bool, TipAnswer, UINT, std::string> cases[] = {
+        // registered, host, command, tip
         {false, {}, 2774, "Select Annotations"},
         {false, {}, 2801, "RTF edit"},
         {false, {}, 2802, ""}, // a command without a string
@@ -239,13 +220,13 @@ TEST_F(ToolbarTest, TipsAreToolNamesUnlessTheHostGivesOneCutAtSeventyNine) {
         {true, {TRUE, nullptr}, 2784, "Arrow"},
         {true, {TRUE, longTip.c_str()}, 2790, longTip.substr(0, 79)},
     };
-    for (const auto& c : cases) {
-        g_tipAnswer = c.host;
+    for (const auto& [registered, host, command, tip] : cases) {
+        g_tipAnswer = host;
         ASSERT_TRUE(Gui().toolbar_CB_register(
             m_frame, KEL_TOOLBAR_CB_TIP_TEXT,
-            c.registered ? reinterpret_cast<FARPROC>(HostTip) : nullptr, 77));
-        EXPECT_EQ(TipA(m_frame, c.command), c.tip) << c.command;
-        EXPECT_EQ(TipW(m_frame, c.command), std::wstring(c.tip.begin(), c.tip.end())) << c.command;
+            registered ? reinterpret_cast<FARPROC>(HostTip) : nullptr, 77));
+        EXPECT_EQ(TipA(m_frame, command), tip) << command;
+        EXPECT_EQ(TipW(m_frame, command), std::wstring(tip.begin(), tip.end())) << command;
     }
     // The bar's own tooltip asks the same way; the host sees user data, mark type, default text.
     g_tipAnswer = {TRUE, "From the host"};
