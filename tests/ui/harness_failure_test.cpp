@@ -1,16 +1,12 @@
-// Self-test of the modal driver's failure handling on a real sheet of the
-// library: every failing script is reported by name and the modal run still
-// ends, so a broken test fails instead of hanging.
+// The modal driver's self-test on a real sheet: a failing script is reported by name
+// and the modal run still ends, so a broken test fails instead of hanging.
 #include "sheet_fixture.h"
 
 using namespace sheet_test;
 
 TEST(FailingScript, IsReportedByNameAndTheModalRunEnds) {
     HWND window = nullptr, box = nullptr;
-    const struct {
-        std::function<void(ModalDriver&)> script;
-        std::string failure;
-    } cases[] = {
+    const std::pair<std::function<void(ModalDriver&)>, std::string> cases[] = {
         {[](ModalDriver& d) { d.EndsWithin(300); }, "still up 300 ms after the last step"},
         {[&](ModalDriver& d) { // fails while a message box is open: both close
              d.Do("OK with size 0", [&] { PressOk(window); })
@@ -29,18 +25,18 @@ TEST(FailingScript, IsReportedByNameAndTheModalRunEnds) {
         {[](ModalDriver& d) { d.Do("crash", [] { *static_cast<volatile int*>(nullptr) = 1; }); },
          "'crash' started but did not return"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [script, failure] : cases) {
         Sheet sheet; // a straight line of size 0: OK brings a message box
         KEL_MARK_ATTRIBUTES record = PatternRecord(KEL_MARK_STRAIGHT_LINE, 1);
         record.nLineSize = 0;
         ASSERT_TRUE(sheet.Init(KEL_SHEET_ATTRIBUTES, &record));
         ModalDriver driver;
         driver.Then("find the sheet", WaitForSheet(window));
-        c.script(driver);
+        script(driver);
         driver.Start();
         EXPECT_FALSE(Gui().property_sheet_show(sheet.Handle()));
         ASSERT_TRUE(driver.Failed()) << driver.Report();
-        EXPECT_NE(driver.Failure().find(c.failure), std::string::npos) << driver.Report();
+        EXPECT_NE(driver.Failure().find(failure), std::string::npos) << driver.Report();
         EXPECT_EQ(nullptr, FindSheet());
         EXPECT_EQ(nullptr, FindMessageBox());
     }
