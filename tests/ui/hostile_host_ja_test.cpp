@@ -143,15 +143,11 @@ TEST_F(HostileHost, BadHandlesGetZeroAndLeaveTheLiveOnesAlone) {
     g.toolbar_create(m_host, 0, 0, &stale.frame);
     DestroyWindow(stale.frame);
     static std::string garbage(256, 'Z');
+    const Handles swapped = {reinterpret_cast<HKELSHEET>(m_h.frame), 0,
+                             reinterpret_cast<HWND>(m_h.sheet)};
     const Handles kBad[] = {
-        {},
-        Bad(0x5A5A5A5A),
-        Bad(garbage.data()),
-        stale,
-        {reinterpret_cast<HKELSHEET>(m_h.frame), 0, reinterpret_cast<HWND>(m_h.sheet)},
-        Bad(GetDesktopWindow()),
-        Bad(m_host.Handle()),
-        Bad(BarOf(m_h.frame))};
+        {},      Bad(0x5A5A5A5A),         Bad(garbage.data()),  stale,
+        swapped, Bad(GetDesktopWindow()), Bad(m_host.Handle()), Bad(BarOf(m_h.frame))};
     g_out = 0xDEAD;
     for (const Handles& bad : kBad)
         for (const Call& call : kCalls)

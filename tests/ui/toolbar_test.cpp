@@ -124,12 +124,9 @@ TEST_F(ToolbarTest, CreateMakesAnOwnedToolWindowOfImageButtonsTwoARowOrAHiddenOn
 
 // Each case acts as a user or host would and expects these notifications.
 TEST_F(ToolbarTest, ClicksTheMessageClosingAndDestroyingNotify) {
-    const struct {
-        const char* name;
-        std::function<void()> act;
-        std::vector<Notification> expected;
-        std::vector<std::pair<int, DWORD>> flags; // afterwards, when the frame lives
-    } cases[] = {
+    using Flags = std::vector<std::pair<int, DWORD>>; // by mark type, after, if the frame lives
+    using Case = std::tuple<const char*, std::function<void()>, std::vector<Notification>, Flags>;
+    const Case cases[] = {
         {"clicks switch tools, a second click releases, select reports 0, null silences",
          [&] {
              for (const Tool& t : {kHollowRect, kFilledRect, kFilledRect, kSelect})
@@ -172,14 +169,14 @@ TEST_F(ToolbarTest, ClicksTheMessageClosingAndDestroyingNotify) {
           {kUser, 0, KEL_TOOL_EVENT_DESTROYED}},
          {}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [name, act, expected, flags] : cases) {
         TearDown(); // a fresh toolbar for each case
         SetUp();
-        c.act();
+        act();
         PumpPending();
-        EXPECT_EQ(g_notifications, c.expected) << c.name;
-        for (const auto& [markType, flags] : c.flags)
-            EXPECT_EQ(ToolFlags(m_frame, markType), flags) << c.name << ", mark type " << markType;
+        EXPECT_EQ(g_notifications, expected) << name;
+        for (const auto& [markType, value] : flags)
+            EXPECT_EQ(ToolFlags(m_frame, markType), value) << name << ", mark type " << markType;
     }
 }
 

@@ -75,25 +75,6 @@ template <class Request, class Text> Text Tip(HWND frame, UINT commandId) {
 constexpr auto TipA = Tip<NMTTDISPINFOA, std::string>;
 constexpr auto TipW = Tip<NMTTDISPINFOW, std::wstring>;
 
-// A toolbar made, used by cycle and destroyed, n times over, leaves no GDI or USER
-// object behind (after two first rounds that may load shared system objects).
-inline void ExpectCyclesLeakNothing(HWND host, int n, const std::function<void(HWND)>& use) {
-    auto cycle = [&] {
-        HWND frame = nullptr;
-        ASSERT_TRUE(Gui().toolbar_create(host, 600, 100, &frame));
-        use(frame);
-        DestroyWindow(frame);
-        PumpPending();
-    };
-    cycle();
-    cycle();
-    const DWORD gdi = GdiObjects(), user = UserObjects();
-    for (int i = 0; i < n; ++i)
-        cycle();
-    EXPECT_EQ(GdiObjects(), gdi);
-    EXPECT_EQ(UserObjects(), user);
-}
-
 // A visible toolbar owned by a host window, destroyed after the test.
 class ToolbarOnHost : public ::testing::Test {
 protected:
