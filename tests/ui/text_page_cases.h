@@ -4,7 +4,6 @@
 #include "sheet_fixture.h"
 
 namespace sheet_test {
-using Bytes = std::vector<uint8_t>;
 constexpr int kTextEdit = 1034, kWrappingEdit = 1140;
 
 // Header words 1..12, the length word, the text, its zero and three bytes.
@@ -15,7 +14,7 @@ inline Bytes TextBlock(const std::string& text, uint8_t trailing = 0) {
     return Bytes(bytes.begin(), bytes.end());
 }
 
-// The record, then the block under flags (2 or with the date-code bit).
+// The record with textFlags, then the block under flags (2 or with the date-code bit).
 inline KEL_MARK_ATTRIBUTES Load(Sheet& sheet, DWORD markType, const Bytes& block, DWORD flags = 2,
                                 const char* name = KEL_BLOCK_TEXT, DWORD textFlags = 0) {
     KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 9);
