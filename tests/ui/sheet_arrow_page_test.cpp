@@ -45,9 +45,8 @@ TEST(ArrowPage, ReadsTheHeadAndWritesOnlyItsBytes) {
     }
 }
 
-// A filled head 40 long points up from the top of the grey sample; typed 1000
-// it grows and is cut off at the sample's edge. List items are 21 pixels, the
-// selected one (style 1) white on black. Sizes 0 and 1001 are refused.
+// The head (40, then 1000: cut off at the sample's edge) points up from the grey sample;
+// the selected 21-pixel list item is white on black. Sizes 0 and 1001 are refused.
 TEST(ArrowPage, SamplePixelsAndSizeRange) {
     Sheet sheet;
     InitArrow(sheet, {1, 0, 0, 0, 0, 0, 0, 0, 40, 0, 0, 0});

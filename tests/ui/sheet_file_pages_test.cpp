@@ -1,5 +1,4 @@
-// The file pages through the exports, as a host uses them: a name changed on
-// the page, then the blocks asked for with a size query and a fetch.
+// The file pages through the exports: a name changed on the page, then the blocks fetched.
 #include "sheet_fixture.h"
 
 #include <fstream>
@@ -26,8 +25,7 @@ Bytes TextBlock(const Bytes& text) {
            Bytes(4, '\0');
 }
 
-// A sheet for markType holding both loaded blocks; Type sets the name on the
-// file page (the last tab), OK, and gives the blocks it holds.
+// Both blocks loaded; Type sets the name on the file page and gives the blocks back.
 struct FilePageSheet : Sheet {
     explicit FilePageSheet(DWORD markType) {
         const KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 1);
@@ -40,8 +38,7 @@ struct FilePageSheet : Sheet {
     }
 };
 
-// Each name: the bytes of the file it names, an empty text (internet
-// names) or the text block as loaded (no disk file that can be read).
+// A readable file's bytes, an empty text for internet names, else the block as loaded.
 TEST(TextFilePage, ReadsTheNamedFileWholeWhenAskedOrGivesTheBlockAsLoaded) {
     const Bytes contents("a\0b\r\nc\xff", 7), unread = TextBlock("") + '\0';
     HANDLE locked = CreateFileA(PutFile("kel_excl.txt", "x").c_str(), GENERIC_READ, 0, nullptr,
@@ -89,8 +86,7 @@ TEST(TextFilePage, FetchCopiesWhatTheSizeQueryReadEvenIfTheFileGrew) {
     EXPECT_EQ(TextBlock("a much longer text"), sheet.Fetch<Bytes>("OiAnText")) << "read again";
 }
 
-// Never shown, a page gives its blocks back byte for byte; once changed,
-// the name block is the name and one zero byte.
+// Never shown, the blocks come back as loaded; changed, the name block is the name and a zero.
 TEST(FilePages, NameBlockAsLoadedUntilChanged) {
     for (DWORD markType : {KEL_MARK_TEXT_FROM_FILE, KEL_MARK_AUDIO, KEL_MARK_IMAGE_REFERENCE}) {
         FilePageSheet unshown(markType);
@@ -103,8 +99,7 @@ TEST(FilePages, NameBlockAsLoadedUntilChanged) {
     }
 }
 
-// Browse opens the system's dialog with the page's title and filter; OK puts
-// the chosen path into the edit, Cancel changes nothing.
+// Browse shows the page's title and filter; OK puts the path in the edit, Cancel changes nothing.
 TEST(FilePages, BrowsePicksAnExistingFile) {
     const std::string path = PutFile("kel_browse.txt", "picked");
     for (int button : {IDCANCEL, IDOK}) {
@@ -138,8 +133,7 @@ TEST(FilePages, BrowsePicksAnExistingFile) {
     }
 }
 
-// The audio page's play button holds its 20 x 18 picture; play with an empty
-// or missing name shows nothing.
+// The play button holds its 20 x 18 picture; an empty or missing name plays, showing nothing.
 TEST(AudioFilePage, PictureAndSilentPlay) {
     BITMAP picture = {};
     size_t windows = 0;

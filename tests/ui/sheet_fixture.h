@@ -1,5 +1,4 @@
-// Shared by the sheet test programs: the loaded library, patterned records and
-// a sheet, destroyed with its scope, that runs modally under a test script.
+// Shared by the sheet tests: the library, patterned records, a sheet run under a test script.
 #pragma once
 
 #include "support/dialog_helpers.h"
@@ -90,8 +89,7 @@ public:
         EXPECT_EQ(1, Query(1, &out));
         return out;
     }
-    // Shows the sheet; once its window is up (in Window()), the script's steps
-    // run inside the modal loop and must close it. Returns show's result.
+    // Shows the sheet; the script's steps run once Window() is up and must close it.
     BOOL Run(const std::function<void(ModalDriver&)>& script) {
         ModalDriver driver;
         driver.Then("find the sheet", WaitForSheet(m_window));
@@ -102,8 +100,7 @@ public:
         EXPECT_TRUE(driver.Finished()) << driver.Report();
         return result;
     }
-    // Shows the sheet with the page of tab (-1: the last) in front for steps, then
-    // closes it with close (null: the steps close it). Returns show's result.
+    // Run with the page of tab (-1: the last) in front for steps, then close (null: steps do).
     BOOL Edit(int tab, const std::function<void(ModalDriver&, HWND& page)>& steps,
               void (*close)(HWND) = PressOk) {
         HWND page = nullptr;
@@ -124,8 +121,7 @@ public:
         return Edit(
             tab, [&](ModalDriver& d, HWND& page) { d.Do("look", [&] { look(page); }); }, close);
     }
-    // Steps: leave, which must bring a message box; what read gives of it is added
-    // to seen; the box is dismissed and gone.
+    // Steps: leave, which must bring a message box; read(box) goes to seen; dismissed.
     void Refused(ModalDriver& d, Strings& seen, std::string (*read)(HWND box),
                  std::function<void()> leave) {
         d.Do("leave", std::move(leave))
@@ -140,8 +136,7 @@ public:
     void Refused(ModalDriver& d, Strings& seen, std::function<void()> leave) {
         Refused(d, seen, MessageBoxText, std::move(leave));
     }
-    // The block as a host gets it: a size query, then a fetch of that many bytes
-    // into a buffer whose guard bytes past them stay; both calls give one size.
+    // As a host gets it: a size query, then a fetch of that many; guard bytes past them stay.
     template <class Block = Bytes> Block Fetch(const char* name) {
         DWORD size = 0, fetched = 0;
         EXPECT_EQ(1, Query(2, nullptr, name, nullptr, &size));

@@ -1,5 +1,4 @@
-// The line page in a running sheet: a bad line size is refused with the
-// standard message until a valid one is typed; the highlight check box.
+// The line page: bad line sizes refused until a valid one is typed; the highlight check box.
 #include "sheet_fixture.h"
 
 #include <commctrl.h>
@@ -20,9 +19,7 @@ std::string TitleAndText(HWND box) {
     return Text(box) + ": " + MessageBoxText(box);
 }
 
-// Zero (as loaded) is refused at OK with the range message, a word when
-// changing tabs with the number message, under the host's title; each time
-// the page stays in front with the edit focused and all its text selected.
+// Refused under the host's title, the page stays in front, its edit focused, all selected.
 TEST(LinePage, BadSizesAreRefusedUntilAValidSizeIsTyped) {
     ASSERT_EQ(1, Gui().message_title_set("Line Test Host"));
     Sheet sheet;
@@ -55,8 +52,7 @@ TEST(LinePage, BadSizesAreRefusedUntilAValidSizeIsTyped) {
     EXPECT_EQ(5u, sheet.Queried(PatternRecord(3, 0)).nLineSize);
 }
 
-// Rulers and protractors hide the check box and give back FALSE; other
-// line marks show it checked as loaded. The up-down control spans 1 to 100.
+// Rulers and protractors hide the check box and give back FALSE.
 TEST(LinePage, HighlightCheckBoxAndUpDownRange) {
     for (DWORD markType : {501u, 510u, 511u}) {
         Sheet sheet;
