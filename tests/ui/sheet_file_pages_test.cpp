@@ -2,6 +2,7 @@
 #include "sheet_fixture.h"
 
 #include <fstream>
+#include <windowsx.h>
 #include <map>
 
 namespace sheet_test {
@@ -9,6 +10,7 @@ namespace {
 
 using Bytes = std::string;
 constexpr int kEdit = 1038, kBrowse = 1039, kPlay = 1040;
+constexpr int kFileTypes = 0x470, kFileName = 0x47c; // the open-file dialog's cmb1, cmb13
 const Bytes kLoadedText("123456789abc\4\0\0\0old\0", 20);
 const Bytes kLoadedName("C:\\old.txt\0tail", 15);
 
@@ -115,13 +117,10 @@ TEST(FilePages, BrowsePicksAnExistingFile) {
                       })
                 .Do("read the filter, type the name, close",
                     [&] {
-                        HWND types = GetDlgItem(box, 0x470),
-                             name = GetDlgItem(box, 0x47c); // cmb1, cmb13
-                        seen = {Text(types),
-                                std::to_string(SendMessageA(types, CB_GETCOUNT, 0, 0))};
-                        name = FindWindowExA(FindWindowExA(name, nullptr, "ComboBox", nullptr),
-                                             nullptr, "Edit", nullptr);
-                        TypeText(name, path);
+                        HWND types = GetDlgItem(box, kFileTypes), name = GetDlgItem(box, kFileName);
+                        seen = {Text(types), std::to_string(ComboBox_GetCount(types))};
+                        TypeText(FindWindowExA(FindWindowExA(name, 0, "ComboBox", 0), 0, "Edit", 0),
+                                 path);
                         DismissMessageBox(box, button);
                     })
                 .Then("dialog gone", WaitForGone(box))

@@ -40,8 +40,8 @@ inline Bytes AfterEdit(DWORD markType, const Bytes& loaded, const std::function<
     return sheet.Fetch(name);
 }
 
-// Insert Date and Time over the B of "ABC": the stamp, and the system's own "now".
-inline std::pair<std::string, std::string> StampInsertion(DWORD flags) {
+// Insert Date and Time over the B of "ABC": the stamp, with the system's own "now" as <now>.
+inline std::string StampInsertion(DWORD flags) {
     auto now = [] {
         char date[64] = {}, time[64] = {};
         GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 64);
@@ -59,6 +59,8 @@ inline std::pair<std::string, std::string> StampInsertion(DWORD flags) {
     Bytes block = AfterEdit(KEL_MARK_TEXT_STAMP, TextBlock("ABC"), insert, flags);
     block.resize(block.size() + 17); // the text from offset 16 is zero-terminated whatever came
     const std::string stamp = reinterpret_cast<const char*>(&block[16]);
-    return {stamp, stamp == "A" + before + "C" ? before : after}; // the clock may tick meanwhile
+    const bool current =
+        stamp == "A" + before + "C" || stamp == "A" + after + "C"; // a tick between
+    return current ? "A<now>C" : stamp;
 }
 } // namespace sheet_test
