@@ -1,4 +1,5 @@
-// Every page of every mark type's sheet, in the program's language: controls inside, sheet's font.
+// Every page of every mark type's sheet, in the program's language (both
+// include this): every control lies inside its page, which draws in the sheet's font.
 #pragma once
 
 #include "sheet_fixture.h"
@@ -7,14 +8,14 @@
 
 namespace sheet_test {
 
-// Per tab text: the ids of controls outside the page, and its font when not the sheet's.
-inline std::map<std::string, Strings> PageLayoutFaults() {
-    std::map<std::string, Strings> faults;
-    auto font = [](HWND w) {
-        LOGFONTA lf = {};
-        GetObjectA(HFONT(SendMessageA(w, WM_GETFONT, 0, 0)), sizeof lf, &lf);
-        return std::string(lf.lfFaceName) + " " + std::to_string(lf.lfHeight);
-    };
+inline std::string FontOf(HWND window) {
+    LOGFONTA lf = {};
+    GetObjectA(HFONT(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof lf, &lf);
+    return std::string(lf.lfFaceName) + " " + std::to_string(lf.lfHeight);
+}
+
+TEST(PageLayout, EveryControlInsideItsPageInTheSheetsFont) {
+    std::map<std::string, Strings> faults; // per tab text
     std::vector<uint8_t> block(64, 0);
     block[8] = 10; // a valid arrow size
     for (DWORD markType = 1; markType <= 518; markType = markType == 10 ? 500 : markType + 1) {
@@ -36,7 +37,7 @@ inline std::map<std::string, Strings> PageLayoutFaults() {
                         return true;
                     if (!WaitForPage(sheet.Window(), i, page)())
                         return false;
-                    Strings& found = faults[tabs[i]];
+                    Strings& found = faults[tabs[i]]; // controls outside, a font not the sheet's
                     RECT client, r;
                     GetClientRect(page, &client);
                     for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
@@ -46,18 +47,13 @@ inline std::map<std::string, Strings> PageLayoutFaults() {
                             r.bottom > client.bottom)
                             found.push_back(std::to_string(GetDlgCtrlID(c)));
                     }
-                    if (font(page) != font(sheet.Window()))
-                        found.push_back(font(page) + " is not " + font(sheet.Window()));
+                    if (FontOf(page) != FontOf(sheet.Window()))
+                        found.push_back(FontOf(page) + " is not " + FontOf(sheet.Window()));
                     return true;
                 });
             d.Do("cancel", [&] { PressCancel(sheet.Window()); });
         });
     }
-    return faults;
-}
-
-inline void ExpectEveryPageInsideInTheSheetsFont() {
-    const auto faults = PageLayoutFaults();
     EXPECT_GE(faults.size(), 5u); // the pages built so far
     for (const auto& [tab, found] : faults)
         EXPECT_EQ(Strings{}, found) << tab;

@@ -6,13 +6,16 @@ using namespace sheet_test;
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
 constexpr int kArrowTab = 2, kSize = 1027, kStyles = 1033;
 
 void InitArrow(Sheet& sheet, const Bytes& block) {
     KEL_MARK_ATTRIBUTES record = PatternRecord(506, 0x30);
     record.nLineSize = 2;
-    ASSERT_EQ(1, sheet.Init(3, &record, "OiAnoDat", block.data(), DWORD(block.size())));
+    sheet.Load(record, {{"OiAnoDat", block}});
+}
+
+std::string MessageAndTab(HWND box) {
+    return MessageBoxText(box) + " on tab " + std::to_string(CurrentTab(GetWindow(box, GW_OWNER)));
 }
 
 // "style|size" shown; a style picked, a size typed, OK; the block fetched.
@@ -42,48 +45,38 @@ TEST(ArrowPage, ReadsTheHeadAndWritesOnlyItsBytes) {
     }
 }
 
-// A filled head 40 long points up from the top of the grey sample; typed 1000
-// it grows and is cut off at the sample's edge. List items are 21 pixels, the
-// selected one (style 1) white on black. Sizes 0 and 1001 are refused.
+// The head (40, then 1000: cut off at the sample's edge) points up from the grey sample;
+// the selected 21-pixel list item is white on black. Sizes 0 and 1001 are refused.
 TEST(ArrowPage, SamplePixelsAndSizeRange) {
     Sheet sheet;
     InitArrow(sheet, {1, 0, 0, 0, 0, 0, 0, 0, 40, 0, 0, 0});
-    HWND page = nullptr, box = nullptr;
     RECT a = {}, item = {};
     std::vector<Image> shots;
     Strings seen;
-    auto capture = [&] {
-        UpdateWindow(page);
-        GetWindowRect(page, &a);
-        shots.push_back(CaptureScreen(a));
-        GetWindowRect(GetDlgItem(page, 1029), &a);
-        MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&a), 2);
-        SendMessageA(GetDlgItem(page, kStyles), LB_GETITEMRECT, 0, LPARAM(&item));
-        MapWindowPoints(GetDlgItem(page, kStyles), page, reinterpret_cast<POINT*>(&item), 2);
-    };
     sheet.Edit(
         kArrowTab,
-        [&](ModalDriver& d, HWND& shown) {
-            d.Do("capture", [&] { page = shown, capture(); }).Do("type 1000", [&] {
-                TypeText(GetDlgItem(page, kSize), "1000");
-            });
-            d.Do("capture again", capture);
+        [&](ModalDriver& d, HWND& page) {
+            const auto capture = [&] {
+                UpdateWindow(page);
+                GetWindowRect(page, &a);
+                shots.push_back(CaptureScreen(a));
+                GetWindowRect(GetDlgItem(page, 1029), &a);
+                MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&a), 2);
+                HWND list = GetDlgItem(page, kStyles);
+                SendMessageA(list, LB_GETITEMRECT, 0, LPARAM(&item));
+                MapWindowPoints(list, page, reinterpret_cast<POINT*>(&item), 2);
+            };
+            d.Do("capture", capture)
+                .Do("type 1000", [&] { TypeText(GetDlgItem(page, kSize), "1000"); })
+                .Do("capture again", capture);
             for (const char* typed : {"0", "1001"})
-                d.Do("type, OK",
-                     [&, typed] {
-                         TypeText(GetDlgItem(page, kSize), typed);
-                         PressOk(sheet.Window());
-                     })
-                    .Then("refused", WaitForMessageBox(box, sheet.Window()))
-                    .Do("dismiss", [&] {
-                        seen.push_back(MessageBoxText(box) +
-                                       std::to_string(CurrentTab(sheet.Window())));
-                        DismissMessageBox(box);
-                    });
-            d.Then("gone", WaitForGone(box));
+                sheet.Refused(d, seen, MessageAndTab, [&, typed] {
+                    TypeText(GetDlgItem(page, kSize), typed);
+                    PressOk(sheet.Window());
+                });
         },
         PressCancel);
-    EXPECT_EQ(Strings(2, "Please enter an integer between 1 and 1000.2"), seen);
+    EXPECT_EQ(Strings(2, "Please enter an integer between 1 and 1000. on tab 2"), seen);
     ASSERT_EQ(2u, shots.size());
     const COLORREF grey = RGB(192, 192, 192), black = 0, white = RGB(255, 255, 255);
     const int mid = (a.left + a.right) / 2, x = (item.left + item.right) / 2;

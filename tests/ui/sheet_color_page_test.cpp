@@ -1,49 +1,43 @@
-// The colour page in a running sheet: swatches picked by mouse and keyboard
-// as they are pressed, each palette editing its own record colour, and the
-// swatches' pixels as the screen shows them.
+// The colour page: swatches pick as pressed, each palette edits its own colour; swatch pixels.
 #include "sheet_fixture.h"
 #include "support/screenshot.h"
 
 namespace sheet_test {
 namespace {
 
-constexpr int kPrimaryBlue = 1044, kPrimaryRed = 1056, kPrimaryYellow = 1058;
+constexpr int kPrimaryBlack = 1043, kPrimaryBlue = 1044, kPrimaryRed = 1056, kPrimaryYellow = 1058;
 constexpr int kSecondaryGroup = 1016, kSecondaryBlack = 1123, kSecondaryNavy = 1126;
 
-void SetRgb(RGBQUAD& q, BYTE red, BYTE green, BYTE blue) {
-    q = RGBQUAD{blue, green, red, q.rgbReserved};
+// The colour as the record holds it, the spare byte kept.
+RGBQUAD Quad(COLORREF c, RGBQUAD spare) {
+    return RGBQUAD{GetBValue(c), GetGValue(c), GetRValue(c), spare.rgbReserved};
 }
 // A real mouse press and release in the middle of a window.
 void ClickWithMouse(HWND window) {
     RECT r;
     GetWindowRect(window, &r);
     SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_MOUSE;
+    INPUT input[2] = {{INPUT_MOUSE, {}}, {INPUT_MOUSE, {}}};
     input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(2, input, sizeof(INPUT));
 }
-
 bool Pushed(HWND button) {
     return (SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
 }
-
 // The middle row of a swatch as the screen shows it, a tick after painting.
 std::vector<COLORREF> MiddleRow(HWND swatch) {
     RECT r;
     GetWindowRect(swatch, &r);
-    Image image = CaptureScreen(r);
+    const Image image = CaptureScreen(r);
     std::vector<COLORREF> row;
     for (int x = 0; x < image.width; ++x)
         row.push_back(image.At(x, image.height / 2));
     return row;
 }
 
-// A swatch picks as the mouse button or the space bar goes down, and writes
-// only its palette's colour: the first palette edits rgbExtra on two-colour
-// marks (attach-a-note), rgbMain otherwise; the second edits rgbMain and is
-// hidden on primary-only marks.
+// The first palette edits rgbExtra on two-colour marks, else rgbMain; the second
+// edits rgbMain and is hidden on primary-only marks.
 TEST(ColorPage, APickWritesOnlyItsPalettesColourBytes) {
     const struct {
         DWORD markType;
@@ -60,9 +54,9 @@ TEST(ColorPage, APickWritesOnlyItsPalettesColourBytes) {
     for (const auto& c : cases) {
         Sheet sheet;
         KEL_MARK_ATTRIBUTES given = PatternRecord(c.markType, 0x10);
-        SetRgb(given.rgbMain, 0, 0, 0);
-        SetRgb(given.rgbExtra, 0, 0, 0);
-        ASSERT_EQ(1, sheet.Init(1, &given));
+        given.rgbMain = Quad(0, given.rgbMain);
+        given.rgbExtra = Quad(0, given.rgbExtra);
+        sheet.Load(given);
         HWND swatch = nullptr;
         int secondaryShown = -1;
         EXPECT_EQ(1, sheet.Edit(c.tab, [&](ModalDriver& d, HWND& page) {
@@ -80,42 +74,36 @@ TEST(ColorPage, APickWritesOnlyItsPalettesColourBytes) {
             });
         }));
         EXPECT_EQ(c.secondaryShown ? 17 : 0, secondaryShown) << c.swatch;
-        KEL_MARK_ATTRIBUTES out = given, expected = given;
-        SetRgb(expected.*c.edited, GetRValue(c.picked), GetGValue(c.picked), GetBValue(c.picked));
-        ASSERT_EQ(1, sheet.Query(1, &out));
+        KEL_MARK_ATTRIBUTES out = sheet.Queried(given), expected = given;
+        expected.*c.edited = Quad(c.picked, given.*c.edited);
         expected.lfFont = out.lfFont; // text marks' font page writes its font back
         EXPECT_EQ(std::vector<size_t>{}, DifferingBytes(expected, out)) << c.swatch;
     }
 }
 
-// Two-colour mark, rgbExtra blue, rgbMain in no swatch: only blue is selected
-// (double raised bevel around the fill) and, focused, framed 2 pixels dark;
-// red is neither (face ring, 1-pixel dark frame, fill from ring 2). OK
-// without a pick gives both colours back unchanged.
+// Only the selected swatch (blue) has a raised bevel and, focused, a 2-pixel dark
+// frame; red has a face ring and a 1-pixel frame. Colours in no swatch stay.
 TEST(ColorPage, SwatchPixelsShowSelectionAndFocusOnly) {
     Sheet sheet;
     KEL_MARK_ATTRIBUTES given = PatternRecord(10, 0x50);
-    SetRgb(given.rgbExtra, 0, 0, 255);
-    SetRgb(given.rgbMain, 1, 2, 3);
-    ASSERT_EQ(1, sheet.Init(1, &given));
+    given.rgbExtra = Quad(RGB(0, 0, 255), given.rgbExtra);
+    given.rgbMain = Quad(RGB(1, 2, 3), given.rgbMain);
+    sheet.Load(given);
     std::vector<COLORREF> blue, red;
     int bevelled = 0;
     EXPECT_EQ(1, sheet.Edit(1, [&](ModalDriver& d, HWND& page) {
-        d.Do("focus blue", [&] { SetFocus(GetDlgItem(page, kPrimaryBlue)); })
-            .Do("paint",
-                [&] {
-                    RedrawWindow(page, nullptr, nullptr,
-                                 RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-                })
-            .Do("capture", [&] {
-                blue = MiddleRow(GetDlgItem(page, kPrimaryBlue));
-                red = MiddleRow(GetDlgItem(page, kPrimaryRed));
-                for (int first : {1043, kSecondaryBlack})
-                    for (int id = first; id < first + 16; ++id) {
-                        std::vector<COLORREF> row = MiddleRow(GetDlgItem(page, id));
-                        bevelled += row.size() > 4 && row[2] != row[row.size() / 2];
-                    }
-            });
+        d.Do("focus blue, paint", [&] {
+             SetFocus(GetDlgItem(page, kPrimaryBlue));
+             RedrawWindow(page, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+         }).Do("capture", [&] {
+            blue = MiddleRow(GetDlgItem(page, kPrimaryBlue));
+            red = MiddleRow(GetDlgItem(page, kPrimaryRed));
+            for (int first : {kPrimaryBlack, kSecondaryBlack})
+                for (int id = first; id < first + 16; ++id) {
+                    const std::vector<COLORREF> row = MiddleRow(GetDlgItem(page, id));
+                    bevelled += row.size() > 4 && row[2] != row[row.size() / 2];
+                }
+        });
     }));
     const COLORREF face = GetSysColor(COLOR_BTNFACE), frame = GetSysColor(COLOR_WINDOWFRAME),
                    light = GetSysColor(COLOR_BTNHIGHLIGHT), shadow = GetSysColor(COLOR_BTNSHADOW),
@@ -129,12 +117,12 @@ TEST(ColorPage, SwatchPixelsShowSelectionAndFocusOnly) {
     EXPECT_EQ((Row{redFill, frame, face}), Row(red.end() - 3, red.end()));
     EXPECT_EQ(blueFill, blue[blue.size() / 2]);
     EXPECT_EQ(1, bevelled) << "blue only";
-    KEL_MARK_ATTRIBUTES out = PatternRecord(10, 0x70), expected = out;
-    SetRgb(expected.rgbMain, 1, 2, 3); // the spare bytes stay the caller's
-    SetRgb(expected.rgbExtra, 0, 0, 255);
-    ASSERT_EQ(1, sheet.Query(1, &out));
+    KEL_MARK_ATTRIBUTES expected = PatternRecord(10, 0x70);
+    expected.rgbMain = Quad(RGB(1, 2, 3), expected.rgbMain); // spare bytes stay the caller's
+    expected.rgbExtra = Quad(RGB(0, 0, 255), expected.rgbExtra);
+    const KEL_MARK_ATTRIBUTES out = sheet.Queried(PatternRecord(10, 0x70));
     expected.lfFont = out.lfFont; // the font page's own
-    EXPECT_EQ(std::vector<size_t>{}, DifferingBytes(expected, out));
+    EXPECT_EQ(std::vector<size_t>{}, DifferingBytes(expected, out)) << "no pick, no change";
 }
 
 } // namespace

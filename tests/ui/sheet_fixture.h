@@ -1,5 +1,4 @@
-// Shared by the sheet test programs: the loaded library, patterned records and
-// a sheet, destroyed with its scope, that runs modally under a test script.
+// Shared by the sheet tests: the library, patterned records, a sheet run under a test script.
 #pragma once
 
 #include "support/dialog_helpers.h"
@@ -12,11 +11,13 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace sheet_test {
 using namespace kelgui_test;
 using Strings = std::vector<std::string>;
+using Bytes = std::vector<uint8_t>;
 
 inline KelGui& Gui() {
     static KelGui gui;
@@ -42,6 +43,15 @@ inline std::vector<size_t> DifferingBytes(const KEL_MARK_ATTRIBUTES& a,
     return offsets;
 }
 
+// Selects an item of a list or combo box as a user does: the selection, then its notification.
+inline void Choose(HWND page, int id, int index) {
+    char kind[16] = {};
+    GetClassNameA(GetDlgItem(page, id), kind, sizeof kind);
+    SendDlgItemMessageA(page, id, lstrcmpiA(kind, "ListBox") ? CB_SETCURSEL : LB_SETCURSEL, index,
+                        0);
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), LPARAM(GetDlgItem(page, id)));
+}
+
 class Sheet {
 public:
     explicit Sheet(LONG xPelsPerMeter = 0, LONG yPelsPerMeter = 0) {
@@ -64,8 +74,22 @@ public:
                void* buffer = nullptr, DWORD* sizeOut = nullptr) {
         return Gui().property_sheet_query(m_handle, flags, record, name, buffer, sizeOut);
     }
-    // Shows the sheet; once its window is up (in Window()), the script's steps
-    // run inside the modal loop and must close it. Returns show's result.
+    template <class Block> void AddBlock(const char* name, const Block& bytes) {
+        EXPECT_EQ(1, Init(2, nullptr, name, bytes.data(), DWORD(bytes.size()))) << name;
+    }
+    // The record, then each named block.
+    void Load(const KEL_MARK_ATTRIBUTES& record,
+              const std::vector<std::pair<const char*, Bytes>>& blocks = {}) {
+        EXPECT_EQ(1, Init(1, &record));
+        for (const auto& block : blocks)
+            AddBlock(block.first, block.second);
+    }
+    // The record as queried into out.
+    KEL_MARK_ATTRIBUTES Queried(KEL_MARK_ATTRIBUTES out) {
+        EXPECT_EQ(1, Query(1, &out));
+        return out;
+    }
+    // Shows the sheet; the script's steps run once Window() is up and must close it.
     BOOL Run(const std::function<void(ModalDriver&)>& script) {
         ModalDriver driver;
         driver.Then("find the sheet", WaitForSheet(m_window));
@@ -76,11 +100,7 @@ public:
         EXPECT_TRUE(driver.Finished()) << driver.Report();
         return result;
     }
-    template <class Block> void AddBlock(const char* name, const Block& bytes) {
-        EXPECT_EQ(1, Init(2, nullptr, name, bytes.data(), DWORD(bytes.size()))) << name;
-    }
-    // Shows the sheet with the page of tab (-1: the last) in front for steps, then
-    // closes it with close (null: the steps close it). Returns show's result.
+    // Run with the page of tab (-1: the last) in front for steps, then close (null: steps do).
     BOOL Edit(int tab, const std::function<void(ModalDriver&, HWND& page)>& steps,
               void (*close)(HWND) = PressOk) {
         HWND page = nullptr;
@@ -101,9 +121,23 @@ public:
         return Edit(
             tab, [&](ModalDriver& d, HWND& page) { d.Do("look", [&] { look(page); }); }, close);
     }
-    // The block as a host gets it: a size query, then a fetch of that many bytes
-    // into a buffer whose guard bytes past them stay; both calls give one size.
-    template <class Block = std::vector<uint8_t>> Block Fetch(const char* name) {
+    // Steps: leave, which must bring a message box; read(box) goes to seen; dismissed.
+    void Refused(ModalDriver& d, Strings& seen, std::string (*read)(HWND box),
+                 std::function<void()> leave) {
+        d.Do("leave", std::move(leave))
+            .Then("message box", WaitForMessageBox(m_box, m_window))
+            .Do("read, dismiss",
+                [&seen, read, this] {
+                    seen.push_back(read(m_box));
+                    DismissMessageBox(m_box);
+                })
+            .Then("box gone", WaitForGone(m_box));
+    }
+    void Refused(ModalDriver& d, Strings& seen, std::function<void()> leave) {
+        Refused(d, seen, MessageBoxText, std::move(leave));
+    }
+    // As a host gets it: a size query, then a fetch of that many; guard bytes past them stay.
+    template <class Block = Bytes> Block Fetch(const char* name) {
         DWORD size = 0, fetched = 0;
         EXPECT_EQ(1, Query(2, nullptr, name, nullptr, &size));
         Block bytes(size + 8, '#');
@@ -123,7 +157,7 @@ public:
 
 private:
     HKELSHEET m_handle = nullptr;
-    HWND m_window = nullptr;
+    HWND m_window = nullptr, m_box = nullptr;
 };
 
 } // namespace sheet_test

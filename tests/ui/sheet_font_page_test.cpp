@@ -19,9 +19,8 @@ int CALLBACK CollectFace(const LOGFONTA* lf, const TEXTMETRICA*, DWORD type, LPA
     return 1;
 }
 
-// At 96 dpi: "size text|size entry|style" as shown, a size picked or typed, OK,
-// and the font given back. Heights are cut to 16 bits; a face name without a
-// zero byte (null here) matches no entry. The list holds each TrueType face once.
+// At 96 dpi; heights are cut to 16 bits; a face name without a zero byte (null
+// here) matches no entry. The list holds each TrueType face once.
 TEST(FontPage, ShowsTheLoadedFontAndGivesItBack) {
     std::set<std::string> faces[2], listed; // TrueType and other faces; the listed ones
     HDC screen = GetDC(nullptr);
@@ -47,7 +46,7 @@ TEST(FontPage, ShowsTheLoadedFontAndGivesItBack) {
         memset(lf.lfFaceName, 'T', LF_FACESIZE);
         if (c.face)
             lstrcpynA(lf.lfFaceName, c.face, LF_FACESIZE);
-        ASSERT_EQ(1, sheet.Init(1, &given));
+        sheet.Load(given);
         std::string shown;
         if (!c.shown.empty())
             sheet.OnPage(0, [&](HWND page) {
@@ -65,9 +64,7 @@ TEST(FontPage, ShowsTheLoadedFontAndGivesItBack) {
                     TypeText(GetWindow(size, GW_CHILD), c.type);
             });
         EXPECT_EQ(c.shown, shown);
-        KEL_MARK_ATTRIBUTES out = PatternRecord(7, 0x50);
-        ASSERT_EQ(1, sheet.Query(1, &out));
-        LOGFONTA back = out.lfFont;
+        LOGFONTA back = sheet.Queried(PatternRecord(7, 0x50)).lfFont;
         EXPECT_EQ(c.back, std::to_string(back.lfHeight) + "|" + std::to_string(back.lfWeight) +
                               "|" + std::to_string(back.lfUnderline));
         // All else as loaded, but character set and pitch, which the list's entry gives.

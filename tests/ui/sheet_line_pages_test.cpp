@@ -1,5 +1,4 @@
-// The line page in a running sheet: a bad line size is refused with the
-// standard message until a valid one is typed; the highlight check box.
+// The line page: bad line sizes refused until a valid one is typed; the highlight check box.
 #include "sheet_fixture.h"
 
 #include <commctrl.h>
@@ -8,7 +7,6 @@ namespace sheet_test {
 namespace {
 
 constexpr int kCheck = 1000, kEdit = 1002, kSpin = 1003;
-const char kTitle[] = "Line Test Host";
 
 KEL_MARK_ATTRIBUTES LineRecord(DWORD markType, DWORD lineSize, BOOL highlight) {
     KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0x40);
@@ -17,99 +15,59 @@ KEL_MARK_ATTRIBUTES LineRecord(DWORD markType, DWORD lineSize, BOOL highlight) {
     return record;
 }
 
-// What the user saw after trying to leave the page with a bad size.
-struct Refusal {
-    std::string text, caption;
-    bool focusOnEdit = false;
-    std::pair<int, int> selection{-1, -1};
-    int tabAfter = -1;
-};
-
-void Refuse(ModalDriver& d, Sheet& sheet, HWND& page, HWND& box, Refusal& seen,
-            std::function<void()> leave) {
-    d.Do("leave the page", leave)
-        .Then("message box", WaitForMessageBox(box, sheet.Window()))
-        .Do("read and dismiss",
-            [&] {
-                seen.text = MessageBoxText(box);
-                seen.caption = Text(box);
-                DismissMessageBox(box);
-            })
-        .Then("box gone", WaitForGone(box))
-        .Do("read focus and tab", [&] {
-            seen.focusOnEdit = Focus() == GetDlgItem(page, kEdit);
-            seen.selection = EditSelection(GetDlgItem(page, kEdit));
-            seen.tabAfter = CurrentTab(sheet.Window());
-        });
+std::string TitleAndText(HWND box) {
+    return Text(box) + ": " + MessageBoxText(box);
 }
 
-// Zero (as loaded) is refused at OK with the range message, a word when
-// changing tabs with the number message; each time the page stays in front
-// with the edit focused and all its text selected, until 5 is typed.
+// Refused under the host's title, the page stays in front, its edit focused, all selected.
 TEST(LinePage, BadSizesAreRefusedUntilAValidSizeIsTyped) {
-    ASSERT_EQ(1, Gui().message_title_set(kTitle));
+    ASSERT_EQ(1, Gui().message_title_set("Line Test Host"));
     Sheet sheet;
-    KEL_MARK_ATTRIBUTES record = LineRecord(3, 0, FALSE);
-    ASSERT_EQ(1, sheet.Init(1, &record));
-    HWND page = nullptr, box = nullptr;
-    std::string shown;
-    Refusal atOk, atTab;
-    EXPECT_EQ(1, sheet.Run([&](ModalDriver& d) {
-        d.Then("line page", WaitForPage(sheet.Window(), 0, page)).Do("read the size", [&] {
-            shown = ItemText(page, kEdit);
-        });
-        Refuse(d, sheet, page, box, atOk, [&] { PressOk(sheet.Window()); });
-        Refuse(d, sheet, page, box, atTab, [&] {
+    sheet.Load(LineRecord(3, 0, FALSE));
+    Strings seen;
+    EXPECT_EQ(1, sheet.Edit(0, [&](ModalDriver& d, HWND& page) {
+        d.Do("read the size", [&] { seen.push_back(ItemText(page, kEdit)); });
+        const auto after = [&] {
+            const auto selected = EditSelection(GetDlgItem(page, kEdit));
+            seen.push_back((Focus() == GetDlgItem(page, kEdit) ? "focused, " : "") +
+                           std::to_string(selected.first) + "-" + std::to_string(selected.second) +
+                           " selected, tab " + std::to_string(CurrentTab(sheet.Window())));
+        };
+        sheet.Refused(d, seen, TitleAndText, [&] { PressOk(sheet.Window()); });
+        d.Do("focus, selection, tab", after);
+        sheet.Refused(d, seen, TitleAndText, [&] {
             SetText(GetDlgItem(page, kEdit), "abc"); // as pasted: typing takes digits only
             SelectTab(sheet.Window(), 1);
         });
-        d.Do("type 5, OK", [&] {
+        d.Do("focus, selection, tab", after).Do("type 5", [&] {
             TypeText(GetDlgItem(page, kEdit), "5");
-            PressOk(sheet.Window());
         });
     }));
     Gui().message_title_set(nullptr);
-    EXPECT_EQ("0", shown) << "a loaded size is shown unchanged";
-    const struct {
-        const Refusal* seen;
-        const char* text;
-        int length;
-    } cases[] = {{&atOk, "Please enter an integer between 1 and 100.", 1},
-                 {&atTab, "Please enter a positive integer.", 3}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(c.text, c.seen->text);
-        EXPECT_EQ(kTitle, c.seen->caption);
-        EXPECT_TRUE(c.seen->focusOnEdit);
-        EXPECT_EQ(std::make_pair(0, c.length), c.seen->selection) << "all its text selected";
-        EXPECT_EQ(0, c.seen->tabAfter) << "the line page stays in front";
-    }
-    KEL_MARK_ATTRIBUTES out = record;
-    ASSERT_EQ(1, sheet.Query(1, &out));
-    EXPECT_EQ(5u, out.nLineSize);
+    EXPECT_EQ(
+        (Strings{"0", "Line Test Host: Please enter an integer between 1 and 100.",
+                 "focused, 0-1 selected, tab 0", "Line Test Host: Please enter a positive integer.",
+                 "focused, 0-3 selected, tab 0"}),
+        seen);
+    EXPECT_EQ(5u, sheet.Queried(PatternRecord(3, 0)).nLineSize);
 }
 
-// Rulers and protractors hide the check box and give back FALSE; other
-// line marks show it checked as loaded. The up-down control spans 1 to 100.
+// Rulers and protractors hide the check box and give back FALSE.
 TEST(LinePage, HighlightCheckBoxAndUpDownRange) {
     for (DWORD markType : {501u, 510u, 511u}) {
         Sheet sheet;
-        KEL_MARK_ATTRIBUTES record = LineRecord(markType, 3, TRUE);
-        ASSERT_EQ(1, sheet.Init(1, &record));
-        bool visible = false;
-        int check = -1, low = 0, high = 0;
+        sheet.Load(LineRecord(markType, 3, TRUE));
+        int visible = -1, check = -1, low = 0, high = 0;
         EXPECT_EQ(1, sheet.OnPage(0, [&](HWND page) {
             visible = IsWindowVisible(GetDlgItem(page, kCheck));
             check = CheckState(GetDlgItem(page, kCheck));
-            SendMessageA(GetDlgItem(page, kSpin), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
-                         reinterpret_cast<LPARAM>(&high));
+            SendMessageA(GetDlgItem(page, kSpin), UDM_GETRANGE32, WPARAM(&low), LPARAM(&high));
         }));
         const bool ruler = markType != 501;
         EXPECT_EQ(!ruler, visible) << markType;
         EXPECT_EQ(ruler ? BST_UNCHECKED : BST_CHECKED, check) << markType;
         EXPECT_EQ(std::make_pair(1, 100), std::make_pair(low, high));
-        KEL_MARK_ATTRIBUTES out = record;
-        ASSERT_EQ(1, sheet.Query(1, &out));
-        EXPECT_EQ(ruler ? FALSE : TRUE, out.bHighlight) << markType;
+        EXPECT_EQ(!ruler, sheet.Queried(PatternRecord(3, 0)).bHighlight) << markType;
     }
 }
 

@@ -4,7 +4,6 @@
 namespace sheet_test {
 namespace {
 using namespace std::string_literals;
-using Bytes = std::vector<uint8_t>;
 using Words = std::vector<int32_t>;
 
 constexpr int kOriginal = 1051, kMirror = 1046, kTransparent = 1045, kFit = 1074, kAlign = 1075,
@@ -16,30 +15,12 @@ Bytes Block(const Words& w, size_t size = SIZE_MAX) {
     return Bytes(bytes, bytes + std::min(size, w.size() * 4));
 }
 
-HWND page = nullptr, box = nullptr; // the page in front, a message box
-
-BOOL Show(Sheet& sheet, DWORD markType, std::vector<std::pair<const char*, Bytes>> blocks, int tab,
-          std::function<void(ModalDriver&)> run, std::function<void()> act = {}) {
+// markType's record (line size 1, transparent), then the blocks.
+void Load(Sheet& sheet, DWORD markType, const std::vector<std::pair<const char*, Bytes>>& blocks) {
     KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0x20);
     record.nLineSize = 1;
     record.bTransparent = TRUE;
-    EXPECT_EQ(1, sheet.Init(1, &record));
-    for (const auto& b : blocks)
-        sheet.AddBlock(b.first, b.second);
-    return sheet.Edit(
-        tab,
-        [&](ModalDriver& d, HWND& shown) {
-            d.Do("", [&] { page = shown; });
-            if (run)
-                return run(d);
-            d.Do("", act);
-        },
-        nullptr);
-}
-
-void Pick(HWND page, int id, UINT setMessage, int index, WORD notification) {
-    SendDlgItemMessageA(page, id, setMessage, index, 0);
-    SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, notification), LPARAM(GetDlgItem(page, id)));
+    sheet.Load(record, blocks);
 }
 
 TEST(ImagePage, ShowsTheBlockAndWritesEachChoiceIntoItAtOnce) {
@@ -69,33 +50,31 @@ TEST(ImagePage, ShowsTheBlockAndWritesEachChoiceIntoItAtOnce) {
     // clang-format on
     for (const auto& c : cases) {
         Sheet sheet;
+        Load(sheet, 1, {{"OiAnoDat", image(c.block)}});
         Words shown;
         std::string aspect;
         Bytes during;
-        EXPECT_EQ(1, Show(sheet, 1, {{"OiAnoDat", image(c.block)}}, 0, {}, [&] {
-                      for (int id : {1051, 1052, 1053, 1054, kMirror, kTransparent, kFit, kAlign})
-                          shown.push_back(int(SendDlgItemMessageA(
-                              page, id, id < kFit ? BM_GETCHECK : CB_GETCURSEL, 0, 0)));
-                      aspect = ItemText(page, kAspect);
-                      if (CheckState(GetDlgItem(page, kMirror)) != c.act[1])
-                          SendDlgItemMessageA(page, kMirror, BM_CLICK, 0, 0);
-                      if (c.act[0] >= 0)
-                          SendDlgItemMessageA(page, kOriginal + c.act[0], BM_CLICK, 0, 0);
-                      Pick(page, kFit, CB_SETCURSEL, c.act[2], CBN_SELCHANGE);
-                      Pick(page, kAlign, CB_SETCURSEL, c.act[3], CBN_SELCHANGE);
-                      if (c.typed)
-                          SetText(GetDlgItem(page, kAspect), c.typed);
-                      SendDlgItemMessageA(page, kTransparent, BM_CLICK, 0, 0);
-                      during = sheet.Fetch("OiAnoDat");
-                      aspect += "/" + ItemText(page, kAspect);
-                      PressOk(sheet.Window());
-                  }));
+        EXPECT_EQ(1, sheet.OnPage(0, [&](HWND page) {
+            for (int id : {1051, 1052, 1053, 1054, kMirror, kTransparent, kFit, kAlign})
+                shown.push_back(int(
+                    SendDlgItemMessageA(page, id, id < kFit ? BM_GETCHECK : CB_GETCURSEL, 0, 0)));
+            aspect = ItemText(page, kAspect);
+            if (CheckState(GetDlgItem(page, kMirror)) != c.act[1])
+                SendDlgItemMessageA(page, kMirror, BM_CLICK, 0, 0);
+            if (c.act[0] >= 0)
+                SendDlgItemMessageA(page, kOriginal + c.act[0], BM_CLICK, 0, 0);
+            Choose(page, kFit, c.act[2]);
+            Choose(page, kAlign, c.act[3]);
+            if (c.typed)
+                SetText(GetDlgItem(page, kAspect), c.typed);
+            SendDlgItemMessageA(page, kTransparent, BM_CLICK, 0, 0);
+            during = sheet.Fetch("OiAnoDat");
+            aspect += "/" + ItemText(page, kAspect);
+        }));
         EXPECT_EQ(c.shown, shown) << c.block[0];
         EXPECT_EQ(std::string(c.opened) + "/" + (c.typed ? c.typed : c.opened), aspect);
         EXPECT_EQ(image(c.back), during) << c.block[0];
-        KEL_MARK_ATTRIBUTES out = PatternRecord(1, 0);
-        ASSERT_EQ(1, sheet.Query(1, &out));
-        EXPECT_EQ(FALSE, out.bTransparent);
+        EXPECT_EQ(FALSE, sheet.Queried(PatternRecord(1, 0)).bTransparent);
     }
 }
 
@@ -123,15 +102,15 @@ TEST(RulerPage, LabelOrPickedUnitGivesScalesAndLabelBack) {
     // clang-format on
     for (const auto& c : cases) {
         Sheet sheet(c.x, c.y);
-        const Bytes label(c.label.begin(), c.label.end());
-        EXPECT_EQ(1, Show(sheet, 510, {{"OiAnoDat", Block(numbers, c.size)}, {"OiAnText", label}},
-                          3, {}, [&] {
-                              if (c.pick >= 0)
-                                  Pick(page, kUnits, LB_SETCURSEL, c.pick, LBN_SELCHANGE);
-                              if (c.typed)
-                                  SetText(GetDlgItem(page, kAbbreviation), c.typed);
-                              PressOk(sheet.Window());
-                          }));
+        Load(sheet, 510,
+             {{"OiAnoDat", Block(numbers, c.size)},
+              {"OiAnText", Bytes(c.label.begin(), c.label.end())}});
+        EXPECT_EQ(1, sheet.OnPage(3, [&](HWND page) {
+            if (c.pick >= 0)
+                Choose(page, kUnits, c.pick);
+            if (c.typed)
+                SetText(GetDlgItem(page, kAbbreviation), c.typed);
+        }));
         EXPECT_EQ(Block(c.back, c.size), sheet.Fetch("OiAnoDat")) << c.label;
         EXPECT_EQ(Bytes(c.labelBack.begin(), c.labelBack.end()), sheet.Fetch("OiAnText"));
     }
@@ -152,19 +131,14 @@ TEST(MeasurePages, RangesCheckedInExchangeOrderValuesIntoHostsBlock) {
     // clang-format on
     for (const auto& c : cases) {
         Sheet sheet;
+        Load(sheet, c.markType, {{"OiAnoDat", Block(c.loaded)}});
         Strings messages;
-        EXPECT_EQ(1,
-                  Show(sheet, c.markType, {{"OiAnoDat", Block(c.loaded)}}, 3, [&](ModalDriver& d) {
-                      for (auto fix : {std::make_pair(c.first, "5"), std::make_pair(c.second, "6")})
-                          d.Do("OK", [&] { PressOk(sheet.Window()); })
-                              .Then("message box", WaitForMessageBox(box, sheet.Window()))
-                              .Do("read, dismiss, fix", [&, fix] {
-                                  messages.push_back(MessageBoxText(box));
-                                  DismissMessageBox(box);
-                                  SetText(GetDlgItem(page, fix.first), fix.second);
-                              });
-                      d.Do("OK", [&] { PressOk(sheet.Window()); });
-                  }));
+        EXPECT_EQ(1, sheet.Edit(3, [&](ModalDriver& d, HWND& page) {
+            for (auto fix : {std::make_pair(c.first, "5"), std::make_pair(c.second, "6")}) {
+                sheet.Refused(d, messages, [&] { PressOk(sheet.Window()); });
+                d.Do("fix", [&, fix] { SetText(GetDlgItem(page, fix.first), fix.second); });
+            }
+        }));
         EXPECT_EQ(c.messages, messages);
         EXPECT_EQ(Block(c.back), sheet.Fetch("OiAnoDat")) << c.markType;
     }

@@ -4,28 +4,44 @@
 namespace sheet_test {
 namespace {
 
+// Never shown or only looked at (a wrapping mode chosen, none if -2), a sheet
+// gives the loaded block back; typed, the block is rebuilt. The mode changes
+// only the wrapping bits of the record's text flags.
 TEST(TextPages, LoadedBlockComesBackUntilTypedThenIsRebuilt) {
     const struct {
         DWORD markType;
         int edit;
         std::string label, typed;
         Bytes loaded; // header words are carried when it has all three
+        DWORD flagsIn;
+        int chosen;
+        DWORD flagsOut;
     } cases[] = {
-        {KEL_MARK_TYPED_TEXT, kWrappingEdit, "", "one\r\ntwo", TextBlock("a\tb", 0xEE)},
-        {KEL_MARK_ATTACH_A_NOTE, kWrappingEdit, "", "", TextBlock("old")},
-        {KEL_MARK_518, kWrappingEdit, "", "x", Bytes{7, 7, 7}},
-        {KEL_MARK_BUTTON, kTextEdit, "&Button Text:", "Go", TextBlock("", 0xEE)},
-        {KEL_MARK_PIN_UP_TEXT, kTextEdit, "&Push Pin Label:", "Pin", TextBlock("old")},
-        {KEL_MARK_TEXT_STAMP, kTextEdit, "&Stamp Text:", "Stamp", TextBlock("old")},
+        // clang-format off
+        {KEL_MARK_TYPED_TEXT, kWrappingEdit, "", "one\r\ntwo", TextBlock("a\tb", 0xEE), 0xF0F0F0F0, 3, 0xF0F0F3F0},
+        {KEL_MARK_ATTACH_A_NOTE, kWrappingEdit, "", "", TextBlock("old"), 0x0F0F0F0F, 0, 0x0F0F0C0F},
+        {KEL_MARK_TYPED_TEXT, kWrappingEdit, "", "t", TextBlock("t"), 0x200, 1, 0x100},
+        {KEL_MARK_TYPED_TEXT, kWrappingEdit, "", "t", TextBlock(""), 0x300, -1, 0x300}, // none chosen
+        {KEL_MARK_518, kWrappingEdit, "", "x", Bytes{7, 7, 7}, 0x300, 0, 0x300}, // read, never written
+        {KEL_MARK_BUTTON, kTextEdit, "&Button Text:", "Go", TextBlock("", 0xEE), 0xF0F0, -2, 0xF0F0},
+        {KEL_MARK_PIN_UP_TEXT, kTextEdit, "&Push Pin Label:", "Pin", TextBlock("old"), 0xF0F0, -2, 0xF0F0},
+        {KEL_MARK_TEXT_STAMP, kTextEdit, "&Stamp Text:", "Stamp", TextBlock("old"), 0xF0F0, -2, 0xF0F0},
+        // clang-format on
     };
     for (const auto& c : cases) {
-        Sheet never;
+        Sheet never, shown;
         Load(never, c.markType, c.loaded);
         EXPECT_EQ(c.loaded, never.Fetch(KEL_BLOCK_TEXT)) << c.markType << " never shown";
+        const auto record = Load(shown, c.markType, c.loaded, 2, KEL_BLOCK_TEXT, c.flagsIn);
         std::string label;
-        auto look = [&](HWND page) { label = ItemText(page, 1036); };
-        EXPECT_EQ(c.loaded, AfterEdit(c.markType, c.loaded, look)) << c.markType;
+        EXPECT_EQ(1, shown.OnPage(-1, [&](HWND page) {
+            label = ItemText(page, 1036);
+            if (c.chosen > -2)
+                Choose(page, 1082, c.chosen);
+        }));
         EXPECT_EQ(c.label, label);
+        EXPECT_EQ(c.loaded, shown.Fetch(KEL_BLOCK_TEXT)) << c.markType << " looked at";
+        EXPECT_EQ(c.flagsOut, shown.Queried(record).dwTextFlags) << c.markType << " " << c.chosen;
         Bytes expected = TextBlock(c.typed);
         std::fill(expected.begin(), expected.begin() + (c.loaded.size() < 12 ? 12 : 0), 0);
         auto type = [&](HWND page) { Retype(GetDlgItem(page, c.edit), c.typed); };
@@ -63,33 +79,6 @@ TEST(TextPage, WrapSwitchesViewsWithTextAndCaret) {
     EXPECT_EQ(TextBlock("typed"), sheet.Fetch(KEL_BLOCK_TEXT));
 }
 
-TEST(TextPage, BoundWrappingBothWaysKeepsTheOtherBits) {
-    const struct {
-        DWORD markType, flagsIn;
-        int chosen;
-        DWORD flagsOut;
-    } cases[] = {
-        {KEL_MARK_TYPED_TEXT, 0xF0F0F0F0, 3, 0xF0F0F3F0},
-        {KEL_MARK_ATTACH_A_NOTE, 0x0F0F0F0F, 0, 0x0F0F0C0F},
-        {KEL_MARK_TYPED_TEXT, 0x00000200, 1, 0x00000100},
-        {KEL_MARK_518, 0x00000300, 0, 0x00000300},         // read, never written back
-        {KEL_MARK_TYPED_TEXT, 0x00000300, -1, 0x00000300}, // none chosen: as loaded
-    };
-    for (const auto& c : cases) {
-        Sheet sheet;
-        auto out = Load(sheet, c.markType, TextBlock("t"), 2, KEL_BLOCK_TEXT, c.flagsIn);
-        sheet.Edit(-1, [&](ModalDriver& d, HWND& page) {
-            d.Do("choose", [&] {
-                SendMessageA(GetDlgItem(page, 1082), CB_SETCURSEL, c.chosen, 0);
-                SendMessageA(page, WM_COMMAND, MAKEWPARAM(1082, CBN_SELCHANGE), 0);
-            });
-        });
-        ASSERT_EQ(1, sheet.Query(KEL_SHEET_ATTRIBUTES, &out));
-        EXPECT_EQ(c.flagsOut, out.dwTextFlags) << c.markType << " " << c.chosen;
-        EXPECT_EQ(TextBlock("t"), sheet.Fetch(KEL_BLOCK_TEXT)) << "a mode alone is no text change";
-    }
-}
-
 // In place at offset 20: at most 31 bytes, the rest of the slot zeroed, no byte outside.
 TEST(PasswordPage, WritesInPlaceWithinTheBlock) {
     const std::string forty(40, 'p');
@@ -109,10 +98,8 @@ TEST(PasswordPage, WritesInPlaceWithinTheBlock) {
 }
 
 TEST(StampPage, InsertsTodayOrTheCodesAtTheCaret) {
-    for (DWORD flags : {2u, 4u, 6u}) {
-        const auto stamped = StampInsertion(flags);
-        EXPECT_EQ(flags == 2 ? "A" + stamped.second + "C" : "A%x%XC", stamped.first) << flags;
-    }
+    for (DWORD flags : {2u, 4u, 6u})
+        EXPECT_EQ(flags == 2 ? "A<now>C" : "A%x%XC", StampInsertion(flags)) << flags;
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 #include "sheet_fixture.h"
 
 namespace sheet_test {
-using Bytes = std::vector<uint8_t>;
 constexpr int kTextEdit = 1034, kWrappingEdit = 1140;
 
 // Header words 1..12, the length word, the text, its zero and three bytes.
@@ -15,7 +14,7 @@ inline Bytes TextBlock(const std::string& text, uint8_t trailing = 0) {
     return Bytes(bytes.begin(), bytes.end());
 }
 
-// The record, then the block under flags (2 or with the date-code bit).
+// The record with textFlags, then the block under flags (2 or with the date-code bit).
 inline KEL_MARK_ATTRIBUTES Load(Sheet& sheet, DWORD markType, const Bytes& block, DWORD flags = 2,
                                 const char* name = KEL_BLOCK_TEXT, DWORD textFlags = 0) {
     KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 9);
@@ -41,8 +40,8 @@ inline Bytes AfterEdit(DWORD markType, const Bytes& loaded, const std::function<
     return sheet.Fetch(name);
 }
 
-// Insert Date and Time over the B of "ABC": the stamp, and the system's own "now".
-inline std::pair<std::string, std::string> StampInsertion(DWORD flags) {
+// Insert Date and Time over the B of "ABC": the stamp, with the system's own "now" as <now>.
+inline std::string StampInsertion(DWORD flags) {
     auto now = [] {
         char date[64] = {}, time[64] = {};
         GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 64);
@@ -60,6 +59,8 @@ inline std::pair<std::string, std::string> StampInsertion(DWORD flags) {
     Bytes block = AfterEdit(KEL_MARK_TEXT_STAMP, TextBlock("ABC"), insert, flags);
     block.resize(block.size() + 17); // the text from offset 16 is zero-terminated whatever came
     const std::string stamp = reinterpret_cast<const char*>(&block[16]);
-    return {stamp, stamp == "A" + before + "C" ? before : after}; // the clock may tick meanwhile
+    const bool current =
+        stamp == "A" + before + "C" || stamp == "A" + after + "C"; // a tick between
+    return current ? "A<now>C" : stamp;
 }
 } // namespace sheet_test
