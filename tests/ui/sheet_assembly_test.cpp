@@ -9,6 +9,8 @@ namespace {
 const std::string kLine = "Line Attributes", kColor = "Color Attributes",
                   kGeneral = "General Attributes", kFont = "Font Attributes",
                   kArrow = "Arrow Attributes", kText = "Text Attributes";
+// Block arguments of marks without a block page, which are never read.
+const char* const kUnreadable = reinterpret_cast<const char*>(uintptr_t(0x10));
 
 // Pages that later work builds (ruler, protractor, image) are left out.
 TEST(SheetAssembly, TabsFollowTheTableForEachGroup) {
@@ -38,7 +40,7 @@ TEST(SheetAssembly, TabsFollowTheTableForEachGroup) {
     for (DWORD markType : {0u, 515u, 519u}) {
         Sheet sheet;
         const KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0x22);
-        EXPECT_EQ(1, sheet.Init(3, &record, "OiAnoDat", "abc", 3)) << markType;
+        EXPECT_EQ(1, sheet.Init(3, &record, kUnreadable, kUnreadable, 100)) << markType;
         EXPECT_EQ(0, Gui().property_sheet_show(sheet.Handle())) << "no pages: " << markType;
     }
 }
@@ -85,7 +87,8 @@ TEST(SheetAssembly, BadHandlesAndArgumentsChangeNothing) {
 
     Sheet sheet;
     EXPECT_EQ(0, sheet.Init(1, nullptr)) << "record bit without a record";
-    ASSERT_EQ(1, sheet.Init(3, &record, "OiAnoDat", "abc", 3));
+    EXPECT_EQ(0, Gui().property_sheet_title_set(sheet.Handle(), "Ignored")) << "no pages yet";
+    ASSERT_EQ(1, sheet.Init(3, &record, kUnreadable, kUnreadable, 100));
     KEL_MARK_ATTRIBUTES out = PatternRecord(3, 0x71);
     DWORD size = 77;
     EXPECT_EQ(0, sheet.Query(3, &out, "OiAnoDat")) << "block bit without a size out";
@@ -98,14 +101,17 @@ TEST(SheetAssembly, BadHandlesAndArgumentsChangeNothing) {
     EXPECT_EQ(0u, size);
     EXPECT_EQ(0, std::memcmp(buffer, "keep", 4));
     BOOL initWhileShown = -1;
+    std::string caption;
     const KEL_MARK_ATTRIBUTES general = PatternRecord(6, 0x13);
     sheet.Run([&](ModalDriver& d) {
         d.Do("init again, cancel", [&] {
             initWhileShown = sheet.Init(1, &general);
+            caption = Text(sheet.Window());
             PressCancel(sheet.Window());
         });
     });
     EXPECT_EQ(0, initWhileShown);
+    EXPECT_EQ("Attributes", caption) << "the title refused without pages is not taken";
     EXPECT_EQ((Strings{kLine, kColor}), sheet.ShownTabs());
 }
 
