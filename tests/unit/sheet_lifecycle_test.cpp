@@ -62,75 +62,59 @@ public:
 ::testing::Environment* const g_environment =
     ::testing::AddGlobalTestEnvironment(new ModuleEnvironment);
 
-HKELSHEET MakeSheet(HWND parent, const std::vector<CTestPage*>& pages) {
-    KEL_IMAGE_INFO info = {};
-    HKELSHEET handle = nullptr;
-    EXPECT_TRUE(KEL_GUI_property_sheet_create(parent, &info, &handle));
-    for (CTestPage* page : pages)
-        LookupSheet(handle)->AddPage(page);
-    return handle;
-}
 } // namespace
 
-// Each showing: the retitled caption, the owner disabled and the message hook
-// out while modal, both back after; OK gives 1, Cancel and the close box 0.
-// Destroying deletes the pages in the order they were added.
-TEST(SheetLifecycle, OkGivesOneCancelAndCloseBoxGiveZero) {
-    g_deletedPages.clear();
+// Each cycle makes a sheet of three pages and shows it three times: the
+// retitled caption, the owner disabled and the message hook out while modal,
+// both back after; OK gives 1, Cancel and the close box 0. Destroying deletes
+// the pages in the order added; after the first cycle nothing is left behind.
+TEST(SheetLifecycle, ShowingsAndCyclesLeaveNothingBehind) {
     HostWindow host;
-    auto* page = new CTestPage(1);
-    HKELSHEET sheet = MakeSheet(host, {page, new CTestPage(2), new CTestPage(3)});
-    ASSERT_TRUE(KEL_GUI_property_sheet_title_set(sheet, "Mark 7 (Straight Line)"));
     const struct {
         void (*press)(HWND);
         BOOL expected;
     } cases[] = {{PressOk, TRUE}, {PressCancel, FALSE}, {PressCloseBox, FALSE}};
-    for (const auto& c : cases) {
-        ASSERT_NE(nullptr, KelGuiApp().m_hMsgHook);
-        HWND window = nullptr, owner = nullptr;
-        HHOOK duringRun = reinterpret_cast<HHOOK>(1);
-        bool ownerEnabled = true;
-        ModalDriver driver;
-        driver.Then("find the retitled sheet", WaitForSheet(window, "Mark 7 (Straight Line)"))
-            .Do("look at hook and owner, press", [&] {
-                duringRun = KelGuiApp().m_hMsgHook;
-                owner = GetWindow(window, GW_OWNER);
-                ownerEnabled = IsWindowEnabled(host);
-                c.press(window);
-            });
-        driver.Start();
-        EXPECT_EQ(c.expected, KEL_GUI_property_sheet_show(sheet));
-        EXPECT_TRUE(driver.Finished()) << driver.Report();
-        EXPECT_EQ(nullptr, duringRun);
-        EXPECT_EQ(host.Handle(), owner);
-        EXPECT_FALSE(ownerEnabled);
-        EXPECT_TRUE(IsWindowEnabled(host));
+    DWORD gdi = 0, user = 0;
+    for (int cycle = 0; cycle < 6; ++cycle) {
+        g_deletedPages.clear();
+        HKELSHEET sheet = nullptr;
+        KEL_IMAGE_INFO info = {};
+        ASSERT_TRUE(KEL_GUI_property_sheet_create(host, &info, &sheet));
+        auto* page = new CTestPage(1);
+        for (CTestPage* added : {page, new CTestPage(2), new CTestPage(3)})
+            LookupSheet(sheet)->AddPage(added);
+        ASSERT_TRUE(KEL_GUI_property_sheet_title_set(sheet, "Mark 7 (Straight Line)"));
+        for (const auto& c : cases) {
+            ASSERT_NE(nullptr, KelGuiApp().m_hMsgHook);
+            HWND window = nullptr, owner = nullptr;
+            HHOOK duringRun = reinterpret_cast<HHOOK>(1);
+            bool ownerEnabled = true;
+            ModalDriver driver;
+            driver.Then("find the retitled sheet", WaitForSheet(window, "Mark 7 (Straight Line)"))
+                .Do("look at hook and owner, press", [&] {
+                    duringRun = KelGuiApp().m_hMsgHook;
+                    owner = GetWindow(window, GW_OWNER);
+                    ownerEnabled = IsWindowEnabled(host);
+                    c.press(window);
+                });
+            driver.Start();
+            EXPECT_EQ(c.expected, KEL_GUI_property_sheet_show(sheet));
+            ASSERT_TRUE(driver.Finished()) << driver.Report();
+            EXPECT_EQ(nullptr, duringRun);
+            EXPECT_EQ(host.Handle(), owner);
+            EXPECT_FALSE(ownerEnabled);
+            EXPECT_TRUE(IsWindowEnabled(host));
+        }
+        EXPECT_NE(nullptr, KelGuiApp().m_hMsgHook);
+        EXPECT_EQ(3, page->m_inits); // page windows are made anew for every showing
+        EXPECT_EQ(0, page->m_changes) << "loading the edit sends no change notification";
+        EXPECT_TRUE(KEL_GUI_property_sheet_destroy(sheet));
+        EXPECT_EQ((std::vector<int>{1, 2, 3}), g_deletedPages);
+        if (cycle == 0) { // the first showing warms up caches
+            gdi = GdiObjects();
+            user = UserObjects();
+        }
     }
-    EXPECT_NE(nullptr, KelGuiApp().m_hMsgHook);
-    EXPECT_EQ(3, page->m_inits); // page windows are made anew for every showing
-    EXPECT_EQ(0, page->m_changes) << "loading the edit sends no change notification";
-    EXPECT_TRUE(KEL_GUI_property_sheet_destroy(sheet));
-    EXPECT_EQ((std::vector<int>{1, 2, 3}), g_deletedPages);
-}
-
-TEST(SheetLifecycle, CyclesLeakNoWindowsOrGdiObjects) {
-    HostWindow host;
-    auto cycle = [&] {
-        HKELSHEET sheet = MakeSheet(host, {new CTestPage(1), new CTestPage(2)});
-        HWND window = nullptr;
-        ModalDriver driver;
-        driver.Then("find the sheet", WaitForSheet(window)).Do("cancel", [&] {
-            PressCancel(window);
-        });
-        driver.Start();
-        KEL_GUI_property_sheet_show(sheet);
-        KEL_GUI_property_sheet_destroy(sheet);
-        return driver.Finished();
-    };
-    ASSERT_TRUE(cycle()); // warm up caches of the first showing
-    const DWORD gdi = GdiObjects(), user = UserObjects();
-    for (int i = 0; i < 20; ++i)
-        ASSERT_TRUE(cycle());
     EXPECT_EQ(gdi, GdiObjects());
     EXPECT_EQ(user, UserObjects());
 }
