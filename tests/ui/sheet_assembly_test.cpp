@@ -12,7 +12,6 @@ const std::string kLine = "Line Attributes", kColor = "Color Attributes",
 // Block arguments of marks without a block page, which are never read.
 const char* const kUnreadable = reinterpret_cast<const char*>(uintptr_t(0x10));
 
-// Pages that later work builds (ruler, protractor, image) are left out.
 TEST(SheetAssembly, TabsFollowTheTableForEachGroup) {
     const struct {
         DWORD markType, flags;
@@ -20,6 +19,7 @@ TEST(SheetAssembly, TabsFollowTheTableForEachGroup) {
     } cases[] = {
         {3, 1, {kLine, kColor}},
         {506, 3, {kLine, kColor, kArrow}},
+        {510, 3, {kLine, kColor, kFont, "Ruler Attributes"}},
         {511, 7, {kLine, kColor, kFont, "Protractor Attributes"}},
         {6, 1, {kGeneral, kColor}},
         {516, 3, {kGeneral, kColor}},
