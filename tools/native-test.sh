@@ -19,8 +19,8 @@ $out/block_tests --gtest_brief=1 && echo "native-test: block tests passed under 
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1
-for target in $out/fuzz/*_fuzz; do
-  name=$(basename "$target" _fuzz)
+for source in tests/fuzz/*_fuzz.cpp; do # the tree's targets, not stale binaries
+  name=$(basename "$source" _fuzz.cpp) target=$out/fuzz/$(basename "$source" .cpp)
   seeds=tests/fuzz/corpus/$name work=$out/corpus/$name log=$out/$name.fuzz.log
   mkdir -p "$seeds" "$work" $out/artifacts
   if ! "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \

@@ -12,7 +12,7 @@
 namespace {
 
 Bytes NameOf(const Bytes& block) {
-    const CByteSpan name = file_name_block::ReadName(CByteSpan(block.data(), block.size()));
+    const CByteSpan name = file_name_block::ReadName(View(block));
     const auto* start = static_cast<const uint8_t*>(name.Data());
     if (name.Size() == 0)
         return Bytes();
@@ -40,12 +40,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     while (in.remaining_bytes()) {
         const Bytes name = ConsumeBlock(in);
         NameOf(name);
-        const OwnedBytes built = file_name_block::Build(CByteSpan(name.data(), name.size()));
+        const OwnedBytes built = file_name_block::Build(View(name));
         FUZZ_CHECK(built && built.size == name.size() + 1 && built.data[name.size()] == 0);
         const Bytes block(built.data.get(), built.data.get() + built.size);
         FUZZ_CHECK(NameOf(block) == Bytes(name.begin(), std::find(name.begin(), name.end(), 0)));
-        FUZZ_CHECK(file_name_block::IsInternetName(CByteSpan(name.data(), name.size())) ==
-                   StartsWithScheme(name));
+        FUZZ_CHECK(file_name_block::IsInternetName(View(name)) == StartsWithScheme(name));
     }
     return 0;
 }

@@ -2,6 +2,8 @@
 // input as a crash), and the input split into blocks and positions.
 #pragma once
 
+#include "blocks/byte_span.h"
+
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
@@ -18,6 +20,13 @@
     } while (0)
 
 using Bytes = std::vector<uint8_t>;
+
+inline CByteSpan View(const Bytes& b) {
+    return CByteSpan(b.data(), b.size());
+}
+inline CMutableByteSpan Span(Bytes& b) {
+    return CMutableByteSpan(b.data(), b.size());
+}
 
 // A block of up to max bytes; its heap copy is exactly that long, so the
 // sanitizer sees any access past its end.

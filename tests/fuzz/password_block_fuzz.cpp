@@ -11,18 +11,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Bytes loaded = ConsumeBlock(in, 60);
     Bytes text = in.ConsumeBytes<uint8_t>(in.ConsumeIntegralInRange<size_t>(0, 40));
     std::replace(text.begin(), text.end(), uint8_t(0), uint8_t('x')); // the edit holds no zeros
-    password_block::ReadPassword(CByteSpan(loaded.data(), loaded.size()));
+    password_block::ReadPassword(View(loaded));
 
     Bytes block = loaded;
-    const size_t capacity = password_block::TextCapacity(CByteSpan(block.data(), block.size()));
-    password_block::WritePassword(CMutableByteSpan(block.data(), block.size()),
-                                  CByteSpan(text.data(), text.size()));
+    const size_t capacity = password_block::TextCapacity(View(block));
+    password_block::WritePassword(Span(block), View(text));
     CheckOnlyChanged(loaded, block, 20, 52);
     FUZZ_CHECK(capacity <= 31 && (block.size() > 20 || capacity == 0));
     if (block.size() <= 20)
         return 0;
     const size_t written = std::min(text.size(), capacity);
-    const CByteSpan read = password_block::ReadPassword(CByteSpan(block.data(), block.size()));
+    const CByteSpan read = password_block::ReadPassword(View(block));
     FUZZ_CHECK(read.Size() == written && std::equal(text.begin(), text.begin() + written,
                                                     static_cast<const uint8_t*>(read.Data())
                                                         ? static_cast<const uint8_t*>(read.Data())

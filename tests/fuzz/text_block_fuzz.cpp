@@ -13,7 +13,7 @@
 namespace {
 
 Bytes TextOf(const Bytes& block) {
-    const CByteSpan text = text_block::ReadText(CByteSpan(block.data(), block.size()));
+    const CByteSpan text = text_block::ReadText(View(block));
     if (text.Size() == 0)
         return Bytes();
     const auto* start = static_cast<const uint8_t*>(text.Data());
@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const CByteSpan loadedSpan(loaded.data(), loaded.size());
         OwnedBytes built;
         if (kind == 0) {
-            built = text_block::Build(loadedSpan, CByteSpan(text.data(), text.size()));
+            built = text_block::Build(loadedSpan, View(text));
         } else if (kind == 1) {
             text_block::Fillable fillable = text_block::BuildToFill(loadedSpan, text.size());
             FUZZ_CHECK(fillable.text.Size() == text.size());

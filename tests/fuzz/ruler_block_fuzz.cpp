@@ -1,0 +1,26 @@
+// The ruler's blocks: the numbers write touches only bytes 0-27 (16-27
+// without scales) that the block has; the label rebuild is "%d ", the
+// abbreviation and a zero byte, carrying the loaded header or zeros.
+#include "blocks/ruler_block.h"
+#include "fuzz_check.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzedDataProvider in(data, size);
+    const Bytes loaded = ConsumeBlock(in, 40);
+    const int32_t a = in.ConsumeIntegral<int32_t>(), b = in.ConsumeIntegral<int32_t>();
+    Bytes numbers = loaded;
+    const bool withScales = in.ConsumeBool();
+    ruler_block::WriteNumbers(Span(numbers), {withScales, {a, b}, {b, a}, a, b});
+    CheckOnlyChanged(loaded, numbers, withScales ? 0 : 16, 28);
+    FUZZ_CHECK(uint32_t(ruler_block::Gauge(View(numbers))) == WordAt(numbers, 16));
+
+    const std::string text = in.ConsumeBytesAsString(in.ConsumeIntegralInRange<size_t>(0, 12));
+    const OwnedBytes label = ruler_block::BuildLabel(View(loaded), text);
+    FUZZ_CHECK(label && label.size == text.size() + 23);
+    for (size_t i = 0; i < 12; ++i)
+        FUZZ_CHECK(label.data[i] == (loaded.size() >= 12 ? loaded[i] : 0)); // all three or zeros
+    ruler_block::AbbreviationOf(CByteSpan(label.data.get(), label.size));
+    ruler_block::AbbreviationOf(View(loaded));
+    ruler_units::ScaleOf(in.ConsumeIntegralInRange<size_t>(0, ruler_units::kUnitCount - 1), a);
+    return 0;
+}
