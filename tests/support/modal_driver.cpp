@@ -1,17 +1,14 @@
 // Runs a test's script of steps from a thread timer inside a modal message loop.
 #include "modal_driver.h"
 
+#include <algorithm>
 #include <exception>
 #include <utility>
 
 namespace kelgui_test {
 
-namespace {
-
 // The one running driver of this thread: a thread timer carries no user data.
-thread_local ModalDriver* t_running = nullptr;
-
-} // namespace
+static thread_local ModalDriver* t_running = nullptr;
 
 ModalDriver& ModalDriver::Then(std::string name, Step step, DWORD timeoutMs) {
     m_steps.push_back(Entry{std::move(name), std::move(step), timeoutMs});
@@ -63,10 +60,8 @@ void ModalDriver::Tick() {
     if (m_next < m_steps.size())
         return RunStep(m_steps[m_next]);
     // After the last step the modal run must end: no dialog of this thread may stay up.
-    bool anyDialog = false;
-    for (HWND w : ThreadWindows())
-        anyDialog = anyDialog || IsVisibleDialog(w);
-    if (!anyDialog)
+    const std::vector<HWND> windows = ThreadWindows();
+    if (std::none_of(windows.begin(), windows.end(), IsVisibleDialog))
         Stop();
     else if (GetTickCount() - m_endTick >= m_endMs)
         Fail("a dialog was still up " + std::to_string(m_endMs) + " ms after the last step");

@@ -13,14 +13,10 @@ namespace kelgui_test {
 // One step of a script: returns true when done, false to be tried again next tick.
 using Step = std::function<bool()>;
 
-// Usage: driver.Then("find", WaitForSheet(sheet)).Do("OK", [&] { PressOk(sheet); });
-//        driver.Start(); gui.property_sheet_show(handle); // the steps run inside
-//        EXPECT_TRUE(driver.Finished()) << driver.Report();
 // A step not done in time, one that throws or one that never returns (a crash
-// Wine swallowed, or a sent message that opened a nested modal loop) fails the
-// script, as do dialogs still up a while after the last step. The driver then
-// closes the thread's dialogs, so the blocking call returns and the test fails
-// instead of hanging.
+// Wine swallowed, a sent message that opened a nested modal loop) fails the
+// script, as do dialogs still up after the last step; the driver then closes
+// the thread's dialogs, so the blocking call returns instead of hanging.
 class ModalDriver {
 public:
     ModalDriver() = default;
@@ -35,8 +31,8 @@ public:
     // After the last step this thread's dialogs must be gone within ms.
     ModalDriver& EndsWithin(DWORD ms) { return m_endMs = ms, *this; }
 
-    // Starts the timer right before the blocking call (one driver a thread);
-    // Stop kills it (done by itself once the last step ran and no dialog is left).
+    // Start right before the blocking call (one driver a thread); Stop is also
+    // done by itself once the last step ran and no dialog is left.
     void Start();
     void Stop();
 
@@ -65,21 +61,14 @@ private:
     UINT_PTR m_timer = 0;
     bool m_inStep = false;
     std::string m_failure;
-    // When the current step started, the script failed or its last step ran,
-    // and sheets were last cancelled.
+    // Ticks: the current step started, the script failed or ended, sheets last cancelled.
     DWORD m_stepTick = 0, m_endTick = 0, m_cancelTick = 0, m_endMs = 5000;
 };
 
-// --- ready-made waiting steps --------------------------------------------------
-// Each stores what it found in out; the references must outlive the modal run.
-
-// Until a visible property sheet (with that caption, if given) exists.
-Step WaitForSheet(HWND& out, const char* caption = nullptr);
-// Until a visible message box owned by owner exists.
-Step WaitForMessageBox(HWND& out, const HWND& owner);
-// Until window is destroyed or hidden.
-Step WaitForGone(const HWND& window);
-// Until the sheet's page in front is index, storing the page's window.
-Step WaitForPage(const HWND& sheet, int index, HWND& page);
+// Waiting steps; each stores what it found in out (references outlive the run).
+Step WaitForSheet(HWND& out, const char* caption = nullptr); // visible, with that caption
+Step WaitForMessageBox(HWND& out, const HWND& owner);        // visible, owned by owner
+Step WaitForGone(const HWND& window);                        // destroyed or hidden
+Step WaitForPage(const HWND& sheet, int index, HWND& page);  // index in front, its page
 
 } // namespace kelgui_test

@@ -3,15 +3,9 @@
 
 #include "host_window.h"
 
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-#pragma GCC diagnostic ignored "-Wunused-parameter"
-#pragma GCC diagnostic ignored "-Wsign-compare"
-#pragma GCC diagnostic ignored "-Wunused-function"
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #define STBI_WRITE_NO_STDIO_WIN32_UTF8_CHECK
 #include <stb_image_write.h>
-#pragma GCC diagnostic pop
 
 namespace kelgui_test {
 

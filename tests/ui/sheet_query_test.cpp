@@ -1,5 +1,5 @@
 // Reading back through the exports: only the fields the pages edit are written
-// (never a colour's spare byte).
+// (never a colour's spare byte); blocks fetched only into the size reported.
 #include "sheet_fixture.h"
 
 #include <cstddef>
@@ -52,6 +52,34 @@ TEST(ReadBack, PatternRecordComesBackWithOnlyTheNamedFieldsChanged) {
         EXPECT_EQ(std::vector<size_t>{}, DifferingBytes(expected, out))
             << "mark type " << c.markType;
     }
+}
+
+// Image reference (2): the image page holds "OiAnoDat" and ends the walk; the
+// reference page gives "OiFilNam". The query carries no buffer size: after a
+// size query a buffer is written only while the block still fits that size.
+TEST(ReadBack, BlocksComeFromTheFirstPageWithThemIntoTheSizeReported) {
+    Sheet sheet;
+    const KEL_MARK_ATTRIBUTES record = PatternRecord(2, 0x30);
+    ASSERT_EQ(1, sheet.Init(3, &record, "OiFilNam", "c:\\a.bmp", 8));
+    ASSERT_EQ(1, sheet.Init(2, nullptr, "OiAnoDat", "0123456789", 10));
+    std::string buffer(12, 'k');
+    DWORD size = 0;
+    EXPECT_EQ(1, sheet.Query(2, nullptr, "OiAnoDat", &buffer[0], &size)) << "no size query first";
+    EXPECT_EQ(10u, size);
+    EXPECT_EQ("0123456789kk", buffer);
+    KEL_MARK_ATTRIBUTES out = record;
+    ASSERT_EQ(1, sheet.Query(3, &out, "OiAnoDat", nullptr, &size));
+    EXPECT_EQ(10u, size) << "with the record too";
+    EXPECT_EQ("0123456789", sheet.Fetch<std::string>("OiAnoDat"));
+    EXPECT_EQ("c:\\a.bmp", sheet.Fetch<std::string>("OiFilNam"));
+
+    ASSERT_EQ(1, sheet.Init(2, nullptr, "OiAnoDat", "a longer block", 14));
+    buffer.assign(12, 'k');
+    EXPECT_EQ(0, sheet.Query(2, nullptr, "OiAnoDat", &buffer[0], &size)) << "grew since the query";
+    EXPECT_EQ(14u, size);
+    EXPECT_EQ(std::string(12, 'k'), buffer);
+    ASSERT_EQ(1, sheet.Query(2, nullptr, "oianodat", nullptr, &size));
+    EXPECT_EQ(0u, size) << "names compare case-sensitively";
 }
 
 } // namespace

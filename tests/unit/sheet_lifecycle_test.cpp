@@ -1,6 +1,6 @@
-// The sheet's life through the exports, with a small page class of the tests:
-// OK against Cancel and the close box, the message hook around the modal run,
-// page deletion order and resource leaks.
+// The sheet's life through the exports, with a small page class of the tests on
+// the password page's template: OK against Cancel and the close box, the
+// message hook around the modal run, page deletion order and resource leaks.
 #include "framework/data_exchange.h"
 #include "framework/property_page.h"
 #include "kelgui.h"
@@ -10,7 +10,7 @@
 #include "support/host_window.h"
 #include "support/modal_driver.h"
 #include "support/resource_counts.h"
-#include "test_page_ids.h"
+#include "resource_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -23,14 +23,14 @@ std::vector<int> g_deletedPages;
 
 class CTestPage : public CPropertyPage {
 public:
-    explicit CTestPage(int tag) : CPropertyPage(IDD_TEST_PAGE), m_tag(tag) {}
+    explicit CTestPage(int tag) : CPropertyPage(IDD_PASSWORD), m_tag(tag) {}
     ~CTestPage() override { g_deletedPages.push_back(m_tag); }
 
     BOOL OnInitDialog() override {
         ++m_inits;
         return CPropertyPage::OnInitDialog();
     }
-    void DoDataExchange(CDataExchange* dx) override { DDX_Text(dx, IDC_TEST_NUMBER, m_number); }
+    void DoDataExchange(CDataExchange* dx) override { DDX_Text(dx, IDC_PASSWORD, m_number); }
     bool OnWndMsg(const MessageArgs& m, LRESULT* result) override;
     LRESULT OnNumberChanged(const MessageArgs&) {
         ++m_changes;
@@ -45,7 +45,7 @@ public:
 };
 
 const MessageEntry<CTestPage> CTestPage::kMessageMap[] = {
-    {WM_COMMAND, EN_CHANGE, IDC_TEST_NUMBER, IDC_TEST_NUMBER, &CTestPage::OnNumberChanged},
+    {WM_COMMAND, EN_CHANGE, IDC_PASSWORD, IDC_PASSWORD, &CTestPage::OnNumberChanged},
 };
 
 bool CTestPage::OnWndMsg(const MessageArgs& m, LRESULT* result) {
@@ -62,92 +62,59 @@ public:
 ::testing::Environment* const g_environment =
     ::testing::AddGlobalTestEnvironment(new ModuleEnvironment);
 
-HKELSHEET MakeSheet(HWND parent, const std::vector<CTestPage*>& pages) {
-    KEL_IMAGE_INFO info = {};
-    HKELSHEET handle = nullptr;
-    EXPECT_TRUE(KEL_GUI_property_sheet_create(parent, &info, &handle));
-    for (CTestPage* page : pages)
-        LookupSheet(handle)->AddPage(page);
-    return handle;
-}
 } // namespace
 
-TEST(SheetLifecycle, EmptySheetNeitherShowsNorTakesATitle) {
-    HKELSHEET sheet = MakeSheet(nullptr, {});
-    ModalDriver driver; // not started: nothing may appear
-    EXPECT_FALSE(KEL_GUI_property_sheet_show(sheet));
-    EXPECT_EQ(nullptr, FindSheet());
-    EXPECT_FALSE(KEL_GUI_property_sheet_title_set(sheet, "Ignored"));
-    EXPECT_EQ("Attributes", LookupSheet(sheet)->m_strCaption);
-    EXPECT_TRUE(KEL_GUI_property_sheet_destroy(sheet));
-}
-
-// Each showing: the retitled caption, the owner disabled and the message hook
-// out while modal, both back after; OK gives 1, Cancel and the close box 0.
-// (Refusing bad values is tested through the line page.)
-TEST(SheetLifecycle, OkGivesOneCancelAndCloseBoxGiveZero) {
+// Each cycle makes a sheet of three pages and shows it three times: the
+// retitled caption, the owner disabled and the message hook out while modal,
+// both back after; OK gives 1, Cancel and the close box 0. Destroying deletes
+// the pages in the order added; after the first cycle nothing is left behind.
+TEST(SheetLifecycle, ShowingsAndCyclesLeaveNothingBehind) {
     HostWindow host;
-    auto* page = new CTestPage(1);
-    HKELSHEET sheet = MakeSheet(host, {page});
-    ASSERT_TRUE(KEL_GUI_property_sheet_title_set(sheet, "Mark 7 (Straight Line)"));
     const struct {
         void (*press)(HWND);
         BOOL expected;
     } cases[] = {{PressOk, TRUE}, {PressCancel, FALSE}, {PressCloseBox, FALSE}};
-    for (const auto& c : cases) {
-        ASSERT_NE(nullptr, KelGuiApp().m_hMsgHook);
-        HWND window = nullptr, owner = nullptr;
-        HHOOK duringRun = reinterpret_cast<HHOOK>(1);
-        bool ownerEnabled = true;
-        ModalDriver driver;
-        driver.Then("find the retitled sheet", WaitForSheet(window, "Mark 7 (Straight Line)"))
-            .Do("look at hook and owner, press", [&] {
-                duringRun = KelGuiApp().m_hMsgHook;
-                owner = GetWindow(window, GW_OWNER);
-                ownerEnabled = IsWindowEnabled(host);
-                c.press(window);
-            });
-        driver.Start();
-        EXPECT_EQ(c.expected, KEL_GUI_property_sheet_show(sheet));
-        EXPECT_TRUE(driver.Finished()) << driver.Report();
-        EXPECT_EQ(nullptr, duringRun);
-        EXPECT_EQ(host.Handle(), owner);
-        EXPECT_FALSE(ownerEnabled);
-        EXPECT_TRUE(IsWindowEnabled(host));
+    DWORD gdi = 0, user = 0;
+    for (int cycle = 0; cycle < 6; ++cycle) {
+        g_deletedPages.clear();
+        HKELSHEET sheet = nullptr;
+        KEL_IMAGE_INFO info = {};
+        ASSERT_TRUE(KEL_GUI_property_sheet_create(host, &info, &sheet));
+        auto* page = new CTestPage(1);
+        for (CTestPage* added : {page, new CTestPage(2), new CTestPage(3)})
+            LookupSheet(sheet)->AddPage(added);
+        ASSERT_TRUE(KEL_GUI_property_sheet_title_set(sheet, "Mark 7 (Straight Line)"));
+        for (const auto& c : cases) {
+            ASSERT_NE(nullptr, KelGuiApp().m_hMsgHook);
+            HWND window = nullptr, owner = nullptr;
+            HHOOK duringRun = reinterpret_cast<HHOOK>(1);
+            bool ownerEnabled = true;
+            ModalDriver driver;
+            driver.Then("find the retitled sheet", WaitForSheet(window, "Mark 7 (Straight Line)"))
+                .Do("look at hook and owner, press", [&] {
+                    duringRun = KelGuiApp().m_hMsgHook;
+                    owner = GetWindow(window, GW_OWNER);
+                    ownerEnabled = IsWindowEnabled(host);
+                    c.press(window);
+                });
+            driver.Start();
+            EXPECT_EQ(c.expected, KEL_GUI_property_sheet_show(sheet));
+            ASSERT_TRUE(driver.Finished()) << driver.Report();
+            EXPECT_EQ(nullptr, duringRun);
+            EXPECT_EQ(host.Handle(), owner);
+            EXPECT_FALSE(ownerEnabled);
+            EXPECT_TRUE(IsWindowEnabled(host));
+        }
+        EXPECT_NE(nullptr, KelGuiApp().m_hMsgHook);
+        EXPECT_EQ(3, page->m_inits); // page windows are made anew for every showing
+        EXPECT_EQ(0, page->m_changes) << "loading the edit sends no change notification";
+        EXPECT_TRUE(KEL_GUI_property_sheet_destroy(sheet));
+        EXPECT_EQ((std::vector<int>{1, 2, 3}), g_deletedPages);
+        if (cycle == 0) { // the first showing warms up caches
+            gdi = GdiObjects();
+            user = UserObjects();
+        }
     }
-    EXPECT_NE(nullptr, KelGuiApp().m_hMsgHook);
-    EXPECT_EQ(3, page->m_inits); // page windows are made anew for every showing
-    EXPECT_EQ(0, page->m_changes) << "loading the edit sends no change notification";
-    EXPECT_TRUE(KEL_GUI_property_sheet_destroy(sheet));
-}
-
-TEST(SheetLifecycle, PagesAreDeletedInTheOrderAdded) {
-    g_deletedPages.clear();
-    HKELSHEET sheet = MakeSheet(nullptr, {new CTestPage(1), new CTestPage(2), new CTestPage(3),
-                                          new CTestPage(4), new CTestPage(5)});
-    ASSERT_TRUE(KEL_GUI_property_sheet_destroy(sheet));
-    EXPECT_EQ((std::vector<int>{1, 2, 3, 4, 5}), g_deletedPages);
-    EXPECT_FALSE(KEL_GUI_property_sheet_destroy(sheet)); // gone: a second destroy is refused
-}
-
-TEST(SheetLifecycle, CyclesLeakNoWindowsOrGdiObjects) {
-    HostWindow host;
-    auto cycle = [&] {
-        HKELSHEET sheet = MakeSheet(host, {new CTestPage(1), new CTestPage(2)});
-        HWND window = nullptr;
-        ModalDriver driver;
-        driver.Then("find the sheet", WaitForSheet(window)).Do("cancel", [&] {
-            PressCancel(window);
-        });
-        driver.Start();
-        KEL_GUI_property_sheet_show(sheet);
-        KEL_GUI_property_sheet_destroy(sheet);
-        return driver.Finished();
-    };
-    ASSERT_TRUE(cycle()); // warm up caches of the first showing
-    const DWORD gdi = GdiObjects(), user = UserObjects();
-    for (int i = 0; i < 20; ++i)
-        ASSERT_TRUE(cycle());
     EXPECT_EQ(gdi, GdiObjects());
     EXPECT_EQ(user, UserObjects());
 }
