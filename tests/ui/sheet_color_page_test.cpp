@@ -92,18 +92,22 @@ TEST(ColorPage, SwatchPixelsShowSelectionAndFocusOnly) {
     std::vector<COLORREF> blue, red;
     int bevelled = 0;
     EXPECT_EQ(1, sheet.Edit(1, [&](ModalDriver& d, HWND& page) {
-        d.Do("focus blue, paint", [&] {
-             SetFocus(GetDlgItem(page, kPrimaryBlue));
-             RedrawWindow(page, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-         }).Do("capture", [&] {
-            blue = MiddleRow(GetDlgItem(page, kPrimaryBlue));
-            red = MiddleRow(GetDlgItem(page, kPrimaryRed));
-            for (int first : {kPrimaryBlack, kSecondaryBlack})
-                for (int id = first; id < first + 16; ++id) {
-                    const std::vector<COLORREF> row = MiddleRow(GetDlgItem(page, id));
-                    bevelled += row.size() > 4 && row[2] != row[row.size() / 2];
-                }
-        });
+        // Focus and paint in steps of their own: the focus frame is drawn a tick later.
+        d.Do("focus blue", [&] { SetFocus(GetDlgItem(page, kPrimaryBlue)); })
+            .Do("paint",
+                [&] {
+                    RedrawWindow(page, nullptr, nullptr,
+                                 RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+                })
+            .Do("capture", [&] {
+                blue = MiddleRow(GetDlgItem(page, kPrimaryBlue));
+                red = MiddleRow(GetDlgItem(page, kPrimaryRed));
+                for (int first : {kPrimaryBlack, kSecondaryBlack})
+                    for (int id = first; id < first + 16; ++id) {
+                        const std::vector<COLORREF> row = MiddleRow(GetDlgItem(page, id));
+                        bevelled += row.size() > 4 && row[2] != row[row.size() / 2];
+                    }
+            });
     }));
     const COLORREF face = GetSysColor(COLOR_BTNFACE), frame = GetSysColor(COLOR_WINDOWFRAME),
                    light = GetSysColor(COLOR_BTNHIGHLIGHT), shadow = GetSysColor(COLOR_BTNSHADOW),
