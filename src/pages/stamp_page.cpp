@@ -51,6 +51,8 @@ BOOL CKELPGTSt::OnInitDialog() {
 }
 
 bool CKELPGTSt::OnWndMsg(const MessageArgs& m, LRESULT* result) {
+    if (m.message == WM_DESTROY)
+        DropTabStops(GetDlgItem(IDC_TEXT_EDIT)); // and on to the default handling
     return RouteMessage(this, kMessageMap, m, result) || CPropertyPage::OnWndMsg(m, result);
 }
 

@@ -22,6 +22,10 @@ void PrepareTextEdit(HWND edit, const TabStops* stops, int limit) {
     ::SendMessageA(edit, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
 }
 
+void DropTabStops(HWND edit) {
+    ::SendMessageA(edit, EM_SETTABSTOPS, 0, 0);
+}
+
 void FocusForEditing(const CEdit& edit) {
     edit.SetFocus();
     edit.SetSel(-1, 0);

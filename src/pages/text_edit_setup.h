@@ -16,6 +16,10 @@ TabStops TextTabStops(HWND edit);
 // before the text goes in: new stops lay a long text out all over again.
 void PrepareTextEdit(HWND edit, const TabStops* stops, int limit);
 
+// Takes the stops out of an edit about to go (the page's WM_DESTROY): Wine's
+// edit control does not free its copy of them when it is destroyed.
+void DropTabStops(HWND edit);
+
 // Gives edit the focus, drops the selection and shows the caret.
 void FocusForEditing(const CEdit& edit);
 

@@ -104,6 +104,10 @@ BOOL CKELPGTxt::OnInitDialog() {
 }
 
 bool CKELPGTxt::OnWndMsg(const MessageArgs& m, LRESULT* result) {
+    if (m.message == WM_DESTROY) {
+        DropTabStops(GetDlgItem(IDC_TEXT_EDIT));
+        DropTabStops(GetDlgItem(IDC_WRAPPING_EDIT)); // and on to the default handling
+    }
     return RouteMessage(this, kMessageMap, m, result) || CPropertyPage::OnWndMsg(m, result);
 }
 
