@@ -1,11 +1,7 @@
-// Captures screen rectangles into 32-bit DIB sections and writes them as PNG.
+// Captures screen rectangles into 32-bit DIB sections.
 #include "screenshot.h"
 
 #include "host_window.h"
-
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#define STBI_WRITE_NO_STDIO_WIN32_UTF8_CHECK
-#include <stb_image_write.h>
 
 namespace kelgui_test {
 
@@ -42,16 +38,6 @@ Image CaptureScreen(const RECT& rect) {
     return image;
 }
 
-bool WritePng(const Image& image, const std::string& path) {
-    if (image.Empty())
-        return false;
-    std::vector<unsigned char> rgba;
-    for (uint32_t p : image.pixels)
-        rgba.insert(rgba.end(), {uint8_t(p >> 16), uint8_t(p >> 8), uint8_t(p), 0xFF});
-    return stbi_write_png(path.c_str(), image.width, image.height, 4, rgba.data(),
-                          image.width * 4) != 0;
-}
-
 Image CaptureSettled(const RECT& rect) {
     Image previous;
     for (int attempt = 0; attempt < 20; ++attempt) {
@@ -63,16 +49,6 @@ Image CaptureSettled(const RECT& rect) {
         previous = std::move(shot);
     }
     return previous;
-}
-
-Image TwiceAsLarge(const Image& image) {
-    Image large = {image.width * 2, image.height * 2, {}};
-    large.pixels.resize(static_cast<size_t>(large.width) * large.height);
-    for (int y = 0; y < large.height; ++y)
-        for (int x = 0; x < large.width; ++x)
-            large.pixels[static_cast<size_t>(y) * large.width + x] =
-                image.pixels[static_cast<size_t>(y / 2) * image.width + x / 2];
-    return large;
 }
 
 } // namespace kelgui_test

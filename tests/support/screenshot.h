@@ -1,8 +1,7 @@
-// Captures what a window shows on the screen, as 32-bit pixels or a PNG file.
+// Captures what a window shows on the screen, as 32-bit pixels.
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include <windows.h>
@@ -25,9 +24,5 @@ Image CaptureScreen(const RECT& rect);
 // windows paint to the X screen a little later, so a capture counts once two
 // in a row agree. Dispatches the thread's messages meanwhile.
 Image CaptureSettled(const RECT& rect);
-// The image with every pixel doubled, for pictures people look at.
-Image TwiceAsLarge(const Image& image);
-// Writes image as PNG (path in Windows form); false on failure.
-bool WritePng(const Image& image, const std::string& path);
 
 } // namespace kelgui_test
