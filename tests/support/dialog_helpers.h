@@ -57,13 +57,6 @@ void TypeText(HWND edit, const std::string& text);
 inline void Click(HWND button) {
     PostMessageA(button, BM_CLICK, 0, 0);
 }
-inline int CheckState(HWND button) {
-    return int(SendMessageA(button, BM_GETCHECK, 0, 0));
-}
-// The focus window of this thread (the driver runs on the dialog's own thread).
-inline HWND Focus() {
-    return GetFocus();
-}
 std::pair<int, int> EditSelection(HWND edit); // [start, end)
 
 // A visible message box of this thread; with an owner, only one owned by it.

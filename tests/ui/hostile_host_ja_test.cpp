@@ -153,6 +153,7 @@ TEST_F(HostileHost, BadHandlesGetZeroAndLeaveTheLiveOnesAlone) {
         for (const Call& call : kCalls)
             EXPECT_EQ(call.run(bad), 0) << call.name << " with " << bad.sheet << ", " << bad.frame;
     EXPECT_EQ(g_out, 0xDEADu) << "a refused fetch writes nothing";
+    EXPECT_EQ(garbage, std::string(256, 'Z')) << "nor into memory passed as a handle";
     ExpectLiveOnesUntouched();
 }
 

@@ -1,5 +1,6 @@
-// Every page of every mark type's sheet, in the program's language (both
-// include this): every control lies inside its page, which draws in the sheet's font.
+// Every page of every mark type's sheet in the program's language (an English
+// and a Japanese program include this): every control inside its page, which
+// draws in the sheet's font.
 #pragma once
 
 #include "sheet_fixture.h"

@@ -29,7 +29,7 @@ TEST(LinePage, BadSizesAreRefusedUntilAValidSizeIsTyped) {
         d.Do("read the size", [&] { seen.push_back(ItemText(page, kEdit)); });
         const auto after = [&] {
             const auto selected = EditSelection(GetDlgItem(page, kEdit));
-            seen.push_back((Focus() == GetDlgItem(page, kEdit) ? "focused, " : "") +
+            seen.push_back((GetFocus() == GetDlgItem(page, kEdit) ? "focused, " : "") +
                            std::to_string(selected.first) + "-" + std::to_string(selected.second) +
                            " selected, tab " + std::to_string(CurrentTab(sheet.Window())));
         };
@@ -60,7 +60,7 @@ TEST(LinePage, HighlightCheckBoxAndUpDownRange) {
         int visible = -1, check = -1, low = 0, high = 0;
         EXPECT_EQ(1, sheet.OnPage(0, [&](HWND page) {
             visible = IsWindowVisible(GetDlgItem(page, kCheck));
-            check = CheckState(GetDlgItem(page, kCheck));
+            check = int(IsDlgButtonChecked(page, kCheck));
             SendMessageA(GetDlgItem(page, kSpin), UDM_GETRANGE32, WPARAM(&low), LPARAM(&high));
         }));
         const bool ruler = markType != 501;

@@ -59,7 +59,7 @@ TEST(ImagePage, ShowsTheBlockAndWritesEachChoiceIntoItAtOnce) {
                 shown.push_back(int(
                     SendDlgItemMessageA(page, id, id < kFit ? BM_GETCHECK : CB_GETCURSEL, 0, 0)));
             aspect = ItemText(page, kAspect);
-            if (CheckState(GetDlgItem(page, kMirror)) != c.act[1])
+            if (int(IsDlgButtonChecked(page, kMirror)) != c.act[1])
                 SendDlgItemMessageA(page, kMirror, BM_CLICK, 0, 0);
             if (c.act[0] >= 0)
                 SendDlgItemMessageA(page, kOriginal + c.act[0], BM_CLICK, 0, 0);

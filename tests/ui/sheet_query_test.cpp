@@ -1,5 +1,6 @@
 // Reading back through the exports: only the fields the pages edit are written
-// (never a colour's spare byte); blocks fetched only into the size reported.
+// (never a colour's spare byte); blocks fetched only into the size reported; the
+// message title.
 #include "sheet_fixture.h"
 
 #include <cstddef>
@@ -80,6 +81,41 @@ TEST(ReadBack, BlocksComeFromTheFirstPageWithThemIntoTheSizeReported) {
     EXPECT_EQ(std::string(12, 'k'), buffer);
     ASSERT_EQ(1, sheet.Query(2, nullptr, "oianodat", nullptr, &size));
     EXPECT_EQ(0u, size) << "names compare case-sensitively";
+}
+
+// The message title: the start-up name, null restoring it, a copy of the caller's
+// string, and the size and terminator rules of the fetch.
+TEST(MessageTitle, DefaultCopyAndFetchRules) {
+    KelGui& gui = Gui();
+    auto title = [&] {
+        std::string text(gui.message_title_get(nullptr, 0) + 1, '\x7f');
+        gui.message_title_get(&text[0], static_cast<UINT>(text.size()));
+        return text;
+    };
+    EXPECT_EQ(std::string("kelgui", 7), title());
+    std::string caller = "First";
+    EXPECT_EQ(1, gui.message_title_set(caller.c_str()));
+    caller = "Changed";
+    EXPECT_EQ(std::string("First", 6), title()) << "a copy, terminated";
+    gui.message_title_set("");
+    EXPECT_EQ(0u, gui.message_title_get(nullptr, 0));
+
+    ASSERT_EQ(1, gui.message_title_set("Annotations")); // 11 characters
+    // A fetch of size bytes answers size; the 16-byte buffer afterwards, '#' where untouched.
+    const std::pair<UINT, std::string> cases[] = {
+        {0, std::string(16, '#')},
+        {5, "Annot" + std::string(11, '#')}, // cut, no terminator
+        {12, std::string("Annotations\0####", 16)},
+        {16, std::string("Annotations\0\0\0\0\0", 16)}, // zero-filled up to size
+    };
+    for (const auto& [size, bytes] : cases) {
+        char buffer[16];
+        std::memset(buffer, '#', sizeof buffer);
+        EXPECT_EQ(size, gui.message_title_get(buffer, size)) << size;
+        EXPECT_EQ(bytes, std::string(buffer, sizeof buffer)) << size;
+    }
+    EXPECT_EQ(1, gui.message_title_set(nullptr));
+    EXPECT_EQ(std::string("kelgui", 7), title());
 }
 
 } // namespace

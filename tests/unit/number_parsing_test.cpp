@@ -26,7 +26,6 @@ TEST(NumberParsing, BlanksAroundOneNumberInRange) {
         {"-", false, false, 0},
         {"1.5", false, false, 0},
         {"0x10", false, false, 0},
-        {"x0", false, false, 0},
     };
     for (const auto& c : cases) {
         DWORD u = 7;

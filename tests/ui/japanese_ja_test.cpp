@@ -1,7 +1,10 @@
 // The Japanese resources under code page 932: a sheet's texts in Shift-JIS, units matched
-// byte for byte, toolbar tips cut between whole double-byte characters, one tip font.
+// byte for byte, double-byte text and the local date in the text pages, every page's
+// layout, toolbar tips cut between whole double-byte characters, one tip font.
 #include <clocale>
 
+#include "page_layout_check.h"
+#include "text_page_cases.h"
 #include "toolbar_test_host.h"
 
 using namespace toolbar_test;
@@ -118,6 +121,14 @@ TEST_F(JapaneseToolbarTips, KeepDoubleByteCharactersWholeInTheSystemFaceMadeOnce
     }
     EXPECT_EQ(GdiObjects(), gdi);
     EXPECT_EQ(UserObjects(), user);
+}
+
+TEST(JapaneseTextPages, DoubleByteTextAndLocalDate) {
+    const std::string text =
+        "\x93\xfa\x96\x7b\x8c\xea\r\n\x83\x65\x83\x4c\x83\x58\x83\x67"; // 日本語, テキスト
+    auto type = [&](HWND page) { Retype(GetDlgItem(page, kWrappingEdit), text); };
+    EXPECT_EQ(TextBlock(text), AfterEdit(KEL_MARK_TYPED_TEXT, TextBlock(""), type));
+    EXPECT_EQ("A<now>C", StampInsertion(KEL_SHEET_BLOCK));
 }
 
 } // namespace
