@@ -20,7 +20,7 @@ lines=$(mktemp)
 status=0
 for program in $programs; do
   echo "bench.sh: $program"
-  LC_ALL=C.UTF-8 wine "build/bin/$program.exe" | tr -d '\r' | tee -a "$lines.log" | grep '^BENCH|' >>"$lines" ||
+  LC_ALL=C.UTF-8 kelgui_wine "build/bin/$program.exe" | tr -d '\r' | tee -a "$lines.log" | grep '^BENCH|' >>"$lines" ||
     { echo "bench.sh: $program failed" >&2; status=1; }
 done
 
@@ -39,7 +39,7 @@ verdict() { # figure ratio target
   echo "# Performance"
   echo
   echo "Written by \`tools/bench.sh\` on $(date -u '+%Y-%m-%d %H:%M UTC'). Machine: $(nproc) cores,"
-  echo "$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -1), $(wine --version)"
+  echo "$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -1), $(/usr/lib/wine/wine64 --version)"
   echo "on Xvfb. Library and baseline figures come from the same run of the same program."
   echo
   echo "Leak figures are growth after 100 / after 1,000 cycles (after a few warm-up cycles)."

@@ -18,7 +18,7 @@ for lang in en ja; do
   locale=C.UTF-8
   [[ $lang == ja ]] && locale=ja_JP.UTF-8
   out=$(cd "$gallery/$lang" && pwd -P)
-  (cd build/bin && LC_ALL=$locale wine kelgui-demo.exe --tour "Z:${out//\//\\}")
+  (cd build/bin && LC_ALL=$locale kelgui_wine kelgui-demo.exe --tour "Z:${out//\//\\}")
   echo "gallery.sh: $lang: $(ls "$gallery/$lang"/*.png | wc -l) pictures"
 done
 

@@ -7,6 +7,7 @@
 # Usage: demo_test.sh KELGUI_DEMO_EXE...
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine-env.sh"
+kelgui_decide_machine
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 passed=0 failed=0
@@ -18,6 +19,10 @@ check() { # what, then a command that must succeed
 
 for exe in "$@"; do
   arch=$(basename "$(dirname "$(dirname "$exe")")")
+  if [[ $(kelgui_pe_arch "$exe") == i686 && $KELGUI_I686_MODE == none ]]; then
+    echo "$arch: NOT RUN ($KELGUI_I686_WHY)"
+    continue
+  fi
   marks=$work/$arch.kgm
   demo() { # script; stdout and stderr go to $work/out
     (cd "$(dirname "$exe")" && bash "$kelgui_root/tools/wine-exec.sh" kelgui-demo.exe \
