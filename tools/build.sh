@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Main build: kelgui.dll and the tests for x86_64 (build/) and for i686
+# The build: kelgui.dll and the tests for x86_64 (build/) and for i686
 # (build-i686/), then a check of both DLLs' export and import tables.
+# With --host, only what the reference host needs on this machine: the x86_64
+# library, its import libraries and kelgui-demo.exe in build/.
+# Usage: tools/build.sh [--host]
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -14,20 +17,23 @@ if command -v ccache >/dev/null; then
   launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 
-configure() { # build-dir toolchain extra-args...
+configure() { # build-dir toolchain
   local dir=$1 toolchain=$2
-  shift 2
   if [[ ! -f $dir/build.ninja ]]; then
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-      -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain" "${launcher[@]}" "$@"
+      -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain" "${launcher[@]}" -DKELGUI_BUILD_TESTS=ON
   elif ! grep -qx "KELGUI_BUILD_TESTS:BOOL=ON" "$dir/CMakeCache.txt"; then
-    cmake -B "$dir" "$@" >/dev/null # a tree made before its tests were built
+    cmake -B "$dir" -DKELGUI_BUILD_TESTS=ON >/dev/null # a tree made before its tests were built
   fi
 }
 
-configure build mingw-x86_64.cmake -DKELGUI_BUILD_TESTS=ON
+configure build mingw-x86_64.cmake
+if [[ ${1:-} == --host ]]; then
+  cmake --build build --target kelgui-demo
+  exit 0
+fi
 cmake --build build
-configure build-i686 mingw-i686.cmake -DKELGUI_BUILD_TESTS=ON
+configure build-i686 mingw-i686.cmake
 cmake --build build-i686
 
 bash tools/check-exports.sh build/bin/kelgui.dll build-i686/bin/kelgui.dll
