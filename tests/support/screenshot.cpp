@@ -3,6 +3,9 @@
 
 #include "host_window.h"
 
+#include <memory>
+#include <utility>
+
 namespace kelgui_test {
 
 COLORREF Image::At(int x, int y) const {
@@ -38,17 +41,34 @@ Image CaptureScreen(const RECT& rect) {
     return image;
 }
 
+std::function<bool()> SettledCapture(std::function<RECT()> where, Image& out) {
+    struct Last {
+        Image shot;
+        DWORD since = 0; // tick of the first capture that looked like shot
+    };
+    auto last = std::make_shared<Last>();
+    return [where = std::move(where), &out, last] {
+        Image shot = CaptureScreen(where());
+        const DWORD now = GetTickCount();
+        if (shot.Empty() || shot.pixels != last->shot.pixels) {
+            *last = Last{std::move(shot), now};
+            return false;
+        }
+        if (now - last->since < kSettledMs)
+            return false;
+        out = std::move(shot);
+        return true;
+    };
+}
+
 Image CaptureSettled(const RECT& rect) {
-    Image previous;
-    for (int attempt = 0; attempt < 20; ++attempt) {
+    Image shot;
+    const auto step = SettledCapture([&rect] { return rect; }, shot);
+    for (int attempt = 0; attempt < 100 && !step(); ++attempt) {
         DispatchPending();
-        Sleep(50);
-        Image shot = CaptureScreen(rect);
-        if (!shot.Empty() && shot.pixels == previous.pixels)
-            return shot;
-        previous = std::move(shot);
+        Sleep(20);
     }
-    return previous;
+    return shot;
 }
 
 } // namespace kelgui_test

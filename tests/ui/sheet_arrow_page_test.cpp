@@ -51,24 +51,27 @@ TEST(ArrowPage, SamplePixelsAndSizeRange) {
     Sheet sheet;
     InitArrow(sheet, {1, 0, 0, 0, 0, 0, 0, 0, 40, 0, 0, 0});
     RECT a = {}, item = {};
-    std::vector<Image> shots;
+    std::vector<Image> shots(2);
     Strings seen;
     sheet.Edit(
         kArrowTab,
         [&](ModalDriver& d, HWND& page) {
-            const auto capture = [&] {
-                UpdateWindow(page);
-                GetWindowRect(page, &a);
-                shots.push_back(CaptureScreen(a));
-                GetWindowRect(GetDlgItem(page, 1029), &a);
-                MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&a), 2);
-                HWND list = GetDlgItem(page, kStyles);
-                SendMessageA(list, LB_GETITEMRECT, 0, LPARAM(&item));
-                MapWindowPoints(list, page, reinterpret_cast<POINT*>(&item), 2);
+            const auto pageRect = [&] {
+                RECT r;
+                GetWindowRect(page, &r);
+                return r;
             };
-            d.Do("capture", capture)
+            d.Then("capture", SettledCapture(pageRect, shots[0]))
+                .Do("measure",
+                    [&] {
+                        GetWindowRect(GetDlgItem(page, 1029), &a);
+                        MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&a), 2);
+                        HWND list = GetDlgItem(page, kStyles);
+                        SendMessageA(list, LB_GETITEMRECT, 0, LPARAM(&item));
+                        MapWindowPoints(list, page, reinterpret_cast<POINT*>(&item), 2);
+                    })
                 .Do("type 1000", [&] { TypeText(GetDlgItem(page, kSize), "1000"); })
-                .Do("capture again", capture);
+                .Then("capture again", SettledCapture(pageRect, shots[1]));
             for (const char* typed : {"0", "1001"})
                 sheet.Refused(d, seen, MessageAndTab, [&, typed] {
                     TypeText(GetDlgItem(page, kSize), typed);

@@ -25,14 +25,14 @@ void ClickWithMouse(HWND window) {
 bool Pushed(HWND button) {
     return (SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
 }
-// The middle row of a swatch as the screen shows it, a tick after painting.
-std::vector<COLORREF> MiddleRow(HWND swatch) {
+// The middle row of a swatch in a capture of its page.
+std::vector<COLORREF> MiddleRow(const Image& page, HWND pageWindow, HWND swatch) {
     RECT r;
     GetWindowRect(swatch, &r);
-    const Image image = CaptureScreen(r);
+    MapWindowPoints(nullptr, pageWindow, reinterpret_cast<POINT*>(&r), 2);
     std::vector<COLORREF> row;
-    for (int x = 0; x < image.width; ++x)
-        row.push_back(image.At(x, image.height / 2));
+    for (int x = r.left; x < r.right; ++x)
+        row.push_back(page.At(x, (r.top + r.bottom) / 2));
     return row;
 }
 
@@ -90,6 +90,7 @@ TEST(ColorPage, SwatchPixelsShowSelectionAndFocusOnly) {
     given.rgbMain = Quad(RGB(1, 2, 3), given.rgbMain);
     sheet.Load(given);
     std::vector<COLORREF> blue, red;
+    Image shot;
     int bevelled = 0;
     EXPECT_EQ(1, sheet.Edit(1, [&](ModalDriver& d, HWND& page) {
         // Focus and paint in steps of their own: the focus frame is drawn a tick later.
@@ -99,12 +100,20 @@ TEST(ColorPage, SwatchPixelsShowSelectionAndFocusOnly) {
                     RedrawWindow(page, nullptr, nullptr,
                                  RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
                 })
-            .Do("capture", [&] {
-                blue = MiddleRow(GetDlgItem(page, kPrimaryBlue));
-                red = MiddleRow(GetDlgItem(page, kPrimaryRed));
+            .Then("capture", SettledCapture(
+                                 [&] {
+                                     RECT r;
+                                     GetWindowRect(page, &r);
+                                     return r;
+                                 },
+                                 shot))
+            .Do("read the rows", [&] {
+                blue = MiddleRow(shot, page, GetDlgItem(page, kPrimaryBlue));
+                red = MiddleRow(shot, page, GetDlgItem(page, kPrimaryRed));
                 for (int first : {kPrimaryBlack, kSecondaryBlack})
                     for (int id = first; id < first + 16; ++id) {
-                        const std::vector<COLORREF> row = MiddleRow(GetDlgItem(page, id));
+                        const std::vector<COLORREF> row =
+                            MiddleRow(shot, page, GetDlgItem(page, id));
                         bevelled += row.size() > 4 && row[2] != row[row.size() / 2];
                     }
             });
