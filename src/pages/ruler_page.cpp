@@ -116,6 +116,10 @@ BOOL CKELPGRul::OnInitDialog() {
 }
 
 bool CKELPGRul::OnWndMsg(const MessageArgs& m, LRESULT* result) {
+    // Wine's list box does not free its copy of the tab stops when it is
+    // destroyed (4 bytes each showing): take them out first.
+    if (m.message == WM_DESTROY)
+        m_unitList.SendMessage(LB_SETTABSTOPS, 0, 0); // and on to the default handling
     return RouteMessage(this, kMessageMap, m, result) || CPropertyPage::OnWndMsg(m, result);
 }
 

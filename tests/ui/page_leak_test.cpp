@@ -1,0 +1,82 @@
+// Every page kind shown and closed some tens of times, as a host does it:
+// heap bytes, GDI and USER objects must come back to where they were.
+#include "sheet_fixture.h"
+#include "support/resource_counts.h"
+
+#include <cstdio>
+
+using namespace sheet_test;
+
+namespace {
+
+// One cycle: the sheet made and loaded, every tab brought to the front, OK,
+// the record and each block read back as a host does, the sheet destroyed.
+void Cycle(DWORD markType, const std::vector<std::pair<const char*, Bytes>>& blocks) {
+    KEL_MARK_ATTRIBUTES record = {};
+    record.nMarkType = markType;
+    record.nLineSize = 2;
+    record.lfFont.lfHeight = -13;
+    lstrcpyA(record.lfFont.lfFaceName, "Arial");
+    Sheet sheet;
+    sheet.Load(record, blocks);
+    EXPECT_EQ(1, sheet.Run([&](ModalDriver& d) {
+        // Sent, not posted: valid pages let every tab go at once.
+        d.Do("every tab", [&sheet] {
+             const int tabs = int(TabTexts(sheet.Window()).size());
+             for (int tab = 1; tab < tabs; ++tab)
+                 SendMessageA(sheet.Window(), PSM_SETCURSEL, tab, 0);
+         }).Do("OK", [&sheet] { PressOk(sheet.Window()); });
+    })) << markType;
+    sheet.Queried(record);
+    for (const auto& block : blocks)
+        sheet.Fetch(block.first);
+}
+
+struct Counts {
+    long heap, gdi, user;
+};
+Counts Now() {
+    return {long(HeapBytesInUse()), long(GdiObjects()), long(UserObjects())};
+}
+
+TEST(PageLeaks, EveryPageKindComesBackToWhereItWas) {
+    const Bytes text = {0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   'N', 'o', 't',
+                        'e', ' ', 'o', 'n', ' ', 't', 'h', 'e', ' ', 'p', 'a', 'g', 'e', 0};
+    const Bytes file = {'C', ':', '\\', 'n', 'o', 't', 'e', '.', 't', 'x', 't', 0};
+    const struct {
+        DWORD markType;
+        std::vector<std::pair<const char*, Bytes>> blocks;
+    } kinds[] = {
+        {3, {}},                                                      // line, colour
+        {6, {}},                                                      // general, colour
+        {506, {{"OiAnoDat", {1, 0, 0, 0, 0, 0, 0, 0, 40, 0, 0, 0}}}}, // arrow
+        {7, {{"OiAnText", text}}},                                    // font, colour, text
+        {8, {{"OiFilNam", file}}},                                    // text file
+        {9, {{"OiAnText", text}}},                                    // stamp
+        {512, {{"OiAnText", text}}},                                  // label
+        {509, {{"OiAnoDat", Bytes(24, 0)}}},                          // password
+        {503, {{"OiFilNam", file}}},                                  // audio file
+        {2, {{"OiAnoDat", Bytes(40, 0)}, {"OiFilNam", file}}},        // image, reference
+        {510, {{"OiAnoDat", Bytes(32, 0)}, {"OiAnText", text}}},      // ruler
+        {511, {{"OiAnoDat", {0, 0, 0, 0, 0,  0, 0, 0, 0, 0, 0, 0,
+                             0, 0, 0, 0, 50, 0, 0, 0, 2, 0, 0, 0}}}}, // protractor
+    };
+    constexpr int kWarmUp = 2, kCycles = 20;
+    constexpr long kHeapSlack = 64; // bytes over all cycles: about 3 a cycle
+    for (const auto& kind : kinds) {
+        for (int i = 0; i < kWarmUp; ++i)
+            Cycle(kind.markType, kind.blocks);
+        const Counts before = Now();
+        for (int i = 0; i < kCycles; ++i)
+            Cycle(kind.markType, kind.blocks);
+        const Counts after = Now();
+        std::printf("mark %lu: heap %+ld bytes, GDI %+ld, USER %+ld over %d cycles\n",
+                    kind.markType, after.heap - before.heap, after.gdi - before.gdi,
+                    after.user - before.user, kCycles);
+        EXPECT_LE(after.heap - before.heap, kHeapSlack) << "mark " << kind.markType;
+        EXPECT_EQ(before.gdi, after.gdi) << "mark " << kind.markType;
+        EXPECT_EQ(before.user, after.user) << "mark " << kind.markType;
+    }
+}
+
+} // namespace
