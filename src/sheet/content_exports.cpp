@@ -4,7 +4,6 @@
 #include "module/export_frame.h"
 #include "sheet/kel_property_sheet.h"
 #include "sheet/page_assembly.h"
-#include "sheet/page_classes.h"
 #include "sheet/read_back.h"
 
 extern "C" BOOL WINAPI KEL_GUI_property_sheet_init(HKELSHEET handle, DWORD flags,
@@ -14,8 +13,7 @@ extern "C" BOOL WINAPI KEL_GUI_property_sheet_init(HKELSHEET handle, DWORD flags
     CKELPropertySheet* sheet = LookupSheet(handle);
     if (!sheet || sheet->m_hWnd)
         return 0; // pages cannot be added to or reloaded under a running sheet
-    return AssemblePages(*sheet, InitArgs{flags, record, name, data, size},
-                         RegisteredPageClasses());
+    return AssemblePages(*sheet, InitArgs{flags, record, name, data, size}, LibraryPageBindings());
 }
 
 extern "C" BOOL WINAPI KEL_GUI_property_sheet_query(HKELSHEET handle, DWORD flags,
@@ -26,6 +24,5 @@ extern "C" BOOL WINAPI KEL_GUI_property_sheet_query(HKELSHEET handle, DWORD flag
     CKELPropertySheet* sheet = LookupSheet(handle);
     if (!sheet)
         return 0;
-    return ReadBack(*sheet, QueryArgs{flags, record, name, buffer, sizeOut},
-                    RegisteredPageClasses());
+    return ReadBack(*sheet, QueryArgs{flags, record, name, buffer, sizeOut}, LibraryPageBindings());
 }
