@@ -4,6 +4,7 @@
 #include "blocks/arrow_block.h"
 #include "framework/data_exchange.h"
 #include "framework/message_box.h"
+#include "kelgui.h"
 #include "pages/arrow_drawing.h"
 #include "pages/gdi_scope.h"
 #include "resources/resource_ids.h"
@@ -12,7 +13,6 @@
 #include <new>
 
 namespace {
-const char kBlockName[] = "OiAnoDat";
 constexpr DWORD kMinSize = 1;
 constexpr DWORD kMaxSize = 1000;
 constexpr int kStyleCount = 4;
@@ -34,7 +34,7 @@ CKELPGAr::CKELPGAr()
     : CPropertyPage(IDD_ARROW, IDS_ARROW_CAPTION),
       m_strSizeLabel(AfxLoadString(IDS_ARROW_SIZE_LABEL)),
       m_strStyleLabel(AfxLoadString(IDS_ARROW_STYLE_LABEL)),
-      m_block(new (std::nothrow) CNamedBlock(kBlockName)) {}
+      m_block(new (std::nothrow) CNamedBlock(KEL_BLOCK_MARK_DATA)) {}
 
 void CKELPGAr::LoadBlock(const char* name, CByteSpan data) {
     if (!m_block || !m_block->IsNamed(name))

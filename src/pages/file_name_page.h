@@ -4,15 +4,12 @@
 // an "OiFilNam" block, rebuilt from the edit only once the user changed it.
 #pragma once
 
-#include "blocks/byte_span.h"
-#include "blocks/named_block.h"
 #include "framework/controls.h"
-#include "framework/property_page.h"
+#include "pages/text_block_page.h"
 
-#include <memory>
 #include <string>
 
-class CFileNamePage : public CPropertyPage {
+class CFileNamePage : public CTextBlockPage {
 public:
     // The page's own texts: its label and the Browse dialog's title and
     // filter ("|" between entries).
@@ -25,10 +22,6 @@ public:
     CFileNamePage(UINT templateId, UINT captionId, const FieldStrings& strings);
     ~CFileNamePage() override = default;
 
-    // The "OiFilNam" block; other names are ignored (size 0).
-    void LoadBlock(const char* name, CByteSpan data);
-    void StoreBlock(const char* name, CMutableByteSpan* buffer, DWORD* size);
-
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
     bool OnWndMsg(const MessageArgs& m, LRESULT* result) override;
@@ -37,12 +30,12 @@ public:
     CButton m_browseButton;
     std::string m_strFileName;
     std::string m_strLabel;
-    std::unique_ptr<CNamedBlock> m_pNameBlock; // null when memory ran out
-    int m_bModified = 0;
 
 private:
+    // Kept as typed, however long: the name is the user's, not cut short. A
+    // name that could not be built gives back the block as loaded.
+    bool UpdateBlock() override;
     LRESULT OnBrowse(const MessageArgs& m);
-    LRESULT OnNameChanged(const MessageArgs& m);
 
     FieldStrings m_strings;
 

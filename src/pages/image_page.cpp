@@ -4,6 +4,7 @@
 #include "blocks/image_block.h"
 #include "framework/data_exchange.h"
 #include "framework/message_box.h"
+#include "kelgui.h"
 #include "resources/resource_ids.h"
 
 #include <new>
@@ -69,7 +70,7 @@ const MessageEntry<CKELPGIme> CKELPGIme::kMessageMap[] = {
 
 CKELPGIme::CKELPGIme()
     : CPropertyPage(IDD_IMAGE, IDS_IMAGE_CAPTION),
-      m_block(new (std::nothrow) CNamedBlock("OiAnoDat")) {}
+      m_block(new (std::nothrow) CNamedBlock(KEL_BLOCK_MARK_DATA)) {}
 
 CKELPGIme::~CKELPGIme() = default;
 

@@ -5,7 +5,6 @@
 #include "framework/data_exchange.h"
 #include "framework/message_box.h"
 #include "kelgui.h"
-#include "pages/held_block.h"
 #include "pages/text_edit_setup.h"
 #include "resources/resource_ids.h"
 
@@ -33,31 +32,22 @@ const MessageEntry<CKELPGPsd> CKELPGPsd::kMessageMap[] = {
 };
 
 CKELPGPsd::CKELPGPsd()
-    : CPropertyPage(IDD_PASSWORD, IDS_ENCRYPTION_CAPTION),
-      m_strLabel(AfxLoadString(IDS_PASSWORD_LABEL)), m_pBlock(MakeHolder(KEL_BLOCK_MARK_DATA)) {
-    if (m_pBlock)
-        m_pBlock->WipeOnRelease();
+    : CTextBlockPage(IDD_PASSWORD, IDS_ENCRYPTION_CAPTION, KEL_BLOCK_MARK_DATA),
+      m_strLabel(AfxLoadString(IDS_PASSWORD_LABEL)) {
+    if (m_block)
+        m_block->WipeOnRelease();
 }
 
 CKELPGPsd::~CKELPGPsd() {
     SecureWipe(m_szText, sizeof m_szText);
 }
 
-void CKELPGPsd::LoadBlock(const char* name, CByteSpan data) {
-    LoadHeldBlock(m_pBlock.get(), name, data);
-}
-
-void CKELPGPsd::StoreBlock(const char* name, CMutableByteSpan* buffer, DWORD* size) {
-    *size = 0;
-    if (!m_pBlock || !m_pBlock->IsNamed(name))
-        return;
-    if (m_modified) {
-        CMutableByteSpan block = m_pBlock->MutableBytes();
-        const size_t length = WholeCharacters(m_szText, strnlen(m_szText, sizeof m_szText),
-                                              password_block::TextCapacity(block));
-        password_block::WritePassword(block, CByteSpan(m_szText, length));
-    }
-    AnswerFromHolder(*m_pBlock, buffer, size);
+bool CKELPGPsd::UpdateBlock() {
+    CMutableByteSpan block = m_block->MutableBytes();
+    const size_t length = WholeCharacters(m_szText, strnlen(m_szText, sizeof m_szText),
+                                          password_block::TextCapacity(block));
+    password_block::WritePassword(block, CByteSpan(m_szText, length));
+    return true;
 }
 
 void CKELPGPsd::DoDataExchange(CDataExchange* dx) {
@@ -69,8 +59,8 @@ void CKELPGPsd::DoDataExchange(CDataExchange* dx) {
 BOOL CKELPGPsd::OnInitDialog() {
     CPropertyPage::OnInitDialog();
     char text[password_block::kSlotSize] = {};
-    if (m_pBlock) {
-        const CByteSpan password = password_block::ReadPassword(m_pBlock->Bytes());
+    if (m_block) {
+        const CByteSpan password = password_block::ReadPassword(m_block->Bytes());
         password.Read(0, text, password.Size());
     }
     ShowTextForEditing(m_edit, text, nullptr, kEditLimit);
@@ -80,10 +70,5 @@ BOOL CKELPGPsd::OnInitDialog() {
 }
 
 bool CKELPGPsd::OnWndMsg(const MessageArgs& m, LRESULT* result) {
-    return RouteMessage(this, kMessageMap, m, result) || CPropertyPage::OnWndMsg(m, result);
-}
-
-LRESULT CKELPGPsd::OnTextChanged(const MessageArgs&) {
-    m_modified = 1;
-    return 0;
+    return RouteMessage(this, kMessageMap, m, result) || CTextBlockPage::OnWndMsg(m, result);
 }

@@ -3,23 +3,16 @@
 // every copy the page frees or replaces is wiped first.
 #pragma once
 
-#include "blocks/named_block.h"
 #include "blocks/password_block.h"
 #include "framework/controls.h"
-#include "framework/property_page.h"
+#include "pages/text_block_page.h"
 
-#include <memory>
 #include <string>
 
-class CKELPGPsd : public CPropertyPage {
+class CKELPGPsd : public CTextBlockPage {
 public:
     CKELPGPsd();
     ~CKELPGPsd() override;
-
-    void LoadBlock(const char* name, CByteSpan data);
-    // buffer null: only the size. After the user typed, the text is written
-    // into the held block first; the block never changes size.
-    void StoreBlock(const char* name, CMutableByteSpan* buffer, DWORD* size);
 
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
@@ -29,11 +22,10 @@ public:
     // The text as last read from the edit: a fixed buffer, never on the heap.
     char m_szText[password_block::kSlotSize] = {};
     std::string m_strLabel;
-    std::unique_ptr<CNamedBlock> m_pBlock;
-    int m_modified = 0;
 
 private:
-    LRESULT OnTextChanged(const MessageArgs& m);
+    // The text goes into the held block in place; the block never changes size.
+    bool UpdateBlock() override;
 
     static const MessageEntry<CKELPGPsd> kMessageMap[];
 };

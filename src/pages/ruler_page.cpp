@@ -4,6 +4,7 @@
 #include "blocks/ruler_block.h"
 #include "framework/data_exchange.h"
 #include "framework/message_box.h"
+#include "kelgui.h"
 #include "resources/resource_ids.h"
 
 #include <new>
@@ -31,8 +32,8 @@ CKELPGRul::CKELPGRul()
       m_strGaugeLabel(AfxLoadString(IDS_GAUGE_LENGTH_LABEL)),
       m_strPrecisionLabel(AfxLoadString(IDS_OUTPUT_PRECISION_LABEL)),
       m_strAbbreviationLabel(AfxLoadString(IDS_UNIT_ABBREVIATION_LABEL)),
-      m_data(new (std::nothrow) CNamedBlock("OiAnoDat")),
-      m_text(new (std::nothrow) CNamedBlock("OiAnText")) {}
+      m_block(new (std::nothrow) CNamedBlock(KEL_BLOCK_MARK_DATA)),
+      m_textBlock(new (std::nothrow) CNamedBlock(KEL_BLOCK_TEXT)) {}
 
 CKELPGRul::~CKELPGRul() = default;
 
@@ -42,21 +43,21 @@ void CKELPGRul::SetResolution(int32_t horizontal, int32_t vertical) {
 }
 
 void CKELPGRul::LoadBlock(const char* name, CByteSpan data) {
-    if (m_data && m_data->IsNamed(name)) {
-        m_data->SetCopy(data);
+    if (m_block && m_block->IsNamed(name)) {
+        m_block->SetCopy(data);
         m_nOutputPrecision = ruler_block::Precision(data);
         m_nGaugeLength = ruler_block::Gauge(data);
-    } else if (m_text && m_text->IsNamed(name)) {
-        m_text->SetCopy(data);
+    } else if (m_textBlock && m_textBlock->IsNamed(name)) {
+        m_textBlock->SetCopy(data);
         m_strAbbreviation = ruler_block::AbbreviationOf(data);
     }
 }
 
 void CKELPGRul::StoreBlock(const char* name, CMutableByteSpan* buffer, DWORD* sizeOut) {
     *sizeOut = 0;
-    if (m_data && m_data->IsNamed(name)) {
-        *sizeOut = m_data->Size();
-        if (!buffer || !m_data->CopyTo(*buffer))
+    if (m_block && m_block->IsNamed(name)) {
+        *sizeOut = m_block->Size();
+        if (!buffer || !m_block->CopyTo(*buffer))
             return;
         // The host's copy takes the values; the held block stays as loaded.
         ruler_block::Numbers numbers{};
@@ -67,15 +68,15 @@ void CKELPGRul::StoreBlock(const char* name, CMutableByteSpan* buffer, DWORD* si
         }
         numbers.gauge = m_nGaugeLength;
         numbers.precision = m_nOutputPrecision;
-        ruler_block::WriteNumbers(buffer->Slice(0, m_data->Size()), numbers);
-    } else if (m_text && m_text->IsNamed(name) && m_text->Bytes().Data()) {
+        ruler_block::WriteNumbers(buffer->Slice(0, m_block->Size()), numbers);
+    } else if (m_textBlock && m_textBlock->IsNamed(name) && m_textBlock->Bytes().Data()) {
         // Rebuilt on every call, so that the size query and the fetch agree.
-        OwnedBytes label = ruler_block::BuildLabel(m_text->Bytes(), m_strAbbreviation);
+        OwnedBytes label = ruler_block::BuildLabel(m_textBlock->Bytes(), m_strAbbreviation);
         if (label)
-            m_text->Attach(std::move(label));
-        *sizeOut = m_text->Size();
+            m_textBlock->Attach(std::move(label));
+        *sizeOut = m_textBlock->Size();
         if (buffer)
-            m_text->CopyTo(*buffer);
+            m_textBlock->CopyTo(*buffer);
     }
 }
 

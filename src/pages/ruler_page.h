@@ -45,8 +45,8 @@ public:
 private:
     LRESULT OnUnitChanged(const MessageArgs& m);
 
-    std::unique_ptr<CNamedBlock> m_data; // null when it could not be made
-    std::unique_ptr<CNamedBlock> m_text;
+    std::unique_ptr<CNamedBlock> m_block; // null when it could not be made
+    std::unique_ptr<CNamedBlock> m_textBlock;
     int32_t m_nXResolution = 1;
     int32_t m_nYResolution = 1;
     static const MessageEntry<CKELPGRul> kMessageMap[];

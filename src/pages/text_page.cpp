@@ -4,7 +4,6 @@
 #include "framework/data_exchange.h"
 #include "framework/message_box.h"
 #include "kelgui.h"
-#include "pages/held_block.h"
 #include "pages/text_edit_setup.h"
 #include "resources/resource_ids.h"
 
@@ -36,12 +35,7 @@ const MessageEntry<CKELPGTxt> CKELPGTxt::kMessageMap[] = {
     {WM_COMMAND, CBN_SELCHANGE, IDC_BOUND_WRAPPING, IDC_BOUND_WRAPPING, &CKELPGTxt::OnModeChosen},
 };
 
-CKELPGTxt::CKELPGTxt()
-    : CPropertyPage(IDD_TEXT, IDS_TEXT_CAPTION), m_pBlock(MakeHolder(KEL_BLOCK_TEXT)) {}
-
-void CKELPGTxt::LoadBlock(const char* name, CByteSpan data) {
-    LoadHeldBlock(m_pBlock.get(), name, data);
-}
+CKELPGTxt::CKELPGTxt() : CTextBlockPage(IDD_TEXT, IDS_TEXT_CAPTION, KEL_BLOCK_TEXT) {}
 
 void CKELPGTxt::LoadRecord(CByteSpan record) {
     if (record.Size() == 0)
@@ -58,11 +52,6 @@ void CKELPGTxt::StoreRecord(CMutableByteSpan record) const {
     const DWORD flags = record.ReadValue<DWORD>(kTextFlags);
     record.WriteValue<DWORD>(kTextFlags,
                              (flags & ~kWrapBits) | kBoundWrappingModes[m_boundWrapping].bits);
-}
-
-void CKELPGTxt::StoreBlock(const char* name, CMutableByteSpan* buffer, DWORD* size) {
-    StoreHeldText(m_pBlock.get(), name, m_modified != 0, m_strText, OnBuildFailure::kAnswerNothing,
-                  buffer, size);
 }
 
 void CKELPGTxt::DoDataExchange(CDataExchange* dx) {
@@ -85,7 +74,7 @@ BOOL CKELPGTxt::OnInitDialog() {
     PrepareTextEdit(GetDlgItem(IDC_TEXT_EDIT), &stops, 0);
     PrepareTextEdit(GetDlgItem(IDC_WRAPPING_EDIT), &stops, 0);
     std::string scratch;
-    m_strText = HeldText(m_pBlock.get(), scratch);
+    m_strText = HeldText(scratch);
     CPropertyPage::OnInitDialog();
     FocusForEditing(VisibleEdit());
     m_wrapCheck.SetWindowText(AfxLoadString(IDS_WRAP).c_str());
@@ -108,12 +97,7 @@ bool CKELPGTxt::OnWndMsg(const MessageArgs& m, LRESULT* result) {
         DropTabStops(GetDlgItem(IDC_TEXT_EDIT));
         DropTabStops(GetDlgItem(IDC_WRAPPING_EDIT)); // and on to the default handling
     }
-    return RouteMessage(this, kMessageMap, m, result) || CPropertyPage::OnWndMsg(m, result);
-}
-
-LRESULT CKELPGTxt::OnTextChanged(const MessageArgs&) {
-    m_modified = 1;
-    return 0;
+    return RouteMessage(this, kMessageMap, m, result) || CTextBlockPage::OnWndMsg(m, result);
 }
 
 LRESULT CKELPGTxt::OnWrapClicked(const MessageArgs&) {
