@@ -4,9 +4,9 @@
 #include "blocks/arrow_block.h"
 #include "framework/data_exchange.h"
 #include "framework/message_box.h"
+#include "framework/owned.h"
 #include "kelgui.h"
 #include "pages/arrow_drawing.h"
-#include "pages/gdi_scope.h"
 #include "resources/resource_ids.h"
 
 #include <cstdlib>
@@ -119,10 +119,9 @@ LRESULT CKELPGAr::OnStyleChanged(const MessageArgs&) {
 }
 
 LRESULT CKELPGAr::OnPaint(const MessageArgs&) {
-    PAINTSTRUCT ps;
-    HDC dc = ::BeginPaint(m_hWnd, &ps);
+    const CPaintDC dc(m_hWnd);
     const RECT r = SampleRect();
-    COwnedBrush grey(::CreateSolidBrush(kSampleGrey));
+    const COwnedBrush grey(::CreateSolidBrush(kSampleGrey));
     ::FillRect(dc, &r, grey);
     const LONG middle = r.left + (r.right - r.left) / 2;
     // Large heads are cut off at the sample's edge.
@@ -132,7 +131,6 @@ LRESULT CKELPGAr::OnPaint(const MessageArgs&) {
         const auto style = static_cast<int>(m_styleList.SendMessage(LB_GETITEMDATA, selection));
         DrawArrow(dc, POINT{middle, r.top}, POINT{middle, r.bottom}, style, m_arrowSize, false);
     }
-    ::EndPaint(m_hWnd, &ps);
     return 0;
 }
 
@@ -145,7 +143,7 @@ LRESULT CKELPGAr::OnDrawItem(const MessageArgs& m) {
     const auto style = static_cast<int>(item->itemData);
     const POINT tip{r.left + kListMargin, r.top + (r.bottom - r.top) / 2};
     const POINT tail{r.right - kListMargin, tip.y};
-    COwnedBrush grey(::CreateSolidBrush(kSampleGrey));
+    const COwnedBrush grey(::CreateSolidBrush(kSampleGrey));
     const bool selected = (item->itemState & ODS_SELECTED) != 0;
     const bool entire = (item->itemAction & ODA_DRAWENTIRE) != 0;
     const bool selectionChange = (item->itemAction & ODA_SELECT) != 0;
@@ -156,8 +154,7 @@ LRESULT CKELPGAr::OnDrawItem(const MessageArgs& m) {
     if (selected && (entire || selectionChange)) {
         ::PatBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, BLACKNESS);
         {
-            CPenSelection pen(dc);
-            pen.Select(static_cast<HPEN>(::GetStockObject(WHITE_PEN)));
+            const CSelection pen(dc, ::GetStockObject(WHITE_PEN));
             DrawArrow(dc, tip, tail, style, kListHeadSize, true);
         }
         ::DrawFocusRect(dc, &r);

@@ -16,11 +16,6 @@ CKELPGFil::CKELPGFil()
     : CFileNamePage(IDD_AUDIO_FILE, IDS_FILE_NAME_CAPTION,
                     {IDS_AUDIO_FILE_LABEL, IDS_AUDIO_BROWSE_TITLE, IDS_AUDIO_BROWSE_FILTER}) {}
 
-CKELPGFil::~CKELPGFil() {
-    if (m_hPlayPicture)
-        DeleteObject(m_hPlayPicture); // the button never owns its picture
-}
-
 void CKELPGFil::DoDataExchange(CDataExchange* dx) {
     CFileNamePage::DoDataExchange(dx);
     DDX_Control(dx, IDC_PLAY, m_playButton);
@@ -28,9 +23,10 @@ void CKELPGFil::DoDataExchange(CDataExchange* dx) {
 
 BOOL CKELPGFil::OnInitDialog() {
     const BOOL result = CFileNamePage::OnInitDialog();
-    if (!m_hPlayPicture)
-        m_hPlayPicture = LoadBitmapA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDB_PLAY));
-    m_playButton.SendMessage(BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_hPlayPicture));
+    if (!m_playPicture)
+        m_playPicture.Reset(LoadBitmapA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDB_PLAY)));
+    m_playButton.SendMessage(BM_SETIMAGE, IMAGE_BITMAP,
+                             reinterpret_cast<LPARAM>(static_cast<HBITMAP>(m_playPicture)));
     return result;
 }
 

@@ -3,6 +3,7 @@
 
 #include "framework/data_exchange.h"
 #include "framework/message_box.h"
+#include "framework/owned.h"
 #include "pages/font_size.h"
 #include "resources/resource_ids.h"
 
@@ -27,19 +28,6 @@ const struct {
 };
 
 const int kStandardSizes[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
-
-// The screen's device context for one scope.
-class CScreenDC {
-public:
-    CScreenDC() : m_dc(GetDC(nullptr)) {}
-    ~CScreenDC() { ReleaseDC(nullptr, m_dc); }
-    CScreenDC(const CScreenDC&) = delete;
-    CScreenDC& operator=(const CScreenDC&) = delete;
-    operator HDC() const { return m_dc; }
-
-private:
-    HDC m_dc;
-};
 
 int ScreenPixelsPerInchY() {
     return GetDeviceCaps(CScreenDC(), LOGPIXELSY);
@@ -72,14 +60,6 @@ CKELPGFon::CKELPGFon()
       m_strStyleLabel(AfxLoadString(IDS_FONT_STYLE_LABEL)),
       m_strSampleText(AfxLoadString(IDS_FONT_SAMPLE_TEXT)) {}
 
-CKELPGFon::~CKELPGFon() {
-    // A window still up frees its entries while this object is whole.
-    if (m_hWnd)
-        ::DestroyWindow(m_hWnd);
-    if (m_sampleFont)
-        DeleteObject(m_sampleFont);
-}
-
 void CKELPGFon::LoadFont(CByteSpan logFont) {
     logFont.Read(0, &m_font, sizeof m_font);
     m_font.lfHeight = static_cast<int16_t>(logFont.ReadValue<uint16_t>(0));
@@ -110,6 +90,7 @@ BOOL CKELPGFon::OnInitDialog() {
     m_strikeout.SetWindowText(AfxLoadString(IDS_STRIKEOUT).c_str());
 
     CScreenDC screen;
+    m_typefaces.clear();
     ::EnumFontFamiliesA(screen, nullptr, OnFontFamily, reinterpret_cast<LPARAM>(this));
 
     for (int size : kStandardSizes) {
@@ -140,8 +121,6 @@ BOOL CKELPGFon::OnInitDialog() {
 }
 
 bool CKELPGFon::OnWndMsg(const MessageArgs& m, LRESULT* result) {
-    if (m.message == WM_DESTROY)
-        FreeTypefaces(); // and on to the default handling
     return RouteMessage(this, kMessageMap, m, result) || CPropertyPage::OnWndMsg(m, result);
 }
 
@@ -157,24 +136,22 @@ void CKELPGFon::AddTypeface(const LOGFONTA& lf) {
     if (m_faces.SendMessage(LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                             reinterpret_cast<LPARAM>(face.c_str())) != LB_ERR)
         return;
-    auto* copy = new LOGFONTA(lf);
     const int index = m_faces.AddString(face.c_str());
-    if (index < 0 || m_faces.SendMessage(LB_SETITEMDATA, static_cast<WPARAM>(index),
-                                         reinterpret_cast<LPARAM>(copy)) == LB_ERR) {
-        if (index >= 0)
-            m_faces.SendMessage(LB_DELETESTRING, static_cast<WPARAM>(index));
-        delete copy;
+    if (index < 0)
+        return;
+    m_typefaces.push_back(lf);
+    if (m_faces.SendMessage(LB_SETITEMDATA, static_cast<WPARAM>(index),
+                            static_cast<LPARAM>(m_typefaces.size() - 1)) == LB_ERR) {
+        m_faces.SendMessage(LB_DELETESTRING, static_cast<WPARAM>(index));
+        m_typefaces.pop_back();
     }
 }
 
-void CKELPGFon::FreeTypefaces() {
-    if (!m_faces.m_hWnd)
-        return;
-    const int count = static_cast<int>(m_faces.SendMessage(LB_GETCOUNT));
-    for (int i = 0; i < count; ++i) {
-        delete reinterpret_cast<LOGFONTA*>(m_faces.SendMessage(LB_GETITEMDATA, i));
-        m_faces.SendMessage(LB_SETITEMDATA, i, 0);
-    }
+const LOGFONTA* CKELPGFon::ChosenTypeface() const {
+    const LRESULT entry = m_faces.SendMessage(LB_GETITEMDATA, m_faces.GetCurSel());
+    if (entry < 0 || static_cast<size_t>(entry) >= m_typefaces.size())
+        return nullptr;
+    return &m_typefaces[static_cast<size_t>(entry)];
 }
 
 // A cell height (positive) is measured through the font's metrics; a
@@ -184,12 +161,12 @@ int CKELPGFon::InitialPointSize(HDC screen) const {
     if (m_font.lfHeight <= 0)
         return PointsFromCharHeight(-m_font.lfHeight, pixelsPerInch);
     const LOGFONTA lf = Terminated(m_font);
-    HFONT font = ::CreateFontIndirectA(&lf);
-    HGDIOBJ previous = ::SelectObject(screen, font);
+    const COwnedFont font(::CreateFontIndirectA(&lf));
     TEXTMETRICA metrics = {};
-    ::GetTextMetricsA(screen, &metrics);
-    ::SelectObject(screen, previous);
-    ::DeleteObject(font);
+    {
+        const CSelection selected(screen, font);
+        ::GetTextMetricsA(screen, &metrics);
+    }
     return PointsFromCharHeight(metrics.tmHeight - metrics.tmInternalLeading, pixelsPerInch);
 }
 
@@ -206,10 +183,9 @@ void CKELPGFon::SelectStyle() {
 void CKELPGFon::UpdateSample() {
     m_font.lfUnderline = static_cast<BYTE>(m_underline.GetCheck() == BST_CHECKED);
     m_font.lfStrikeOut = static_cast<BYTE>(m_strikeout.GetCheck() == BST_CHECKED);
-    const LRESULT entry = m_faces.SendMessage(LB_GETITEMDATA, m_faces.GetCurSel());
-    if (entry == LB_ERR || entry == 0)
+    const LOGFONTA* listed = ChosenTypeface();
+    if (!listed)
         return; // no typeface chosen: the font keeps its face and style
-    const auto* listed = reinterpret_cast<const LOGFONTA*>(entry);
     m_font.lfCharSet = listed->lfCharSet;
     m_font.lfPitchAndFamily = listed->lfPitchAndFamily;
     lstrcpynA(m_font.lfFaceName, listed->lfFaceName, LF_FACESIZE);
@@ -221,9 +197,7 @@ void CKELPGFon::UpdateSample() {
 
     HFONT font = ::CreateFontIndirectA(&m_font);
     m_sample.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    if (m_sampleFont)
-        ::DeleteObject(m_sampleFont);
-    m_sampleFont = font;
+    m_sampleFont.Reset(font); // the one the sample had goes once it is replaced
 }
 
 void CKELPGFon::SetHeightFromPoints(const std::string& text) {

@@ -1,7 +1,6 @@
 // CKELPGPsd: the password page.
 #include "pages/password_page.h"
 
-#include "blocks/secure_wipe.h"
 #include "framework/data_exchange.h"
 #include "framework/message_box.h"
 #include "kelgui.h"
@@ -38,33 +37,28 @@ CKELPGPsd::CKELPGPsd()
         m_block->WipeOnRelease();
 }
 
-CKELPGPsd::~CKELPGPsd() {
-    SecureWipe(m_szText, sizeof m_szText);
-}
-
 bool CKELPGPsd::UpdateBlock() {
     CMutableByteSpan block = m_block->MutableBytes();
-    const size_t length = WholeCharacters(m_szText, strnlen(m_szText, sizeof m_szText),
+    const size_t length = WholeCharacters(m_text.Data(), strnlen(m_text.Data(), m_text.Size()),
                                           password_block::TextCapacity(block));
-    password_block::WritePassword(block, CByteSpan(m_szText, length));
+    password_block::WritePassword(block, CByteSpan(m_text.Data(), length));
     return true;
 }
 
 void CKELPGPsd::DoDataExchange(CDataExchange* dx) {
     DDX_Control(dx, IDC_PASSWORD, m_edit);
-    DDX_Text(dx, IDC_PASSWORD, m_szText, sizeof m_szText);
+    DDX_Text(dx, IDC_PASSWORD, m_text.Data(), static_cast<int>(m_text.Size()));
     DDX_Text(dx, IDC_PASSWORD_LABEL, m_strLabel);
 }
 
 BOOL CKELPGPsd::OnInitDialog() {
     CPropertyPage::OnInitDialog();
-    char text[password_block::kSlotSize] = {};
+    CSecretText<password_block::kSlotSize> shown;
     if (m_block) {
         const CByteSpan password = password_block::ReadPassword(m_block->Bytes());
-        password.Read(0, text, password.Size());
+        password.Read(0, shown.Data(), password.Size());
     }
-    ShowTextForEditing(m_edit, text, nullptr, kEditLimit);
-    SecureWipe(text, sizeof text);
+    ShowTextForEditing(m_edit, shown.Data(), nullptr, kEditLimit);
     m_modified = 0; // setting the text raised a change notification
     return FALSE;   // the focus is set
 }

@@ -5,6 +5,7 @@
 
 #include "blocks/password_block.h"
 #include "framework/controls.h"
+#include "framework/owned.h"
 #include "pages/text_block_page.h"
 
 #include <string>
@@ -12,15 +13,15 @@
 class CKELPGPsd : public CTextBlockPage {
 public:
     CKELPGPsd();
-    ~CKELPGPsd() override;
+    ~CKELPGPsd() override = default;
 
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
     bool OnWndMsg(const MessageArgs& m, LRESULT* result) override;
 
     CEdit m_edit;
-    // The text as last read from the edit: a fixed buffer, never on the heap.
-    char m_szText[password_block::kSlotSize] = {};
+    // The text as last read from the edit.
+    CSecretText<password_block::kSlotSize> m_text;
     std::string m_strLabel;
 
 private:

@@ -39,13 +39,6 @@ bool CKELMiniFrameWnd::OnWndMsg(const MessageArgs& m, LRESULT* result) {
     return RouteMessage(this, kMessageMap, m, result) || CMiniFrameWnd::OnWndMsg(m, result);
 }
 
-// A window still alive here is destroyed by CWnd's destructor, where no
-// self-deleting PostNcDestroy can run any more.
-CKELMiniFrameWnd::~CKELMiniFrameWnd() {
-    if (m_hTipFont)
-        DeleteObject(m_hTipFont);
-}
-
 BOOL CKELMiniFrameWnd::CreateToolbar(CWnd* owner, int x, int y, DWORD style) {
     const RECT emptyAtCorner = {x, y, x, y}; // the size comes from the bar
     return Create(nullptr, style | kFrameStyle, emptyAtCorner, owner);
@@ -112,14 +105,15 @@ std::string CKELMiniFrameWnd::TipText(UINT commandId) const {
 
 void CKELMiniFrameWnd::ApplyTipFont(HWND toolTip) {
     // m_hWnd is null when the host's tip callback destroyed the toolbar.
-    if (static_cast<UINT>(_getmbcp()) != kJapaneseCodePage || !toolTip || m_hTipFont || !m_hWnd)
+    if (static_cast<UINT>(_getmbcp()) != kJapaneseCodePage || !toolTip || m_tipFont || !m_hWnd)
         return;
     LOGFONTA face = {};
     const auto current = reinterpret_cast<HFONT>(::SendMessageA(toolTip, WM_GETFONT, 0, 0));
     if (!current || !GetObjectA(current, sizeof face, &face))
         GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
     lstrcpynA(face.lfFaceName, "System", LF_FACESIZE);
-    m_hTipFont = CreateFontIndirectA(&face);
-    if (m_hTipFont)
-        ::SendMessageA(toolTip, WM_SETFONT, reinterpret_cast<WPARAM>(m_hTipFont), TRUE);
+    m_tipFont.Reset(CreateFontIndirectA(&face));
+    if (m_tipFont)
+        ::SendMessageA(toolTip, WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_tipFont)),
+                       TRUE);
 }

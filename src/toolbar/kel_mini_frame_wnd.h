@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/mini_frame_wnd.h"
+#include "framework/owned.h"
 #include "kelgui.h"
 
 #include <string>
@@ -28,7 +29,7 @@ public:
 
 protected:
     BOOL OnCreateClient(const CREATESTRUCTA* cs) override;
-    ~CKELMiniFrameWnd() override;
+    ~CKELMiniFrameWnd() override = default;
 
 private:
     LRESULT OnClose(const MessageArgs& m);
@@ -43,5 +44,5 @@ private:
 
     KEL_TOOLBAR_TIP_TEXT_PROC m_pfnTipText = nullptr;
     DWORD_PTR m_dwTipTextData = 0;
-    HFONT m_hTipFont = nullptr;
+    COwnedFont m_tipFont; // made at the first tip under code page 932
 };

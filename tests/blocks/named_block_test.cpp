@@ -15,9 +15,7 @@ TEST(NamedBlock, NullOrShortNamesEmptyCopiesAndTheCallersBuffer) {
     const char embeddedZero[8] = {'O', 'i', 'A', 'n', 'o', 'D', 'a', '\0'};
     EXPECT_FALSE(block.IsNamed(embeddedZero));
     ASSERT_EQ(1, block.SetCopy("xyz", 0));
-    uint32_t size = 7;
-    block.Get(nullptr, &size);
-    EXPECT_EQ(0u, size);
+    EXPECT_EQ(0u, block.Size());
     std::vector<uint8_t> source = {1, 2, 3, 4};
     block.SetCopy(source.data(), 4);
     source.assign(4, 0xEE);

@@ -30,6 +30,22 @@ inline DWORD UserObjects() {
     return count;
 }
 
+// Bytes in use in all of the process's heaps (the C run time's among them).
+inline size_t HeapBytes() {
+    HANDLE heaps[64];
+    const DWORD count = GetProcessHeaps(64, heaps);
+    size_t bytes = 0;
+    for (DWORD i = 0; i < count && i < 64; ++i) {
+        PROCESS_HEAP_ENTRY entry = {};
+        HeapLock(heaps[i]);
+        while (HeapWalk(heaps[i], &entry))
+            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
+                bytes += entry.cbData;
+        HeapUnlock(heaps[i]);
+    }
+    return bytes;
+}
+
 // Open kernel handles, probed (Wine's GetProcessHandleCount answers 0).
 inline DWORD KernelHandles() {
     DWORD count = 0, flags;

@@ -1,5 +1,6 @@
 // The font page in a running sheet: what a loaded font shows and gives back, and the list.
 #include "sheet_fixture.h"
+#include "support/resource_counts.h"
 
 #include <set>
 
@@ -75,6 +76,23 @@ TEST(FontPage, ShowsTheLoadedFontAndGivesItBack) {
     EXPECT_FALSE(faces[1].empty());
     EXPECT_EQ(faces[0], listed);
     EXPECT_EQ(LRESULT(faces[0].size()), listCount);
+}
+
+// The list's fonts are the page's own: showing it again and again keeps none behind.
+TEST(FontPage, ShowingsKeepNoListEntriesBehind) {
+    Sheet sheet;
+    sheet.Load(PatternRecord(7, 0x30));
+    LRESULT faces = 0;
+    const auto show = [&] {
+        sheet.OnPage(
+            0, [&](HWND page) { faces = SendDlgItemMessageA(page, 1015, LB_GETCOUNT, 0, 0); });
+    };
+    show(); // the first showings may load what the system keeps
+    show();
+    const size_t before = HeapBytes();
+    for (int i = 0; i < 8; ++i)
+        show();
+    EXPECT_LT(HeapBytes(), before + size_t(faces) * sizeof(LOGFONTA));
 }
 
 } // namespace
