@@ -3,17 +3,18 @@
 
 #include "framework/afx_state.h"
 #include "framework/dialog_template.h"
+#include "framework/host_call.h"
 #include "framework/message_box.h"
 
 namespace {
 // PSCB_INITIALIZED carries no user data: the sheet being shown by this thread
 // is in the thread state.
 int CALLBACK SheetCallback(HWND h, UINT message, LPARAM) {
-    if (message == PSCB_INITIALIZED) {
-        CModuleFrame frame(AfxGetStaticModuleState());
-        if (CPropertySheet* sheet = AfxGetThreadState()->m_pSheetInit)
-            sheet->SubclassWindow(h);
-    }
+    if (message == PSCB_INITIALIZED)
+        CallGuarded(false, [h] {
+            CPropertySheet* sheet = AfxGetThreadState()->m_pSheetInit;
+            return sheet && sheet->SubclassWindow(h);
+        });
     return 0;
 }
 
@@ -36,8 +37,8 @@ void TakeSheetFont(PROPSHEETPAGEA& desc, const DialogFont& sheetFont, std::vecto
 }
 } // namespace
 
-CPropertySheet::CPropertySheet(UINT captionId, CWnd* parent, UINT selectPage)
-    : m_strCaption(AfxLoadString(captionId)), m_pParentWnd(parent) {
+CPropertySheet::CPropertySheet(UINT captionId, HWND parent, UINT selectPage)
+    : m_strCaption(AfxLoadString(captionId)), m_hWndParent(parent) {
     m_psh.dwSize = sizeof m_psh;
     m_psh.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK;
     m_psh.nStartPage = selectPage;
@@ -84,7 +85,7 @@ INT_PTR CPropertySheet::DoModal() {
     header.dwFlags = (header.dwFlags | PSH_PROPSHEETPAGE | PSH_USECALLBACK) & ~PSH_MODELESS;
     // The owner is the parent's top-level window: comctl32 disables it while
     // the sheet runs.
-    header.hwndParent = m_pParentWnd ? GetAncestor(m_pParentWnd->m_hWnd, GA_ROOT) : nullptr;
+    header.hwndParent = m_hWndParent ? GetAncestor(m_hWndParent, GA_ROOT) : nullptr;
     header.hInstance = AfxGetResourceHandle();
     header.pszCaption = m_strCaption.c_str();
     header.nPages = static_cast<UINT>(descs.size());

@@ -10,7 +10,7 @@
 
 class CPropertySheet : public CWnd {
 public:
-    CPropertySheet(UINT captionId, CWnd* parent, UINT selectPage = 0);
+    CPropertySheet(UINT captionId, HWND parent, UINT selectPage = 0);
 
     // The sheet does not own its pages.
     void AddPage(CPropertyPage* page);
@@ -30,7 +30,7 @@ public:
 
     PROPSHEETHEADERA m_psh = {};
     std::string m_strCaption;
-    CWnd* m_pParentWnd;
+    HWND m_hWndParent; // a window of the host, or null
 
 private:
     std::vector<CPropertyPage*> m_pages;

@@ -2,7 +2,7 @@
 #include "framework/win_app.h"
 
 #include "framework/afx_state.h"
-#include "framework/handle_map.h"
+#include "framework/host_call.h"
 #include "framework/wnd.h"
 
 #include <commctrl.h>
@@ -31,15 +31,15 @@ BOOL InitApp(CWinApp* app, HINSTANCE instance);
 CWinApp::CWinApp(LPCSTR appName) {
     if (appName)
         m_pszAppName = _strdup(appName);
-    AfxGetStaticModuleState()->m_pCurrentWinApp = this;
+    AfxGetModuleState()->m_pCurrentWinApp = this;
 }
 
 CWinApp::~CWinApp() {
     std::free(m_pszAppName);
     std::free(m_pszExeName);
     m_pszAppName = m_pszExeName = nullptr;
-    if (AfxGetStaticModuleState()->m_pCurrentWinApp == this)
-        AfxGetStaticModuleState()->m_pCurrentWinApp = nullptr;
+    if (AfxGetModuleState()->m_pCurrentWinApp == this)
+        AfxGetModuleState()->m_pCurrentWinApp = nullptr;
 }
 
 BOOL CWinApp::PreTranslateMessage(MSG* msg) {
@@ -64,15 +64,11 @@ char* AfxMakeDefaultAppName(const CWinApp* app) {
 }
 
 BOOL AfxWinInit(CWinApp* app, HINSTANCE instance) {
-    AFX_MODULE_STATE* module = AfxGetStaticModuleState();
+    AFX_MODULE_STATE* module = AfxGetModuleState();
     module->m_hCurrentInstanceHandle = instance;
     module->m_pCurrentWinApp = app;
     module->m_nThreadID = GetCurrentThreadId();
-    BOOL initialised;
-    {
-        CModuleFrame frame(module);
-        initialised = InitApp(app, instance);
-    }
+    const BOOL initialised = CallGuarded(FALSE, [&] { return InitApp(app, instance); });
     if (!initialised) {
         AfxTermThreadState();
         module->m_nThreadID = 0;
@@ -81,12 +77,9 @@ BOOL AfxWinInit(CWinApp* app, HINSTANCE instance) {
 }
 
 void AfxWinTerm(CWinApp* app) {
-    {
-        CModuleFrame frame(AfxGetStaticModuleState());
-        app->ExitInstance();
-    }
+    CallGuarded(0, [app] { return app->ExitInstance(); });
     AfxTermThreadState();
-    AfxGetStaticModuleState()->m_nThreadID = 0;
+    AfxGetModuleState()->m_nThreadID = 0;
 }
 
 namespace {

@@ -2,7 +2,7 @@
 #include "module/gui_app.h"
 
 #include "framework/afx_state.h"
-#include "framework/handle_map.h"
+#include "framework/host_call.h"
 #include "framework/rich_edit.h"
 #include "framework/wnd.h"
 #include "toolbar/tool_bar_kind.h"
@@ -15,18 +15,16 @@ namespace {
 CKELGuiApp theApp;
 
 LRESULT CALLBACK MessageHookProc(int code, WPARAM removeFlag, LPARAM lParam) {
-    CModuleFrame frame(AfxGetStaticModuleState());
-    AfxLockTempMaps();
     // A message that is only peeked at (PM_NOREMOVE) comes by again when the
     // host takes it; pre-translating it both times would press a tool twice.
-    if (code >= 0 && removeFlag == PM_REMOVE) {
-        MSG* msg = reinterpret_cast<MSG*>(lParam);
-        // Only the tool bar's messages are pre-translated; the result is
-        // ignored and the host dispatches the message as usual.
-        if (IsKelToolBar(CWnd::FromHandlePermanent(msg->hwnd)))
-            theApp.PreTranslateMessage(msg);
-    }
-    AfxUnlockTempMaps(true);
+    // Only the tool bar's messages are pre-translated; the result is ignored
+    // and the host dispatches the message as usual.
+    if (code >= 0 && removeFlag == PM_REMOVE)
+        CallGuarded(FALSE, [lParam] {
+            MSG* msg = reinterpret_cast<MSG*>(lParam);
+            return IsKelToolBar(CWnd::FromHandlePermanent(msg->hwnd)) &&
+                   theApp.PreTranslateMessage(msg);
+        });
     return CallNextHookEx(theApp.m_hMsgHook, code, removeFlag, lParam);
 }
 } // namespace

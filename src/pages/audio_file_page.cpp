@@ -7,14 +7,17 @@
 
 #include <mmsystem.h>
 
-const MessageEntry<CKELPGFil> CKELPGFil::kMessageMap[] = {
-    {WM_COMMAND, BN_CLICKED, IDC_PLAY, IDC_PLAY, &CKELPGFil::OnPlay},
-};
+MessageTable<CKELPGFil> CKELPGFil::Messages() {
+    static const Entry table[] = {
+        ForCommand<&CKELPGFil::OnPlay>(BN_CLICKED, IDC_PLAY),
+    };
+    return table;
+}
 
 // The tab reads string 2030: the template's title is not the table's text.
 CKELPGFil::CKELPGFil()
-    : CFileNamePage(IDD_AUDIO_FILE, IDS_FILE_NAME_CAPTION,
-                    {IDS_AUDIO_FILE_LABEL, IDS_AUDIO_BROWSE_TITLE, IDS_AUDIO_BROWSE_FILTER}) {}
+    : CMessageMap(IDD_AUDIO_FILE, IDS_FILE_NAME_CAPTION,
+                  {IDS_AUDIO_FILE_LABEL, IDS_AUDIO_BROWSE_TITLE, IDS_AUDIO_BROWSE_FILTER}) {}
 
 void CKELPGFil::DoDataExchange(CDataExchange* dx) {
     CFileNamePage::DoDataExchange(dx);
@@ -30,14 +33,9 @@ BOOL CKELPGFil::OnInitDialog() {
     return result;
 }
 
-bool CKELPGFil::OnWndMsg(const MessageArgs& m, LRESULT* result) {
-    return RouteMessage(this, kMessageMap, m, result) || CFileNamePage::OnWndMsg(m, result);
-}
-
 // Plays what the edit shows now, saved or not. A missing or unplayable file
 // plays nothing and shows nothing: no default sound stands in for it.
-LRESULT CKELPGFil::OnPlay(const MessageArgs&) {
+void CKELPGFil::OnPlay() {
     PlaySoundA(m_nameEdit.GetWindowText().c_str(), nullptr,
                SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
-    return 0;
 }

@@ -24,13 +24,16 @@ std::string FilterList(std::string filter) {
 }
 } // namespace
 
-const MessageEntry<CFileNamePage> CFileNamePage::kMessageMap[] = {
-    {WM_COMMAND, BN_CLICKED, IDC_BROWSE, IDC_BROWSE, &CFileNamePage::OnBrowse},
-    {WM_COMMAND, EN_CHANGE, IDC_FILE_NAME, IDC_FILE_NAME, &CFileNamePage::OnTextChanged},
-};
+MessageTable<CFileNamePage> CFileNamePage::Messages() {
+    static const Entry table[] = {
+        ForCommand<&CFileNamePage::OnBrowse>(BN_CLICKED, IDC_BROWSE),
+        ForCommand<&CFileNamePage::OnTextChanged>(EN_CHANGE, IDC_FILE_NAME),
+    };
+    return table;
+}
 
 CFileNamePage::CFileNamePage(UINT templateId, UINT captionId, const FieldStrings& strings)
-    : CTextBlockPage(templateId, captionId, KEL_BLOCK_FILE_NAME),
+    : CMessageMap(templateId, captionId, KEL_BLOCK_FILE_NAME),
       m_strLabel(AfxLoadString(strings.label)), m_strings(strings) {}
 
 bool CFileNamePage::UpdateBlock() {
@@ -61,11 +64,7 @@ BOOL CFileNamePage::OnInitDialog() {
     return TRUE;
 }
 
-bool CFileNamePage::OnWndMsg(const MessageArgs& m, LRESULT* result) {
-    return RouteMessage(this, kMessageMap, m, result) || CTextBlockPage::OnWndMsg(m, result);
-}
-
-LRESULT CFileNamePage::OnBrowse(const MessageArgs&) {
+void CFileNamePage::OnBrowse() {
     const std::string title = AfxLoadString(m_strings.browseTitle);
     const std::string filter = FilterList(AfxLoadString(m_strings.browseFilter));
     char path[MAX_PATH] = "";
@@ -81,5 +80,4 @@ LRESULT CFileNamePage::OnBrowse(const MessageArgs&) {
     ::SetFocus(m_hWnd);
     if (picked)
         m_nameEdit.SetWindowText(path); // EN_CHANGE marks the name changed
-    return 0;
 }

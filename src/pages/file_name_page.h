@@ -5,11 +5,12 @@
 #pragma once
 
 #include "framework/controls.h"
+#include "framework/message_map.h"
 #include "pages/text_block_page.h"
 
 #include <string>
 
-class CFileNamePage : public CTextBlockPage {
+class CFileNamePage : public CMessageMap<CFileNamePage, CTextBlockPage> {
 public:
     // The page's own texts: its label and the Browse dialog's title and
     // filter ("|" between entries).
@@ -24,7 +25,8 @@ public:
 
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
-    bool OnWndMsg(const MessageArgs& m, LRESULT* result) override;
+
+    static MessageTable<CFileNamePage> Messages();
 
     CEdit m_nameEdit;
     CButton m_browseButton;
@@ -35,9 +37,7 @@ private:
     // Kept as typed, however long: the name is the user's, not cut short. A
     // name that could not be built gives back the block as loaded.
     bool UpdateBlock() override;
-    LRESULT OnBrowse(const MessageArgs& m);
+    void OnBrowse();
 
     FieldStrings m_strings;
-
-    static const MessageEntry<CFileNamePage> kMessageMap[];
 };

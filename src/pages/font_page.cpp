@@ -2,6 +2,7 @@
 #include "pages/font_page.h"
 
 #include "framework/data_exchange.h"
+#include "framework/host_call.h"
 #include "framework/message_box.h"
 #include "framework/owned.h"
 #include "pages/font_size.h"
@@ -46,16 +47,19 @@ LOGFONTA Terminated(LOGFONTA lf) {
 }
 } // namespace
 
-const MessageEntry<CKELPGFon> CKELPGFon::kMessageMap[] = {
-    {WM_COMMAND, LBN_SELCHANGE, IDC_FONT_FACES, IDC_FONT_FACES, &CKELPGFon::OnSampleChange},
-    {WM_COMMAND, BN_CLICKED, IDC_UNDERLINE, IDC_STRIKEOUT, &CKELPGFon::OnSampleChange},
-    {WM_COMMAND, CBN_SELCHANGE, IDC_FONT_STYLE, IDC_FONT_STYLE, &CKELPGFon::OnSampleChange},
-    {WM_COMMAND, CBN_EDITCHANGE, IDC_FONT_SIZE, IDC_FONT_SIZE, &CKELPGFon::OnSizeTyped},
-    {WM_COMMAND, CBN_SELCHANGE, IDC_FONT_SIZE, IDC_FONT_SIZE, &CKELPGFon::OnSizePicked},
-};
+MessageTable<CKELPGFon> CKELPGFon::Messages() {
+    static const Entry table[] = {
+        ForCommand<&CKELPGFon::OnSampleChange>(LBN_SELCHANGE, IDC_FONT_FACES),
+        ForCommand<&CKELPGFon::OnSampleChange>(BN_CLICKED, IDC_UNDERLINE, IDC_STRIKEOUT),
+        ForCommand<&CKELPGFon::OnSampleChange>(CBN_SELCHANGE, IDC_FONT_STYLE),
+        ForCommand<&CKELPGFon::OnSizeTyped>(CBN_EDITCHANGE, IDC_FONT_SIZE),
+        ForCommand<&CKELPGFon::OnSizePicked>(CBN_SELCHANGE, IDC_FONT_SIZE),
+    };
+    return table;
+}
 
 CKELPGFon::CKELPGFon()
-    : CPropertyPage(IDD_FONT, IDS_FONT_CAPTION), m_strFaceLabel(AfxLoadString(IDS_FONT_FACE_LABEL)),
+    : CMessageMap(IDD_FONT, IDS_FONT_CAPTION), m_strFaceLabel(AfxLoadString(IDS_FONT_FACE_LABEL)),
       m_strSizeLabel(AfxLoadString(IDS_FONT_SIZE_LABEL)),
       m_strStyleLabel(AfxLoadString(IDS_FONT_STYLE_LABEL)),
       m_strSampleText(AfxLoadString(IDS_FONT_SAMPLE_TEXT)) {}
@@ -120,15 +124,14 @@ BOOL CKELPGFon::OnInitDialog() {
     return TRUE;
 }
 
-bool CKELPGFon::OnWndMsg(const MessageArgs& m, LRESULT* result) {
-    return RouteMessage(this, kMessageMap, m, result) || CPropertyPage::OnWndMsg(m, result);
-}
-
 int CALLBACK CKELPGFon::OnFontFamily(const LOGFONTA* lf, const TEXTMETRICA*, DWORD type,
                                      LPARAM page) {
-    if (type & TRUETYPE_FONTTYPE)
-        reinterpret_cast<CKELPGFon*>(page)->AddTypeface(*lf);
-    return 1; // enumeration always goes on
+    // Out of memory, the list ends here: nothing may unwind through the system.
+    return CallGuarded(0, [=] {
+        if (type & TRUETYPE_FONTTYPE)
+            reinterpret_cast<CKELPGFon*>(page)->AddTypeface(*lf);
+        return 1;
+    });
 }
 
 void CKELPGFon::AddTypeface(const LOGFONTA& lf) {
@@ -205,24 +208,21 @@ void CKELPGFon::SetHeightFromPoints(const std::string& text) {
     UpdateSample();
 }
 
-LRESULT CKELPGFon::OnSampleChange(const MessageArgs&) {
+void CKELPGFon::OnSampleChange() {
     UpdateSample();
-    return 0;
 }
 
-LRESULT CKELPGFon::OnSizeTyped(const MessageArgs&) {
+void CKELPGFon::OnSizeTyped() {
     SetHeightFromPoints(m_size.GetWindowText());
-    return 0;
 }
 
-LRESULT CKELPGFon::OnSizePicked(const MessageArgs&) {
+void CKELPGFon::OnSizePicked() {
     const int selection = m_size.GetCurSel();
     if (selection == CB_ERR)
-        return 0;
+        return;
     const auto length = m_size.SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(selection));
     std::string text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
     m_size.SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(selection),
                        reinterpret_cast<LPARAM>(&text[0]));
     SetHeightFromPoints(text.c_str());
-    return 0;
 }

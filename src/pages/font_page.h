@@ -4,13 +4,14 @@
 
 #include "blocks/byte_span.h"
 #include "framework/controls.h"
+#include "framework/message_map.h"
 #include "framework/owned.h"
 #include "framework/property_page.h"
 
 #include <string>
 #include <vector>
 
-class CKELPGFon : public CPropertyPage {
+class CKELPGFon : public CMessageMap<CKELPGFon, CPropertyPage> {
 public:
     CKELPGFon();
     ~CKELPGFon() override = default;
@@ -23,7 +24,8 @@ public:
 
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
-    bool OnWndMsg(const MessageArgs& m, LRESULT* result) override;
+
+    static MessageTable<CKELPGFon> Messages();
 
     CStatic m_sample;
     CButton m_strikeout;
@@ -48,14 +50,12 @@ private:
     void SelectStyle();
     void UpdateSample();
     void SetHeightFromPoints(const std::string& text);
-    LRESULT OnSampleChange(const MessageArgs& m);
-    LRESULT OnSizeTyped(const MessageArgs& m);
-    LRESULT OnSizePicked(const MessageArgs& m);
+    void OnSampleChange();
+    void OnSizeTyped();
+    void OnSizePicked();
 
     static int CALLBACK OnFontFamily(const LOGFONTA* lf, const TEXTMETRICA*, DWORD type,
                                      LPARAM page);
-
-    static const MessageEntry<CKELPGFon> kMessageMap[];
 
     std::vector<LOGFONTA> m_typefaces; // the listed faces' fonts, made anew with the list
 };

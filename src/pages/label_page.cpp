@@ -20,12 +20,15 @@ std::string LabelOf(DWORD markType) {
 }
 } // namespace
 
-const MessageEntry<CKELPGTxl> CKELPGTxl::kMessageMap[] = {
-    {WM_COMMAND, EN_CHANGE, IDC_TEXT_EDIT, IDC_TEXT_EDIT, &CKELPGTxl::OnTextChanged},
-};
+MessageTable<CKELPGTxl> CKELPGTxl::Messages() {
+    static const Entry table[] = {
+        ForCommand<&CKELPGTxl::OnTextChanged>(EN_CHANGE, IDC_TEXT_EDIT),
+    };
+    return table;
+}
 
 CKELPGTxl::CKELPGTxl(DWORD markType)
-    : CTextBlockPage(IDD_LABEL, IDS_TEXT_CAPTION, KEL_BLOCK_TEXT), m_strLabel(LabelOf(markType)) {}
+    : CMessageMap(IDD_LABEL, IDS_TEXT_CAPTION, KEL_BLOCK_TEXT), m_strLabel(LabelOf(markType)) {}
 
 void CKELPGTxl::DoDataExchange(CDataExchange* dx) {
     DDX_Control(dx, IDC_TEXT_EDIT, m_edit);
@@ -39,8 +42,4 @@ BOOL CKELPGTxl::OnInitDialog() {
     ShowTextForEditing(m_edit, HeldText(scratch), nullptr, 0);
     m_modified = 0; // setting the text raised a change notification
     return FALSE;   // the focus is set
-}
-
-bool CKELPGTxl::OnWndMsg(const MessageArgs& m, LRESULT* result) {
-    return RouteMessage(this, kMessageMap, m, result) || CTextBlockPage::OnWndMsg(m, result);
 }

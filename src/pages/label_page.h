@@ -3,12 +3,13 @@
 #pragma once
 
 #include "framework/controls.h"
+#include "framework/message_map.h"
 #include "kelgui.h"
 #include "pages/text_block_page.h"
 
 #include <string>
 
-class CKELPGTxl : public CTextBlockPage {
+class CKELPGTxl : public CMessageMap<CKELPGTxl, CTextBlockPage> {
 public:
     // The mark type picks the label: button or push pin; others show none.
     explicit CKELPGTxl(DWORD markType = KEL_MARK_BUTTON);
@@ -16,7 +17,8 @@ public:
 
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
-    bool OnWndMsg(const MessageArgs& m, LRESULT* result) override;
+
+    static MessageTable<CKELPGTxl> Messages();
 
     CEdit m_edit;
     std::string m_strText;
@@ -24,6 +26,4 @@ public:
 
 private:
     bool UpdateBlock() override { return RebuildText(m_strText, false); }
-
-    static const MessageEntry<CKELPGTxl> kMessageMap[];
 };

@@ -26,12 +26,15 @@ size_t WholeCharacters(const char* text, size_t length, size_t capacity) {
 }
 } // namespace
 
-const MessageEntry<CKELPGPsd> CKELPGPsd::kMessageMap[] = {
-    {WM_COMMAND, EN_CHANGE, IDC_PASSWORD, IDC_PASSWORD, &CKELPGPsd::OnTextChanged},
-};
+MessageTable<CKELPGPsd> CKELPGPsd::Messages() {
+    static const Entry table[] = {
+        ForCommand<&CKELPGPsd::OnTextChanged>(EN_CHANGE, IDC_PASSWORD),
+    };
+    return table;
+}
 
 CKELPGPsd::CKELPGPsd()
-    : CTextBlockPage(IDD_PASSWORD, IDS_ENCRYPTION_CAPTION, KEL_BLOCK_MARK_DATA),
+    : CMessageMap(IDD_PASSWORD, IDS_ENCRYPTION_CAPTION, KEL_BLOCK_MARK_DATA),
       m_strLabel(AfxLoadString(IDS_PASSWORD_LABEL)) {
     if (m_block)
         m_block->WipeOnRelease();
@@ -61,8 +64,4 @@ BOOL CKELPGPsd::OnInitDialog() {
     ShowTextForEditing(m_edit, shown.Data(), nullptr, kEditLimit);
     m_modified = 0; // setting the text raised a change notification
     return FALSE;   // the focus is set
-}
-
-bool CKELPGPsd::OnWndMsg(const MessageArgs& m, LRESULT* result) {
-    return RouteMessage(this, kMessageMap, m, result) || CTextBlockPage::OnWndMsg(m, result);
 }

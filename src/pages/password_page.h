@@ -5,19 +5,21 @@
 
 #include "blocks/password_block.h"
 #include "framework/controls.h"
+#include "framework/message_map.h"
 #include "framework/owned.h"
 #include "pages/text_block_page.h"
 
 #include <string>
 
-class CKELPGPsd : public CTextBlockPage {
+class CKELPGPsd : public CMessageMap<CKELPGPsd, CTextBlockPage> {
 public:
     CKELPGPsd();
     ~CKELPGPsd() override = default;
 
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
-    bool OnWndMsg(const MessageArgs& m, LRESULT* result) override;
+
+    static MessageTable<CKELPGPsd> Messages();
 
     CEdit m_edit;
     // The text as last read from the edit.
@@ -27,6 +29,4 @@ public:
 private:
     // The text goes into the held block in place; the block never changes size.
     bool UpdateBlock() override;
-
-    static const MessageEntry<CKELPGPsd> kMessageMap[];
 };

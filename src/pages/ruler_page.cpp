@@ -23,12 +23,15 @@ void LoadUnitTexts(std::string (&texts)[kUnitCount]) {
 }
 } // namespace
 
-const MessageEntry<CKELPGRul> CKELPGRul::kMessageMap[] = {
-    {WM_COMMAND, LBN_SELCHANGE, IDC_RULER_UNITS, IDC_RULER_UNITS, &CKELPGRul::OnUnitChanged},
-};
+MessageTable<CKELPGRul> CKELPGRul::Messages() {
+    static const Entry table[] = {
+        ForCommand<&CKELPGRul::OnUnitChanged>(LBN_SELCHANGE, IDC_RULER_UNITS),
+    };
+    return table;
+}
 
 CKELPGRul::CKELPGRul()
-    : CPropertyPage(IDD_RULER, IDS_RULER_CAPTION),
+    : CMessageMap(IDD_RULER, IDS_RULER_CAPTION),
       m_strGaugeLabel(AfxLoadString(IDS_GAUGE_LENGTH_LABEL)),
       m_strPrecisionLabel(AfxLoadString(IDS_OUTPUT_PRECISION_LABEL)),
       m_strAbbreviationLabel(AfxLoadString(IDS_UNIT_ABBREVIATION_LABEL)),
@@ -109,24 +112,19 @@ BOOL CKELPGRul::OnInitDialog() {
     ::SetFocus(m_unitList.m_hWnd);
     int column = kAbbreviationColumn;
     m_unitList.SendMessage(LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&column));
-    OnUnitChanged(MessageArgs{});
+    OnUnitChanged();
     m_unitsFrame.SetWindowText(AfxLoadString(IDS_MEASUREMENT_UNITS).c_str());
     m_gaugeSpin.SetRange(0, kMaxGauge);
     m_precisionSpin.SetRange(0, kMaxPrecision);
     return FALSE; // the focus is set
 }
 
-bool CKELPGRul::OnWndMsg(const MessageArgs& m, LRESULT* result) {
-    return RouteMessage(this, kMessageMap, m, result) || CPropertyPage::OnWndMsg(m, result);
-}
-
 // Proposes the unit's own abbreviation; the member changes only through data
 // exchange, so a typed abbreviation is kept.
-LRESULT CKELPGRul::OnUnitChanged(const MessageArgs&) {
+void CKELPGRul::OnUnitChanged() {
     const int unit = m_unitList.GetCurSel();
     if (unit < 0 || static_cast<size_t>(unit) >= kUnitCount)
-        return 0;
+        return;
     const std::string text = AfxLoadString(ruler_units::kUnits[unit].stringId);
     m_abbreviationEdit.SetWindowText(ruler_units::AbbreviationIn(text).c_str());
-    return 0;
 }

@@ -8,14 +8,18 @@
 #include "pages/text_edit_setup.h"
 #include "resources/resource_ids.h"
 
-const MessageEntry<CKELPGTSt> CKELPGTSt::kMessageMap[] = {
-    {WM_COMMAND, BN_CLICKED, IDC_INSERT_DATE, IDC_INSERT_DATE, &CKELPGTSt::OnInsertDate},
-    {WM_COMMAND, BN_CLICKED, IDC_INSERT_TIME, IDC_INSERT_TIME, &CKELPGTSt::OnInsertTime},
-    {WM_COMMAND, EN_CHANGE, IDC_TEXT_EDIT, IDC_TEXT_EDIT, &CKELPGTSt::OnTextChanged},
-};
+MessageTable<CKELPGTSt> CKELPGTSt::Messages() {
+    static const Entry table[] = {
+        ForCommand<&CKELPGTSt::OnInsertDate>(BN_CLICKED, IDC_INSERT_DATE),
+        ForCommand<&CKELPGTSt::OnInsertTime>(BN_CLICKED, IDC_INSERT_TIME),
+        ForDestroy<&CKELPGTSt::OnDestroy>(),
+        ForCommand<&CKELPGTSt::OnTextChanged>(EN_CHANGE, IDC_TEXT_EDIT),
+    };
+    return table;
+}
 
 CKELPGTSt::CKELPGTSt()
-    : CTextBlockPage(IDD_TEXT_STAMP, IDS_TEXT_CAPTION, KEL_BLOCK_TEXT),
+    : CMessageMap(IDD_TEXT_STAMP, IDS_TEXT_CAPTION, KEL_BLOCK_TEXT),
       m_strLabel(AfxLoadString(IDS_STAMP_TEXT_LABEL)) {}
 
 void CKELPGTSt::DoDataExchange(CDataExchange* dx) {
@@ -40,20 +44,16 @@ BOOL CKELPGTSt::OnInitDialog() {
     return FALSE;   // the focus is set
 }
 
-bool CKELPGTSt::OnWndMsg(const MessageArgs& m, LRESULT* result) {
-    if (m.message == WM_DESTROY)
-        DropTabStops(GetDlgItem(IDC_TEXT_EDIT)); // and on to the default handling
-    return RouteMessage(this, kMessageMap, m, result) || CTextBlockPage::OnWndMsg(m, result);
+void CKELPGTSt::OnDestroy() {
+    DropTabStops(GetDlgItem(IDC_TEXT_EDIT));
 }
 
-LRESULT CKELPGTSt::OnInsertDate(const MessageArgs&) {
+void CKELPGTSt::OnInsertDate() {
     InsertAtCaret(m_dateCodes ? "%x" : FormatLocalNow(LOCALE_USER_DEFAULT, DateOrTime::kDate));
-    return 0;
 }
 
-LRESULT CKELPGTSt::OnInsertTime(const MessageArgs&) {
+void CKELPGTSt::OnInsertTime() {
     InsertAtCaret(m_dateCodes ? "%X" : FormatLocalNow(LOCALE_USER_DEFAULT, DateOrTime::kTime));
-    return 0;
 }
 
 void CKELPGTSt::InsertAtCaret(const std::string& text) const {

@@ -3,18 +3,20 @@
 #pragma once
 
 #include "framework/controls.h"
+#include "framework/message_map.h"
 #include "pages/text_block_page.h"
 
 #include <string>
 
-class CKELPGTSt : public CTextBlockPage {
+class CKELPGTSt : public CMessageMap<CKELPGTSt, CTextBlockPage> {
 public:
     CKELPGTSt();
     ~CKELPGTSt() override = default;
 
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
-    bool OnWndMsg(const MessageArgs& m, LRESULT* result) override;
+
+    static MessageTable<CKELPGTSt> Messages();
 
     CEdit m_edit;
     CButton m_insertTime;
@@ -28,9 +30,8 @@ public:
 private:
     // A text that could not be rebuilt gives back the block as loaded.
     bool UpdateBlock() override { return RebuildText(m_strText, true); }
-    LRESULT OnInsertDate(const MessageArgs& m);
-    LRESULT OnInsertTime(const MessageArgs& m);
+    void OnDestroy();
+    void OnInsertDate();
+    void OnInsertTime();
     void InsertAtCaret(const std::string& text) const;
-
-    static const MessageEntry<CKELPGTSt> kMessageMap[];
 };

@@ -8,11 +8,6 @@
 CTextBlockPage::CTextBlockPage(UINT templateId, UINT captionId, const char* blockName)
     : CPropertyPage(templateId, captionId), m_block(new (std::nothrow) CNamedBlock(blockName)) {}
 
-LRESULT CTextBlockPage::OnTextChanged(const MessageArgs&) {
-    m_modified = 1;
-    return 0;
-}
-
 void CTextBlockPage::LoadBlock(const char* name, CByteSpan data) {
     if (m_block && m_block->IsNamed(name))
         m_block->SetCopy(data);

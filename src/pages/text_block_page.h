@@ -24,7 +24,7 @@ protected:
     CTextBlockPage(UINT templateId, UINT captionId, const char* blockName);
 
     // The change notification of the text's edits: the user changed the text.
-    LRESULT OnTextChanged(const MessageArgs& m);
+    void OnTextChanged() { m_modified = 1; }
 
     // Brings the held block up to date with the changed text; false when the
     // page then gives back nothing.

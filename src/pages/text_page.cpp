@@ -28,14 +28,18 @@ const struct {
 constexpr int kModeCount = static_cast<int>(std::size(kBoundWrappingModes));
 } // namespace
 
-const MessageEntry<CKELPGTxt> CKELPGTxt::kMessageMap[] = {
-    {WM_COMMAND, EN_CHANGE, IDC_TEXT_EDIT, IDC_TEXT_EDIT, &CKELPGTxt::OnTextChanged},
-    {WM_COMMAND, EN_CHANGE, IDC_WRAPPING_EDIT, IDC_WRAPPING_EDIT, &CKELPGTxt::OnTextChanged},
-    {WM_COMMAND, BN_CLICKED, IDC_WRAP, IDC_WRAP, &CKELPGTxt::OnWrapClicked},
-    {WM_COMMAND, CBN_SELCHANGE, IDC_BOUND_WRAPPING, IDC_BOUND_WRAPPING, &CKELPGTxt::OnModeChosen},
-};
+MessageTable<CKELPGTxt> CKELPGTxt::Messages() {
+    static const Entry table[] = {
+        ForDestroy<&CKELPGTxt::OnDestroy>(),
+        ForCommand<&CKELPGTxt::OnTextChanged>(EN_CHANGE, IDC_TEXT_EDIT),
+        ForCommand<&CKELPGTxt::OnTextChanged>(EN_CHANGE, IDC_WRAPPING_EDIT),
+        ForCommand<&CKELPGTxt::OnWrapClicked>(BN_CLICKED, IDC_WRAP),
+        ForCommand<&CKELPGTxt::OnModeChosen>(CBN_SELCHANGE, IDC_BOUND_WRAPPING),
+    };
+    return table;
+}
 
-CKELPGTxt::CKELPGTxt() : CTextBlockPage(IDD_TEXT, IDS_TEXT_CAPTION, KEL_BLOCK_TEXT) {}
+CKELPGTxt::CKELPGTxt() : CMessageMap(IDD_TEXT, IDS_TEXT_CAPTION, KEL_BLOCK_TEXT) {}
 
 void CKELPGTxt::LoadRecord(CByteSpan record) {
     if (record.Size() == 0)
@@ -92,20 +96,17 @@ BOOL CKELPGTxt::OnInitDialog() {
     return FALSE; // the focus is set
 }
 
-bool CKELPGTxt::OnWndMsg(const MessageArgs& m, LRESULT* result) {
-    if (m.message == WM_DESTROY) {
-        DropTabStops(GetDlgItem(IDC_TEXT_EDIT));
-        DropTabStops(GetDlgItem(IDC_WRAPPING_EDIT)); // and on to the default handling
-    }
-    return RouteMessage(this, kMessageMap, m, result) || CTextBlockPage::OnWndMsg(m, result);
+void CKELPGTxt::OnDestroy() {
+    DropTabStops(GetDlgItem(IDC_TEXT_EDIT));
+    DropTabStops(GetDlgItem(IDC_WRAPPING_EDIT));
 }
 
-LRESULT CKELPGTxt::OnWrapClicked(const MessageArgs&) {
+void CKELPGTxt::OnWrapClicked() {
     const CEdit& before = VisibleEdit();
     UpdateData(TRUE); // the text of the view shown until now, then the new flag
     const CEdit& after = VisibleEdit();
     if (&before == &after)
-        return 0;
+        return;
     DWORD start = 0, end = 0;
     before.GetSel(start, end);
     after.ShowWindow(SW_SHOW);
@@ -117,12 +118,10 @@ LRESULT CKELPGTxt::OnWrapClicked(const MessageArgs&) {
     after.SetSel(static_cast<int>(start), static_cast<int>(end));
     after.ScrollCaret();
     after.SetFocus();
-    return 0;
 }
 
-LRESULT CKELPGTxt::OnModeChosen(const MessageArgs&) {
+void CKELPGTxt::OnModeChosen() {
     const int item = m_boundWrappingList.GetCurSel();
     if (item != CB_ERR)
         m_boundWrapping = static_cast<int>(m_boundWrappingList.GetItemData(item));
-    return 0;
 }

@@ -3,11 +3,12 @@
 #pragma once
 
 #include "framework/controls.h"
+#include "framework/message_map.h"
 #include "pages/text_block_page.h"
 
 #include <string>
 
-class CKELPGTxt : public CTextBlockPage {
+class CKELPGTxt : public CMessageMap<CKELPGTxt, CTextBlockPage> {
 public:
     CKELPGTxt();
     ~CKELPGTxt() override = default;
@@ -19,7 +20,8 @@ public:
 
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
-    bool OnWndMsg(const MessageArgs& m, LRESULT* result) override;
+
+    static MessageTable<CKELPGTxt> Messages();
 
     CEdit m_plainEdit;    // lines do not wrap
     CEdit m_wrappingEdit; // same place, lines wrap; only the one shown holds the text
@@ -33,8 +35,7 @@ private:
     bool UpdateBlock() override { return RebuildText(m_strText, false); }
     const CEdit& VisibleEdit() const { return m_wrap ? m_wrappingEdit : m_plainEdit; }
     const CEdit& HiddenEdit() const { return m_wrap ? m_plainEdit : m_wrappingEdit; }
-    LRESULT OnWrapClicked(const MessageArgs& m);
-    LRESULT OnModeChosen(const MessageArgs& m);
-
-    static const MessageEntry<CKELPGTxt> kMessageMap[];
+    void OnDestroy();
+    void OnWrapClicked();
+    void OnModeChosen();
 };

@@ -14,7 +14,7 @@ std::unordered_set<const void*>& LiveSheets() {
 }
 } // namespace
 
-CKELPropertySheet::CKELPropertySheet(CWnd* parent) : CPropertySheet(IDS_SHEET_CAPTION, parent, 0) {
+CKELPropertySheet::CKELPropertySheet(HWND parent) : CPropertySheet(IDS_SHEET_CAPTION, parent, 0) {
     m_psh.dwFlags |= PSH_NOAPPLYNOW;
     LiveSheets().insert(this);
 }

@@ -29,7 +29,7 @@ private:
 class CKELPropertySheet : public CPropertySheet {
 public:
     // Caption "Attributes" (string 2000), OK and Cancel without Apply.
-    explicit CKELPropertySheet(CWnd* parent);
+    explicit CKELPropertySheet(HWND parent);
     ~CKELPropertySheet() override;
 
     // Filled by the first init with bit 0; zero (mark type 0, no pages) before.

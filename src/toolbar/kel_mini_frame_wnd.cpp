@@ -29,17 +29,16 @@ constexpr UINT kJapaneseCodePage = 932;
 // passes the request on to us with idFrom set to the button's command id
 // (hwndFrom stays the tooltip). The rows therefore take any sender id, and
 // the handlers read the command id from idFrom.
-const MessageEntry<CKELMiniFrameWnd> CKELMiniFrameWnd::kMessageMap[] = {
-    {WM_CLOSE, 0, 0, 0, &CKELMiniFrameWnd::OnClose},
-    {WM_NOTIFY, TTN_NEEDTEXTA, 0, 0xFFFFFFFF, &CKELMiniFrameWnd::OnNeedTextA},
-    {WM_NOTIFY, TTN_NEEDTEXTW, 0, 0xFFFFFFFF, &CKELMiniFrameWnd::OnNeedTextW},
-};
-
-bool CKELMiniFrameWnd::OnWndMsg(const MessageArgs& m, LRESULT* result) {
-    return RouteMessage(this, kMessageMap, m, result) || CMiniFrameWnd::OnWndMsg(m, result);
+MessageTable<CKELMiniFrameWnd> CKELMiniFrameWnd::Messages() {
+    static const Entry table[] = {
+        ForClose<&CKELMiniFrameWnd::OnClose>(),
+        ForNotify<&CKELMiniFrameWnd::OnNeedTextA>(TTN_NEEDTEXTA, 0, 0xFFFFFFFF),
+        ForNotify<&CKELMiniFrameWnd::OnNeedTextW>(TTN_NEEDTEXTW, 0, 0xFFFFFFFF),
+    };
+    return table;
 }
 
-BOOL CKELMiniFrameWnd::CreateToolbar(CWnd* owner, int x, int y, DWORD style) {
+BOOL CKELMiniFrameWnd::CreateToolbar(HWND owner, int x, int y, DWORD style) {
     const RECT emptyAtCorner = {x, y, x, y}; // the size comes from the bar
     return Create(nullptr, style | kFrameStyle, emptyAtCorner, owner);
 }
@@ -68,27 +67,24 @@ BOOL CKELMiniFrameWnd::OnCmdMsg(UINT id, int code, LPARAM lParam) {
     return CMiniFrameWnd::OnCmdMsg(id, code, lParam);
 }
 
-LRESULT CKELMiniFrameWnd::OnClose(const MessageArgs&) {
+void CKELMiniFrameWnd::OnClose() {
     // Closing only hides: the host shows the toolbar again or destroys it.
     ShowWindow(SW_HIDE);
     if (CKELToolBar* bar = ToolBar())
         bar->Notify(0, KEL_TOOL_EVENT_CLOSED);
-    return 0;
 }
 
-LRESULT CKELMiniFrameWnd::OnNeedTextA(const MessageArgs& m) {
-    auto* request = reinterpret_cast<NMTTDISPINFOA*>(m.lParam);
-    CopyTipText(request->szText, TipText(static_cast<UINT>(request->hdr.idFrom)).c_str());
-    request->lpszText = request->szText;
-    ApplyTipFont(request->hdr.hwndFrom);
+LRESULT CKELMiniFrameWnd::OnNeedTextA(NMTTDISPINFOA& request) {
+    CopyTipText(request.szText, TipText(static_cast<UINT>(request.hdr.idFrom)).c_str());
+    request.lpszText = request.szText;
+    ApplyTipFont(request.hdr.hwndFrom);
     return TRUE;
 }
 
-LRESULT CKELMiniFrameWnd::OnNeedTextW(const MessageArgs& m) {
-    auto* request = reinterpret_cast<NMTTDISPINFOW*>(m.lParam);
-    CopyTipText(request->szText, TipText(static_cast<UINT>(request->hdr.idFrom)).c_str());
-    request->lpszText = request->szText;
-    ApplyTipFont(request->hdr.hwndFrom);
+LRESULT CKELMiniFrameWnd::OnNeedTextW(NMTTDISPINFOW& request) {
+    CopyTipText(request.szText, TipText(static_cast<UINT>(request.hdr.idFrom)).c_str());
+    request.lpszText = request.szText;
+    ApplyTipFont(request.hdr.hwndFrom);
     return TRUE;
 }
 

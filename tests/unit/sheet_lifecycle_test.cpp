@@ -2,6 +2,7 @@
 // the password page's template: OK against Cancel and the close box, the
 // message hook around the modal run, page deletion order and resource leaks.
 #include "framework/data_exchange.h"
+#include "framework/message_map.h"
 #include "framework/property_page.h"
 #include "kelgui.h"
 #include "module/gui_app.h"
@@ -21,9 +22,9 @@ using namespace kelgui_test;
 namespace {
 std::vector<int> g_deletedPages;
 
-class CTestPage : public CPropertyPage {
+class CTestPage : public CMessageMap<CTestPage, CPropertyPage> {
 public:
-    explicit CTestPage(int tag) : CPropertyPage(IDD_PASSWORD), m_tag(tag) {}
+    explicit CTestPage(int tag) : CMessageMap(IDD_PASSWORD), m_tag(tag) {}
     ~CTestPage() override { g_deletedPages.push_back(m_tag); }
 
     BOOL OnInitDialog() override {
@@ -31,26 +32,19 @@ public:
         return CPropertyPage::OnInitDialog();
     }
     void DoDataExchange(CDataExchange* dx) override { DDX_Text(dx, IDC_PASSWORD, m_number); }
-    bool OnWndMsg(const MessageArgs& m, LRESULT* result) override;
-    LRESULT OnNumberChanged(const MessageArgs&) {
-        ++m_changes;
-        return 0;
+    static MessageTable<CTestPage> Messages() {
+        static const Entry table[] = {
+            ForCommand<&CTestPage::OnNumberChanged>(EN_CHANGE, IDC_PASSWORD),
+        };
+        return table;
     }
+    void OnNumberChanged() { ++m_changes; }
 
-    static const MessageEntry<CTestPage> kMessageMap[];
     int m_tag;
     DWORD m_number = 5;
     int m_inits = 0;
     int m_changes = 0;
 };
-
-const MessageEntry<CTestPage> CTestPage::kMessageMap[] = {
-    {WM_COMMAND, EN_CHANGE, IDC_PASSWORD, IDC_PASSWORD, &CTestPage::OnNumberChanged},
-};
-
-bool CTestPage::OnWndMsg(const MessageArgs& m, LRESULT* result) {
-    return RouteMessage(this, kMessageMap, m, result) || CPropertyPage::OnWndMsg(m, result);
-}
 
 // The test program plays the library's module: its own resources hold the
 // string tables and the test page.
