@@ -1,8 +1,8 @@
 // Message tables: a class that handles messages derives from
 // CMessageMap<Class, Base> and lists its rows in Class::Messages(), made with
 // ForCommand, ForNotify, ForDrawItem and the like; its rows are tried first,
-// then Base's. Its constructor hands Base's arguments to CMessageMap(...). Each row names one message (WM_COMMAND by
-// notification code and control ids, WM_NOTIFY by code and sender ids) and a
+// then Base's. Its constructor hands Base's arguments to CMessageMap(...). Each row names one
+// message (WM_COMMAND by notification code and control ids, WM_NOTIFY by code and sender ids) and a
 // handler that takes that message's own arguments.
 #pragma once
 

@@ -5,6 +5,7 @@
 #include "framework/dialog_template.h"
 #include "framework/host_call.h"
 #include "framework/message_box.h"
+#include "framework/win_app.h"
 
 namespace {
 // PSCB_INITIALIZED carries no user data: the sheet being shown by this thread
@@ -17,6 +18,25 @@ int CALLBACK SheetCallback(HWND h, UINT message, LPARAM) {
         });
     return 0;
 }
+
+// The application's message hook stays out while a sheet runs its own modal
+// loop.
+class CHookSuspension {
+public:
+    CHookSuspension() : m_app(AfxGetApp()) {
+        if (m_app)
+            m_app->SuspendMessageHook();
+    }
+    ~CHookSuspension() {
+        if (m_app)
+            m_app->ResumeMessageHook();
+    }
+    CHookSuspension(const CHookSuspension&) = delete;
+    CHookSuspension& operator=(const CHookSuspension&) = delete;
+
+private:
+    CWinApp* m_app;
+};
 
 // Pages are drawn in the sheet's font and measured in its dialog units: a
 // page whose template names another face gets a copy in the sheet's font,
@@ -96,7 +116,11 @@ INT_PTR CPropertySheet::DoModal() {
     AFX_THREAD_STATE* thread = AfxGetThreadState();
     CPropertySheet* previous = thread->m_pSheetInit;
     thread->m_pSheetInit = this;
-    INT_PTR result = PropertySheetA(&header);
+    INT_PTR result;
+    {
+        const CHookSuspension suspension;
+        result = PropertySheetA(&header);
+    }
     thread->m_pSheetInit = previous;
     if (result < 0)
         return -1;

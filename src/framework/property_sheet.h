@@ -21,8 +21,9 @@ public:
     // style 0: text is the caption as is; PSH_PROPTITLE: "Properties for text".
     void SetTitle(LPCSTR text, UINT style = 0);
 
-    // Runs the sheet modally. IDOK when the user confirmed with OK, IDCANCEL
-    // for Cancel or the close box, -1 when the sheet could not be made.
+    // Runs the sheet modally, the application's message hook taken out
+    // meanwhile. IDOK when the user confirmed with OK, IDCANCEL for Cancel or
+    // the close box, -1 when the sheet could not be made.
     INT_PTR DoModal();
 
     // A page received PSN_APPLY: the sheet is being closed with OK.

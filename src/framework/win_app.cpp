@@ -26,6 +26,20 @@ char* ModuleBaseName(HINSTANCE instance) {
     return _strdup(name);
 }
 BOOL InitApp(CWinApp* app, HINSTANCE instance);
+
+LRESULT CALLBACK MessageHookProc(int code, WPARAM removeFlag, LPARAM lParam) {
+    CWinApp* app = AfxGetApp();
+    // A message that is only peeked at (PM_NOREMOVE) comes by again when the
+    // host takes it; pre-translating it both times would act on it twice. The
+    // result is ignored: the host dispatches the message as usual.
+    if (app && code >= 0 && removeFlag == PM_REMOVE)
+        CallGuarded(FALSE, [app, lParam] {
+            MSG* msg = reinterpret_cast<MSG*>(lParam);
+            const CWnd* wnd = CWnd::FromHandlePermanent(msg->hwnd);
+            return wnd && wnd->PreTranslatesFromHook() && app->PreTranslateMessage(msg);
+        });
+    return CallNextHookEx(app ? app->m_hMsgHook : nullptr, code, removeFlag, lParam);
+}
 } // namespace
 
 CWinApp::CWinApp(LPCSTR appName) {
@@ -54,6 +68,27 @@ BOOL CWinApp::PreTranslateMessage(MSG* msg) {
             break; // top-level window reached
     }
     return FALSE;
+}
+
+void CWinApp::InstallMessageHook() {
+    m_hMsgHook =
+        SetWindowsHookExA(WH_GETMESSAGE, MessageHookProc, m_hInstance, GetCurrentThreadId());
+}
+
+void CWinApp::RemoveMessageHook() {
+    if (m_hMsgHook)
+        UnhookWindowsHookEx(m_hMsgHook);
+    m_hMsgHook = nullptr;
+}
+
+void CWinApp::SuspendMessageHook() {
+    if (m_nHookSuspended++ == 0)
+        RemoveMessageHook();
+}
+
+void CWinApp::ResumeMessageHook() {
+    if (m_nHookSuspended > 0 && --m_nHookSuspended == 0)
+        InstallMessageHook();
 }
 
 char* AfxMakeDefaultAppName(const CWinApp* app) {

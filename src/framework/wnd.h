@@ -39,6 +39,9 @@ public:
     BOOL DestroyWindow();
 
     virtual BOOL PreTranslateMessage(MSG* msg);
+    // True for a window whose messages the application's message hook
+    // pre-translates while the host's own loop runs (CWinApp).
+    virtual bool PreTranslatesFromHook() const { return false; }
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // The message-map hook: a class routes through its table, then its base
     // (CMessageMap, message_map.h).

@@ -16,10 +16,41 @@ constexpr int kMaxPrecision = 14;
 constexpr int kMaxGauge = 999;
 constexpr int kAbbreviationColumn = 48; // dialog units
 
+// The unit list's texts (name, a tab, the abbreviation in parentheses), in
+// the order of ruler_units::kUnits: micrometres stand between miles and
+// millimetres although their string comes last.
+const UINT kUnitTexts[kUnitCount] = {
+    IDS_UNIT_INCHES,      IDS_UNIT_FEET,        IDS_UNIT_YARDS,       IDS_UNIT_MILES,
+    IDS_UNIT_MICROMETERS, IDS_UNIT_MILLIMETERS, IDS_UNIT_CENTIMETERS, IDS_UNIT_DECIMETERS,
+    IDS_UNIT_METERS,      IDS_UNIT_DEKAMETERS,  IDS_UNIT_KILOMETERS,
+};
+
 // The list texts as the loaded string table has them.
 void LoadUnitTexts(std::string (&texts)[kUnitCount]) {
     for (size_t i = 0; i < kUnitCount; ++i)
-        texts[i] = AfxLoadString(ruler_units::kUnits[i].stringId);
+        texts[i] = AfxLoadString(kUnitTexts[i]);
+}
+
+// The characters between the first "(" and the next ")" of a list text.
+std::string AbbreviationIn(const std::string& listText) {
+    const size_t open = listText.find('(');
+    if (open == std::string::npos)
+        return std::string();
+    const size_t close = listText.find(')', open + 1);
+    if (close == std::string::npos)
+        return std::string();
+    return listText.substr(open + 1, close - open - 1);
+}
+
+// The unit whose list text contains "(abbreviation)", byte for byte; when
+// several do, the last one; millimetres when none does.
+int MatchUnit(const std::string (&listTexts)[kUnitCount], const std::string& abbreviation) {
+    const std::string pattern = "(" + abbreviation + ")";
+    int match = ruler_units::kMillimeters;
+    for (size_t i = 0; i < kUnitCount; ++i)
+        if (listTexts[i].find(pattern) != std::string::npos)
+            match = static_cast<int>(i);
+    return match;
 }
 } // namespace
 
@@ -108,7 +139,7 @@ BOOL CKELPGRul::OnInitDialog() {
     LoadUnitTexts(texts);
     for (const std::string& text : texts)
         m_unitList.AddString(text.c_str());
-    m_unitList.SetCurSel(ruler_units::MatchUnit(texts, m_strAbbreviation));
+    m_unitList.SetCurSel(MatchUnit(texts, m_strAbbreviation));
     ::SetFocus(m_unitList.m_hWnd);
     int column = kAbbreviationColumn;
     m_unitList.SendMessage(LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&column));
@@ -125,6 +156,6 @@ void CKELPGRul::OnUnitChanged() {
     const int unit = m_unitList.GetCurSel();
     if (unit < 0 || static_cast<size_t>(unit) >= kUnitCount)
         return;
-    const std::string text = AfxLoadString(ruler_units::kUnits[unit].stringId);
-    m_abbreviationEdit.SetWindowText(ruler_units::AbbreviationIn(text).c_str());
+    const std::string text = AfxLoadString(kUnitTexts[unit]);
+    m_abbreviationEdit.SetWindowText(AbbreviationIn(text).c_str());
 }

@@ -3,7 +3,6 @@
 
 #include "blocks/byte_span.h"
 #include "framework/host_call.h"
-#include "module/gui_app.h"
 #include "sheet/kel_property_sheet.h"
 
 extern "C" BOOL WINAPI KEL_GUI_property_sheet_create(HWND parent, const KEL_IMAGE_INFO* info,
@@ -25,12 +24,7 @@ extern "C" BOOL WINAPI KEL_GUI_property_sheet_show(HKELSHEET handle) {
         CKELPropertySheet* sheet = LookupSheet(handle);
         if (!sheet || sheet->GetPageCount() == 0 || sheet->m_hWnd)
             return 0; // a running sheet cannot be shown a second time
-        CKELGuiApp& app = KelGuiApp();
-        // The hook stays out while the sheet runs its own modal loop.
-        app.SuspendMessageHook();
-        const INT_PTR result = sheet->DoModal();
-        app.ResumeMessageHook();
-        return result == IDOK ? 1 : 0;
+        return sheet->DoModal() == IDOK ? 1 : 0;
     });
 }
 

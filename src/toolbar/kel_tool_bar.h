@@ -25,8 +25,10 @@ public:
     void SetToolState(int markType, DWORD flags);
     DWORD GetToolState(int markType) const;
 
-    // Message KEL_WM_TOOLBAR_PRESS_AT_POINT, seen through the library's hook.
+    // Message KEL_WM_TOOLBAR_PRESS_AT_POINT, seen through the application's
+    // message hook while the host's loop runs.
     BOOL PreTranslateMessage(MSG* msg) override;
+    bool PreTranslatesFromHook() const override { return true; }
 
     static MessageTable<CKELToolBar> Messages();
 
