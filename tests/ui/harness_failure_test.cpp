@@ -34,7 +34,7 @@ TEST(FailingScript, IsReportedByNameAndTheModalRunEnds) {
         driver.Then("find the sheet", WaitForSheet(window));
         script(driver);
         driver.Start();
-        EXPECT_FALSE(Gui().property_sheet_show(sheet.Handle()));
+        EXPECT_FALSE(KEL_GUI_property_sheet_show(sheet.Handle()));
         ASSERT_TRUE(driver.Failed()) << driver.Report();
         EXPECT_NE(driver.Failure().find(failure), std::string::npos) << driver.Report();
         EXPECT_EQ(nullptr, FindSheet());

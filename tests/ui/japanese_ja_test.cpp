@@ -89,13 +89,13 @@ TEST_F(JapaneseToolbarTips, KeepDoubleByteCharactersWholeInTheSystemFaceMadeOnce
         wide += (i % 2) ? L'線' : L'円';
     const std::tuple<std::wstring, UINT, std::wstring, std::wstring> cases[] = {
         // host tip, command, wide tip, tip in Shift-JIS
-        {L"", 2774, L"注釈の選択", L"注釈の選択"},
-        {L"", 2801, L"", L""},
-        {wide, 2785, wide, wide.substr(0, 39)},
+        {L"", IDS_TOOL_SELECT, L"注釈の選択", L"注釈の選択"},
+        {L"", IDS_TOOL_RTF_EDIT, L"", L""},
+        {wide, IDS_TOOL_HOLLOW_ELLIPSE, wide, wide.substr(0, 39)},
     };
     for (const auto& [hostTip, command, tipW, tipA] : cases) {
         g_hostTip = ShiftJis(hostTip);
-        ASSERT_TRUE(Gui().toolbar_CB_register(
+        ASSERT_TRUE(KEL_GUI_toolbar_CB_register(
             m_frame, KEL_TOOLBAR_CB_TIP_TEXT,
             hostTip.empty() ? nullptr : reinterpret_cast<FARPROC>(&ReplaceTip), 0));
         EXPECT_EQ(TipA(m_frame, command), ShiftJis(tipA)) << command;
@@ -103,7 +103,7 @@ TEST_F(JapaneseToolbarTips, KeepDoubleByteCharactersWholeInTheSystemFaceMadeOnce
     }
     EXPECT_EQ(TipFace(m_frame), "System");
     const DWORD withFont = GdiObjects();
-    for (UINT command = 2775; command < 2790; ++command)
+    for (UINT command = IDS_TOOL_HOLLOW_RECT; command < IDS_TOOL_POLYLINE; ++command)
         TipW(m_frame, command);
     EXPECT_EQ(GdiObjects(), withFont) << "the tip font is made once per toolbar";
     // Toolbars made, used and destroyed leave no GDI or USER object behind (counted
@@ -113,9 +113,9 @@ TEST_F(JapaneseToolbarTips, KeepDoubleByteCharactersWholeInTheSystemFaceMadeOnce
         if (round == 0)
             std::tie(gdi, user) = std::pair(GdiObjects(), UserObjects());
         HWND frame = nullptr;
-        ASSERT_TRUE(Gui().toolbar_create(m_host, 600, 100, &frame));
-        EXPECT_TRUE(TipW(frame, 2784) == L"矢印"); // the tip makes the font
-        ClickButton(BarOf(frame), 2784);
+        ASSERT_TRUE(KEL_GUI_toolbar_create(m_host, 600, 100, &frame));
+        EXPECT_TRUE(TipW(frame, IDS_TOOL_ARROW) == L"矢印"); // the tip makes the font
+        ClickButton(BarOf(frame), IDS_TOOL_ARROW);
         DestroyWindow(frame);
         PumpPending();
     }
@@ -126,7 +126,7 @@ TEST_F(JapaneseToolbarTips, KeepDoubleByteCharactersWholeInTheSystemFaceMadeOnce
 TEST(JapaneseTextPages, DoubleByteTextAndLocalDate) {
     const std::string text =
         "\x93\xfa\x96\x7b\x8c\xea\r\n\x83\x65\x83\x4c\x83\x58\x83\x67"; // 日本語, テキスト
-    auto type = [&](HWND page) { Retype(GetDlgItem(page, kWrappingEdit), text); };
+    auto type = [&](HWND page) { Retype(GetDlgItem(page, IDC_WRAPPING_EDIT), text); };
     EXPECT_EQ(TextBlock(text), AfterEdit(KEL_MARK_TYPED_TEXT, TextBlock(""), type));
     EXPECT_EQ("A<now>C", StampInsertion(KEL_SHEET_BLOCK));
 }

@@ -5,9 +5,6 @@
 namespace sheet_test {
 namespace {
 
-constexpr int kPrimaryBlack = 1043, kPrimaryBlue = 1044, kPrimaryRed = 1056, kPrimaryYellow = 1058;
-constexpr int kSecondaryGroup = 1016, kSecondaryBlack = 1123, kSecondaryNavy = 1126;
-
 // The colour as the record holds it, the spare byte kept.
 RGBQUAD Quad(COLORREF c, RGBQUAD spare) {
     return RGBQUAD{GetBValue(c), GetGValue(c), GetRValue(c), spare.rgbReserved};
@@ -47,22 +44,22 @@ TEST(ColorPage, APickWritesOnlyItsPalettesColourBytes) {
         RGBQUAD KEL_MARK_ATTRIBUTES::*edited;
         COLORREF picked;
     } cases[] = {
-        {514, 0, kPrimaryRed, true, false, &KEL_MARK_ATTRIBUTES::rgbMain, RGB(255, 0, 0)},
-        {10, 1, kPrimaryYellow, false, true, &KEL_MARK_ATTRIBUTES::rgbExtra, RGB(255, 255, 0)},
-        {10, 1, kSecondaryNavy, true, true, &KEL_MARK_ATTRIBUTES::rgbMain, RGB(0, 0, 128)},
+        {514, 0, IDC_PRIMARY_RED, true, false, &KEL_MARK_ATTRIBUTES::rgbMain, RGB(255, 0, 0)},
+        {10, 1, IDC_PRIMARY_YELLOW, false, true, &KEL_MARK_ATTRIBUTES::rgbExtra, RGB(255, 255, 0)},
+        {10, 1, IDC_SECONDARY_NAVY, true, true, &KEL_MARK_ATTRIBUTES::rgbMain, RGB(0, 0, 128)},
     };
     for (const auto& c : cases) {
         Sheet sheet;
         KEL_MARK_ATTRIBUTES given = PatternRecord(c.markType, 0x10);
-        given.rgbMain = Quad(0, given.rgbMain);
+        given.rgbMain = Quad(RGB(1, 2, 3), given.rgbMain); // in no swatch: kept unless picked
         given.rgbExtra = Quad(0, given.rgbExtra);
         sheet.Load(given);
         HWND swatch = nullptr;
         int secondaryShown = -1;
         EXPECT_EQ(1, sheet.Edit(c.tab, [&](ModalDriver& d, HWND& page) {
             d.Do("look, pick", [&] {
-                 secondaryShown = IsWindowVisible(GetDlgItem(page, kSecondaryGroup));
-                 for (int id = kSecondaryBlack; id < kSecondaryBlack + 16; ++id)
+                 secondaryShown = IsWindowVisible(GetDlgItem(page, IDC_SECONDARY_GROUP));
+                 for (int id = IDC_SECONDARY_BLACK; id <= IDC_SECONDARY_YELLOW; ++id)
                      secondaryShown += IsWindowVisible(GetDlgItem(page, id));
                  swatch = GetDlgItem(page, c.swatch);
                  if (c.byMouse)
@@ -81,31 +78,33 @@ TEST(ColorPage, APickWritesOnlyItsPalettesColourBytes) {
     }
 }
 
-// Only the selected swatch (blue) has a raised bevel and, focused, a 2-pixel dark
-// frame; red has a face ring and a 1-pixel frame. Colours in no swatch stay.
+// Only the selected swatches have a raised bevel: primary blue and, found from the
+// secondary end, secondary navy; focused, blue has a 2-pixel dark frame, red a face
+// ring and a 1-pixel frame.
 TEST(ColorPage, SwatchPixelsShowSelectionAndFocusOnly) {
     Sheet sheet;
     KEL_MARK_ATTRIBUTES given = PatternRecord(10, 0x50);
     given.rgbExtra = Quad(RGB(0, 0, 255), given.rgbExtra);
-    given.rgbMain = Quad(RGB(1, 2, 3), given.rgbMain);
+    given.rgbMain = Quad(RGB(0, 0, 128), given.rgbMain);
     sheet.Load(given);
     std::vector<COLORREF> blue, red;
-    int bevelled = 0;
+    std::vector<int> bevelled;
     EXPECT_EQ(1, sheet.Edit(1, [&](ModalDriver& d, HWND& page) {
         // Focus and paint in steps of their own: the focus frame is drawn a tick later.
-        d.Do("focus blue", [&] { SetFocus(GetDlgItem(page, kPrimaryBlue)); })
+        d.Do("focus blue", [&] { SetFocus(GetDlgItem(page, IDC_PRIMARY_BLUE)); })
             .Do("paint",
                 [&] {
                     RedrawWindow(page, nullptr, nullptr,
                                  RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
                 })
             .Do("capture", [&] {
-                blue = MiddleRow(GetDlgItem(page, kPrimaryBlue));
-                red = MiddleRow(GetDlgItem(page, kPrimaryRed));
-                for (int first : {kPrimaryBlack, kSecondaryBlack})
+                blue = MiddleRow(GetDlgItem(page, IDC_PRIMARY_BLUE));
+                red = MiddleRow(GetDlgItem(page, IDC_PRIMARY_RED));
+                for (int first : {IDC_PRIMARY_BLACK, IDC_SECONDARY_BLACK})
                     for (int id = first; id < first + 16; ++id) {
                         const std::vector<COLORREF> row = MiddleRow(GetDlgItem(page, id));
-                        bevelled += row.size() > 4 && row[2] != row[row.size() / 2];
+                        if (row.size() > 4 && row[2] != row[row.size() / 2])
+                            bevelled.push_back(id);
                     }
             });
     }));
@@ -120,9 +119,9 @@ TEST(ColorPage, SwatchPixelsShowSelectionAndFocusOnly) {
     EXPECT_EQ((Row{face, frame, redFill}), Row(red.begin(), red.begin() + 3));
     EXPECT_EQ((Row{redFill, frame, face}), Row(red.end() - 3, red.end()));
     EXPECT_EQ(blueFill, blue[blue.size() / 2]);
-    EXPECT_EQ(1, bevelled) << "blue only";
+    EXPECT_EQ((std::vector<int>{IDC_PRIMARY_BLUE, IDC_SECONDARY_NAVY}), bevelled);
     KEL_MARK_ATTRIBUTES expected = PatternRecord(10, 0x70);
-    expected.rgbMain = Quad(RGB(1, 2, 3), expected.rgbMain); // spare bytes stay the caller's
+    expected.rgbMain = Quad(RGB(0, 0, 128), expected.rgbMain); // spare bytes stay the caller's
     expected.rgbExtra = Quad(RGB(0, 0, 255), expected.rgbExtra);
     const KEL_MARK_ATTRIBUTES out = sheet.Queried(PatternRecord(10, 0x70));
     expected.lfFont = out.lfFont; // the font page's own

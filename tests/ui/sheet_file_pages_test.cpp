@@ -1,6 +1,7 @@
 // The file pages through the exports: a name changed on the page, then the blocks fetched.
 #include "sheet_fixture.h"
 
+#include <dlgs.h>
 #include <fstream>
 #include <windowsx.h>
 #include <map>
@@ -9,8 +10,6 @@ namespace sheet_test {
 namespace {
 
 using Bytes = std::string;
-constexpr int kEdit = 1038, kBrowse = 1039, kPlay = 1040;
-constexpr int kFileTypes = 0x470, kFileName = 0x47c; // the open-file dialog's cmb1, cmb13
 const Bytes kLoadedText("123456789abc\4\0\0\0old\0", 20);
 const Bytes kLoadedName("C:\\old.txt\0tail", 15);
 
@@ -32,10 +31,11 @@ struct FilePageSheet : Sheet {
     explicit FilePageSheet(DWORD markType) {
         const KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 1);
         EXPECT_EQ(1, Init(3, &record, "OiAnText", kLoadedText.data(), 20));
-        AddBlock("OiFilNam", kLoadedName);
+        EXPECT_EQ(1, Init(2, nullptr, "OiFilNam", kLoadedName.data(), 15));
     }
     std::map<std::string, Bytes> Type(const std::string& name) {
-        EXPECT_EQ(1, OnPage(-1, [&](HWND page) { SetText(GetDlgItem(page, kEdit), name); }));
+        EXPECT_EQ(1,
+                  OnPage(-1, [&](HWND page) { SetText(GetDlgItem(page, IDC_FILE_NAME), name); }));
         return {{"OiFilNam", Fetch<Bytes>("OiFilNam")}, {"OiAnText", Fetch<Bytes>("OiAnText")}};
     }
 };
@@ -109,7 +109,7 @@ TEST(FilePages, BrowsePicksAnExistingFile) {
         Strings seen;
         FilePageSheet sheet(KEL_MARK_TEXT_FROM_FILE);
         EXPECT_EQ(1, sheet.Edit(-1, [&](ModalDriver& d, HWND& page) {
-            d.Do("browse", [&] { Click(GetDlgItem(page, kBrowse)); })
+            d.Do("browse", [&] { Click(GetDlgItem(page, IDC_BROWSE)); })
                 .Then("open-file dialog",
                       [&] {
                           return (box = FindWindowA("#32770", "Browse Text File")) &&
@@ -117,14 +117,15 @@ TEST(FilePages, BrowsePicksAnExistingFile) {
                       })
                 .Do("read the filter, type the name, close",
                     [&] {
-                        HWND types = GetDlgItem(box, kFileTypes), name = GetDlgItem(box, kFileName);
+                        HWND types = GetDlgItem(box, cmb1),
+                             name = GetDlgItem(box, cmb13); // filter, name
                         seen = {Text(types), std::to_string(ComboBox_GetCount(types))};
                         TypeText(FindWindowExA(FindWindowExA(name, 0, "ComboBox", 0), 0, "Edit", 0),
                                  path);
                         DismissMessageBox(box, button);
                     })
                 .Then("dialog gone", WaitForGone(box))
-                .Do("read the edit", [&] { seen.push_back(ItemText(page, kEdit)); });
+                .Do("read the edit", [&] { seen.push_back(ItemText(page, IDC_FILE_NAME)); });
         }));
         const bool ok = button == IDOK;
         EXPECT_EQ((Strings{"Text Files (*.txt)", "2", ok ? path : "C:\\old.txt"}), seen);
@@ -140,12 +141,12 @@ TEST(AudioFilePage, PictureAndSilentPlay) {
     FilePageSheet sheet(KEL_MARK_AUDIO);
     sheet.Edit(-1, [&](ModalDriver& d, HWND& page) {
         d.Do("play twice", [&] {
-             HWND play = GetDlgItem(page, kPlay);
+             HWND play = GetDlgItem(page, IDC_PLAY);
              GetObjectA(HGDIOBJ(SendMessageA(play, BM_GETIMAGE, IMAGE_BITMAP, 0)), sizeof picture,
                         &picture);
              windows = ThreadWindows().size();
              Click(play);
-             SetText(GetDlgItem(page, kEdit), TempPath("kel_missing.wav"));
+             SetText(GetDlgItem(page, IDC_FILE_NAME), TempPath("kel_missing.wav"));
              Click(play);
              played = GetTickCount();
          }).Then("no new window a while later", [&] {

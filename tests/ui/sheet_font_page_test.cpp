@@ -51,16 +51,17 @@ TEST(FontPage, ShowsTheLoadedFontAndGivesItBack) {
         std::string shown;
         if (!c.shown.empty())
             sheet.OnPage(0, [&](HWND page) {
-                HWND size = GetDlgItem(page, 1019), style = GetDlgItem(page, 1022);
+                HWND size = GetDlgItem(page, IDC_FONT_SIZE),
+                     style = GetDlgItem(page, IDC_FONT_STYLE);
                 shown = Text(size) + "|" +
                         ItemOf(size, CB_GETLBTEXT, SendMessageA(size, CB_GETCURSEL, 0, 0)) + "|" +
                         ItemOf(style, CB_GETLBTEXT, SendMessageA(style, CB_GETCURSEL, 0, 0));
-                listCount = SendMessageA(GetDlgItem(page, 1015), LB_GETCOUNT, 0, 0);
+                listCount = SendMessageA(GetDlgItem(page, IDC_FONT_FACES), LB_GETCOUNT, 0, 0);
                 for (WPARAM i = 0; i < WPARAM(listCount); ++i)
-                    listed.insert(ItemOf(GetDlgItem(page, 1015), LB_GETTEXT, i));
+                    listed.insert(ItemOf(GetDlgItem(page, IDC_FONT_FACES), LB_GETTEXT, i));
                 if (!c.pick.empty() &&
                     SendMessageA(size, CB_SELECTSTRING, WPARAM(-1), LPARAM(c.pick.c_str())) >= 0)
-                    SendMessageA(page, WM_COMMAND, MAKEWPARAM(1019, CBN_SELCHANGE), 0);
+                    SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_FONT_SIZE, CBN_SELCHANGE), 0);
                 if (!c.type.empty())
                     TypeText(GetWindow(size, GW_CHILD), c.type);
             });
@@ -84,8 +85,9 @@ TEST(FontPage, ShowingsKeepNoListEntriesBehind) {
     sheet.Load(PatternRecord(7, 0x30));
     LRESULT faces = 0;
     const auto show = [&] {
-        sheet.OnPage(
-            0, [&](HWND page) { faces = SendDlgItemMessageA(page, 1015, LB_GETCOUNT, 0, 0); });
+        sheet.OnPage(0, [&](HWND page) {
+            faces = SendDlgItemMessageA(page, IDC_FONT_FACES, LB_GETCOUNT, 0, 0);
+        });
     };
     show(); // the first showings may load what the system keeps
     show();

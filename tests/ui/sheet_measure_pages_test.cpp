@@ -1,14 +1,10 @@
-// The embedded image, ruler and protractor pages through the exports.
+// The embedded image and ruler pages through the exports.
 #include "sheet_fixture.h"
 
 namespace sheet_test {
 namespace {
 using namespace std::string_literals;
 using Words = std::vector<int32_t>;
-
-constexpr int kOriginal = 1051, kMirror = 1046, kTransparent = 1045, kFit = 1074, kAlign = 1075,
-              kAspect = 1078, kUnits = 1056, kAbbreviation = 1069, kPrecision = 1063, kGauge = 1066,
-              kRadius = 1071;
 
 Bytes Block(const Words& w, size_t size = SIZE_MAX) {
     const auto* bytes = reinterpret_cast<const uint8_t*>(w.data());
@@ -55,21 +51,23 @@ TEST(ImagePage, ShowsTheBlockAndWritesEachChoiceIntoItAtOnce) {
         std::string aspect;
         Bytes during;
         EXPECT_EQ(1, sheet.OnPage(0, [&](HWND page) {
-            for (int id : {1051, 1052, 1053, 1054, kMirror, kTransparent, kFit, kAlign})
-                shown.push_back(int(
-                    SendDlgItemMessageA(page, id, id < kFit ? BM_GETCHECK : CB_GETCURSEL, 0, 0)));
-            aspect = ItemText(page, kAspect);
-            if (int(IsDlgButtonChecked(page, kMirror)) != c.act[1])
-                SendDlgItemMessageA(page, kMirror, BM_CLICK, 0, 0);
+            for (int id :
+                 {IDC_IMAGE_ORIGINAL, IDC_IMAGE_ROTATE_RIGHT, IDC_IMAGE_FLIP, IDC_IMAGE_ROTATE_LEFT,
+                  IDC_IMAGE_MIRROR, IDC_IMAGE_TRANSPARENT, IDC_IMAGE_FIT, IDC_IMAGE_ALIGN})
+                shown.push_back(int(SendDlgItemMessageA(
+                    page, id, id < IDC_IMAGE_FIT ? BM_GETCHECK : CB_GETCURSEL, 0, 0)));
+            aspect = ItemText(page, IDC_IMAGE_ASPECT);
+            if (int(IsDlgButtonChecked(page, IDC_IMAGE_MIRROR)) != c.act[1])
+                SendDlgItemMessageA(page, IDC_IMAGE_MIRROR, BM_CLICK, 0, 0);
             if (c.act[0] >= 0)
-                SendDlgItemMessageA(page, kOriginal + c.act[0], BM_CLICK, 0, 0);
-            Choose(page, kFit, c.act[2]);
-            Choose(page, kAlign, c.act[3]);
+                SendDlgItemMessageA(page, IDC_IMAGE_ORIGINAL + c.act[0], BM_CLICK, 0, 0);
+            Choose(page, IDC_IMAGE_FIT, c.act[2]);
+            Choose(page, IDC_IMAGE_ALIGN, c.act[3]);
             if (c.typed)
-                SetText(GetDlgItem(page, kAspect), c.typed);
-            SendDlgItemMessageA(page, kTransparent, BM_CLICK, 0, 0);
+                SetText(GetDlgItem(page, IDC_IMAGE_ASPECT), c.typed);
+            SendDlgItemMessageA(page, IDC_IMAGE_TRANSPARENT, BM_CLICK, 0, 0);
             during = sheet.Fetch("OiAnoDat");
-            aspect += "/" + ItemText(page, kAspect);
+            aspect += "/" + ItemText(page, IDC_IMAGE_ASPECT);
         }));
         EXPECT_EQ(c.shown, shown) << c.block[0];
         EXPECT_EQ(std::string(c.opened) + "/" + (c.typed ? c.typed : c.opened), aspect);
@@ -107,40 +105,12 @@ TEST(RulerPage, LabelOrPickedUnitGivesScalesAndLabelBack) {
               {"OiAnText", Bytes(c.label.begin(), c.label.end())}});
         EXPECT_EQ(1, sheet.OnPage(3, [&](HWND page) {
             if (c.pick >= 0)
-                Choose(page, kUnits, c.pick);
+                Choose(page, IDC_RULER_UNITS, c.pick);
             if (c.typed)
-                SetText(GetDlgItem(page, kAbbreviation), c.typed);
+                SetText(GetDlgItem(page, IDC_RULER_ABBREVIATION), c.typed);
         }));
         EXPECT_EQ(Block(c.back, c.size), sheet.Fetch("OiAnoDat")) << c.label;
         EXPECT_EQ(Bytes(c.labelBack.begin(), c.labelBack.end()), sheet.Fetch("OiAnText"));
-    }
-}
-
-TEST(MeasurePages, RangesCheckedInExchangeOrderValuesIntoHostsBlock) {
-    const std::string kRange = "Please enter an integer between ";
-    // clang-format off
-    const struct {
-        DWORD markType;
-        Words loaded, back;
-        int first, second;
-        Strings messages;
-    } cases[] = {
-        {511, {1, 2, 3, 4, 0, 15, 77}, {1, 2, 3, 4, 5, 6, 77}, kRadius, kPrecision, {kRange + "1 and 999.", kRange + "0 and 14."}},
-        {510, {1, 2, 3, 4, 1000, 0, 15, 77}, {1000, 11811, 1000, 11811, 6, 6, 5, 77}, kPrecision, kGauge, {kRange + "0 and 14.", kRange + "0 and 999."}},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        Sheet sheet;
-        Load(sheet, c.markType, {{"OiAnoDat", Block(c.loaded)}});
-        Strings messages;
-        EXPECT_EQ(1, sheet.Edit(3, [&](ModalDriver& d, HWND& page) {
-            for (auto fix : {std::make_pair(c.first, "5"), std::make_pair(c.second, "6")}) {
-                sheet.Refused(d, messages, [&] { PressOk(sheet.Window()); });
-                d.Do("fix", [&, fix] { SetText(GetDlgItem(page, fix.first), fix.second); });
-            }
-        }));
-        EXPECT_EQ(c.messages, messages);
-        EXPECT_EQ(Block(c.back), sheet.Fetch("OiAnoDat")) << c.markType;
     }
 }
 

@@ -57,7 +57,7 @@ inline void PressAtPoint(HWND bar, POINT at) {
 
 inline DWORD ToolFlags(HWND frame, int markType) {
     DWORD flags = 0xDEAD;
-    Gui().toolbar_button_get(frame, markType, &flags);
+    KEL_GUI_toolbar_button_get(frame, markType, &flags);
     return flags;
 }
 
@@ -79,8 +79,7 @@ constexpr auto TipW = Tip<NMTTDISPINFOW, std::wstring>;
 class ToolbarOnHost : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(Gui().Loaded()) << Gui().Path();
-        ASSERT_TRUE(Gui().toolbar_create(m_host, 500, 120, &m_frame));
+        ASSERT_TRUE(KEL_GUI_toolbar_create(m_host, 500, 120, &m_frame));
         PumpPending();
     }
     void TearDown() override {
