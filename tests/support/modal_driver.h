@@ -28,8 +28,6 @@ public:
     ModalDriver& Then(std::string name, Step step, DWORD timeoutMs = 5000);
     // Appends a step that always completes: an action.
     ModalDriver& Do(std::string name, std::function<void()> action);
-    // After the last step this thread's dialogs must be gone within ms.
-    ModalDriver& EndsWithin(DWORD ms) { return m_endMs = ms, *this; }
 
     // Start right before the blocking call (one driver a thread); Stop is also
     // done by itself once the last step ran and no dialog is left.
@@ -39,7 +37,6 @@ public:
     // Every step ran to its end and nothing failed.
     bool Finished() const { return m_failure.empty() && m_next == m_steps.size(); }
     bool Failed() const { return !m_failure.empty(); }
-    const std::string& Failure() const { return m_failure; }
     // One line per step (done, not done or not run) and the failure.
     std::string Report() const;
 
@@ -62,7 +59,7 @@ private:
     bool m_inStep = false;
     std::string m_failure;
     // Ticks: the current step started, the script failed or ended, sheets last cancelled.
-    DWORD m_stepTick = 0, m_endTick = 0, m_cancelTick = 0, m_endMs = 5000;
+    DWORD m_stepTick = 0, m_endTick = 0, m_cancelTick = 0;
 };
 
 // Waiting steps; each stores what it found in out (references outlive the run).

@@ -1,4 +1,4 @@
-// A hostile host gets a clear 0 or a working call, never a crash, hang or stray
+// A hostile host gets a clear 0 or a working call, never a crash, hang, leak or stray
 // write. Run under code page 932, where a tip request also makes a font.
 #include "toolbar_test_host.h"
 
@@ -11,7 +11,7 @@ struct Handles {
     HWND frame;
 };
 using H = const Handles&;
-KEL_MARK_ATTRIBUTES g_record = {}; // a straight line as NewSheet leaves it
+KEL_MARK_ATTRIBUTES g_record = {}; // a straight line of size 1 as NewSheet leaves it
 DWORD g_out;
 const FARPROC kRecorder = reinterpret_cast<FARPROC>(&RecordNotification);
 
@@ -104,6 +104,7 @@ protected:
         static const KEL_IMAGE_INFO info = {};
         HKELSHEET sheet = nullptr;
         g_record.nMarkType = KEL_MARK_STRAIGHT_LINE;
+        g_record.nLineSize = 1; // OK closes it
         KEL_GUI_property_sheet_create(m_host, &info, &sheet);
         KEL_GUI_property_sheet_init(sheet, 1, &g_record, nullptr, nullptr, 0);
         return sheet;
@@ -202,6 +203,52 @@ TEST_F(HostileHost, CallsBackInFromARunningSheetAndFromTheToolbarCallbacks) {
         EXPECT_FALSE(IsWindow(m_h.frame)) << "toolbar destroyed " << inside.name;
         EXPECT_EQ(GdiObjects(), gdiObjects) << "and nothing made or kept for it";
     }
+}
+
+// A sheet shown again and again: OK gives 1, Cancel and the close box 0; while it runs
+// its owner is disabled and the message hook is out (a press message to the toolbar
+// presses nothing); both come back after. Sheets and toolbars made, used and destroyed
+// leave no GDI or USER object behind after a first cycle.
+TEST_F(HostileHost, SheetRunsTakeTheHookOutAndLeaveNothingBehind) {
+    const std::pair<void (*)(HWND), BOOL> closes[] = {
+        {PressOk, 1}, {PressCancel, 0}, {PressCloseBox, 0}};
+    KEL_GUI_toolbar_CB_register(m_h.frame, KEL_TOOLBAR_CB_NOTIFY, kRecorder, 0);
+    DWORD gdi = 0, user = 0;
+    for (int cycle = 0; cycle < 4; ++cycle) {
+        if (cycle == 1) // the first may load what the system shares
+            std::tie(gdi, user) = std::pair(GdiObjects(), UserObjects());
+        const HKELSHEET sheet = NewSheet();
+        for (const auto& [close, result] : closes) {
+            HWND window = nullptr;
+            bool owned = false, hostEnabled = true;
+            g_notifications.clear();
+            ModalDriver d;
+            d.Then("the sheet", WaitForSheet(window))
+                .Do("look, press a tool",
+                    [&] {
+                        owned = GetWindow(window, GW_OWNER) == m_host.Handle();
+                        hostEnabled = IsWindowEnabled(m_host);
+                        PressAtPoint(BarOf(m_h.frame),
+                                     ButtonCentre(BarOf(m_h.frame), IDS_TOOL_ARROW));
+                    })
+                .Do("close", [&, close = close] { close(window); });
+            d.Start();
+            EXPECT_EQ(result, KEL_GUI_property_sheet_show(sheet));
+            EXPECT_TRUE(d.Finished()) << d.Report();
+            EXPECT_TRUE(owned && !hostEnabled && IsWindowEnabled(m_host));
+            EXPECT_EQ(g_notifications.size(), 0u) << "the hook is out while the sheet runs";
+        }
+        KEL_GUI_property_sheet_destroy(sheet);
+        HWND frame = nullptr; // a toolbar too, its tip making a font under code page 932
+        ASSERT_TRUE(KEL_GUI_toolbar_create(m_host, 600, 100, &frame));
+        TipW(frame, IDS_TOOL_ARROW);
+        ClickButton(BarOf(frame), IDS_TOOL_ARROW);
+        DestroyWindow(frame);
+        PumpPending();
+    }
+    EXPECT_EQ(GdiObjects(), gdi);
+    EXPECT_EQ(UserObjects(), user);
+    ExpectOnePressPerMessage();
 }
 
 TEST_F(HostileHost, BuffersEndingAtAnInaccessiblePageAreNeverOverrun) {

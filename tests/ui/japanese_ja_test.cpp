@@ -80,7 +80,8 @@ std::string TipFace(HWND frame) {
 
 // Names from the Japanese table, which lacks "RTF edit"; a long host tip cut between
 // double-byte characters (39 whole ones), all 50 of them in wide text. The first tip
-// gives the tooltip the "System" face, made once per toolbar and gone with it.
+// gives the tooltip the "System" face, made once per toolbar (gone with it: the hostile
+// host's test counts).
 using JapaneseToolbarTips = ToolbarOnHost;
 TEST_F(JapaneseToolbarTips, KeepDoubleByteCharactersWholeInTheSystemFaceMadeOnce) {
     EXPECT_NE(TipFace(m_frame), "System");
@@ -106,21 +107,6 @@ TEST_F(JapaneseToolbarTips, KeepDoubleByteCharactersWholeInTheSystemFaceMadeOnce
     for (UINT command = IDS_TOOL_HOLLOW_RECT; command < IDS_TOOL_POLYLINE; ++command)
         TipW(m_frame, command);
     EXPECT_EQ(GdiObjects(), withFont) << "the tip font is made once per toolbar";
-    // Toolbars made, used and destroyed leave no GDI or USER object behind (counted
-    // after two first rounds that may load shared system objects).
-    DWORD gdi = 0, user = 0;
-    for (int round = -2; round < 40; ++round) {
-        if (round == 0)
-            std::tie(gdi, user) = std::pair(GdiObjects(), UserObjects());
-        HWND frame = nullptr;
-        ASSERT_TRUE(KEL_GUI_toolbar_create(m_host, 600, 100, &frame));
-        EXPECT_TRUE(TipW(frame, IDS_TOOL_ARROW) == L"矢印"); // the tip makes the font
-        ClickButton(BarOf(frame), IDS_TOOL_ARROW);
-        DestroyWindow(frame);
-        PumpPending();
-    }
-    EXPECT_EQ(GdiObjects(), gdi);
-    EXPECT_EQ(UserObjects(), user);
 }
 
 TEST(JapaneseTextPages, DoubleByteTextAndLocalDate) {

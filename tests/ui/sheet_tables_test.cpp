@@ -1,8 +1,8 @@
 // The mark table through the exports: init again never duplicates a page; bad handles
 // and arguments write nothing; only the fields the pages edit are written back (never a
 // colour's spare byte); blocks fetched only into the size reported; the message title.
-// The tab order of every mark type is checked with the layout (page_layout_check.h).
-#include "sheet_fixture.h"
+// With them, every mark type's tabs and page layouts in English (page_layout_check.h).
+#include "page_layout_check.h"
 
 #include <cstddef>
 
