@@ -22,31 +22,23 @@ TEST(JapaneseSheet, CaptionTabsAndRangeMessageAndTheRunTimeLocale) {
     Sheet sheet;
     KEL_MARK_ATTRIBUTES record = PatternRecord(KEL_MARK_STRAIGHT_LINE, 3);
     record.nLineSize = 0; // refused at OK with the range message
-    ASSERT_TRUE(sheet.Init(KEL_SHEET_ATTRIBUTES, &record));
+    sheet.Load(record);
     Strings seen; // caption, tabs, then the message box's text and caption
-    HWND box = nullptr;
     sheet.Run([&](ModalDriver& d) {
-        d.Do("read caption and tabs, press OK",
-             [&] {
-                 seen = TabTexts(sheet.Window());
-                 seen.insert(seen.begin(), Text(sheet.Window()));
-                 PressOk(sheet.Window());
-             })
-            .Then("range message", WaitForMessageBox(box, sheet.Window()))
-            .Do("read it, dismiss it",
-                [&] {
-                    seen.insert(seen.end(), {MessageBoxText(box), Text(box)});
-                    DismissMessageBox(box);
-                })
-            .Then("box gone", WaitForGone(box))
-            .Do("cancel", [&] { PressCancel(sheet.Window()); });
+        d.Do("caption, tabs", [&] {
+            seen = TabTexts(sheet.Window());
+            seen.insert(seen.begin(), Text(sheet.Window()));
+        });
+        sheet.Refused(
+            d, seen, [&] { PressOk(sheet.Window()); },
+            [](HWND box) { return MessageBoxText(box) + "|" + Text(box); });
+        d.Do("cancel", [&] { PressCancel(sheet.Window()); });
     });
     EXPECT_EQ((Strings{ShiftJis(L"属性"), ShiftJis(L"線の属性"), ShiftJis(L"色の属性"),
-                       ShiftJis(L"1 から 100 までの整数を入力してください。"), "kelgui"}),
+                       ShiftJis(L"1 から 100 までの整数を入力してください。") + "|kelgui"}),
               seen);
     // Loading the library set the locale the C runtime DLL shares.
-    const char* locale = std::setlocale(LC_ALL, nullptr);
-    EXPECT_NE(nullptr, std::strstr(locale, ".932")) << locale;
+    EXPECT_NE(nullptr, std::strstr(std::setlocale(LC_ALL, nullptr), ".932"));
 }
 
 // Units are matched byte for byte: the Japanese micrometre has the Greek mu.

@@ -3,6 +3,7 @@
 // the fonts and fills the list itself; and the process's GDI objects, USER
 // objects and private bytes after 100 and 1,000 openings, which must not grow.
 #include "bench.h"
+#include "resource_ids.h"
 #include "kelgui.h"
 
 #include <commctrl.h>
@@ -11,8 +12,6 @@
 #include <cstdio>
 
 namespace {
-
-constexpr int kFontTemplate = 108, kFaceList = 1015;
 
 // A text mark's sheet opens on its font page.
 bool LibraryCycle() {
@@ -43,7 +42,7 @@ int CALLBACK AddTrueTypeFace(const LOGFONTA* lf, const TEXTMETRICA*, DWORD type,
 }
 
 INT_PTR CALLBACK PlainFontPageProc(HWND page, UINT message, WPARAM, LPARAM) {
-    HWND faces = GetDlgItem(page, kFaceList);
+    HWND faces = GetDlgItem(page, IDC_FONT_FACES);
     if (message == WM_INITDIALOG) {
         HDC screen = GetDC(nullptr);
         EnumFontFamiliesA(screen, nullptr, AddTrueTypeFace, LPARAM(faces));
@@ -57,7 +56,7 @@ INT_PTR CALLBACK PlainFontPageProc(HWND page, UINT message, WPARAM, LPARAM) {
 }
 
 bool PlainCycle() {
-    return bench::PlainSheet(GetModuleHandleA("kelgui.dll"), {{kFontTemplate, "Font Attributes"}},
+    return bench::PlainSheet(GetModuleHandleA("kelgui.dll"), {{IDD_FONT, "Font Attributes"}},
                              PlainFontPageProc);
 }
 

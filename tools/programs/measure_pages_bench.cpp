@@ -4,6 +4,7 @@
 // them; and the ruler sheet against its four templates in a plain comctl32
 // sheet.
 #include "bench.h"
+#include "resource_ids.h"
 #include "kelgui.h"
 
 #include <commctrl.h>
@@ -14,8 +15,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int kRulerTemplate = 118;
 
 // Creates, loads record and blocks, shows (closed with OK), reads every block
 // back with a size query and a fetch, destroys.
@@ -59,11 +58,10 @@ bool ImageCycle() {
 
 // The ruler sheet's four templates in a plain comctl32 sheet.
 bool PlainCycle() {
-    return bench::PlainSheet(GetModuleHandleA("kelgui.dll"),
-                             {{106, "Line Attributes"},
-                              {102, "Color Attributes"},
-                              {108, "Font Attributes"},
-                              {kRulerTemplate, "Ruler Attributes"}});
+    return bench::PlainSheet(GetModuleHandleA("kelgui.dll"), {{IDD_LINE, "Line Attributes"},
+                                                              {IDD_COLOR, "Color Attributes"},
+                                                              {IDD_FONT, "Font Attributes"},
+                                                              {IDD_RULER, "Ruler Attributes"}});
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // property sheet; and the process's GDI objects, USER objects and private
 // bytes after 100 and 1,000 cycles, which must not grow.
 #include "bench.h"
+#include "resource_ids.h"
 #include "kelgui.h"
 
 #include <commctrl.h>
@@ -35,7 +36,7 @@ bool LibraryCycle() {
 // The same two templates, straight from the DLL's resources, no framework.
 bool PlainCycle() {
     return bench::PlainSheet(GetModuleHandleA("kelgui.dll"),
-                             {{106, "Line Attributes"}, {102, "Color Attributes"}});
+                             {{IDD_LINE, "Line Attributes"}, {IDD_COLOR, "Color Attributes"}});
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 //    typed text, stamp, label and password pages in turn.
 //   text_block_bench.exe [rounds]     (default 5; the best round counts)
 #include "bench.h"
+#include "resource_ids.h"
 #include "kelgui.h"
 #include "support/modal_driver.h"
 
@@ -21,8 +22,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int kWrappingEdit = 1140;
 
 // A typed text block: 12 header bytes, the length word, the text, zero, 3 bytes.
 std::vector<char> TextBlock(size_t textSize) {
@@ -70,7 +69,7 @@ bool ShowTypeAndOk(HKELSHEET sheet) {
         .Do("text page", [&] { kelgui_test::SelectTab(window, 2); })
         .Then("shown", kelgui_test::WaitForPage(window, 2, page))
         .Do("type, OK", [&] {
-            SendMessageA(GetDlgItem(page, kWrappingEdit), WM_CHAR, 'x', 1);
+            SendMessageA(GetDlgItem(page, IDC_WRAPPING_EDIT), WM_CHAR, 'x', 1);
             kelgui_test::PressOk(window);
         });
     driver.Start();

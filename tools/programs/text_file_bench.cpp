@@ -5,6 +5,7 @@
 // is compared.
 //   text_file_bench.exe [rounds]     (default 10)
 #include "kelgui.h"
+#include "resource_ids.h"
 #include "support/modal_driver.h"
 
 #include <algorithm>
@@ -108,7 +109,7 @@ int main(int argc, char** argv) {
             HWND page = kelgui_test::CurrentPage(window);
             if (kelgui_test::CurrentTab(window) != last || !page)
                 return false;
-            kelgui_test::SetText(GetDlgItem(page, 1038), g_path);
+            kelgui_test::SetText(GetDlgItem(page, IDC_FILE_NAME), g_path);
             kelgui_test::PressOk(window);
             return true;
         });

@@ -3,6 +3,7 @@
 // 27 buttons from the same bitmap; and the process's GDI objects, USER objects
 // and private bytes after 100 and 1,000 cycles, which must not grow.
 #include "bench.h"
+#include "resource_ids.h"
 #include "support/host_window.h"
 #include "kelgui.h"
 
@@ -11,7 +12,7 @@
 namespace {
 
 HWND g_host = nullptr;
-constexpr int kButtons = 27, kToolBarBitmap = 129, kFirstCommand = 2774;
+constexpr int kButtons = 27;
 
 bool LibraryCycle() {
     HWND frame = nullptr;
@@ -30,12 +31,12 @@ bool PlainCycle() {
     TBBUTTON buttons[kButtons] = {};
     for (int i = 0; i < kButtons; ++i) {
         buttons[i].iBitmap = i;
-        buttons[i].idCommand = kFirstCommand + i;
+        buttons[i].idCommand = IDS_TOOL_SELECT + i;
         buttons[i].fsState = TBSTATE_ENABLED | (i % 2 ? TBSTATE_WRAP : 0);
         buttons[i].fsStyle = TBSTYLE_CHECK;
     }
     HWND bar = CreateToolbarEx(frame, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS | CCS_NORESIZE, 1,
-                               kButtons, GetModuleHandleA("kelgui.dll"), kToolBarBitmap, buttons,
+                               kButtons, GetModuleHandleA("kelgui.dll"), IDR_TOOLBAR, buttons,
                                kButtons, 16, 15, 16, 15, sizeof(TBBUTTON));
     ShowWindow(frame, SW_SHOWNA);
     kelgui_test::DispatchPending();
