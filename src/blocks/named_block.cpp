@@ -6,8 +6,7 @@
 #include <cstring>
 #include <new>
 
-CNamedBlock::CNamedBlock(const char* name, uint8_t* data, uint32_t size)
-    : m_pData(data), m_dwSize(data ? size : 0) {
+CNamedBlock::CNamedBlock(const char* name) {
     std::memcpy(m_name, name, kNameSize);
 }
 
@@ -16,11 +15,9 @@ CNamedBlock::~CNamedBlock() {
 }
 
 void CNamedBlock::Release() {
-    if (m_bWipe && m_pData)
-        SecureWipe(m_pData, m_dwSize);
-    delete[] m_pData;
-    m_pData = nullptr;
-    m_dwSize = 0;
+    if (m_bWipe && m_bytes)
+        SecureWipe(m_bytes.data.get(), m_bytes.size);
+    m_bytes = OwnedBytes();
 }
 
 bool CNamedBlock::IsNamed(const char* name) const {
@@ -29,27 +26,18 @@ bool CNamedBlock::IsNamed(const char* name) const {
 
 int CNamedBlock::SetCopy(const void* data, uint32_t size) {
     Release();
-    uint8_t* copy = new (std::nothrow) uint8_t[size ? size : 1];
+    OwnedBytes copy{std::unique_ptr<uint8_t[]>(new (std::nothrow) uint8_t[size ? size : 1]), size};
     if (!copy)
         return 0;
     // A null source with a size copies nothing: the block is then empty.
-    if (!CByteSpan(data, size).Read(0, copy, size)) {
-        delete[] copy;
-        return 1;
-    }
-    m_pData = copy;
-    m_dwSize = size;
+    if (CByteSpan(data, size).Read(0, copy.data.get(), size))
+        m_bytes = std::move(copy);
     return 1;
 }
 
-void CNamedBlock::Attach(uint8_t* buffer, uint32_t size) {
+void CNamedBlock::Attach(OwnedBytes built) {
     Release();
-    m_pData = buffer;
-    m_dwSize = buffer ? size : 0;
-}
-
-void CNamedBlock::Get(void* buffer, uint32_t* sizeOut) const {
-    if (buffer)
-        CMutableByteSpan(buffer, m_dwSize).Write(0, m_pData, m_dwSize);
-    *sizeOut = m_dwSize;
+    m_bytes = std::move(built);
+    if (!m_bytes)
+        m_bytes.size = 0;
 }

@@ -11,9 +11,9 @@ class CNamedBlock {
 public:
     static constexpr size_t kNameSize = 8;
 
-    // Copies the 8 name bytes and takes ownership of data (from new[]).
-    CNamedBlock(const char* name, uint8_t* data = nullptr, uint32_t size = 0);
-    virtual ~CNamedBlock();
+    // Copies the 8 name bytes; the block starts empty.
+    explicit CNamedBlock(const char* name);
+    ~CNamedBlock();
     CNamedBlock(const CNamedBlock&) = delete;
     CNamedBlock& operator=(const CNamedBlock&) = delete;
 
@@ -25,20 +25,17 @@ public:
     int SetCopy(CByteSpan bytes) {
         return SetCopy(bytes.Data(), static_cast<uint32_t>(bytes.Size()));
     }
-    // Replaces the bytes with buffer (from new[]) without copying.
-    void Attach(uint8_t* buffer, uint32_t size);
-    void Attach(OwnedBytes built) { Attach(built.data.release(), built.size); }
-    // buffer null: only the size. Otherwise copies the bytes too.
-    void Get(void* buffer, uint32_t* sizeOut) const;
+    // Replaces the bytes with built ones, without copying.
+    void Attach(OwnedBytes built);
     // Copies the bytes into buffer when all of them fit; false (nothing
     // written) when they do not. For host buffers whose size is known.
-    bool CopyTo(CMutableByteSpan buffer) const { return buffer.Write(0, m_pData, m_dwSize); }
+    bool CopyTo(CMutableByteSpan buffer) const { return buffer.Write(0, Bytes().Data(), Size()); }
 
     // Bounds-checked view of the held bytes for the layout that parses them.
-    CByteSpan Bytes() const { return CByteSpan(m_pData, m_dwSize); }
+    CByteSpan Bytes() const { return CByteSpan(m_bytes.data.get(), m_bytes.size); }
     // The same bytes for a page that edits its copy in place.
-    CMutableByteSpan MutableBytes() { return CMutableByteSpan(m_pData, m_dwSize); }
-    uint32_t Size() const { return m_dwSize; }
+    CMutableByteSpan MutableBytes() { return CMutableByteSpan(m_bytes.data.get(), m_bytes.size); }
+    uint32_t Size() const { return m_bytes.size; }
 
     // For blocks that carry a user's secret: every copy this holder frees or
     // replaces is overwritten with zeros first.
@@ -48,7 +45,6 @@ private:
     void Release();
 
     char m_name[kNameSize];
-    uint8_t* m_pData = nullptr;
-    uint32_t m_dwSize = 0;
+    OwnedBytes m_bytes;
     bool m_bWipe = false;
 };

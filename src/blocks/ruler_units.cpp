@@ -1,8 +1,6 @@
 // The unit table and the scale arithmetic of the ruler.
 #include "blocks/ruler_units.h"
 
-#include "resources/resource_ids.h"
-
 #include <cstdlib>
 
 namespace ruler_units {
@@ -10,21 +8,20 @@ namespace ruler_units {
 // Inches, feet and yards: their count per metre (39.37, 3.281, 1.0935) times
 // 2000 over the resolution times 2000. Miles: 0.00062 per metre, 1 over the
 // resolution times 100000 / 62. Metric units: a power of ten over the
-// resolution, or 1 over the resolution times a power of ten. Micrometres
-// stand between miles and millimetres although their string comes last.
+// resolution, or 1 over the resolution times a power of ten.
 const Unit kUnits[kUnitCount] = {
-    // string                numerator  denominator: R x multiplier / divisor
-    {IDS_UNIT_INCHES, 78740, 2000, 1},
-    {IDS_UNIT_FEET, 6562, 2000, 1},
-    {IDS_UNIT_YARDS, 2187, 2000, 1},
-    {IDS_UNIT_MILES, 1, 100000, 62},
-    {IDS_UNIT_MICROMETERS, 1000000, 1, 1},
-    {IDS_UNIT_MILLIMETERS, 1000, 1, 1},
-    {IDS_UNIT_CENTIMETERS, 100, 1, 1},
-    {IDS_UNIT_DECIMETERS, 10, 1, 1},
-    {IDS_UNIT_METERS, 1, 1, 1},
-    {IDS_UNIT_DEKAMETERS, 1, 10, 1},
-    {IDS_UNIT_KILOMETERS, 1, 1000, 1},
+    // numerator  denominator: R x multiplier / divisor
+    {78740, 2000, 1}, // inches
+    {6562, 2000, 1},  // feet
+    {2187, 2000, 1},  // yards
+    {1, 100000, 62},  // miles
+    {1000000, 1, 1},  // micrometres
+    {1000, 1, 1},     // millimetres
+    {100, 1, 1},      // centimetres
+    {10, 1, 1},       // decimetres
+    {1, 1, 1},        // metres
+    {1, 10, 1},       // dekametres
+    {1, 1000, 1},     // kilometres
 };
 
 namespace {
@@ -62,25 +59,6 @@ Scale ScaleOf(size_t unit, int32_t pixelsPerMetre) {
     if (q < -kLargest)
         q = -kLargest;
     return {static_cast<int32_t>(p), static_cast<int32_t>(q)};
-}
-
-std::string AbbreviationIn(const std::string& listText) {
-    const size_t open = listText.find('(');
-    if (open == std::string::npos)
-        return std::string();
-    const size_t close = listText.find(')', open + 1);
-    if (close == std::string::npos)
-        return std::string();
-    return listText.substr(open + 1, close - open - 1);
-}
-
-int MatchUnit(const std::string (&listTexts)[kUnitCount], const std::string& abbreviation) {
-    const std::string pattern = "(" + abbreviation + ")";
-    int match = kMillimeters;
-    for (size_t i = 0; i < kUnitCount; ++i)
-        if (listTexts[i].find(pattern) != std::string::npos)
-            match = static_cast<int>(i);
-    return match;
 }
 
 } // namespace ruler_units

@@ -5,20 +5,19 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 
 namespace ruler_units {
 
+// In the order of the ruler page's unit list.
 struct Unit {
-    unsigned stringId;  // list text: name, a tab, the abbreviation in parentheses
     int32_t numerator;  // units per metre, times the denominator's multiplier
     int64_t multiplier; // denominator = resolution x multiplier / divisor,
     int64_t divisor;    // rounded to the nearest integer
 };
 
 constexpr size_t kUnitCount = 11;
-extern const Unit kUnits[kUnitCount]; // in list order
-constexpr int kMillimeters = 5;       // the unit when an abbreviation matches none
+extern const Unit kUnits[kUnitCount];
+constexpr int kMillimeters = 5;
 
 // Pixels per metre an image without one is taken to have (300 dots per inch).
 constexpr int32_t kDefaultResolution = 11811;
@@ -32,11 +31,5 @@ struct Scale {
 // fit 32 signed bits, both terms are scaled by the same factor so that they
 // fit, the ratio kept within one part in a million wherever such terms exist.
 Scale ScaleOf(size_t unit, int32_t pixelsPerMetre);
-
-// The characters between the first "(" and the next ")" of a list text.
-std::string AbbreviationIn(const std::string& listText);
-// The unit whose list text contains "(abbreviation)", byte for byte; when
-// several do, the last one; millimetres when none does.
-int MatchUnit(const std::string (&listTexts)[kUnitCount], const std::string& abbreviation);
 
 } // namespace ruler_units

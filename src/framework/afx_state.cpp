@@ -1,7 +1,7 @@
 // Module and thread state of the framework layer.
 #include "framework/afx_state.h"
 
-#include "framework/handle_map.h"
+#include "framework/wnd.h"
 
 namespace {
 AFX_MODULE_STATE g_moduleState;
@@ -29,7 +29,7 @@ private:
 const CThreadSlot g_threadSlot; // made when the module starts, on the loading thread
 } // namespace
 
-AFX_MODULE_STATE* AfxGetStaticModuleState() {
+AFX_MODULE_STATE* AfxGetModuleState() {
     return &g_moduleState;
 }
 
@@ -46,19 +46,12 @@ bool AfxIsModuleThread() {
     return g_moduleState.m_nThreadID == GetCurrentThreadId();
 }
 
-AFX_MODULE_STATE* AfxGetModuleState() {
-    AFX_MODULE_STATE* current = AfxGetThreadState()->m_pModuleState;
-    return current ? current : &g_moduleState;
+HINSTANCE AfxGetResourceHandle() {
+    return g_moduleState.m_hCurrentInstanceHandle;
 }
 
-HINSTANCE AfxGetResourceHandle() {
-    return AfxGetModuleState()->m_hCurrentInstanceHandle;
-}
-HINSTANCE AfxGetInstanceHandle() {
-    return AfxGetModuleState()->m_hCurrentInstanceHandle;
-}
 CWinApp* AfxGetApp() {
-    return AfxGetModuleState()->m_pCurrentWinApp;
+    return g_moduleState.m_pCurrentWinApp;
 }
 
 void AfxTermThreadState() {
@@ -66,16 +59,8 @@ void AfxTermThreadState() {
     if (!state)
         return;
     g_threadSlot.Set(nullptr);
-    delete state->m_pmapHWND;
+    // Window objects belong to their owners; they only forget their windows.
+    for (auto& entry : state->m_windows)
+        entry.second->m_hWnd = nullptr;
     delete state;
-}
-
-CModuleFrame::CModuleFrame(AFX_MODULE_STATE* state) {
-    AFX_THREAD_STATE* thread = AfxGetThreadState();
-    m_pPrevious = thread->m_pModuleState;
-    thread->m_pModuleState = state;
-}
-
-CModuleFrame::~CModuleFrame() {
-    AfxGetThreadState()->m_pModuleState = m_pPrevious;
 }

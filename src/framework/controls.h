@@ -9,8 +9,6 @@ class CButton : public CWnd {
 public:
     int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
     void SetCheck(int check) const { SendMessage(BM_SETCHECK, static_cast<WPARAM>(check)); }
-    UINT GetState() const { return static_cast<UINT>(SendMessage(BM_GETSTATE)); }
-    void SetState(BOOL pushed) const { SendMessage(BM_SETSTATE, static_cast<WPARAM>(pushed)); }
 };
 
 class CStatic : public CWnd {};
@@ -18,7 +16,6 @@ class CStatic : public CWnd {};
 class CEdit : public CWnd {
 public:
     void SetSel(int start, int end) const { SendMessage(EM_SETSEL, start, end); }
-    void LimitText(int chars) const { SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(chars)); }
     void GetSel(DWORD& start, DWORD& end) const {
         SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     }

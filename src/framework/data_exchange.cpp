@@ -3,7 +3,7 @@
 
 #include "framework/message_box.h"
 #include "framework/wnd.h"
-#include "resources/resource_ids.h"
+#include "framework/framework_strings.h"
 
 #include <cerrno>
 #include <climits>

@@ -8,15 +8,15 @@ CFrameWnd::~CFrameWnd() {
         *m_pDeletedDuringCreate = true;
 }
 
-BOOL CFrameWnd::CreateFrame(DWORD exStyle, LPCSTR title, DWORD style, const RECT& rect,
-                            CWnd* parent, UINT id) {
+BOOL CFrameWnd::CreateFrame(DWORD exStyle, LPCSTR title, DWORD style, const RECT& rect, HWND parent,
+                            UINT id) {
     m_dwFrameFlags = style & kFrameFlagsMask;
     // A WM_CREATE that fails destroys the window inside CreateWindowEx, and
     // PostNcDestroy deletes this object there; the flag tells us so.
     bool deleted = false;
     m_pDeletedDuringCreate = &deleted;
-    const bool created = CreateEx(exStyle, nullptr, title, style & ~kFrameFlagsMask, rect,
-                                  parent ? parent->m_hWnd : nullptr, id);
+    const bool created =
+        CreateEx(exStyle, nullptr, title, style & ~kFrameFlagsMask, rect, parent, id);
     if (deleted)
         return FALSE;
     m_pDeletedDuringCreate = nullptr;

@@ -31,7 +31,7 @@ public:
 protected:
     // Creates the window; frame flags are taken out of style first. A frame
     // deletes itself with its window, so after FALSE the object is gone.
-    BOOL CreateFrame(DWORD exStyle, LPCSTR title, DWORD style, const RECT& rect, CWnd* parent,
+    BOOL CreateFrame(DWORD exStyle, LPCSTR title, DWORD style, const RECT& rect, HWND parent,
                      UINT id);
     // Makes the client windows during WM_CREATE; FALSE fails the creation.
     virtual BOOL OnCreateClient(const CREATESTRUCTA* cs);

@@ -4,15 +4,14 @@
 // MFS_SYNCACTIVE is accepted but not drawn: keeping the caption in step with
 // the owner needs the owner's activation messages, and the owner is the
 // host's window, not ours.
-const MessageEntry<CMiniFrameWnd> CMiniFrameWnd::kMessageMap[] = {
-    {WM_NCHITTEST, 0, 0, 0, &CMiniFrameWnd::OnNcHitTest},
-};
-
-bool CMiniFrameWnd::OnWndMsg(const MessageArgs& m, LRESULT* result) {
-    return RouteMessage(this, kMessageMap, m, result) || CFrameWnd::OnWndMsg(m, result);
+MessageTable<CMiniFrameWnd> CMiniFrameWnd::Messages() {
+    static const Entry table[] = {
+        ForNcHitTest<&CMiniFrameWnd::OnNcHitTest>(),
+    };
+    return table;
 }
 
-BOOL CMiniFrameWnd::Create(LPCSTR title, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
+BOOL CMiniFrameWnd::Create(LPCSTR title, DWORD style, const RECT& rect, HWND parent, UINT id) {
     if (style & MFS_THICKFRAME)
         style |= WS_THICKFRAME;
     else
@@ -22,8 +21,8 @@ BOOL CMiniFrameWnd::Create(LPCSTR title, DWORD style, const RECT& rect, CWnd* pa
     return CreateFrame(WS_EX_TOOLWINDOW, title, style, rect, parent, id);
 }
 
-LRESULT CMiniFrameWnd::OnNcHitTest(const MessageArgs& m) {
-    const LRESULT hit = DefaultProc(m.message, m.wParam, m.lParam);
+LRESULT CMiniFrameWnd::OnNcHitTest(POINT screen) {
+    const LRESULT hit = DefaultProc(WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
     if (!(m_dwFrameFlags & MFS_MOVEFRAME))
         return hit;
     switch (hit) {

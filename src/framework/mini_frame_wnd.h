@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/frame_wnd.h"
+#include "framework/message_map.h"
 
 // Mini frame flags, kept in the frame's style word next to FWS_SNAPTOBARS.
 constexpr DWORD MFS_SYNCACTIVE = 0x0100;  // caption shown active with the owner's
@@ -10,16 +11,14 @@ constexpr DWORD MFS_4THICKFRAME = 0x0200; // no sizing at the corners
 constexpr DWORD MFS_THICKFRAME = 0x0400;  // sizable border
 constexpr DWORD MFS_MOVEFRAME = 0x0800;   // dragging the border moves the window
 
-class CMiniFrameWnd : public CFrameWnd {
+class CMiniFrameWnd : public CMessageMap<CMiniFrameWnd, CFrameWnd> {
 public:
     // A tool window (small caption). Without MFS_THICKFRAME it has no sizing
     // border. After FALSE the object is gone (see CreateFrame).
-    BOOL Create(LPCSTR title, DWORD style, const RECT& rect, CWnd* parent, UINT id = 0);
+    BOOL Create(LPCSTR title, DWORD style, const RECT& rect, HWND parent, UINT id = 0);
 
-    bool OnWndMsg(const MessageArgs& m, LRESULT* result) override;
+    static MessageTable<CMiniFrameWnd> Messages();
 
 private:
-    LRESULT OnNcHitTest(const MessageArgs& m);
-
-    static const MessageEntry<CMiniFrameWnd> kMessageMap[];
+    LRESULT OnNcHitTest(POINT screen);
 };

@@ -2,6 +2,7 @@
 #include "framework/property_page.h"
 
 #include "framework/afx_state.h"
+#include "framework/host_call.h"
 #include "framework/message_box.h"
 #include "framework/property_sheet.h"
 
@@ -93,8 +94,8 @@ PROPSHEETPAGEA CPropertyPage::BuildPageDesc() const {
     return desc;
 }
 
-INT_PTR CALLBACK AfxPageDialogProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam) {
-    CModuleFrame frame(AfxGetStaticModuleState());
+namespace {
+INT_PTR RoutePageMessage(HWND h, UINT message, WPARAM wParam, LPARAM lParam) {
     AFX_THREAD_STATE* thread = AfxGetThreadState();
     if (thread->m_pPageInit && !CWnd::FromHandlePermanent(h)) {
         thread->m_pPageInit->Attach(h);
@@ -124,4 +125,10 @@ INT_PTR CALLBACK AfxPageDialogProc(HWND h, UINT message, WPARAM wParam, LPARAM l
         return static_cast<INT_PTR>(result);
     SetWindowLongPtrA(h, DWLP_MSGRESULT, result);
     return TRUE;
+}
+} // namespace
+
+INT_PTR CALLBACK AfxPageDialogProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallGuarded(INT_PTR(FALSE),
+                       [&] { return RoutePageMessage(h, message, wParam, lParam); });
 }

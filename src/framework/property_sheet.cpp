@@ -3,19 +3,40 @@
 
 #include "framework/afx_state.h"
 #include "framework/dialog_template.h"
+#include "framework/host_call.h"
 #include "framework/message_box.h"
+#include "framework/win_app.h"
 
 namespace {
 // PSCB_INITIALIZED carries no user data: the sheet being shown by this thread
 // is in the thread state.
 int CALLBACK SheetCallback(HWND h, UINT message, LPARAM) {
-    if (message == PSCB_INITIALIZED) {
-        CModuleFrame frame(AfxGetStaticModuleState());
-        if (CPropertySheet* sheet = AfxGetThreadState()->m_pSheetInit)
-            sheet->SubclassWindow(h);
-    }
+    if (message == PSCB_INITIALIZED)
+        CallGuarded(false, [h] {
+            CPropertySheet* sheet = AfxGetThreadState()->m_pSheetInit;
+            return sheet && sheet->SubclassWindow(h);
+        });
     return 0;
 }
+
+// The application's message hook stays out while a sheet runs its own modal
+// loop.
+class CHookSuspension {
+public:
+    CHookSuspension() : m_app(AfxGetApp()) {
+        if (m_app)
+            m_app->SuspendMessageHook();
+    }
+    ~CHookSuspension() {
+        if (m_app)
+            m_app->ResumeMessageHook();
+    }
+    CHookSuspension(const CHookSuspension&) = delete;
+    CHookSuspension& operator=(const CHookSuspension&) = delete;
+
+private:
+    CWinApp* m_app;
+};
 
 // Pages are drawn in the sheet's font and measured in its dialog units: a
 // page whose template names another face gets a copy in the sheet's font,
@@ -36,8 +57,8 @@ void TakeSheetFont(PROPSHEETPAGEA& desc, const DialogFont& sheetFont, std::vecto
 }
 } // namespace
 
-CPropertySheet::CPropertySheet(UINT captionId, CWnd* parent, UINT selectPage)
-    : m_strCaption(AfxLoadString(captionId)), m_pParentWnd(parent) {
+CPropertySheet::CPropertySheet(UINT captionId, HWND parent, UINT selectPage)
+    : m_strCaption(AfxLoadString(captionId)), m_hWndParent(parent) {
     m_psh.dwSize = sizeof m_psh;
     m_psh.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK;
     m_psh.nStartPage = selectPage;
@@ -84,7 +105,7 @@ INT_PTR CPropertySheet::DoModal() {
     header.dwFlags = (header.dwFlags | PSH_PROPSHEETPAGE | PSH_USECALLBACK) & ~PSH_MODELESS;
     // The owner is the parent's top-level window: comctl32 disables it while
     // the sheet runs.
-    header.hwndParent = m_pParentWnd ? GetAncestor(m_pParentWnd->m_hWnd, GA_ROOT) : nullptr;
+    header.hwndParent = m_hWndParent ? GetAncestor(m_hWndParent, GA_ROOT) : nullptr;
     header.hInstance = AfxGetResourceHandle();
     header.pszCaption = m_strCaption.c_str();
     header.nPages = static_cast<UINT>(descs.size());
@@ -95,7 +116,11 @@ INT_PTR CPropertySheet::DoModal() {
     AFX_THREAD_STATE* thread = AfxGetThreadState();
     CPropertySheet* previous = thread->m_pSheetInit;
     thread->m_pSheetInit = this;
-    INT_PTR result = PropertySheetA(&header);
+    INT_PTR result;
+    {
+        const CHookSuspension suspension;
+        result = PropertySheetA(&header);
+    }
     thread->m_pSheetInit = previous;
     if (result < 0)
         return -1;

@@ -10,7 +10,7 @@
 
 class CPropertySheet : public CWnd {
 public:
-    CPropertySheet(UINT captionId, CWnd* parent, UINT selectPage = 0);
+    CPropertySheet(UINT captionId, HWND parent, UINT selectPage = 0);
 
     // The sheet does not own its pages.
     void AddPage(CPropertyPage* page);
@@ -21,8 +21,9 @@ public:
     // style 0: text is the caption as is; PSH_PROPTITLE: "Properties for text".
     void SetTitle(LPCSTR text, UINT style = 0);
 
-    // Runs the sheet modally. IDOK when the user confirmed with OK, IDCANCEL
-    // for Cancel or the close box, -1 when the sheet could not be made.
+    // Runs the sheet modally, the application's message hook taken out
+    // meanwhile. IDOK when the user confirmed with OK, IDCANCEL for Cancel or
+    // the close box, -1 when the sheet could not be made.
     INT_PTR DoModal();
 
     // A page received PSN_APPLY: the sheet is being closed with OK.
@@ -30,7 +31,7 @@ public:
 
     PROPSHEETHEADERA m_psh = {};
     std::string m_strCaption;
-    CWnd* m_pParentWnd;
+    HWND m_hWndParent; // a window of the host, or null
 
 private:
     std::vector<CPropertyPage*> m_pages;

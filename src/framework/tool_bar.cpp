@@ -37,12 +37,11 @@ bool ReadToolBarResource(HINSTANCE instance, UINT id, ToolBarResource* out) {
 } // namespace
 
 CToolBar::~CToolBar() {
-    // The control goes before its images. Safe here: a CToolBar does not
-    // delete itself in PostNcDestroy, whatever a derived class does.
+    // The control goes before its images (a member, deleted after this body).
+    // Safe here: a CToolBar does not delete itself in PostNcDestroy, whatever
+    // a derived class does.
     if (m_hWnd)
         DestroyWindow();
-    if (m_hbmImageWell)
-        DeleteObject(m_hbmImageWell);
 }
 
 BOOL CToolBar::Create(CWnd* parent, DWORD style, UINT id) {
@@ -63,18 +62,18 @@ BOOL CToolBar::Create(CWnd* parent, DWORD style, UINT id) {
 BOOL CToolBar::LoadToolBar(UINT id) {
     HINSTANCE instance = AfxGetResourceHandle();
     ToolBarResource resource;
-    if (!ReadToolBarResource(instance, id, &resource) || m_hbmImageWell)
+    if (!ReadToolBarResource(instance, id, &resource) || m_imageWell)
         return FALSE;
     // Sizes first: the control takes them only before bitmaps and buttons.
     SendMessage(TB_SETBITMAPSIZE, 0, MAKELONG(resource.imageWidth, resource.imageHeight));
     m_sizeButton = {resource.imageWidth + kButtonMarginX, resource.imageHeight + kButtonMarginY};
     KeepButtonSize();
 
-    m_hbmImageWell = CreateMappedBitmap(instance, static_cast<INT_PTR>(id), 0, nullptr, 0);
+    m_imageWell.Reset(CreateMappedBitmap(instance, static_cast<INT_PTR>(id), 0, nullptr, 0));
     BITMAP bitmap = {};
-    if (!m_hbmImageWell || !GetObjectA(m_hbmImageWell, sizeof bitmap, &bitmap))
+    if (!m_imageWell || !GetObjectA(m_imageWell, sizeof bitmap, &bitmap))
         return FALSE;
-    TBADDBITMAP images = {nullptr, reinterpret_cast<UINT_PTR>(m_hbmImageWell)};
+    TBADDBITMAP images = {nullptr, reinterpret_cast<UINT_PTR>(static_cast<HBITMAP>(m_imageWell))};
     SendMessage(TB_ADDBITMAP, static_cast<WPARAM>(bitmap.bmWidth / resource.imageWidth),
                 reinterpret_cast<LPARAM>(&images));
 

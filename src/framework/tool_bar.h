@@ -2,6 +2,7 @@
 // tool bar resource (type 241) and its bitmap.
 #pragma once
 
+#include "framework/owned.h"
 #include "framework/wnd.h"
 
 #include <commctrl.h>
@@ -55,7 +56,7 @@ protected:
     ~CToolBar() override;
 
 private:
-    HBITMAP m_hbmImageWell = nullptr; // the control copies no bitmap: kept for its life
+    COwnedBitmap m_imageWell; // the control copies no bitmap: kept for its life
     SIZE m_sizeButton = {0, 0};
     DWORD m_dwBarFlags = 0;
 };

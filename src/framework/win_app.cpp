@@ -2,7 +2,7 @@
 #include "framework/win_app.h"
 
 #include "framework/afx_state.h"
-#include "framework/handle_map.h"
+#include "framework/host_call.h"
 #include "framework/wnd.h"
 
 #include <commctrl.h>
@@ -26,20 +26,34 @@ char* ModuleBaseName(HINSTANCE instance) {
     return _strdup(name);
 }
 BOOL InitApp(CWinApp* app, HINSTANCE instance);
+
+LRESULT CALLBACK MessageHookProc(int code, WPARAM removeFlag, LPARAM lParam) {
+    CWinApp* app = AfxGetApp();
+    // A message that is only peeked at (PM_NOREMOVE) comes by again when the
+    // host takes it; pre-translating it both times would act on it twice. The
+    // result is ignored: the host dispatches the message as usual.
+    if (app && code >= 0 && removeFlag == PM_REMOVE)
+        CallGuarded(FALSE, [app, lParam] {
+            MSG* msg = reinterpret_cast<MSG*>(lParam);
+            const CWnd* wnd = CWnd::FromHandlePermanent(msg->hwnd);
+            return wnd && wnd->PreTranslatesFromHook() && app->PreTranslateMessage(msg);
+        });
+    return CallNextHookEx(app ? app->m_hMsgHook : nullptr, code, removeFlag, lParam);
+}
 } // namespace
 
 CWinApp::CWinApp(LPCSTR appName) {
     if (appName)
         m_pszAppName = _strdup(appName);
-    AfxGetStaticModuleState()->m_pCurrentWinApp = this;
+    AfxGetModuleState()->m_pCurrentWinApp = this;
 }
 
 CWinApp::~CWinApp() {
     std::free(m_pszAppName);
     std::free(m_pszExeName);
     m_pszAppName = m_pszExeName = nullptr;
-    if (AfxGetStaticModuleState()->m_pCurrentWinApp == this)
-        AfxGetStaticModuleState()->m_pCurrentWinApp = nullptr;
+    if (AfxGetModuleState()->m_pCurrentWinApp == this)
+        AfxGetModuleState()->m_pCurrentWinApp = nullptr;
 }
 
 BOOL CWinApp::PreTranslateMessage(MSG* msg) {
@@ -56,6 +70,27 @@ BOOL CWinApp::PreTranslateMessage(MSG* msg) {
     return FALSE;
 }
 
+void CWinApp::InstallMessageHook() {
+    m_hMsgHook =
+        SetWindowsHookExA(WH_GETMESSAGE, MessageHookProc, m_hInstance, GetCurrentThreadId());
+}
+
+void CWinApp::RemoveMessageHook() {
+    if (m_hMsgHook)
+        UnhookWindowsHookEx(m_hMsgHook);
+    m_hMsgHook = nullptr;
+}
+
+void CWinApp::SuspendMessageHook() {
+    if (m_nHookSuspended++ == 0)
+        RemoveMessageHook();
+}
+
+void CWinApp::ResumeMessageHook() {
+    if (m_nHookSuspended > 0 && --m_nHookSuspended == 0)
+        InstallMessageHook();
+}
+
 char* AfxMakeDefaultAppName(const CWinApp* app) {
     char name[256];
     if (LoadStringA(app->m_hInstance, kAppNameStringId, name, sizeof name) > 0)
@@ -64,15 +99,11 @@ char* AfxMakeDefaultAppName(const CWinApp* app) {
 }
 
 BOOL AfxWinInit(CWinApp* app, HINSTANCE instance) {
-    AFX_MODULE_STATE* module = AfxGetStaticModuleState();
+    AFX_MODULE_STATE* module = AfxGetModuleState();
     module->m_hCurrentInstanceHandle = instance;
     module->m_pCurrentWinApp = app;
     module->m_nThreadID = GetCurrentThreadId();
-    BOOL initialised;
-    {
-        CModuleFrame frame(module);
-        initialised = InitApp(app, instance);
-    }
+    const BOOL initialised = CallGuarded(FALSE, [&] { return InitApp(app, instance); });
     if (!initialised) {
         AfxTermThreadState();
         module->m_nThreadID = 0;
@@ -81,12 +112,9 @@ BOOL AfxWinInit(CWinApp* app, HINSTANCE instance) {
 }
 
 void AfxWinTerm(CWinApp* app) {
-    {
-        CModuleFrame frame(AfxGetStaticModuleState());
-        app->ExitInstance();
-    }
+    CallGuarded(0, [app] { return app->ExitInstance(); });
     AfxTermThreadState();
-    AfxGetStaticModuleState()->m_nThreadID = 0;
+    AfxGetModuleState()->m_nThreadID = 0;
 }
 
 namespace {

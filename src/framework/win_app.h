@@ -1,5 +1,6 @@
-// CWinApp: the library's application object, its start-up naming and its
-// message pre-translation.
+// CWinApp: the library's application object, its start-up naming, its
+// message pre-translation and the message hook that drives it from the
+// host's message loop.
 #pragma once
 
 #include <windows.h>
@@ -18,9 +19,24 @@ public:
     // window object pre-translate it; the first that takes it ends the walk.
     virtual BOOL PreTranslateMessage(MSG* msg);
 
+    // Installs a WH_GETMESSAGE hook on the calling thread (null on failure):
+    // messages the host's loop takes for a window whose object asks for it
+    // (CWnd::PreTranslatesFromHook) get PreTranslateMessage first.
+    void InstallMessageHook();
+    void RemoveMessageHook();
+    // Takes the hook out for a modal run and puts it back after. Runs nest (a
+    // sheet shown from inside another's run): only the outermost takes it out
+    // and puts it back, so that it is never installed twice.
+    void SuspendMessageHook();
+    void ResumeMessageHook();
+
+    HHOOK m_hMsgHook = nullptr;
     HINSTANCE m_hInstance = nullptr;
     char* m_pszAppName = nullptr; // message title; _strdup'ed, released with free
     char* m_pszExeName = nullptr; // module file name without folder and extension
+
+private:
+    int m_nHookSuspended = 0; // modal runs in progress that took the hook out
 };
 
 // A fresh copy of the default application name: string 57344 of the

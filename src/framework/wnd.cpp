@@ -3,13 +3,13 @@
 
 #include "framework/afx_state.h"
 #include "framework/data_exchange.h"
-#include "framework/handle_map.h"
+#include "framework/host_call.h"
 
 namespace {
 const char kFrameworkClass[] = "KelGuiWnd";
 
 bool RegisterFrameworkClass() {
-    HINSTANCE instance = AfxGetInstanceHandle();
+    HINSTANCE instance = AfxGetResourceHandle();
     WNDCLASSA existing;
     if (GetClassInfoA(instance, kFrameworkClass, &existing))
         return true;
@@ -22,6 +22,23 @@ bool RegisterFrameworkClass() {
     wc.lpszClassName = kFrameworkClass;
     return RegisterClassA(&wc) != 0;
 }
+
+LRESULT RouteWindowMessage(HWND h, UINT message, WPARAM wParam, LPARAM lParam) {
+    CWnd* wnd = CWnd::FromHandlePermanent(h);
+    if (!wnd) {
+        AFX_THREAD_STATE* thread = AfxGetThreadState();
+        if (!thread->m_pWndInit)
+            return DefWindowProcA(h, message, wParam, lParam);
+        wnd = thread->m_pWndInit;
+        thread->m_pWndInit = nullptr;
+        wnd->Attach(h);
+    }
+    CWndInUse inUse(wnd);
+    const LRESULT result = wnd->WindowProc(message, wParam, lParam);
+    if (message == WM_NCDESTROY)
+        inUse.WindowDestroyed();
+    return result;
+}
 } // namespace
 
 CWnd::~CWnd() {
@@ -33,29 +50,25 @@ CWnd::~CWnd() {
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND h) {
-    CHandleMap* map = afxMapHWND();
-    return (map && h) ? map->LookupPermanent(h) : nullptr;
-}
-
-CWnd* CWnd::FromHandle(HWND h) {
-    return h ? afxMapHWND(true)->FromHandle(h) : nullptr;
+    if (!h)
+        return nullptr;
+    const auto& windows = AfxGetThreadState()->m_windows;
+    const auto found = windows.find(h);
+    return found == windows.end() ? nullptr : found->second;
 }
 
 bool CWnd::Attach(HWND h) {
     if (!h || m_hWnd)
         return false;
-    afxMapHWND(true)->SetPermanent(h, this);
+    AfxGetThreadState()->m_windows[h] = this;
     m_hWnd = h;
     return true;
 }
 
 HWND CWnd::Detach() {
     HWND h = m_hWnd;
-    if (h) {
-        CHandleMap* map = afxMapHWND();
-        if (map && map->LookupPermanent(h) == this)
-            map->RemoveHandle(h);
-    }
+    if (h && FromHandlePermanent(h) == this)
+        AfxGetThreadState()->m_windows.erase(h);
     m_hWnd = nullptr;
     return h;
 }
@@ -83,7 +96,7 @@ bool CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD style, 
     }
     HWND h = CreateWindowExA(exStyle, className, title, style, rect.left, rect.top,
                              rect.right - rect.left, rect.bottom - rect.top, parent,
-                             reinterpret_cast<HMENU>(idOrMenu), AfxGetInstanceHandle(), nullptr);
+                             reinterpret_cast<HMENU>(idOrMenu), AfxGetResourceHandle(), nullptr);
     thread->m_pWndInit = nullptr;
     if (!h)
         return false;
@@ -154,22 +167,9 @@ bool AfxIsNotifyLockedOut(HWND h) {
 }
 
 LRESULT CALLBACK AfxWndProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam) {
-    // Messages may arrive through the host's loop: work in the library's state.
-    CModuleFrame frame(AfxGetStaticModuleState());
-    CWnd* wnd = CWnd::FromHandlePermanent(h);
-    if (!wnd) {
-        AFX_THREAD_STATE* thread = AfxGetThreadState();
-        if (!thread->m_pWndInit)
-            return DefWindowProcA(h, message, wParam, lParam);
-        wnd = thread->m_pWndInit;
-        thread->m_pWndInit = nullptr;
-        wnd->Attach(h);
-    }
-    CWndInUse inUse(wnd);
-    const LRESULT result = wnd->WindowProc(message, wParam, lParam);
-    if (message == WM_NCDESTROY)
-        inUse.WindowDestroyed();
-    return result;
+    // Without memory a window is not made; any other message gives 0.
+    return CallGuarded(message == WM_CREATE ? LRESULT(-1) : LRESULT(0),
+                       [&] { return RouteWindowMessage(h, message, wParam, lParam); });
 }
 
 CWndInUse::~CWndInUse() {

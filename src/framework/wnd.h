@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -24,17 +23,14 @@ public:
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;
 
-    // The object that owns h, or null.
+    // The object that owns h, or null: a foreign window has none.
     static CWnd* FromHandlePermanent(HWND h);
-    // That object, or a temporary wrapper for a foreign window (null for null).
-    static CWnd* FromHandle(HWND h);
 
     // Binds this object to h in the permanent map (no subclassing).
     bool Attach(HWND h);
     HWND Detach();
     // Binds and routes h's messages through this object's WindowProc.
     bool SubclassWindow(HWND h);
-    HWND GetSafeHwnd() const { return m_hWnd; }
 
     // Creates a window of the framework's own class (className null) or of a
     // registered class, routed through this object from its first message.
@@ -43,8 +39,12 @@ public:
     BOOL DestroyWindow();
 
     virtual BOOL PreTranslateMessage(MSG* msg);
+    // True for a window whose messages the application's message hook
+    // pre-translates while the host's own loop runs (CWinApp).
+    virtual bool PreTranslatesFromHook() const { return false; }
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-    // The message-map hook: a class routes through its table, then its base.
+    // The message-map hook: a class routes through its table, then its base
+    // (CMessageMap, message_map.h).
     virtual bool OnWndMsg(const MessageArgs& m, LRESULT* result);
     // Called after the window is gone; objects that delete themselves do it here.
     virtual void PostNcDestroy() {}
@@ -60,17 +60,11 @@ public:
     LRESULT SendMessage(UINT msg, WPARAM w = 0, LPARAM l = 0) const {
         return ::SendMessageA(m_hWnd, msg, w, l);
     }
-    BOOL PostMessage(UINT msg, WPARAM w = 0, LPARAM l = 0) const {
-        return ::PostMessageA(m_hWnd, msg, w, l);
-    }
     BOOL ShowWindow(int cmd) const { return ::ShowWindow(m_hWnd, cmd); }
-    BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
     void SetWindowText(LPCSTR text) const { ::SetWindowTextA(m_hWnd, text); }
     std::string GetWindowText() const;
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
-    CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
     void Invalidate(BOOL erase = TRUE) const { ::InvalidateRect(m_hWnd, nullptr, erase); }
-    BOOL EnableWindow(BOOL enable) const { return ::EnableWindow(m_hWnd, enable); }
 
     // After WM_NCDESTROY: detaches the bound controls and this object.
     void DetachDestroyed();
@@ -116,43 +110,3 @@ LRESULT CALLBACK AfxWndProc(HWND h, UINT message, WPARAM wParam, LPARAM lParam);
 
 // True while h's UpdateData runs: its controls' notifications are ignored.
 bool AfxIsNotifyLockedOut(HWND h);
-
-// One row of a class's message table. Window messages match by number;
-// WM_COMMAND matches by notification code and control id range, WM_NOTIFY by
-// code and the sender's id range.
-template <class T> struct MessageEntry {
-    UINT message;
-    UINT code;
-    UINT idFirst;
-    UINT idLast;
-    LRESULT (T::*handler)(const MessageArgs&);
-};
-
-template <class T, std::size_t N>
-bool RouteMessage(T* self, const MessageEntry<T> (&table)[N], const MessageArgs& m,
-                  LRESULT* result) {
-    UINT code = 0;
-    UINT id = 0;
-    const bool isNotification = m.message == WM_COMMAND || m.message == WM_NOTIFY;
-    if (m.message == WM_COMMAND) {
-        code = HIWORD(m.wParam);
-        id = LOWORD(m.wParam);
-    } else if (m.message == WM_NOTIFY) {
-        const NMHDR* header = reinterpret_cast<const NMHDR*>(m.lParam);
-        code = header->code;
-        id = static_cast<UINT>(header->idFrom);
-    }
-    for (const MessageEntry<T>& entry : table) {
-        if (entry.message != m.message)
-            continue;
-        if (isNotification && (entry.code != code || id < entry.idFirst || id > entry.idLast))
-            continue;
-        if (isNotification && AfxIsNotifyLockedOut(self->m_hWnd)) {
-            *result = 0;
-            return true;
-        }
-        *result = (self->*entry.handler)(m);
-        return true;
-    }
-    return false;
-}

@@ -1,11 +1,7 @@
-// CKELGuiApp: start-up, shut-down and the message hook.
+// CKELGuiApp: start-up and shut-down.
 #include "module/gui_app.h"
 
-#include "framework/afx_state.h"
-#include "framework/handle_map.h"
 #include "framework/rich_edit.h"
-#include "framework/wnd.h"
-#include "toolbar/tool_bar_kind.h"
 
 #include <clocale>
 #include <cstdio>
@@ -13,22 +9,6 @@
 
 namespace {
 CKELGuiApp theApp;
-
-LRESULT CALLBACK MessageHookProc(int code, WPARAM removeFlag, LPARAM lParam) {
-    CModuleFrame frame(AfxGetStaticModuleState());
-    AfxLockTempMaps();
-    // A message that is only peeked at (PM_NOREMOVE) comes by again when the
-    // host takes it; pre-translating it both times would press a tool twice.
-    if (code >= 0 && removeFlag == PM_REMOVE) {
-        MSG* msg = reinterpret_cast<MSG*>(lParam);
-        // Only the tool bar's messages are pre-translated; the result is
-        // ignored and the host dispatches the message as usual.
-        if (IsKelToolBar(CWnd::FromHandlePermanent(msg->hwnd)))
-            theApp.PreTranslateMessage(msg);
-    }
-    AfxUnlockTempMaps(true);
-    return CallNextHookEx(theApp.m_hMsgHook, code, removeFlag, lParam);
-}
 } // namespace
 
 CKELGuiApp& KelGuiApp() {
@@ -51,25 +31,4 @@ BOOL CKELGuiApp::InitInstance() {
 int CKELGuiApp::ExitInstance() {
     RemoveMessageHook();
     return CWinApp::ExitInstance();
-}
-
-void CKELGuiApp::InstallMessageHook() {
-    m_hMsgHook =
-        SetWindowsHookExA(WH_GETMESSAGE, MessageHookProc, m_hInstance, GetCurrentThreadId());
-}
-
-void CKELGuiApp::RemoveMessageHook() {
-    if (m_hMsgHook)
-        UnhookWindowsHookEx(m_hMsgHook);
-    m_hMsgHook = nullptr;
-}
-
-void CKELGuiApp::SuspendMessageHook() {
-    if (m_nHookSuspended++ == 0)
-        RemoveMessageHook();
-}
-
-void CKELGuiApp::ResumeMessageHook() {
-    if (m_nHookSuspended > 0 && --m_nHookSuspended == 0)
-        InstallMessageHook();
 }

@@ -1,7 +1,7 @@
 // The message title exports: the caption of the library's message boxes.
 #include "kelgui.h"
 
-#include "module/export_frame.h"
+#include "framework/host_call.h"
 #include "module/gui_app.h"
 
 #include "blocks/byte_span.h"
@@ -25,31 +25,32 @@ size_t WholeCharacterBytes(const char* title, size_t length, size_t size) {
 } // namespace
 
 extern "C" BOOL WINAPI KEL_GUI_message_title_set(LPCSTR title) {
-    KELGUI_EXPORT_FRAME();
-    CKELGuiApp& app = KelGuiApp();
-    std::free(app.m_pszAppName);
-    app.m_pszAppName = nullptr;
-    if (title) {
-        app.m_pszAppName = _strdup(title);
-    } else {
-        app.m_pszAppName = AfxMakeDefaultAppName(&app); // the module name here
-    }
-    return 1;
+    return CallFromHost([title]() -> BOOL {
+        CKELGuiApp& app = KelGuiApp();
+        std::free(app.m_pszAppName);
+        app.m_pszAppName = nullptr;
+        if (title)
+            app.m_pszAppName = _strdup(title);
+        else
+            app.m_pszAppName = AfxMakeDefaultAppName(&app); // the module name here
+        return 1;
+    });
 }
 
 extern "C" UINT WINAPI KEL_GUI_message_title_get(LPSTR buffer, UINT size) {
-    KELGUI_EXPORT_FRAME();
-    const char* title = KelGuiApp().m_pszAppName;
-    if (!title)
-        return 0;
-    if (!buffer)
-        return static_cast<UINT>(std::strlen(title));
-    // Multibyte-aware bounded copy of at most size bytes: zero-fills after a
-    // shorter title and leaves a title of size bytes or more unterminated.
-    const size_t length = std::strlen(title);
-    const size_t copied = WholeCharacterBytes(title, length, size);
-    CMutableByteSpan out(buffer, size);
-    out.Write(0, title, copied);
-    out.Fill(copied, size - copied);
-    return size;
+    return CallFromHost([buffer, size]() -> UINT {
+        const char* title = KelGuiApp().m_pszAppName;
+        if (!title)
+            return 0;
+        if (!buffer)
+            return static_cast<UINT>(std::strlen(title));
+        // Multibyte-aware bounded copy of at most size bytes: zero-fills after
+        // a shorter title and leaves a title of size bytes or more unterminated.
+        const size_t length = std::strlen(title);
+        const size_t copied = WholeCharacterBytes(title, length, size);
+        CMutableByteSpan out(buffer, size);
+        out.Write(0, title, copied);
+        out.Fill(copied, size - copied);
+        return size;
+    });
 }

@@ -1,6 +1,7 @@
 // Arrow drawing.
 #include "pages/arrow_drawing.h"
 
+#include "framework/owned.h"
 #include "pages/arrow_geometry.h"
 
 namespace {
@@ -14,9 +15,8 @@ void Line(HDC dc, POINT from, POINT to) {
 }
 
 void PolygonWith(HDC dc, const POINT* points, int count, int stockBrush) {
-    HGDIOBJ previous = SelectObject(dc, GetStockObject(stockBrush));
+    const CSelection brush(dc, GetStockObject(stockBrush));
     Polygon(dc, points, count);
-    SelectObject(dc, previous);
 }
 } // namespace
 

@@ -4,15 +4,15 @@
 #include "blocks/arrow_block.h"
 #include "framework/data_exchange.h"
 #include "framework/message_box.h"
+#include "framework/owned.h"
+#include "kelgui.h"
 #include "pages/arrow_drawing.h"
-#include "pages/gdi_scope.h"
 #include "resources/resource_ids.h"
 
 #include <cstdlib>
 #include <new>
 
 namespace {
-const char kBlockName[] = "OiAnoDat";
 constexpr DWORD kMinSize = 1;
 constexpr DWORD kMaxSize = 1000;
 constexpr int kStyleCount = 4;
@@ -22,19 +22,22 @@ constexpr int kListMargin = 3;
 constexpr COLORREF kSampleGrey = RGB(0xC0, 0xC0, 0xC0);
 } // namespace
 
-const MessageEntry<CKELPGAr> CKELPGAr::kMessageMap[] = {
-    {WM_COMMAND, EN_CHANGE, IDC_ARROW_SIZE, IDC_ARROW_SIZE, &CKELPGAr::OnSizeChanged},
-    {WM_PAINT, 0, 0, 0, &CKELPGAr::OnPaint},
-    {WM_DRAWITEM, 0, 0, 0, &CKELPGAr::OnDrawItem},
-    {WM_MEASUREITEM, 0, 0, 0, &CKELPGAr::OnMeasureItem},
-    {WM_COMMAND, LBN_SELCHANGE, IDC_ARROW_STYLES, IDC_ARROW_STYLES, &CKELPGAr::OnStyleChanged},
-};
+MessageTable<CKELPGAr> CKELPGAr::Messages() {
+    static const Entry table[] = {
+        ForCommand<&CKELPGAr::OnSizeChanged>(EN_CHANGE, IDC_ARROW_SIZE),
+        ForPaint<&CKELPGAr::OnPaint>(),
+        ForDrawItem<&CKELPGAr::OnDrawItem>(),
+        ForMeasureItem<&CKELPGAr::OnMeasureItem>(),
+        ForCommand<&CKELPGAr::OnStyleChanged>(LBN_SELCHANGE, IDC_ARROW_STYLES),
+    };
+    return table;
+}
 
 CKELPGAr::CKELPGAr()
-    : CPropertyPage(IDD_ARROW, IDS_ARROW_CAPTION),
+    : CMessageMap(IDD_ARROW, IDS_ARROW_CAPTION),
       m_strSizeLabel(AfxLoadString(IDS_ARROW_SIZE_LABEL)),
       m_strStyleLabel(AfxLoadString(IDS_ARROW_STYLE_LABEL)),
-      m_block(new (std::nothrow) CNamedBlock(kBlockName)) {}
+      m_block(new (std::nothrow) CNamedBlock(KEL_BLOCK_MARK_DATA)) {}
 
 void CKELPGAr::LoadBlock(const char* name, CByteSpan data) {
     if (!m_block || !m_block->IsNamed(name))
@@ -84,10 +87,6 @@ BOOL CKELPGAr::OnInitDialog() {
     return FALSE; // the focus is set
 }
 
-bool CKELPGAr::OnWndMsg(const MessageArgs& m, LRESULT* result) {
-    return RouteMessage(this, kMessageMap, m, result) || CPropertyPage::OnWndMsg(m, result);
-}
-
 RECT CKELPGAr::SampleRect() const {
     RECT r = {};
     if (!m_sampleArea.m_hWnd)
@@ -104,25 +103,22 @@ void CKELPGAr::InvalidateSample() const {
     ::InvalidateRect(m_hWnd, &r, FALSE);
 }
 
-LRESULT CKELPGAr::OnSizeChanged(const MessageArgs&) {
+void CKELPGAr::OnSizeChanged() {
     if (!m_sizeEdit.m_hWnd)
-        return 0;
+        return;
     // No range check while typing: the sample follows whatever is there.
     m_arrowSize = static_cast<DWORD>(std::atol(m_sizeEdit.GetWindowText().c_str()));
     InvalidateSample();
-    return 0;
 }
 
-LRESULT CKELPGAr::OnStyleChanged(const MessageArgs&) {
+void CKELPGAr::OnStyleChanged() {
     InvalidateSample(); // the sample reads the selection when it paints
-    return 0;
 }
 
-LRESULT CKELPGAr::OnPaint(const MessageArgs&) {
-    PAINTSTRUCT ps;
-    HDC dc = ::BeginPaint(m_hWnd, &ps);
+void CKELPGAr::OnPaint() {
+    const CPaintDC dc(m_hWnd);
     const RECT r = SampleRect();
-    COwnedBrush grey(::CreateSolidBrush(kSampleGrey));
+    const COwnedBrush grey(::CreateSolidBrush(kSampleGrey));
     ::FillRect(dc, &r, grey);
     const LONG middle = r.left + (r.right - r.left) / 2;
     // Large heads are cut off at the sample's edge.
@@ -132,23 +128,20 @@ LRESULT CKELPGAr::OnPaint(const MessageArgs&) {
         const auto style = static_cast<int>(m_styleList.SendMessage(LB_GETITEMDATA, selection));
         DrawArrow(dc, POINT{middle, r.top}, POINT{middle, r.bottom}, style, m_arrowSize, false);
     }
-    ::EndPaint(m_hWnd, &ps);
-    return 0;
 }
 
-LRESULT CKELPGAr::OnDrawItem(const MessageArgs& m) {
-    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam);
-    if (item->CtlID != IDC_ARROW_STYLES || item->itemID == static_cast<UINT>(-1))
+BOOL CKELPGAr::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.CtlID != IDC_ARROW_STYLES || item.itemID == static_cast<UINT>(-1))
         return FALSE;
-    HDC dc = item->hDC;
-    const RECT& r = item->rcItem;
-    const auto style = static_cast<int>(item->itemData);
+    HDC dc = item.hDC;
+    const RECT& r = item.rcItem;
+    const auto style = static_cast<int>(item.itemData);
     const POINT tip{r.left + kListMargin, r.top + (r.bottom - r.top) / 2};
     const POINT tail{r.right - kListMargin, tip.y};
-    COwnedBrush grey(::CreateSolidBrush(kSampleGrey));
-    const bool selected = (item->itemState & ODS_SELECTED) != 0;
-    const bool entire = (item->itemAction & ODA_DRAWENTIRE) != 0;
-    const bool selectionChange = (item->itemAction & ODA_SELECT) != 0;
+    const COwnedBrush grey(::CreateSolidBrush(kSampleGrey));
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    const bool entire = (item.itemAction & ODA_DRAWENTIRE) != 0;
+    const bool selectionChange = (item.itemAction & ODA_SELECT) != 0;
     if (entire) {
         ::FillRect(dc, &r, grey);
         DrawArrow(dc, tip, tail, style, kListHeadSize, false);
@@ -156,8 +149,7 @@ LRESULT CKELPGAr::OnDrawItem(const MessageArgs& m) {
     if (selected && (entire || selectionChange)) {
         ::PatBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, BLACKNESS);
         {
-            CPenSelection pen(dc);
-            pen.Select(static_cast<HPEN>(::GetStockObject(WHITE_PEN)));
+            const CSelection pen(dc, ::GetStockObject(WHITE_PEN));
             DrawArrow(dc, tip, tail, style, kListHeadSize, true);
         }
         ::DrawFocusRect(dc, &r);
@@ -168,10 +160,9 @@ LRESULT CKELPGAr::OnDrawItem(const MessageArgs& m) {
     return TRUE;
 }
 
-LRESULT CKELPGAr::OnMeasureItem(const MessageArgs& m) {
-    auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(m.lParam);
-    if (item->CtlID != IDC_ARROW_STYLES)
+BOOL CKELPGAr::OnMeasureItem(MEASUREITEMSTRUCT& item) {
+    if (item.CtlID != IDC_ARROW_STYLES)
         return FALSE;
-    item->itemHeight = kItemHeight;
+    item.itemHeight = kItemHeight;
     return TRUE;
 }

@@ -5,12 +5,13 @@
 
 #include "blocks/named_block.h"
 #include "framework/controls.h"
+#include "framework/message_map.h"
 #include "framework/property_page.h"
 
 #include <memory>
 #include <string>
 
-class CKELPGAr : public CPropertyPage {
+class CKELPGAr : public CMessageMap<CKELPGAr, CPropertyPage> {
 public:
     CKELPGAr();
     ~CKELPGAr() override = default;
@@ -25,7 +26,8 @@ public:
 
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
-    bool OnWndMsg(const MessageArgs& m, LRESULT* result) override;
+
+    static MessageTable<CKELPGAr> Messages();
 
     CEdit m_sizeEdit;
     CListBox m_styleList;
@@ -39,14 +41,12 @@ public:
     std::unique_ptr<CNamedBlock> m_block; // null when memory ran out
 
 private:
-    LRESULT OnSizeChanged(const MessageArgs& m);
-    LRESULT OnStyleChanged(const MessageArgs& m);
-    LRESULT OnPaint(const MessageArgs& m);
-    LRESULT OnDrawItem(const MessageArgs& m);
-    LRESULT OnMeasureItem(const MessageArgs& m);
+    void OnSizeChanged();
+    void OnStyleChanged();
+    void OnPaint();
+    BOOL OnDrawItem(const DRAWITEMSTRUCT& item);
+    BOOL OnMeasureItem(MEASUREITEMSTRUCT& item);
     // The sample area in page client coordinates; empty before the window.
     RECT SampleRect() const;
     void InvalidateSample() const;
-
-    static const MessageEntry<CKELPGAr> kMessageMap[];
 };

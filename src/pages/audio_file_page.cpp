@@ -7,19 +7,17 @@
 
 #include <mmsystem.h>
 
-const MessageEntry<CKELPGFil> CKELPGFil::kMessageMap[] = {
-    {WM_COMMAND, BN_CLICKED, IDC_PLAY, IDC_PLAY, &CKELPGFil::OnPlay},
-};
+MessageTable<CKELPGFil> CKELPGFil::Messages() {
+    static const Entry table[] = {
+        ForCommand<&CKELPGFil::OnPlay>(BN_CLICKED, IDC_PLAY),
+    };
+    return table;
+}
 
 // The tab reads string 2030: the template's title is not the table's text.
 CKELPGFil::CKELPGFil()
-    : CFileNamePage(IDD_AUDIO_FILE, IDS_FILE_NAME_CAPTION,
-                    {IDS_AUDIO_FILE_LABEL, IDS_AUDIO_BROWSE_TITLE, IDS_AUDIO_BROWSE_FILTER}) {}
-
-CKELPGFil::~CKELPGFil() {
-    if (m_hPlayPicture)
-        DeleteObject(m_hPlayPicture); // the button never owns its picture
-}
+    : CMessageMap(IDD_AUDIO_FILE, IDS_FILE_NAME_CAPTION,
+                  {IDS_AUDIO_FILE_LABEL, IDS_AUDIO_BROWSE_TITLE, IDS_AUDIO_BROWSE_FILTER}) {}
 
 void CKELPGFil::DoDataExchange(CDataExchange* dx) {
     CFileNamePage::DoDataExchange(dx);
@@ -28,20 +26,16 @@ void CKELPGFil::DoDataExchange(CDataExchange* dx) {
 
 BOOL CKELPGFil::OnInitDialog() {
     const BOOL result = CFileNamePage::OnInitDialog();
-    if (!m_hPlayPicture)
-        m_hPlayPicture = LoadBitmapA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDB_PLAY));
-    m_playButton.SendMessage(BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_hPlayPicture));
+    if (!m_playPicture)
+        m_playPicture.Reset(LoadBitmapA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDB_PLAY)));
+    m_playButton.SendMessage(BM_SETIMAGE, IMAGE_BITMAP,
+                             reinterpret_cast<LPARAM>(static_cast<HBITMAP>(m_playPicture)));
     return result;
-}
-
-bool CKELPGFil::OnWndMsg(const MessageArgs& m, LRESULT* result) {
-    return RouteMessage(this, kMessageMap, m, result) || CFileNamePage::OnWndMsg(m, result);
 }
 
 // Plays what the edit shows now, saved or not. A missing or unplayable file
 // plays nothing and shows nothing: no default sound stands in for it.
-LRESULT CKELPGFil::OnPlay(const MessageArgs&) {
+void CKELPGFil::OnPlay() {
     PlaySoundA(m_nameEdit.GetWindowText().c_str(), nullptr,
                SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
-    return 0;
 }

@@ -2,22 +2,22 @@
 // plays the named sound in the background.
 #pragma once
 
+#include "framework/owned.h"
 #include "pages/file_name_page.h"
 
-class CKELPGFil : public CFileNamePage {
+class CKELPGFil : public CMessageMap<CKELPGFil, CFileNamePage> {
 public:
     CKELPGFil();
-    ~CKELPGFil() override;
+    ~CKELPGFil() override = default;
 
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
-    bool OnWndMsg(const MessageArgs& m, LRESULT* result) override;
+
+    static MessageTable<CKELPGFil> Messages();
 
     CButton m_playButton;
-    HBITMAP m_hPlayPicture = nullptr; // made once, kept for the page's life
+    COwnedBitmap m_playPicture; // made once, kept for the page's life: the button never owns it
 
 private:
-    LRESULT OnPlay(const MessageArgs& m);
-
-    static const MessageEntry<CKELPGFil> kMessageMap[];
+    void OnPlay();
 };

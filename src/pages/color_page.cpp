@@ -21,11 +21,14 @@ void StoreInRgbQuad(COLORREF color, CMutableByteSpan rgbQuad) {
 }
 } // namespace
 
-const MessageEntry<CKELPGClr> CKELPGClr::kMessageMap[] = {
-    {WM_DRAWITEM, 0, 0, 0, &CKELPGClr::OnDrawItem},
-};
+MessageTable<CKELPGClr> CKELPGClr::Messages() {
+    static const Entry table[] = {
+        ForDrawItem<&CKELPGClr::OnDrawItem>(),
+    };
+    return table;
+}
 
-CKELPGClr::CKELPGClr() : CPropertyPage(IDD_COLOR, IDS_COLOR_CAPTION) {}
+CKELPGClr::CKELPGClr() : CMessageMap(IDD_COLOR, IDS_COLOR_CAPTION) {}
 
 void CKELPGClr::LoadPrimaryColor(CByteSpan rgbQuad) {
     m_primaryColor = ColorFromRgbQuad(rgbQuad);
@@ -65,10 +68,6 @@ BOOL CKELPGClr::OnInitDialog() {
     return TRUE; // the dialog manager sets the focus
 }
 
-bool CKELPGClr::OnWndMsg(const MessageArgs& m, LRESULT* result) {
-    return RouteMessage(this, kMessageMap, m, result) || CPropertyPage::OnWndMsg(m, result);
-}
-
 void CKELPGClr::PickIfPressed(int swatch) {
     HWND button = GetDlgItem(swatch);
     if (!(::SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED))
@@ -85,19 +84,18 @@ void CKELPGClr::PickIfPressed(int swatch) {
     (secondary ? m_secondaryColor : m_primaryColor) = SwatchColor(swatch);
 }
 
-LRESULT CKELPGClr::OnDrawItem(const MessageArgs& m) {
-    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam);
-    const int swatch = static_cast<int>(item->CtlID);
+BOOL CKELPGClr::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    const int swatch = static_cast<int>(item.CtlID);
     if (!IsSwatch(swatch))
         return FALSE;
-    if (item->itemAction == ODA_DRAWENTIRE || item->itemAction == ODA_SELECT) {
+    if (item.itemAction == ODA_DRAWENTIRE || item.itemAction == ODA_SELECT) {
         PickIfPressed(swatch);
         const int selection = IsSecondarySwatch(swatch) ? m_selectedSecondary : m_selectedPrimary;
-        DrawSwatchFace(item->hDC, item->rcItem, SwatchColor(swatch), swatch == selection);
-    } else if (item->itemAction != ODA_FOCUS) {
+        DrawSwatchFace(item.hDC, item.rcItem, SwatchColor(swatch), swatch == selection);
+    } else if (item.itemAction != ODA_FOCUS) {
         return TRUE;
     }
     const UINT state = static_cast<UINT>(::SendMessageA(GetDlgItem(swatch), BM_GETSTATE, 0, 0));
-    DrawSwatchFrame(item->hDC, item->rcItem, (state & BST_FOCUS) != 0);
+    DrawSwatchFrame(item.hDC, item.rcItem, (state & BST_FOCUS) != 0);
     return TRUE;
 }

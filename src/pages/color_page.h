@@ -3,10 +3,11 @@
 #pragma once
 
 #include "framework/controls.h"
+#include "framework/message_map.h"
 #include "framework/property_page.h"
 #include "blocks/byte_span.h"
 
-class CKELPGClr : public CPropertyPage {
+class CKELPGClr : public CMessageMap<CKELPGClr, CPropertyPage> {
 public:
     CKELPGClr();
     ~CKELPGClr() override = default;
@@ -20,7 +21,8 @@ public:
 
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
-    bool OnWndMsg(const MessageArgs& m, LRESULT* result) override;
+
+    static MessageTable<CKELPGClr> Messages();
 
     CButton m_secondaryGroup;
     CButton m_primaryGroup;
@@ -31,9 +33,7 @@ public:
     int m_selectedSecondary = -1;
 
 private:
-    LRESULT OnDrawItem(const MessageArgs& m);
+    BOOL OnDrawItem(const DRAWITEMSTRUCT& item);
     // Makes swatch the selection of its palette when it is pressed.
     void PickIfPressed(int swatch);
-
-    static const MessageEntry<CKELPGClr> kMessageMap[];
 };

@@ -5,12 +5,9 @@
 #include "framework/data_exchange.h"
 #include "framework/message_box.h"
 #include "kelgui.h"
-#include "pages/held_block.h"
 #include "resources/resource_ids.h"
 
 #include <commdlg.h>
-
-#include <new>
 
 namespace {
 // A filter string from the table, "|" between entries, as the open-file
@@ -27,32 +24,24 @@ std::string FilterList(std::string filter) {
 }
 } // namespace
 
-const MessageEntry<CFileNamePage> CFileNamePage::kMessageMap[] = {
-    {WM_COMMAND, BN_CLICKED, IDC_BROWSE, IDC_BROWSE, &CFileNamePage::OnBrowse},
-    {WM_COMMAND, EN_CHANGE, IDC_FILE_NAME, IDC_FILE_NAME, &CFileNamePage::OnNameChanged},
-};
-
-CFileNamePage::CFileNamePage(UINT templateId, UINT captionId, const FieldStrings& strings)
-    : CPropertyPage(templateId, captionId), m_strLabel(AfxLoadString(strings.label)),
-      m_pNameBlock(new (std::nothrow) CNamedBlock(KEL_BLOCK_FILE_NAME)), m_strings(strings) {}
-
-void CFileNamePage::LoadBlock(const char* name, CByteSpan data) {
-    if (m_pNameBlock && m_pNameBlock->IsNamed(name))
-        m_pNameBlock->SetCopy(data);
+MessageTable<CFileNamePage> CFileNamePage::Messages() {
+    static const Entry table[] = {
+        ForCommand<&CFileNamePage::OnBrowse>(BN_CLICKED, IDC_BROWSE),
+        ForCommand<&CFileNamePage::OnTextChanged>(EN_CHANGE, IDC_FILE_NAME),
+    };
+    return table;
 }
 
-void CFileNamePage::StoreBlock(const char* name, CMutableByteSpan* buffer, DWORD* size) {
-    *size = 0;
-    if (!m_pNameBlock || !m_pNameBlock->IsNamed(name))
-        return;
-    // Kept as typed, however long: the name is the user's, not cut short.
-    if (m_bModified) {
-        OwnedBytes built =
-            file_name_block::Build(CByteSpan(m_strFileName.data(), m_strFileName.size()));
-        if (built)
-            m_pNameBlock->Attach(std::move(built));
-    }
-    AnswerFromHolder(*m_pNameBlock, buffer, size);
+CFileNamePage::CFileNamePage(UINT templateId, UINT captionId, const FieldStrings& strings)
+    : CMessageMap(templateId, captionId, KEL_BLOCK_FILE_NAME),
+      m_strLabel(AfxLoadString(strings.label)), m_strings(strings) {}
+
+bool CFileNamePage::UpdateBlock() {
+    OwnedBytes built =
+        file_name_block::Build(CByteSpan(m_strFileName.data(), m_strFileName.size()));
+    if (built)
+        m_block->Attach(std::move(built));
+    return true;
 }
 
 void CFileNamePage::DoDataExchange(CDataExchange* dx) {
@@ -66,20 +55,16 @@ BOOL CFileNamePage::OnInitDialog() {
     CPropertyPage::OnInitDialog();
     m_browseButton.SetWindowText(AfxLoadString(IDS_BROWSE).c_str());
     const CByteSpan name =
-        file_name_block::ReadName(m_pNameBlock ? m_pNameBlock->Bytes() : CByteSpan(nullptr, 0));
+        file_name_block::ReadName(m_block ? m_block->Bytes() : CByteSpan(nullptr, 0));
     m_strFileName.clear();
     if (name.Size())
         m_strFileName.assign(static_cast<const char*>(name.Data()), name.Size());
     m_nameEdit.SetWindowText(m_strFileName.c_str());
-    m_bModified = 0; // setting the text raised EN_CHANGE
+    m_modified = 0; // setting the text raised EN_CHANGE
     return TRUE;
 }
 
-bool CFileNamePage::OnWndMsg(const MessageArgs& m, LRESULT* result) {
-    return RouteMessage(this, kMessageMap, m, result) || CPropertyPage::OnWndMsg(m, result);
-}
-
-LRESULT CFileNamePage::OnBrowse(const MessageArgs&) {
+void CFileNamePage::OnBrowse() {
     const std::string title = AfxLoadString(m_strings.browseTitle);
     const std::string filter = FilterList(AfxLoadString(m_strings.browseFilter));
     char path[MAX_PATH] = "";
@@ -95,10 +80,4 @@ LRESULT CFileNamePage::OnBrowse(const MessageArgs&) {
     ::SetFocus(m_hWnd);
     if (picked)
         m_nameEdit.SetWindowText(path); // EN_CHANGE marks the name changed
-    return 0;
-}
-
-LRESULT CFileNamePage::OnNameChanged(const MessageArgs&) {
-    m_bModified = 1;
-    return 0;
 }

@@ -4,15 +4,13 @@
 // an "OiFilNam" block, rebuilt from the edit only once the user changed it.
 #pragma once
 
-#include "blocks/byte_span.h"
-#include "blocks/named_block.h"
 #include "framework/controls.h"
-#include "framework/property_page.h"
+#include "framework/message_map.h"
+#include "pages/text_block_page.h"
 
-#include <memory>
 #include <string>
 
-class CFileNamePage : public CPropertyPage {
+class CFileNamePage : public CMessageMap<CFileNamePage, CTextBlockPage> {
 public:
     // The page's own texts: its label and the Browse dialog's title and
     // filter ("|" between entries).
@@ -25,26 +23,21 @@ public:
     CFileNamePage(UINT templateId, UINT captionId, const FieldStrings& strings);
     ~CFileNamePage() override = default;
 
-    // The "OiFilNam" block; other names are ignored (size 0).
-    void LoadBlock(const char* name, CByteSpan data);
-    void StoreBlock(const char* name, CMutableByteSpan* buffer, DWORD* size);
-
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
-    bool OnWndMsg(const MessageArgs& m, LRESULT* result) override;
+
+    static MessageTable<CFileNamePage> Messages();
 
     CEdit m_nameEdit;
     CButton m_browseButton;
     std::string m_strFileName;
     std::string m_strLabel;
-    std::unique_ptr<CNamedBlock> m_pNameBlock; // null when memory ran out
-    int m_bModified = 0;
 
 private:
-    LRESULT OnBrowse(const MessageArgs& m);
-    LRESULT OnNameChanged(const MessageArgs& m);
+    // Kept as typed, however long: the name is the user's, not cut short. A
+    // name that could not be built gives back the block as loaded.
+    bool UpdateBlock() override;
+    void OnBrowse();
 
     FieldStrings m_strings;
-
-    static const MessageEntry<CFileNamePage> kMessageMap[];
 };

@@ -2,7 +2,9 @@
 #include "pages/font_page.h"
 
 #include "framework/data_exchange.h"
+#include "framework/host_call.h"
 #include "framework/message_box.h"
+#include "framework/owned.h"
 #include "pages/font_size.h"
 #include "resources/resource_ids.h"
 
@@ -28,19 +30,6 @@ const struct {
 
 const int kStandardSizes[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
 
-// The screen's device context for one scope.
-class CScreenDC {
-public:
-    CScreenDC() : m_dc(GetDC(nullptr)) {}
-    ~CScreenDC() { ReleaseDC(nullptr, m_dc); }
-    CScreenDC(const CScreenDC&) = delete;
-    CScreenDC& operator=(const CScreenDC&) = delete;
-    operator HDC() const { return m_dc; }
-
-private:
-    HDC m_dc;
-};
-
 int ScreenPixelsPerInchY() {
     return GetDeviceCaps(CScreenDC(), LOGPIXELSY);
 }
@@ -58,27 +47,22 @@ LOGFONTA Terminated(LOGFONTA lf) {
 }
 } // namespace
 
-const MessageEntry<CKELPGFon> CKELPGFon::kMessageMap[] = {
-    {WM_COMMAND, LBN_SELCHANGE, IDC_FONT_FACES, IDC_FONT_FACES, &CKELPGFon::OnSampleChange},
-    {WM_COMMAND, BN_CLICKED, IDC_UNDERLINE, IDC_STRIKEOUT, &CKELPGFon::OnSampleChange},
-    {WM_COMMAND, CBN_SELCHANGE, IDC_FONT_STYLE, IDC_FONT_STYLE, &CKELPGFon::OnSampleChange},
-    {WM_COMMAND, CBN_EDITCHANGE, IDC_FONT_SIZE, IDC_FONT_SIZE, &CKELPGFon::OnSizeTyped},
-    {WM_COMMAND, CBN_SELCHANGE, IDC_FONT_SIZE, IDC_FONT_SIZE, &CKELPGFon::OnSizePicked},
-};
+MessageTable<CKELPGFon> CKELPGFon::Messages() {
+    static const Entry table[] = {
+        ForCommand<&CKELPGFon::OnSampleChange>(LBN_SELCHANGE, IDC_FONT_FACES),
+        ForCommand<&CKELPGFon::OnSampleChange>(BN_CLICKED, IDC_UNDERLINE, IDC_STRIKEOUT),
+        ForCommand<&CKELPGFon::OnSampleChange>(CBN_SELCHANGE, IDC_FONT_STYLE),
+        ForCommand<&CKELPGFon::OnSizeTyped>(CBN_EDITCHANGE, IDC_FONT_SIZE),
+        ForCommand<&CKELPGFon::OnSizePicked>(CBN_SELCHANGE, IDC_FONT_SIZE),
+    };
+    return table;
+}
 
 CKELPGFon::CKELPGFon()
-    : CPropertyPage(IDD_FONT, IDS_FONT_CAPTION), m_strFaceLabel(AfxLoadString(IDS_FONT_FACE_LABEL)),
+    : CMessageMap(IDD_FONT, IDS_FONT_CAPTION), m_strFaceLabel(AfxLoadString(IDS_FONT_FACE_LABEL)),
       m_strSizeLabel(AfxLoadString(IDS_FONT_SIZE_LABEL)),
       m_strStyleLabel(AfxLoadString(IDS_FONT_STYLE_LABEL)),
       m_strSampleText(AfxLoadString(IDS_FONT_SAMPLE_TEXT)) {}
-
-CKELPGFon::~CKELPGFon() {
-    // A window still up frees its entries while this object is whole.
-    if (m_hWnd)
-        ::DestroyWindow(m_hWnd);
-    if (m_sampleFont)
-        DeleteObject(m_sampleFont);
-}
 
 void CKELPGFon::LoadFont(CByteSpan logFont) {
     logFont.Read(0, &m_font, sizeof m_font);
@@ -110,6 +94,7 @@ BOOL CKELPGFon::OnInitDialog() {
     m_strikeout.SetWindowText(AfxLoadString(IDS_STRIKEOUT).c_str());
 
     CScreenDC screen;
+    m_typefaces.clear();
     ::EnumFontFamiliesA(screen, nullptr, OnFontFamily, reinterpret_cast<LPARAM>(this));
 
     for (int size : kStandardSizes) {
@@ -139,17 +124,14 @@ BOOL CKELPGFon::OnInitDialog() {
     return TRUE;
 }
 
-bool CKELPGFon::OnWndMsg(const MessageArgs& m, LRESULT* result) {
-    if (m.message == WM_DESTROY)
-        FreeTypefaces(); // and on to the default handling
-    return RouteMessage(this, kMessageMap, m, result) || CPropertyPage::OnWndMsg(m, result);
-}
-
 int CALLBACK CKELPGFon::OnFontFamily(const LOGFONTA* lf, const TEXTMETRICA*, DWORD type,
                                      LPARAM page) {
-    if (type & TRUETYPE_FONTTYPE)
-        reinterpret_cast<CKELPGFon*>(page)->AddTypeface(*lf);
-    return 1; // enumeration always goes on
+    // Out of memory, the list ends here: nothing may unwind through the system.
+    return CallGuarded(0, [=] {
+        if (type & TRUETYPE_FONTTYPE)
+            reinterpret_cast<CKELPGFon*>(page)->AddTypeface(*lf);
+        return 1;
+    });
 }
 
 void CKELPGFon::AddTypeface(const LOGFONTA& lf) {
@@ -157,24 +139,22 @@ void CKELPGFon::AddTypeface(const LOGFONTA& lf) {
     if (m_faces.SendMessage(LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                             reinterpret_cast<LPARAM>(face.c_str())) != LB_ERR)
         return;
-    auto* copy = new LOGFONTA(lf);
     const int index = m_faces.AddString(face.c_str());
-    if (index < 0 || m_faces.SendMessage(LB_SETITEMDATA, static_cast<WPARAM>(index),
-                                         reinterpret_cast<LPARAM>(copy)) == LB_ERR) {
-        if (index >= 0)
-            m_faces.SendMessage(LB_DELETESTRING, static_cast<WPARAM>(index));
-        delete copy;
+    if (index < 0)
+        return;
+    m_typefaces.push_back(lf);
+    if (m_faces.SendMessage(LB_SETITEMDATA, static_cast<WPARAM>(index),
+                            static_cast<LPARAM>(m_typefaces.size() - 1)) == LB_ERR) {
+        m_faces.SendMessage(LB_DELETESTRING, static_cast<WPARAM>(index));
+        m_typefaces.pop_back();
     }
 }
 
-void CKELPGFon::FreeTypefaces() {
-    if (!m_faces.m_hWnd)
-        return;
-    const int count = static_cast<int>(m_faces.SendMessage(LB_GETCOUNT));
-    for (int i = 0; i < count; ++i) {
-        delete reinterpret_cast<LOGFONTA*>(m_faces.SendMessage(LB_GETITEMDATA, i));
-        m_faces.SendMessage(LB_SETITEMDATA, i, 0);
-    }
+const LOGFONTA* CKELPGFon::ChosenTypeface() const {
+    const LRESULT entry = m_faces.SendMessage(LB_GETITEMDATA, m_faces.GetCurSel());
+    if (entry < 0 || static_cast<size_t>(entry) >= m_typefaces.size())
+        return nullptr;
+    return &m_typefaces[static_cast<size_t>(entry)];
 }
 
 // A cell height (positive) is measured through the font's metrics; a
@@ -184,12 +164,12 @@ int CKELPGFon::InitialPointSize(HDC screen) const {
     if (m_font.lfHeight <= 0)
         return PointsFromCharHeight(-m_font.lfHeight, pixelsPerInch);
     const LOGFONTA lf = Terminated(m_font);
-    HFONT font = ::CreateFontIndirectA(&lf);
-    HGDIOBJ previous = ::SelectObject(screen, font);
+    const COwnedFont font(::CreateFontIndirectA(&lf));
     TEXTMETRICA metrics = {};
-    ::GetTextMetricsA(screen, &metrics);
-    ::SelectObject(screen, previous);
-    ::DeleteObject(font);
+    {
+        const CSelection selected(screen, font);
+        ::GetTextMetricsA(screen, &metrics);
+    }
     return PointsFromCharHeight(metrics.tmHeight - metrics.tmInternalLeading, pixelsPerInch);
 }
 
@@ -206,10 +186,9 @@ void CKELPGFon::SelectStyle() {
 void CKELPGFon::UpdateSample() {
     m_font.lfUnderline = static_cast<BYTE>(m_underline.GetCheck() == BST_CHECKED);
     m_font.lfStrikeOut = static_cast<BYTE>(m_strikeout.GetCheck() == BST_CHECKED);
-    const LRESULT entry = m_faces.SendMessage(LB_GETITEMDATA, m_faces.GetCurSel());
-    if (entry == LB_ERR || entry == 0)
+    const LOGFONTA* listed = ChosenTypeface();
+    if (!listed)
         return; // no typeface chosen: the font keeps its face and style
-    const auto* listed = reinterpret_cast<const LOGFONTA*>(entry);
     m_font.lfCharSet = listed->lfCharSet;
     m_font.lfPitchAndFamily = listed->lfPitchAndFamily;
     lstrcpynA(m_font.lfFaceName, listed->lfFaceName, LF_FACESIZE);
@@ -221,9 +200,7 @@ void CKELPGFon::UpdateSample() {
 
     HFONT font = ::CreateFontIndirectA(&m_font);
     m_sample.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    if (m_sampleFont)
-        ::DeleteObject(m_sampleFont);
-    m_sampleFont = font;
+    m_sampleFont.Reset(font); // the one the sample had goes once it is replaced
 }
 
 void CKELPGFon::SetHeightFromPoints(const std::string& text) {
@@ -231,24 +208,21 @@ void CKELPGFon::SetHeightFromPoints(const std::string& text) {
     UpdateSample();
 }
 
-LRESULT CKELPGFon::OnSampleChange(const MessageArgs&) {
+void CKELPGFon::OnSampleChange() {
     UpdateSample();
-    return 0;
 }
 
-LRESULT CKELPGFon::OnSizeTyped(const MessageArgs&) {
+void CKELPGFon::OnSizeTyped() {
     SetHeightFromPoints(m_size.GetWindowText());
-    return 0;
 }
 
-LRESULT CKELPGFon::OnSizePicked(const MessageArgs&) {
+void CKELPGFon::OnSizePicked() {
     const int selection = m_size.GetCurSel();
     if (selection == CB_ERR)
-        return 0;
+        return;
     const auto length = m_size.SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(selection));
     std::string text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
     m_size.SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(selection),
                        reinterpret_cast<LPARAM>(&text[0]));
     SetHeightFromPoints(text.c_str());
-    return 0;
 }

@@ -4,14 +4,17 @@
 
 #include "blocks/byte_span.h"
 #include "framework/controls.h"
+#include "framework/message_map.h"
+#include "framework/owned.h"
 #include "framework/property_page.h"
 
 #include <string>
+#include <vector>
 
-class CKELPGFon : public CPropertyPage {
+class CKELPGFon : public CMessageMap<CKELPGFon, CPropertyPage> {
 public:
     CKELPGFon();
-    ~CKELPGFon() override;
+    ~CKELPGFon() override = default;
 
     // The record's 60-byte LOGFONTA. The height is taken as the signed 16-bit
     // value of its low half; all else is kept as it is, a face name without
@@ -21,13 +24,14 @@ public:
 
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
-    bool OnWndMsg(const MessageArgs& m, LRESULT* result) override;
+
+    static MessageTable<CKELPGFon> Messages();
 
     CStatic m_sample;
     CButton m_strikeout;
     CButton m_underline;
     CComboBox m_style;
-    CListBox m_faces; // each entry's data is an owned copy of its LOGFONTA
+    CListBox m_faces; // each entry's data is its index in m_typefaces
     CButton m_sampleGroup;
     std::string m_strFaceLabel;
     std::string m_strSizeLabel;
@@ -35,22 +39,23 @@ public:
     std::string m_strSampleText;
     CComboBox m_size;
     LOGFONTA m_font = {};
-    HFONT m_sampleFont = nullptr; // owned; made anew on every change
+    COwnedFont m_sampleFont; // made anew on every change
 
 private:
     // Adds an enumerated TrueType face once, with its own copy of lf.
     void AddTypeface(const LOGFONTA& lf);
-    void FreeTypefaces();
     int InitialPointSize(HDC screen) const;
+    // The listed font of the chosen typeface, or null.
+    const LOGFONTA* ChosenTypeface() const;
     void SelectStyle();
     void UpdateSample();
     void SetHeightFromPoints(const std::string& text);
-    LRESULT OnSampleChange(const MessageArgs& m);
-    LRESULT OnSizeTyped(const MessageArgs& m);
-    LRESULT OnSizePicked(const MessageArgs& m);
+    void OnSampleChange();
+    void OnSizeTyped();
+    void OnSizePicked();
 
     static int CALLBACK OnFontFamily(const LOGFONTA* lf, const TEXTMETRICA*, DWORD type,
                                      LPARAM page);
 
-    static const MessageEntry<CKELPGFon> kMessageMap[];
+    std::vector<LOGFONTA> m_typefaces; // the listed faces' fonts, made anew with the list
 };

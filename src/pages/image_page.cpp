@@ -4,6 +4,7 @@
 #include "blocks/image_block.h"
 #include "framework/data_exchange.h"
 #include "framework/message_box.h"
+#include "kelgui.h"
 #include "resources/resource_ids.h"
 
 #include <new>
@@ -59,17 +60,20 @@ int AlignmentIndex(int32_t code) {
 }
 } // namespace
 
-const MessageEntry<CKELPGIme> CKELPGIme::kMessageMap[] = {
-    {WM_COMMAND, BN_CLICKED, kFirstRotation, kLastRotation, &CKELPGIme::OnRotationClicked},
-    {WM_COMMAND, BN_CLICKED, IDC_IMAGE_MIRROR, IDC_IMAGE_MIRROR, &CKELPGIme::OnMirrorChanged},
-    {WM_COMMAND, CBN_SELCHANGE, IDC_IMAGE_ALIGN, IDC_IMAGE_ALIGN, &CKELPGIme::OnAlignmentChanged},
-    {WM_COMMAND, CBN_SELCHANGE, IDC_IMAGE_FIT, IDC_IMAGE_FIT, &CKELPGIme::OnFitChanged},
-    {WM_COMMAND, EN_CHANGE, IDC_IMAGE_ASPECT, IDC_IMAGE_ASPECT, &CKELPGIme::OnAspectChanged},
-};
+MessageTable<CKELPGIme> CKELPGIme::Messages() {
+    static const Entry table[] = {
+        ForCommand<&CKELPGIme::OnRotationClicked>(BN_CLICKED, kFirstRotation, kLastRotation),
+        ForCommand<&CKELPGIme::OnMirrorChanged>(BN_CLICKED, IDC_IMAGE_MIRROR),
+        ForCommand<&CKELPGIme::OnAlignmentChanged>(CBN_SELCHANGE, IDC_IMAGE_ALIGN),
+        ForCommand<&CKELPGIme::OnFitChanged>(CBN_SELCHANGE, IDC_IMAGE_FIT),
+        ForCommand<&CKELPGIme::OnAspectChanged>(EN_CHANGE, IDC_IMAGE_ASPECT),
+    };
+    return table;
+}
 
 CKELPGIme::CKELPGIme()
-    : CPropertyPage(IDD_IMAGE, IDS_IMAGE_CAPTION),
-      m_block(new (std::nothrow) CNamedBlock("OiAnoDat")) {}
+    : CMessageMap(IDD_IMAGE, IDS_IMAGE_CAPTION),
+      m_block(new (std::nothrow) CNamedBlock(KEL_BLOCK_MARK_DATA)) {}
 
 CKELPGIme::~CKELPGIme() = default;
 
@@ -134,42 +138,33 @@ void CKELPGIme::ShowBlock() {
         m_mirrorCheck.SetCheck(BST_CHECKED);
 }
 
-bool CKELPGIme::OnWndMsg(const MessageArgs& m, LRESULT* result) {
-    return RouteMessage(this, kMessageMap, m, result) || CPropertyPage::OnWndMsg(m, result);
-}
-
-LRESULT CKELPGIme::OnRotationClicked(const MessageArgs& m) {
+void CKELPGIme::OnRotationClicked(UINT radioId) {
     CMutableByteSpan bytes = HeldBytes();
-    const int32_t base = LOWORD(m.wParam) - kFirstRotation + 1;
+    const int32_t base = static_cast<int32_t>(radioId) - kFirstRotation + 1;
     Write(bytes, image_block::kOrientation,
           image_block::WithRotation(Read(bytes, image_block::kOrientation), base));
-    return 0;
 }
 
-LRESULT CKELPGIme::OnMirrorChanged(const MessageArgs&) {
+void CKELPGIme::OnMirrorChanged() {
     CMutableByteSpan bytes = HeldBytes();
     const bool mirrored = m_mirrorCheck.GetCheck() == BST_CHECKED;
     Write(bytes, image_block::kOrientation,
           image_block::WithMirror(Read(bytes, image_block::kOrientation), mirrored));
-    return 0;
 }
 
-LRESULT CKELPGIme::OnAlignmentChanged(const MessageArgs&) {
+void CKELPGIme::OnAlignmentChanged() {
     const int index = m_alignCombo.GetCurSel();
     const int32_t code = index >= 0 && index < kAlignmentCount ? kAlignments[index].code : -1;
     Write(HeldBytes(), image_block::kAlignment, code);
-    return 0;
 }
 
-LRESULT CKELPGIme::OnFitChanged(const MessageArgs&) {
+void CKELPGIme::OnFitChanged() {
     Write(HeldBytes(), image_block::kFit, m_fitCombo.GetCurSel());
-    return 0;
 }
 
-LRESULT CKELPGIme::OnAspectChanged(const MessageArgs&) {
+void CKELPGIme::OnAspectChanged() {
     if (!HoldsBlock())
-        return 0;
+        return;
     UpdateData(TRUE); // also refreshes the transparent flag
     Write(HeldBytes(), image_block::kAspect, image_block::AspectFromText(m_strAspect.c_str()));
-    return 0;
 }

@@ -6,13 +6,14 @@
 
 #include "blocks/named_block.h"
 #include "framework/controls.h"
+#include "framework/message_map.h"
 #include "framework/property_page.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 
-class CKELPGIme : public CPropertyPage {
+class CKELPGIme : public CMessageMap<CKELPGIme, CPropertyPage> {
 public:
     CKELPGIme();
     ~CKELPGIme() override;
@@ -22,7 +23,8 @@ public:
 
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
-    bool OnWndMsg(const MessageArgs& m, LRESULT* result) override;
+
+    static MessageTable<CKELPGIme> Messages();
 
     CComboBox m_alignCombo;
     CComboBox m_fitCombo;
@@ -38,12 +40,11 @@ private:
     bool HoldsBlock() const { return HeldBytes().Data() != nullptr; }
     void ShowBlock();
 
-    LRESULT OnRotationClicked(const MessageArgs& m);
-    LRESULT OnMirrorChanged(const MessageArgs& m);
-    LRESULT OnAlignmentChanged(const MessageArgs& m);
-    LRESULT OnFitChanged(const MessageArgs& m);
-    LRESULT OnAspectChanged(const MessageArgs& m);
+    void OnRotationClicked(UINT radioId);
+    void OnMirrorChanged();
+    void OnAlignmentChanged();
+    void OnFitChanged();
+    void OnAspectChanged();
 
     std::unique_ptr<CNamedBlock> m_block; // null when it could not be made
-    static const MessageEntry<CKELPGIme> kMessageMap[];
 };

@@ -1,11 +1,9 @@
 // CKELPGPsd: the password page.
 #include "pages/password_page.h"
 
-#include "blocks/secure_wipe.h"
 #include "framework/data_exchange.h"
 #include "framework/message_box.h"
 #include "kelgui.h"
-#include "pages/held_block.h"
 #include "pages/text_edit_setup.h"
 #include "resources/resource_ids.h"
 
@@ -28,62 +26,42 @@ size_t WholeCharacters(const char* text, size_t length, size_t capacity) {
 }
 } // namespace
 
-const MessageEntry<CKELPGPsd> CKELPGPsd::kMessageMap[] = {
-    {WM_COMMAND, EN_CHANGE, IDC_PASSWORD, IDC_PASSWORD, &CKELPGPsd::OnTextChanged},
-};
+MessageTable<CKELPGPsd> CKELPGPsd::Messages() {
+    static const Entry table[] = {
+        ForCommand<&CKELPGPsd::OnTextChanged>(EN_CHANGE, IDC_PASSWORD),
+    };
+    return table;
+}
 
 CKELPGPsd::CKELPGPsd()
-    : CPropertyPage(IDD_PASSWORD, IDS_ENCRYPTION_CAPTION),
-      m_strLabel(AfxLoadString(IDS_PASSWORD_LABEL)), m_pBlock(MakeHolder(KEL_BLOCK_MARK_DATA)) {
-    if (m_pBlock)
-        m_pBlock->WipeOnRelease();
+    : CMessageMap(IDD_PASSWORD, IDS_ENCRYPTION_CAPTION, KEL_BLOCK_MARK_DATA),
+      m_strLabel(AfxLoadString(IDS_PASSWORD_LABEL)) {
+    if (m_block)
+        m_block->WipeOnRelease();
 }
 
-CKELPGPsd::~CKELPGPsd() {
-    SecureWipe(m_szText, sizeof m_szText);
-}
-
-void CKELPGPsd::LoadBlock(const char* name, CByteSpan data) {
-    LoadHeldBlock(m_pBlock.get(), name, data);
-}
-
-void CKELPGPsd::StoreBlock(const char* name, CMutableByteSpan* buffer, DWORD* size) {
-    *size = 0;
-    if (!m_pBlock || !m_pBlock->IsNamed(name))
-        return;
-    if (m_modified) {
-        CMutableByteSpan block = m_pBlock->MutableBytes();
-        const size_t length = WholeCharacters(m_szText, strnlen(m_szText, sizeof m_szText),
-                                              password_block::TextCapacity(block));
-        password_block::WritePassword(block, CByteSpan(m_szText, length));
-    }
-    AnswerFromHolder(*m_pBlock, buffer, size);
+bool CKELPGPsd::UpdateBlock() {
+    CMutableByteSpan block = m_block->MutableBytes();
+    const size_t length = WholeCharacters(m_text.Data(), strnlen(m_text.Data(), m_text.Size()),
+                                          password_block::TextCapacity(block));
+    password_block::WritePassword(block, CByteSpan(m_text.Data(), length));
+    return true;
 }
 
 void CKELPGPsd::DoDataExchange(CDataExchange* dx) {
     DDX_Control(dx, IDC_PASSWORD, m_edit);
-    DDX_Text(dx, IDC_PASSWORD, m_szText, sizeof m_szText);
+    DDX_Text(dx, IDC_PASSWORD, m_text.Data(), static_cast<int>(m_text.Size()));
     DDX_Text(dx, IDC_PASSWORD_LABEL, m_strLabel);
 }
 
 BOOL CKELPGPsd::OnInitDialog() {
     CPropertyPage::OnInitDialog();
-    char text[password_block::kSlotSize] = {};
-    if (m_pBlock) {
-        const CByteSpan password = password_block::ReadPassword(m_pBlock->Bytes());
-        password.Read(0, text, password.Size());
+    CSecretText<password_block::kSlotSize> shown;
+    if (m_block) {
+        const CByteSpan password = password_block::ReadPassword(m_block->Bytes());
+        password.Read(0, shown.Data(), password.Size());
     }
-    ShowTextForEditing(m_edit, text, nullptr, kEditLimit);
-    SecureWipe(text, sizeof text);
+    ShowTextForEditing(m_edit, shown.Data(), nullptr, kEditLimit);
     m_modified = 0; // setting the text raised a change notification
     return FALSE;   // the focus is set
-}
-
-bool CKELPGPsd::OnWndMsg(const MessageArgs& m, LRESULT* result) {
-    return RouteMessage(this, kMessageMap, m, result) || CPropertyPage::OnWndMsg(m, result);
-}
-
-LRESULT CKELPGPsd::OnTextChanged(const MessageArgs&) {
-    m_modified = 1;
-    return 0;
 }

@@ -4,6 +4,7 @@
 #include "blocks/protractor_block.h"
 #include "framework/data_exchange.h"
 #include "framework/message_box.h"
+#include "kelgui.h"
 #include "resources/resource_ids.h"
 
 #include <new>
@@ -18,7 +19,7 @@ CKELPGArc::CKELPGArc()
     : CPropertyPage(IDD_PROTRACTOR, IDS_PROTRACTOR_CAPTION),
       m_strRadiusLabel(AfxLoadString(IDS_ARC_RADIUS_LABEL)),
       m_strPrecisionLabel(AfxLoadString(IDS_OUTPUT_PRECISION_LABEL)),
-      m_block(new (std::nothrow) CNamedBlock("OiAnoDat")) {}
+      m_block(new (std::nothrow) CNamedBlock(KEL_BLOCK_MARK_DATA)) {}
 
 CKELPGArc::~CKELPGArc() = default;
 

@@ -7,13 +7,14 @@
 
 #include "blocks/named_block.h"
 #include "framework/controls.h"
+#include "framework/message_map.h"
 #include "framework/property_page.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 
-class CKELPGRul : public CPropertyPage {
+class CKELPGRul : public CMessageMap<CKELPGRul, CPropertyPage> {
 public:
     CKELPGRul();
     ~CKELPGRul() override;
@@ -25,7 +26,8 @@ public:
 
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
-    bool OnWndMsg(const MessageArgs& m, LRESULT* result) override;
+
+    static MessageTable<CKELPGRul> Messages();
 
     CListBox m_unitList;
     CEdit m_abbreviationEdit;
@@ -43,11 +45,11 @@ public:
     CSpinButtonCtrl m_gaugeSpin;
 
 private:
-    LRESULT OnUnitChanged(const MessageArgs& m);
+    void OnUnitChanged();
+    void OnDestroy();
 
-    std::unique_ptr<CNamedBlock> m_data; // null when it could not be made
-    std::unique_ptr<CNamedBlock> m_text;
+    std::unique_ptr<CNamedBlock> m_block; // null when it could not be made
+    std::unique_ptr<CNamedBlock> m_textBlock;
     int32_t m_nXResolution = 1;
     int32_t m_nYResolution = 1;
-    static const MessageEntry<CKELPGRul> kMessageMap[];
 };

@@ -4,29 +4,23 @@
 #include "framework/data_exchange.h"
 #include "framework/message_box.h"
 #include "kelgui.h"
-#include "pages/held_block.h"
 #include "pages/local_date_time.h"
 #include "pages/text_edit_setup.h"
 #include "resources/resource_ids.h"
 
-const MessageEntry<CKELPGTSt> CKELPGTSt::kMessageMap[] = {
-    {WM_COMMAND, BN_CLICKED, IDC_INSERT_DATE, IDC_INSERT_DATE, &CKELPGTSt::OnInsertDate},
-    {WM_COMMAND, BN_CLICKED, IDC_INSERT_TIME, IDC_INSERT_TIME, &CKELPGTSt::OnInsertTime},
-    {WM_COMMAND, EN_CHANGE, IDC_TEXT_EDIT, IDC_TEXT_EDIT, &CKELPGTSt::OnTextChanged},
-};
+MessageTable<CKELPGTSt> CKELPGTSt::Messages() {
+    static const Entry table[] = {
+        ForCommand<&CKELPGTSt::OnInsertDate>(BN_CLICKED, IDC_INSERT_DATE),
+        ForCommand<&CKELPGTSt::OnInsertTime>(BN_CLICKED, IDC_INSERT_TIME),
+        ForDestroy<&CKELPGTSt::OnDestroy>(),
+        ForCommand<&CKELPGTSt::OnTextChanged>(EN_CHANGE, IDC_TEXT_EDIT),
+    };
+    return table;
+}
 
 CKELPGTSt::CKELPGTSt()
-    : CPropertyPage(IDD_TEXT_STAMP, IDS_TEXT_CAPTION),
-      m_strLabel(AfxLoadString(IDS_STAMP_TEXT_LABEL)), m_pBlock(MakeHolder(KEL_BLOCK_TEXT)) {}
-
-void CKELPGTSt::LoadBlock(const char* name, CByteSpan data) {
-    LoadHeldBlock(m_pBlock.get(), name, data);
-}
-
-void CKELPGTSt::StoreBlock(const char* name, CMutableByteSpan* buffer, DWORD* size) {
-    StoreHeldText(m_pBlock.get(), name, m_modified != 0, m_strText, OnBuildFailure::kAnswerOldBlock,
-                  buffer, size);
-}
+    : CMessageMap(IDD_TEXT_STAMP, IDS_TEXT_CAPTION, KEL_BLOCK_TEXT),
+      m_strLabel(AfxLoadString(IDS_STAMP_TEXT_LABEL)) {}
 
 void CKELPGTSt::DoDataExchange(CDataExchange* dx) {
     DDX_Control(dx, IDC_TEXT_EDIT, m_edit);
@@ -41,7 +35,7 @@ BOOL CKELPGTSt::OnInitDialog() {
     const TabStops stops = TextTabStops(GetDlgItem(IDC_TEXT_EDIT));
     PrepareTextEdit(GetDlgItem(IDC_TEXT_EDIT), &stops, 0);
     std::string scratch;
-    m_strText = HeldText(m_pBlock.get(), scratch);
+    m_strText = HeldText(scratch);
     CPropertyPage::OnInitDialog();
     m_insertTime.SetWindowText(AfxLoadString(IDS_INSERT_TIME).c_str());
     m_insertDate.SetWindowText(AfxLoadString(IDS_INSERT_DATE).c_str());
@@ -50,25 +44,16 @@ BOOL CKELPGTSt::OnInitDialog() {
     return FALSE;   // the focus is set
 }
 
-bool CKELPGTSt::OnWndMsg(const MessageArgs& m, LRESULT* result) {
-    if (m.message == WM_DESTROY)
-        DropTabStops(GetDlgItem(IDC_TEXT_EDIT)); // and on to the default handling
-    return RouteMessage(this, kMessageMap, m, result) || CPropertyPage::OnWndMsg(m, result);
+void CKELPGTSt::OnDestroy() {
+    DropTabStops(GetDlgItem(IDC_TEXT_EDIT));
 }
 
-LRESULT CKELPGTSt::OnInsertDate(const MessageArgs&) {
+void CKELPGTSt::OnInsertDate() {
     InsertAtCaret(m_dateCodes ? "%x" : FormatLocalNow(LOCALE_USER_DEFAULT, DateOrTime::kDate));
-    return 0;
 }
 
-LRESULT CKELPGTSt::OnInsertTime(const MessageArgs&) {
+void CKELPGTSt::OnInsertTime() {
     InsertAtCaret(m_dateCodes ? "%X" : FormatLocalNow(LOCALE_USER_DEFAULT, DateOrTime::kTime));
-    return 0;
-}
-
-LRESULT CKELPGTSt::OnTextChanged(const MessageArgs&) {
-    m_modified = 1;
-    return 0;
 }
 
 void CKELPGTSt::InsertAtCaret(const std::string& text) const {

@@ -1,16 +1,19 @@
 // Drawing of one colour swatch.
 #include "pages/swatch_drawing.h"
 
-#include "pages/gdi_scope.h"
+#include "framework/owned.h"
 
 namespace {
+HPEN SolidPen(COLORREF color) {
+    return CreatePen(PS_SOLID, 1, color);
+}
+
 // Lines leave out their end points, as LineTo does: shadow on the right and
 // bottom edges, highlight on the left and top edges.
 void DrawRaisedBevel(HDC dc, const RECT& r) {
-    COwnedPen shadow(MakeSolidPen(GetSysColor(COLOR_BTNSHADOW)));
-    COwnedPen highlight(MakeSolidPen(GetSysColor(COLOR_BTNHIGHLIGHT)));
-    CPenSelection pens(dc);
-    pens.Select(shadow);
+    const COwnedPen shadow(SolidPen(GetSysColor(COLOR_BTNSHADOW)));
+    const COwnedPen highlight(SolidPen(GetSysColor(COLOR_BTNHIGHLIGHT)));
+    const CSelection pens(dc, shadow);
     MoveToEx(dc, r.right - 1, r.top, nullptr);
     LineTo(dc, r.right - 1, r.bottom - 1);
     LineTo(dc, r.left - 1, r.bottom - 1);
@@ -36,7 +39,7 @@ void DrawSwatchFace(HDC dc, const RECT& item, COLORREF color, bool selected) {
         InflateRect(&r, -1, -1);
     }
     // The nearest colour the device offers keeps the fill solid on palettes.
-    COwnedBrush fill(CreateSolidBrush(GetNearestColor(dc, color)));
+    const COwnedBrush fill(CreateSolidBrush(GetNearestColor(dc, color)));
     FillRect(dc, &r, fill);
 }
 
@@ -52,9 +55,8 @@ void DrawSwatchFrame(HDC dc, const RECT& item, bool focused) {
     } else {
         FrameRect(dc, &f, face);
     }
-    COwnedPen frame(MakeSolidPen(GetSysColor(COLOR_WINDOWFRAME)));
-    CPenSelection pens(dc);
-    pens.Select(frame);
+    const COwnedPen frame(SolidPen(GetSysColor(COLOR_WINDOWFRAME)));
+    const CSelection pen(dc, frame);
     DrawLine(dc, f.left + 1, f.top, f.right - 1, f.top);
     DrawLine(dc, f.left + 1, f.bottom - 1, f.right - 1, f.bottom - 1);
     DrawLine(dc, f.left, f.top + 1, f.left, f.bottom - 1);

@@ -1,12 +1,12 @@
 // Text handed to the edits of the text pages.
 #include "pages/text_edit_setup.h"
 
+#include "framework/owned.h"
+
 TabStops TextTabStops(HWND edit) {
     TEXTMETRICA metrics = {};
-    if (HDC dc = ::GetDC(edit)) {
+    if (const CClientDC dc(edit); dc)
         ::GetTextMetricsA(dc, &metrics);
-        ::ReleaseDC(edit, dc);
-    }
     const int baseUnit = LOWORD(::GetDialogBaseUnits());
     const int interval = baseUnit ? metrics.tmAveCharWidth * 12 / baseUnit : 0;
     TabStops stops;

@@ -10,13 +10,13 @@ public:
     CKELPGTFF();
     ~CKELPGTFF() override = default;
 
-    // "OiAnText" and "OiFilNam"; other names are ignored (size 0).
+    // "OiAnText" as well as "OiFilNam"; other names are ignored (size 0).
     void LoadBlock(const char* name, CByteSpan data);
     void StoreBlock(const char* name, CMutableByteSpan* buffer, DWORD* size);
 
     BOOL OnInitDialog() override;
 
-    std::unique_ptr<CNamedBlock> m_pTextBlock; // null when memory ran out
+    std::unique_ptr<CNamedBlock> m_textBlock; // null when memory ran out
 
 private:
     // Rebuilds the text block from the named file; keeps it as it is when

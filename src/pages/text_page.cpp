@@ -4,7 +4,6 @@
 #include "framework/data_exchange.h"
 #include "framework/message_box.h"
 #include "kelgui.h"
-#include "pages/held_block.h"
 #include "pages/text_edit_setup.h"
 #include "resources/resource_ids.h"
 
@@ -29,19 +28,18 @@ const struct {
 constexpr int kModeCount = static_cast<int>(std::size(kBoundWrappingModes));
 } // namespace
 
-const MessageEntry<CKELPGTxt> CKELPGTxt::kMessageMap[] = {
-    {WM_COMMAND, EN_CHANGE, IDC_TEXT_EDIT, IDC_TEXT_EDIT, &CKELPGTxt::OnTextChanged},
-    {WM_COMMAND, EN_CHANGE, IDC_WRAPPING_EDIT, IDC_WRAPPING_EDIT, &CKELPGTxt::OnTextChanged},
-    {WM_COMMAND, BN_CLICKED, IDC_WRAP, IDC_WRAP, &CKELPGTxt::OnWrapClicked},
-    {WM_COMMAND, CBN_SELCHANGE, IDC_BOUND_WRAPPING, IDC_BOUND_WRAPPING, &CKELPGTxt::OnModeChosen},
-};
-
-CKELPGTxt::CKELPGTxt()
-    : CPropertyPage(IDD_TEXT, IDS_TEXT_CAPTION), m_pBlock(MakeHolder(KEL_BLOCK_TEXT)) {}
-
-void CKELPGTxt::LoadBlock(const char* name, CByteSpan data) {
-    LoadHeldBlock(m_pBlock.get(), name, data);
+MessageTable<CKELPGTxt> CKELPGTxt::Messages() {
+    static const Entry table[] = {
+        ForDestroy<&CKELPGTxt::OnDestroy>(),
+        ForCommand<&CKELPGTxt::OnTextChanged>(EN_CHANGE, IDC_TEXT_EDIT),
+        ForCommand<&CKELPGTxt::OnTextChanged>(EN_CHANGE, IDC_WRAPPING_EDIT),
+        ForCommand<&CKELPGTxt::OnWrapClicked>(BN_CLICKED, IDC_WRAP),
+        ForCommand<&CKELPGTxt::OnModeChosen>(CBN_SELCHANGE, IDC_BOUND_WRAPPING),
+    };
+    return table;
 }
+
+CKELPGTxt::CKELPGTxt() : CMessageMap(IDD_TEXT, IDS_TEXT_CAPTION, KEL_BLOCK_TEXT) {}
 
 void CKELPGTxt::LoadRecord(CByteSpan record) {
     if (record.Size() == 0)
@@ -58,11 +56,6 @@ void CKELPGTxt::StoreRecord(CMutableByteSpan record) const {
     const DWORD flags = record.ReadValue<DWORD>(kTextFlags);
     record.WriteValue<DWORD>(kTextFlags,
                              (flags & ~kWrapBits) | kBoundWrappingModes[m_boundWrapping].bits);
-}
-
-void CKELPGTxt::StoreBlock(const char* name, CMutableByteSpan* buffer, DWORD* size) {
-    StoreHeldText(m_pBlock.get(), name, m_modified != 0, m_strText, OnBuildFailure::kAnswerNothing,
-                  buffer, size);
 }
 
 void CKELPGTxt::DoDataExchange(CDataExchange* dx) {
@@ -85,7 +78,7 @@ BOOL CKELPGTxt::OnInitDialog() {
     PrepareTextEdit(GetDlgItem(IDC_TEXT_EDIT), &stops, 0);
     PrepareTextEdit(GetDlgItem(IDC_WRAPPING_EDIT), &stops, 0);
     std::string scratch;
-    m_strText = HeldText(m_pBlock.get(), scratch);
+    m_strText = HeldText(scratch);
     CPropertyPage::OnInitDialog();
     FocusForEditing(VisibleEdit());
     m_wrapCheck.SetWindowText(AfxLoadString(IDS_WRAP).c_str());
@@ -103,25 +96,17 @@ BOOL CKELPGTxt::OnInitDialog() {
     return FALSE; // the focus is set
 }
 
-bool CKELPGTxt::OnWndMsg(const MessageArgs& m, LRESULT* result) {
-    if (m.message == WM_DESTROY) {
-        DropTabStops(GetDlgItem(IDC_TEXT_EDIT));
-        DropTabStops(GetDlgItem(IDC_WRAPPING_EDIT)); // and on to the default handling
-    }
-    return RouteMessage(this, kMessageMap, m, result) || CPropertyPage::OnWndMsg(m, result);
+void CKELPGTxt::OnDestroy() {
+    DropTabStops(GetDlgItem(IDC_TEXT_EDIT));
+    DropTabStops(GetDlgItem(IDC_WRAPPING_EDIT));
 }
 
-LRESULT CKELPGTxt::OnTextChanged(const MessageArgs&) {
-    m_modified = 1;
-    return 0;
-}
-
-LRESULT CKELPGTxt::OnWrapClicked(const MessageArgs&) {
+void CKELPGTxt::OnWrapClicked() {
     const CEdit& before = VisibleEdit();
     UpdateData(TRUE); // the text of the view shown until now, then the new flag
     const CEdit& after = VisibleEdit();
     if (&before == &after)
-        return 0;
+        return;
     DWORD start = 0, end = 0;
     before.GetSel(start, end);
     after.ShowWindow(SW_SHOW);
@@ -133,12 +118,10 @@ LRESULT CKELPGTxt::OnWrapClicked(const MessageArgs&) {
     after.SetSel(static_cast<int>(start), static_cast<int>(end));
     after.ScrollCaret();
     after.SetFocus();
-    return 0;
 }
 
-LRESULT CKELPGTxt::OnModeChosen(const MessageArgs&) {
+void CKELPGTxt::OnModeChosen() {
     const int item = m_boundWrappingList.GetCurSel();
     if (item != CB_ERR)
         m_boundWrapping = static_cast<int>(m_boundWrappingList.GetItemData(item));
-    return 0;
 }

@@ -2,30 +2,26 @@
 // wrapping or a non-wrapping view, and the mark's bound-wrapping mode.
 #pragma once
 
-#include "blocks/named_block.h"
 #include "framework/controls.h"
-#include "framework/property_page.h"
+#include "framework/message_map.h"
+#include "pages/text_block_page.h"
 
-#include <memory>
 #include <string>
 
-class CKELPGTxt : public CPropertyPage {
+class CKELPGTxt : public CMessageMap<CKELPGTxt, CTextBlockPage> {
 public:
     CKELPGTxt();
     ~CKELPGTxt() override = default;
 
-    void LoadBlock(const char* name, CByteSpan data);
     // The bound-wrapping mode from and to dwTextFlags; the field's other
     // bits and the record's other bytes are never written.
     void LoadRecord(CByteSpan record);
     void StoreRecord(CMutableByteSpan record) const;
-    // buffer null: only the size. The loaded block as it was until the user
-    // types; after that, the block rebuilt around the text.
-    void StoreBlock(const char* name, CMutableByteSpan* buffer, DWORD* size);
 
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
-    bool OnWndMsg(const MessageArgs& m, LRESULT* result) override;
+
+    static MessageTable<CKELPGTxt> Messages();
 
     CEdit m_plainEdit;    // lines do not wrap
     CEdit m_wrappingEdit; // same place, lines wrap; only the one shown holds the text
@@ -33,16 +29,13 @@ public:
     CButton m_wrapCheck;
     int m_wrap = 1; // 1: the wrapping edit is the one shown; a view setting only
     CComboBox m_boundWrappingList;
-    std::unique_ptr<CNamedBlock> m_pBlock;
-    int m_modified = 0;
     int m_boundWrapping = 0; // 0 to 3, a row of the mode table
 
 private:
+    bool UpdateBlock() override { return RebuildText(m_strText, false); }
     const CEdit& VisibleEdit() const { return m_wrap ? m_wrappingEdit : m_plainEdit; }
     const CEdit& HiddenEdit() const { return m_wrap ? m_plainEdit : m_wrappingEdit; }
-    LRESULT OnTextChanged(const MessageArgs& m);
-    LRESULT OnWrapClicked(const MessageArgs& m);
-    LRESULT OnModeChosen(const MessageArgs& m);
-
-    static const MessageEntry<CKELPGTxt> kMessageMap[];
+    void OnDestroy();
+    void OnWrapClicked();
+    void OnModeChosen();
 };

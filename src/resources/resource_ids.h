@@ -143,14 +143,6 @@
 #define IDS_ALIGN_RIGHT_CENTER 2819
 #define IDS_ALIGN_RIGHT_BOTTOM 2820
 
-// Data-validation messages of the framework (message boxes of the pages).
-#define IDS_PARSE_INT 0xF110
-#define IDS_PARSE_REAL 0xF111
-#define IDS_PARSE_INT_RANGE 0xF112
-#define IDS_PARSE_REAL_RANGE 0xF113
-#define IDS_PARSE_STRING_SIZE 0xF114
-#define IDS_PARSE_UINT 0xF117
-
 // ---- Controls of the colour, line and general pages (templates 102, 106, 107)
 #define IDC_HIGHLIGHT 1000
 #define IDC_LINE_SIZE_LABEL 1001

@@ -4,12 +4,32 @@
 
 #include "framework/property_sheet.h"
 #include "kelgui.h"
-#include "sheet/reported_block_sizes.h"
+
+#include <array>
+#include <utility>
+#include <vector>
+
+// The block sizes a sheet has reported to its host, by block name. The query
+// interface carries no buffer size, so after a size query a fetch writes into
+// the host's buffer only up to the size the host was told.
+class CReportedBlockSizes {
+public:
+    // name: 8 bytes.
+    void Remember(const char* name, DWORD size);
+    // The size last reported under name; false when it was never asked for.
+    bool Find(const char* name, DWORD* size) const;
+
+private:
+    using Name = std::array<char, 8>;
+    static Name NameOf(const char* name);
+
+    std::vector<std::pair<Name, DWORD>> m_sizes;
+};
 
 class CKELPropertySheet : public CPropertySheet {
 public:
     // Caption "Attributes" (string 2000), OK and Cancel without Apply.
-    explicit CKELPropertySheet(CWnd* parent);
+    explicit CKELPropertySheet(HWND parent);
     ~CKELPropertySheet() override;
 
     // Filled by the first init with bit 0; zero (mark type 0, no pages) before.

@@ -3,20 +3,18 @@
 
 #include "sheet/mark_table.h"
 
-#include "sheet/assembly_table.h"
-
 #include <new>
 
 namespace {
 // The sheet's page of this class, or a new one appended (the tab order is
 // the order of appending). Null when memory ran out; nothing is added then.
-CPropertyPage* FindOrAddPage(CKELPropertySheet& sheet, const PageClass& pageClass, DWORD markType) {
+CPropertyPage* FindOrAddPage(CKELPropertySheet& sheet, const PageBinding& binding, DWORD markType) {
     for (int i = 0; i < sheet.GetPageCount(); ++i)
-        if (pageClass.isKindOf(*sheet.GetPage(i)))
+        if (binding.isKindOf(*sheet.GetPage(i)))
             return sheet.GetPage(i);
     CPropertyPage* page = nullptr;
     try {
-        page = pageClass.create(markType);
+        page = binding.make(markType);
         sheet.AddPage(page);
     } catch (const std::bad_alloc&) {
         delete page;
@@ -26,24 +24,24 @@ CPropertyPage* FindOrAddPage(CKELPropertySheet& sheet, const PageClass& pageClas
 }
 
 // Each step finds or adds its page and loads it before the next is looked
-// for. Page classes not built into the library are left out.
+// for. Page kinds without a binding are left out.
 bool RunSteps(CKELPropertySheet& sheet, std::initializer_list<PageStep> steps,
-              const AssemblyInput& in, const PageClassList& classes) {
+              const AssemblyInput& in, const PageBindings& bindings) {
     for (const PageStep& step : steps) {
-        const PageClass* pageClass = classes.Find(step.page);
-        if (!pageClass)
+        const PageBinding* binding = bindings.Find(step.page);
+        if (!binding)
             continue;
-        CPropertyPage* page = FindOrAddPage(sheet, *pageClass, in.markType);
+        CPropertyPage* page = FindOrAddPage(sheet, *binding, in.markType);
         if (!page)
             return false;
-        if (step.load != PageLoad::kAddOnly)
-            pageClass->load(*page, step.load, in);
+        if (step.part != Part::kTabOnly)
+            binding->load(*page, step.part, in);
     }
     return true;
 }
 } // namespace
 
-BOOL AssemblePages(CKELPropertySheet& sheet, const InitArgs& args, const PageClassList& classes) {
+BOOL AssemblePages(CKELPropertySheet& sheet, const InitArgs& args, const PageBindings& bindings) {
     const DWORD flags = EffectiveSheetFlags(args.flags);
     const bool withRecord = (flags & KEL_SHEET_ATTRIBUTES) != 0;
     const bool withBlock = (flags & KEL_SHEET_BLOCK) != 0;
@@ -55,13 +53,13 @@ BOOL AssemblePages(CKELPropertySheet& sheet, const InitArgs& args, const PageCla
         record.Read(0, &sheet.m_attributes, sizeof sheet.m_attributes);
     // Without bit 0 the type is the one of the last call that had it.
     const DWORD markType = sheet.m_attributes.nMarkType;
-    const AssemblyRow* row = FindAssemblyRow(markType);
+    const MarkRow* row = FindMarkRow(markType);
     if (!row)
         return 1;
 
     // The block arguments are read only when a block page will take them.
     char blockName[8];
-    const bool blockUsed = withBlock && row->withBlock.size() > 0;
+    const bool blockUsed = withBlock && row->blockPages.size() > 0;
     const bool named =
         blockUsed &&
         CByteSpan(args.blockName, sizeof blockName).Read(0, blockName, sizeof blockName);
@@ -73,9 +71,9 @@ BOOL AssemblePages(CKELPropertySheet& sheet, const InitArgs& args, const PageCla
                            named ? blockName : nullptr,
                            CByteSpan(blockUsed ? args.blockData : nullptr, args.blockSize)};
 
-    if (withRecord && !RunSteps(sheet, row->withRecord, in, classes))
+    if (withRecord && !RunSteps(sheet, row->load, in, bindings))
         return 0;
-    if (withBlock && !RunSteps(sheet, row->withBlock, in, classes))
+    if (withBlock && !RunSteps(sheet, row->blockPages, in, bindings))
         return 0;
     return 1;
 }

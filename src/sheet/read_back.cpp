@@ -3,26 +3,24 @@
 
 #include "sheet/mark_table.h"
 
-#include "sheet/read_back_table.h"
-
 namespace {
 // One walk over the sheet's pages from index 0 up: each page does the steps
-// of its class, in the table's order. afterPage returns false to end the walk.
+// of its kind, in the table's order. afterPage returns false to end the walk.
 template <class AfterPage>
-void WalkPages(CKELPropertySheet& sheet, std::initializer_list<ReadStep> steps,
-               const PageClassList& classes, ReadBackOutput& out, AfterPage afterPage) {
+void WalkPages(CKELPropertySheet& sheet, std::initializer_list<PageStep> steps,
+               const PageBindings& bindings, ReadBackOutput& out, AfterPage afterPage) {
     for (int i = 0; i < sheet.GetPageCount(); ++i) {
         CPropertyPage* page = sheet.GetPage(i);
-        const PageClass* pageClass = classes.ClassOf(*page);
-        if (!pageClass)
+        const PageBinding* binding = bindings.Of(*page);
+        if (!binding)
             continue;
         bool asked = false;
-        for (const ReadStep& step : steps) {
-            if (step.page != pageClass->kind)
+        for (const PageStep& step : steps) {
+            if (step.page != binding->kind)
                 continue;
-            if (step.store == PageStore::kBlock)
+            if (step.part == Part::kBlock)
                 out.blockSize = 0; // each asked page reports its own size
-            pageClass->store(*page, step.store, out);
+            binding->store(*page, step.part, out);
             asked = true;
         }
         if (asked && !afterPage())
@@ -30,20 +28,20 @@ void WalkPages(CKELPropertySheet& sheet, std::initializer_list<ReadStep> steps,
     }
 }
 
-void WriteRecordFields(CKELPropertySheet& sheet, std::initializer_list<ReadStep> steps,
-                       const PageClassList& classes, ReadBackOutput& out) {
-    WalkPages(sheet, steps, classes, out, [] { return true; });
+void WriteRecordFields(CKELPropertySheet& sheet, std::initializer_list<PageStep> steps,
+                       const PageBindings& bindings, ReadBackOutput& out) {
+    WalkPages(sheet, steps, bindings, out, [] { return true; });
 }
 } // namespace
 
-BOOL ReadBack(CKELPropertySheet& sheet, const QueryArgs& args, const PageClassList& classes) {
+BOOL ReadBack(CKELPropertySheet& sheet, const QueryArgs& args, const PageBindings& bindings) {
     const DWORD flags = EffectiveSheetFlags(args.flags);
     const bool withRecord = (flags & KEL_SHEET_ATTRIBUTES) != 0;
     const bool withBlock = (flags & KEL_SHEET_BLOCK) != 0;
     if ((withRecord && !args.record) || (withBlock && (!args.blockName || !args.sizeOut)))
         return 0;
 
-    const ReadBackRow* row = FindReadBackRow(sheet.m_attributes.nMarkType);
+    const MarkRow* row = FindMarkRow(sheet.m_attributes.nMarkType);
     if (!row)
         return 1;
 
@@ -51,10 +49,10 @@ BOOL ReadBack(CKELPropertySheet& sheet, const QueryArgs& args, const PageClassLi
         CMutableByteSpan(withRecord ? args.record : nullptr, sizeof(KEL_MARK_ATTRIBUTES)), nullptr,
         nullptr, 0};
     if (withRecord)
-        WriteRecordFields(sheet, row->withRecord, classes, out);
+        WriteRecordFields(sheet, row->store, bindings, out);
 
     BOOL result = 1;
-    if (withBlock && row->withBlock.size() > 0) {
+    if (withBlock && row->blockPages.size() > 0) {
         char name[8];
         CByteSpan(args.blockName, sizeof name).Read(0, name, sizeof name);
         // After a size query the host sized its buffer from what it was told
@@ -69,9 +67,11 @@ BOOL ReadBack(CKELPropertySheet& sheet, const QueryArgs& args, const PageClassLi
         out.blockName = name;
         out.blockBuffer = args.buffer ? &buffer : nullptr;
         CMutableByteSpan sizeOut(args.sizeOut, sizeof(DWORD));
-        WalkPages(sheet, row->withBlock, classes, out, [&] {
+        // The first page that has the block ends the walk: a later one (an
+        // image reference's second block page) would report 0 over it.
+        WalkPages(sheet, row->blockPages, bindings, out, [&] {
             sizeOut.WriteValue<DWORD>(0, out.blockSize);
-            return !(row->stopAtFirstBlock && out.blockSize != 0);
+            return out.blockSize == 0;
         });
         if (!args.buffer)
             sheet.m_reportedBlockSizes.Remember(name, out.blockSize);
@@ -80,6 +80,6 @@ BOOL ReadBack(CKELPropertySheet& sheet, const QueryArgs& args, const PageClassLi
     }
 
     if (withRecord)
-        WriteRecordFields(sheet, row->afterBlock, classes, out);
+        WriteRecordFields(sheet, row->storeAfterBlock, bindings, out);
     return result;
 }

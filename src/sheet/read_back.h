@@ -3,7 +3,7 @@
 #pragma once
 
 #include "sheet/kel_property_sheet.h"
-#include "sheet/page_class.h"
+#include "sheet/page_bindings.h"
 
 struct QueryArgs {
     DWORD flags;
@@ -16,4 +16,4 @@ struct QueryArgs {
 // 1 on success. 0 for a null record with bit 0, a null name or size out with
 // bit 1, or a fetch whose block is larger than the size last reported under
 // its name (nothing is copied then; the size out holds the block's size).
-BOOL ReadBack(CKELPropertySheet& sheet, const QueryArgs& args, const PageClassList& classes);
+BOOL ReadBack(CKELPropertySheet& sheet, const QueryArgs& args, const PageBindings& bindings);

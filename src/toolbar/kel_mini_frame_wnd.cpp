@@ -29,24 +29,16 @@ constexpr UINT kJapaneseCodePage = 932;
 // passes the request on to us with idFrom set to the button's command id
 // (hwndFrom stays the tooltip). The rows therefore take any sender id, and
 // the handlers read the command id from idFrom.
-const MessageEntry<CKELMiniFrameWnd> CKELMiniFrameWnd::kMessageMap[] = {
-    {WM_CLOSE, 0, 0, 0, &CKELMiniFrameWnd::OnClose},
-    {WM_NOTIFY, TTN_NEEDTEXTA, 0, 0xFFFFFFFF, &CKELMiniFrameWnd::OnNeedTextA},
-    {WM_NOTIFY, TTN_NEEDTEXTW, 0, 0xFFFFFFFF, &CKELMiniFrameWnd::OnNeedTextW},
-};
-
-bool CKELMiniFrameWnd::OnWndMsg(const MessageArgs& m, LRESULT* result) {
-    return RouteMessage(this, kMessageMap, m, result) || CMiniFrameWnd::OnWndMsg(m, result);
+MessageTable<CKELMiniFrameWnd> CKELMiniFrameWnd::Messages() {
+    static const Entry table[] = {
+        ForClose<&CKELMiniFrameWnd::OnClose>(),
+        ForNotify<&CKELMiniFrameWnd::OnNeedTextA>(TTN_NEEDTEXTA, 0, 0xFFFFFFFF),
+        ForNotify<&CKELMiniFrameWnd::OnNeedTextW>(TTN_NEEDTEXTW, 0, 0xFFFFFFFF),
+    };
+    return table;
 }
 
-// A window still alive here is destroyed by CWnd's destructor, where no
-// self-deleting PostNcDestroy can run any more.
-CKELMiniFrameWnd::~CKELMiniFrameWnd() {
-    if (m_hTipFont)
-        DeleteObject(m_hTipFont);
-}
-
-BOOL CKELMiniFrameWnd::CreateToolbar(CWnd* owner, int x, int y, DWORD style) {
+BOOL CKELMiniFrameWnd::CreateToolbar(HWND owner, int x, int y, DWORD style) {
     const RECT emptyAtCorner = {x, y, x, y}; // the size comes from the bar
     return Create(nullptr, style | kFrameStyle, emptyAtCorner, owner);
 }
@@ -75,27 +67,24 @@ BOOL CKELMiniFrameWnd::OnCmdMsg(UINT id, int code, LPARAM lParam) {
     return CMiniFrameWnd::OnCmdMsg(id, code, lParam);
 }
 
-LRESULT CKELMiniFrameWnd::OnClose(const MessageArgs&) {
+void CKELMiniFrameWnd::OnClose() {
     // Closing only hides: the host shows the toolbar again or destroys it.
     ShowWindow(SW_HIDE);
     if (CKELToolBar* bar = ToolBar())
         bar->Notify(0, KEL_TOOL_EVENT_CLOSED);
-    return 0;
 }
 
-LRESULT CKELMiniFrameWnd::OnNeedTextA(const MessageArgs& m) {
-    auto* request = reinterpret_cast<NMTTDISPINFOA*>(m.lParam);
-    CopyTipText(request->szText, TipText(static_cast<UINT>(request->hdr.idFrom)).c_str());
-    request->lpszText = request->szText;
-    ApplyTipFont(request->hdr.hwndFrom);
+LRESULT CKELMiniFrameWnd::OnNeedTextA(NMTTDISPINFOA& request) {
+    CopyTipText(request.szText, TipText(static_cast<UINT>(request.hdr.idFrom)).c_str());
+    request.lpszText = request.szText;
+    ApplyTipFont(request.hdr.hwndFrom);
     return TRUE;
 }
 
-LRESULT CKELMiniFrameWnd::OnNeedTextW(const MessageArgs& m) {
-    auto* request = reinterpret_cast<NMTTDISPINFOW*>(m.lParam);
-    CopyTipText(request->szText, TipText(static_cast<UINT>(request->hdr.idFrom)).c_str());
-    request->lpszText = request->szText;
-    ApplyTipFont(request->hdr.hwndFrom);
+LRESULT CKELMiniFrameWnd::OnNeedTextW(NMTTDISPINFOW& request) {
+    CopyTipText(request.szText, TipText(static_cast<UINT>(request.hdr.idFrom)).c_str());
+    request.lpszText = request.szText;
+    ApplyTipFont(request.hdr.hwndFrom);
     return TRUE;
 }
 
@@ -112,14 +101,15 @@ std::string CKELMiniFrameWnd::TipText(UINT commandId) const {
 
 void CKELMiniFrameWnd::ApplyTipFont(HWND toolTip) {
     // m_hWnd is null when the host's tip callback destroyed the toolbar.
-    if (static_cast<UINT>(_getmbcp()) != kJapaneseCodePage || !toolTip || m_hTipFont || !m_hWnd)
+    if (static_cast<UINT>(_getmbcp()) != kJapaneseCodePage || !toolTip || m_tipFont || !m_hWnd)
         return;
     LOGFONTA face = {};
     const auto current = reinterpret_cast<HFONT>(::SendMessageA(toolTip, WM_GETFONT, 0, 0));
     if (!current || !GetObjectA(current, sizeof face, &face))
         GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
     lstrcpynA(face.lfFaceName, "System", LF_FACESIZE);
-    m_hTipFont = CreateFontIndirectA(&face);
-    if (m_hTipFont)
-        ::SendMessageA(toolTip, WM_SETFONT, reinterpret_cast<WPARAM>(m_hTipFont), TRUE);
+    m_tipFont.Reset(CreateFontIndirectA(&face));
+    if (m_tipFont)
+        ::SendMessageA(toolTip, WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_tipFont)),
+                       TRUE);
 }

@@ -3,18 +3,19 @@
 #pragma once
 
 #include "framework/mini_frame_wnd.h"
+#include "framework/owned.h"
 #include "kelgui.h"
 
 #include <string>
 
 class CKELToolBar;
 
-class CKELMiniFrameWnd : public CMiniFrameWnd {
+class CKELMiniFrameWnd : public CMessageMap<CKELMiniFrameWnd, CMiniFrameWnd> {
 public:
     // Creates the toolbar owned by owner, its top-left corner at screen
     // (x, y), with the extra window styles of style. After FALSE the object
     // is gone.
-    BOOL CreateToolbar(CWnd* owner, int x, int y, DWORD style);
+    BOOL CreateToolbar(HWND owner, int x, int y, DWORD style);
     // The tool bar inside, looked up anew each time (null once it is gone).
     CKELToolBar* ToolBar() const;
     void SetTipTextCallback(KEL_TOOLBAR_TIP_TEXT_PROC callback, DWORD_PTR userData) {
@@ -24,24 +25,23 @@ public:
 
     // Commands are offered to the tool bar first.
     BOOL OnCmdMsg(UINT id, int code, LPARAM lParam) override;
-    bool OnWndMsg(const MessageArgs& m, LRESULT* result) override;
+
+    static MessageTable<CKELMiniFrameWnd> Messages();
 
 protected:
     BOOL OnCreateClient(const CREATESTRUCTA* cs) override;
-    ~CKELMiniFrameWnd() override;
+    ~CKELMiniFrameWnd() override = default;
 
 private:
-    LRESULT OnClose(const MessageArgs& m);
-    LRESULT OnNeedTextA(const MessageArgs& m);
-    LRESULT OnNeedTextW(const MessageArgs& m);
+    void OnClose();
+    LRESULT OnNeedTextA(NMTTDISPINFOA& request);
+    LRESULT OnNeedTextW(NMTTDISPINFOW& request);
     // The tool's string, or the host's replacement for it.
     std::string TipText(UINT commandId) const;
     // Under code page 932, gives the tooltip a "System" face (made once).
     void ApplyTipFont(HWND toolTip);
 
-    static const MessageEntry<CKELMiniFrameWnd> kMessageMap[];
-
     KEL_TOOLBAR_TIP_TEXT_PROC m_pfnTipText = nullptr;
     DWORD_PTR m_dwTipTextData = 0;
-    HFONT m_hTipFont = nullptr;
+    COwnedFont m_tipFont; // made at the first tip under code page 932
 };

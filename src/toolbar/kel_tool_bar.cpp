@@ -4,13 +4,12 @@
 #include "framework/frame_wnd.h"
 #include "toolbar/tool_table.h"
 
-const MessageEntry<CKELToolBar> CKELToolBar::kMessageMap[] = {
-    {WM_COMMAND, BN_CLICKED, kFirstToolCommand, kLastToolCommand, &CKELToolBar::OnToolCommand},
-    {WM_DESTROY, 0, 0, 0, &CKELToolBar::OnDestroy},
-};
-
-bool CKELToolBar::OnWndMsg(const MessageArgs& m, LRESULT* result) {
-    return RouteMessage(this, kMessageMap, m, result) || CToolBar::OnWndMsg(m, result);
+MessageTable<CKELToolBar> CKELToolBar::Messages() {
+    static const Entry table[] = {
+        ForCommand<&CKELToolBar::OnToolCommand>(BN_CLICKED, kFirstToolCommand, kLastToolCommand),
+        ForDestroy<&CKELToolBar::OnDestroy>(),
+    };
+    return table;
 }
 
 void CKELToolBar::LayOutColumns() {
@@ -102,11 +101,6 @@ int CKELToolBar::ButtonAtScreenPoint(POINT point) const {
     return -1;
 }
 
-LRESULT CKELToolBar::OnToolCommand(const MessageArgs& m) {
-    RunToolCommand(LOWORD(m.wParam));
-    return 0;
-}
-
 void CKELToolBar::RunToolCommand(UINT commandId) {
     bool pressed = false;
     bool found = false;
@@ -125,9 +119,4 @@ void CKELToolBar::RunToolCommand(UINT commandId) {
     // back into the library or destroy the toolbar.
     if (found)
         Notify(commandId, pressed ? KEL_TOOL_EVENT_PRESSED : KEL_TOOL_EVENT_RELEASED);
-}
-
-LRESULT CKELToolBar::OnDestroy(const MessageArgs& m) {
-    Notify(0, KEL_TOOL_EVENT_DESTROYED);
-    return DefaultProc(m.message, m.wParam, m.lParam);
 }

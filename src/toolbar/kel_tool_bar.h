@@ -2,10 +2,11 @@
 // buttons whose presses reach the host's notification callback.
 #pragma once
 
+#include "framework/message_map.h"
 #include "framework/tool_bar.h"
 #include "kelgui.h"
 
-class CKELToolBar : public CToolBar {
+class CKELToolBar : public CMessageMap<CKELToolBar, CToolBar> {
 public:
     // Tools are laid out two per row.
     static constexpr UINT kColumns = 2;
@@ -24,23 +25,24 @@ public:
     void SetToolState(int markType, DWORD flags);
     DWORD GetToolState(int markType) const;
 
-    // Message KEL_WM_TOOLBAR_PRESS_AT_POINT, seen through the library's hook.
+    // Message KEL_WM_TOOLBAR_PRESS_AT_POINT, seen through the application's
+    // message hook while the host's loop runs.
     BOOL PreTranslateMessage(MSG* msg) override;
-    bool OnWndMsg(const MessageArgs& m, LRESULT* result) override;
+    bool PreTranslatesFromHook() const override { return true; }
+
+    static MessageTable<CKELToolBar> Messages();
 
 protected:
     void PostNcDestroy() override { delete this; }
 
 private:
-    LRESULT OnToolCommand(const MessageArgs& m);
-    LRESULT OnDestroy(const MessageArgs& m);
+    void OnToolCommand(UINT commandId) { RunToolCommand(commandId); }
+    void OnDestroy() { Notify(0, KEL_TOOL_EVENT_DESTROYED); }
     // The control has already toggled the button of commandId: report it and
     // release the other tools.
     void RunToolCommand(UINT commandId);
     // Index of the visible, enabled button under a screen point, or -1.
     int ButtonAtScreenPoint(POINT point) const;
-
-    static const MessageEntry<CKELToolBar> kMessageMap[];
 
     KEL_TOOLBAR_NOTIFY_PROC m_pfnNotify = nullptr;
     DWORD_PTR m_dwNotifyData = 0;

@@ -17,17 +17,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (in.ConsumeBool()) {
             FUZZ_CHECK(block.SetCopy(bytes.data(), static_cast<uint32_t>(bytes.size())) == 1);
         } else {
-            uint8_t* owned = bytes.empty() ? nullptr : new uint8_t[bytes.size()];
-            if (owned)
-                std::memcpy(owned, bytes.data(), bytes.size());
-            block.Attach(owned, static_cast<uint32_t>(bytes.size()));
+            OwnedBytes owned;
+            if (!bytes.empty()) {
+                owned.data.reset(new uint8_t[bytes.size()]);
+                owned.size = static_cast<uint32_t>(bytes.size());
+                std::memcpy(owned.data.get(), bytes.data(), bytes.size());
+            }
+            block.Attach(std::move(owned));
         }
-        uint32_t reported = 0xFFFFFFFF;
-        block.Get(nullptr, &reported);
-        FUZZ_CHECK(reported == bytes.size() && block.Size() == bytes.size());
-        Bytes fetched(bytes.size());
-        block.Get(fetched.data(), &reported);
-        FUZZ_CHECK(fetched == bytes);
+        FUZZ_CHECK(block.Size() == bytes.size() && block.Bytes().Size() == bytes.size());
+        const auto* held = static_cast<const uint8_t*>(block.Bytes().Data());
+        FUZZ_CHECK(Bytes(held, held + block.Size()) == bytes);
 
         const size_t room = in.ConsumeIntegralInRange<size_t>(0, 72);
         Bytes buffer(room, 0xA5);

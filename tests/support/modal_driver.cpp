@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <exception>
-#include <utility>
 
 namespace kelgui_test {
 
@@ -41,74 +40,52 @@ void CALLBACK ModalDriver::OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 void ModalDriver::Fail(const std::string& why) {
-    if (!m_failure.empty())
-        return;
-    m_failure = why;
-    m_endTick = GetTickCount();
-    m_cancelTick = m_endTick - 500;
+    if (m_failure.empty())
+        m_failure = why, m_endTick = GetTickCount(), m_cancelTick = m_endTick - 500;
 }
 
 void ModalDriver::Tick() {
-    if (m_inStep) { // the previous tick entered a step that never came back
-        m_inStep = false;
-        Fail("step '" + m_steps[m_next].name +
-             "' started but did not return: it crashed (the exception was swallowed) or "
-             "blocked in a nested modal loop (post such messages instead of sending them)");
-    }
-    if (Failed())
-        return EndModalRun();
-    if (m_next < m_steps.size())
-        return RunStep(m_steps[m_next]);
-    // After the last step the modal run must end: no dialog of this thread may stay up.
-    const std::vector<HWND> windows = ThreadWindows();
-    if (std::none_of(windows.begin(), windows.end(), IsVisibleDialog))
-        Stop();
-    else if (GetTickCount() - m_endTick >= m_endMs)
-        Fail("a dialog was still up " + std::to_string(m_endMs) + " ms after the last step");
-}
-
-void ModalDriver::RunStep(const Entry& entry) {
-    if (!m_stepTick)
-        m_stepTick = GetTickCount();
-    bool done = false;
-    m_inStep = true;
-    try {
-        done = entry.step();
-    } catch (const std::exception& e) {
-        Fail("step '" + entry.name + "' threw: " + e.what());
-    } catch (...) {
-        Fail("step '" + entry.name + "' threw");
-    }
-    m_inStep = false;
-    const DWORD now = GetTickCount(), elapsed = now - m_stepTick;
-    if (Failed()) // by the step itself, or by a nested tick while it was blocked
-        return;
-    if (done)
-        ++m_next, m_stepTick = 0, m_endTick = now;
-    else if (elapsed >= entry.timeoutMs)
-        Fail("step '" + entry.name + "' timed out after " + std::to_string(elapsed) + " ms");
-}
-
-// Closes whatever dialogs this thread shows so that the modal call returns:
-// message boxes and other dialogs at once; sheets are cancelled every half
-// second, and also sent WM_CLOSE once the failure is 1.5 s old.
-void ModalDriver::EndModalRun() {
+    if (m_inStep) // the previous tick entered a step that never came back
+        m_inStep = false, Fail("step '" + m_steps[m_next].name +
+                               "' started but did not return: it crashed (Wine swallows that) or "
+                               "blocked in a nested modal loop (post instead of sending)");
     const DWORD now = GetTickCount();
-    const bool repeatCancel = now - m_cancelTick >= 500;
-    bool anyLeft = false;
-    for (HWND w : ThreadWindows()) {
-        if (!IsVisibleDialog(w))
-            continue;
-        anyLeft = true;
-        if (!IsPropertySheet(w))
-            EndDialog(w, IDCANCEL);
-        else if (repeatCancel)
-            PressCancel(w), now - m_endTick >= 1500 && PostMessageA(w, WM_CLOSE, 0, 0);
+    const std::vector<HWND> windows = ThreadWindows();
+    if (!m_failure.empty()) {
+        // Message boxes and other dialogs close at once; sheets are cancelled every
+        // half second, and also sent WM_CLOSE once the failure is 1.5 s old.
+        const bool cancel = now - m_cancelTick >= 500;
+        for (HWND w : windows)
+            if (IsVisibleDialog(w) && !IsPropertySheet(w))
+                EndDialog(w, IDCANCEL);
+            else if (IsVisibleDialog(w) && cancel)
+                PressCancel(w), now - m_endTick >= 1500 && PostMessageA(w, WM_CLOSE, 0, 0);
+        m_cancelTick = cancel ? now : m_cancelTick;
+    } else if (m_next < m_steps.size()) {
+        const Entry& entry = m_steps[m_next];
+        m_stepTick = m_stepTick ? m_stepTick : now;
+        bool done = false;
+        m_inStep = true;
+        try {
+            done = entry.step();
+        } catch (const std::exception& e) {
+            Fail("step '" + entry.name + "' threw: " + e.what());
+        } catch (...) {
+            Fail("step '" + entry.name + "' threw");
+        }
+        m_inStep = false;
+        if (!m_failure.empty()) // by the step, or by a nested tick while it was blocked
+            return;
+        if (done)
+            ++m_next, m_stepTick = 0, m_endTick = GetTickCount();
+        else if (GetTickCount() - m_stepTick >= entry.timeoutMs)
+            Fail("step '" + entry.name + "' timed out");
+        return;
+    } else if (now - m_endTick >= 5000) {
+        Fail("a dialog was still up 5 s after the last step");
     }
-    if (repeatCancel)
-        m_cancelTick = now;
-    if (!anyLeft)
-        Stop();
+    if (std::none_of(windows.begin(), windows.end(), IsVisibleDialog))
+        Stop(); // after the last step or a failure, once the modal run can end
 }
 
 std::string ModalDriver::Report() const {
@@ -118,11 +95,10 @@ std::string ModalDriver::Report() const {
                   (i < m_next    ? ": done\n"
                    : i == m_next ? ": NOT DONE\n"
                                  : ": not run\n");
-    if (Failed())
+    if (!m_failure.empty())
         return report + "failure: " + m_failure + "\n";
     if (m_next < m_steps.size())
-        report += "failure: the modal run ended before step '" + m_steps[m_next].name +
-                  "' was done (did a modal loop run?)\n";
+        report += "failure: the modal run ended before a step was done (did a modal loop run?)\n";
     return report;
 }
 

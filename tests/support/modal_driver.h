@@ -2,11 +2,11 @@
 // steps run by a thread timer (timers fire inside any modal message loop).
 #pragma once
 
+#include "dialog_helpers.h"
+
 #include <functional>
 #include <string>
 #include <vector>
-
-#include "dialog_helpers.h"
 
 namespace kelgui_test {
 
@@ -15,8 +15,8 @@ using Step = std::function<bool()>;
 
 // A step not done in time, one that throws or one that never returns (a crash
 // Wine swallowed, a sent message that opened a nested modal loop) fails the
-// script, as do dialogs still up after the last step; the driver then closes
-// the thread's dialogs, so the blocking call returns instead of hanging.
+// script, as do dialogs still up 5 s after the last step; the driver then
+// closes the thread's dialogs, so the blocking call returns instead of hanging.
 class ModalDriver {
 public:
     ModalDriver() = default;
@@ -24,22 +24,17 @@ public:
     ModalDriver(const ModalDriver&) = delete;
     ModalDriver& operator=(const ModalDriver&) = delete;
 
-    // Appends a step that is retried until it returns true or timeoutMs have passed.
+    // A step retried until it returns true or timeoutMs have passed.
     ModalDriver& Then(std::string name, Step step, DWORD timeoutMs = 5000);
-    // Appends a step that always completes: an action.
+    // A step that always completes: an action.
     ModalDriver& Do(std::string name, std::function<void()> action);
-    // After the last step this thread's dialogs must be gone within ms.
-    ModalDriver& EndsWithin(DWORD ms) { return m_endMs = ms, *this; }
-
-    // Start right before the blocking call (one driver a thread); Stop is also
-    // done by itself once the last step ran and no dialog is left.
+    // Right before the blocking call (one driver a thread); Stop comes by itself
+    // once the last step ran and no dialog is left.
     void Start();
     void Stop();
 
     // Every step ran to its end and nothing failed.
     bool Finished() const { return m_failure.empty() && m_next == m_steps.size(); }
-    bool Failed() const { return !m_failure.empty(); }
-    const std::string& Failure() const { return m_failure; }
     // One line per step (done, not done or not run) and the failure.
     std::string Report() const;
 
@@ -49,20 +44,16 @@ private:
         Step step;
         DWORD timeoutMs;
     };
-
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
     void Tick();
-    void RunStep(const Entry& entry);
     void Fail(const std::string& why);
-    void EndModalRun();
 
     std::vector<Entry> m_steps;
     size_t m_next = 0;
     UINT_PTR m_timer = 0;
     bool m_inStep = false;
     std::string m_failure;
-    // Ticks: the current step started, the script failed or ended, sheets last cancelled.
-    DWORD m_stepTick = 0, m_endTick = 0, m_cancelTick = 0, m_endMs = 5000;
+    DWORD m_stepTick = 0, m_endTick = 0, m_cancelTick = 0; // step begun, script ended, last cancel
 };
 
 // Waiting steps; each stores what it found in out (references outlive the run).

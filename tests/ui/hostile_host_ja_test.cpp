@@ -1,4 +1,4 @@
-// A hostile host gets a clear 0 or a working call, never a crash, hang or stray
+// A hostile host gets a clear 0 or a working call, never a crash, hang, leak or stray
 // write. Run under code page 932, where a tip request also makes a font.
 #include "toolbar_test_host.h"
 
@@ -6,13 +6,12 @@ using namespace toolbar_test;
 
 namespace {
 
-KelGui& g = Gui();
 struct Handles {
     HKELSHEET sheet, other;
     HWND frame;
 };
 using H = const Handles&;
-KEL_MARK_ATTRIBUTES g_record = {}; // a straight line as NewSheet leaves it
+KEL_MARK_ATTRIBUTES g_record = {}; // a straight line of size 1 as NewSheet leaves it
 DWORD g_out;
 const FARPROC kRecorder = reinterpret_cast<FARPROC>(&RecordNotification);
 
@@ -22,16 +21,17 @@ const struct Call {
     BOOL (*run)(H);
     BOOL idle, running;
 } kCalls[] = {
-    {"show", [](H h) { return g.property_sheet_show(h.sheet); }, 0, 0},
-    {"title set", [](H h) { return g.property_sheet_title_set(h.sheet, "t"); }, 1, 1},
-    {"init", [](H h) { return g.property_sheet_init(h.sheet, 1, &g_record, 0, 0, 0); }, 1, 0},
-    {"query", [](H h) { return g.property_sheet_query(h.sheet, 1, &g_record, 0, 0, 0); }, 1, 1},
-    {"destroy", [](H h) { return g.property_sheet_destroy(h.sheet); }, 1, 0},
-    {"callback", [](H h) { return g.toolbar_CB_register(h.frame, 0, kRecorder, 1); }, 1, 1},
-    {"button set", [](H h) { return g.toolbar_button_set(h.frame, 5, 1); }, 1, 1},
-    {"button get", [](H h) { return g.toolbar_button_get(h.frame, 5, &g_out); }, 1, 1},
-    {"kind 2", [](H h) { return g.toolbar_CB_register(h.frame, 2, kRecorder, 1); }, 0, 0},
-    {"kind -1", [](H h) { return g.toolbar_CB_register(h.frame, -1, kRecorder, 1); }, 0, 0},
+    {"show", [](H h) { return KEL_GUI_property_sheet_show(h.sheet); }, 0, 0},
+    {"title set", [](H h) { return KEL_GUI_property_sheet_title_set(h.sheet, "t"); }, 1, 1},
+    {"init", [](H h) { return KEL_GUI_property_sheet_init(h.sheet, 1, &g_record, 0, 0, 0); }, 1, 0},
+    {"query", [](H h) { return KEL_GUI_property_sheet_query(h.sheet, 1, &g_record, 0, 0, 0); }, 1,
+     1},
+    {"destroy", [](H h) { return KEL_GUI_property_sheet_destroy(h.sheet); }, 1, 0},
+    {"callback", [](H h) { return KEL_GUI_toolbar_CB_register(h.frame, 0, kRecorder, 1); }, 1, 1},
+    {"button set", [](H h) { return KEL_GUI_toolbar_button_set(h.frame, 5, 1); }, 1, 1},
+    {"button get", [](H h) { return KEL_GUI_toolbar_button_get(h.frame, 5, &g_out); }, 1, 1},
+    {"kind 2", [](H h) { return KEL_GUI_toolbar_CB_register(h.frame, 2, kRecorder, 1); }, 0, 0},
+    {"kind -1", [](H h) { return KEL_GUI_toolbar_CB_register(h.frame, -1, kRecorder, 1); }, 0, 0},
 };
 
 DWORD WINAPI RunFunction(LPVOID function) {
@@ -64,7 +64,7 @@ BOOL WINAPI RunInsideOnTip(DWORD_PTR, int, LPCSTR, LPCSTR*) {
     return FALSE;
 }
 void PressArrow(HWND frame) { // with the 0x0900 message
-    PressAtPoint(BarOf(frame), ButtonCentre(BarOf(frame), 2784));
+    PressAtPoint(BarOf(frame), ButtonCentre(BarOf(frame), IDS_TOOL_ARROW));
     PumpPending();
 }
 // Where the host calls back in from, and whether the calls land on the running sheet.
@@ -73,10 +73,10 @@ const struct Inside {
     bool onRunningSheet;
     void (*enter)(H);
 } kInside[] = {
-    {"on the running sheet", true, [](H h) { g.property_sheet_show(h.sheet); }},
-    {"on another sheet while one runs", false, [](H h) { g.property_sheet_show(h.sheet); }},
+    {"on the running sheet", true, [](H h) { KEL_GUI_property_sheet_show(h.sheet); }},
+    {"on another sheet while one runs", false, [](H h) { KEL_GUI_property_sheet_show(h.sheet); }},
     {"from the notification callback", false, [](H h) { PressArrow(h.frame); }},
-    {"from the tip callback", false, [](H h) { TipA(h.frame, 2776); }},
+    {"from the tip callback", false, [](H h) { TipA(h.frame, IDS_TOOL_FILLED_RECT); }},
 };
 
 // size bytes that end where a PAGE_NOACCESS page begins (kept until the end).
@@ -96,35 +96,36 @@ protected:
         m_h = {NewSheet(), NewSheet(), m_frame};
     }
     void TearDown() override {
-        g.property_sheet_destroy(m_h.sheet);
-        g.property_sheet_destroy(m_h.other);
+        KEL_GUI_property_sheet_destroy(m_h.sheet);
+        KEL_GUI_property_sheet_destroy(m_h.other);
         ToolbarOnHost::TearDown();
     }
     HKELSHEET NewSheet() {
         static const KEL_IMAGE_INFO info = {};
         HKELSHEET sheet = nullptr;
         g_record.nMarkType = KEL_MARK_STRAIGHT_LINE;
-        g.property_sheet_create(m_host, &info, &sheet);
-        g.property_sheet_init(sheet, 1, &g_record, nullptr, nullptr, 0);
+        g_record.nLineSize = 1; // OK closes it
+        KEL_GUI_property_sheet_create(m_host, &info, &sheet);
+        KEL_GUI_property_sheet_init(sheet, 1, &g_record, nullptr, nullptr, 0);
         return sheet;
     }
     // One press per message: the hook is installed once.
     void ExpectOnePressPerMessage() {
-        g.toolbar_CB_register(m_h.frame, KEL_TOOLBAR_CB_NOTIFY, kRecorder, 0);
+        KEL_GUI_toolbar_CB_register(m_h.frame, KEL_TOOLBAR_CB_NOTIFY, kRecorder, 0);
         g_notifications.clear();
         PressArrow(m_h.frame);
         EXPECT_EQ(g_notifications.size(), 1u) << testing::PrintToString(g_notifications);
     }
     void ExpectLiveOnesUntouched() {
-        EXPECT_TRUE(g.property_sheet_title_set(m_h.sheet, "still here"));
+        EXPECT_TRUE(KEL_GUI_property_sheet_title_set(m_h.sheet, "still here"));
         EXPECT_EQ(ToolFlags(m_h.frame, 5), DWORD{KEL_TOOL_ENABLED | KEL_TOOL_VISIBLE});
         ExpectOnePressPerMessage();
     }
     void RunInside(const Inside& inside, std::function<void()> action) {
         g_inside = std::move(action);
         const UINT_PTR timer = SetTimer(nullptr, 0, 20, RunInsideThenClose);
-        g.toolbar_CB_register(m_h.frame, 0, reinterpret_cast<FARPROC>(&RunInsideOnPress), 0);
-        g.toolbar_CB_register(m_h.frame, 1, reinterpret_cast<FARPROC>(&RunInsideOnTip), 0);
+        KEL_GUI_toolbar_CB_register(m_h.frame, 0, reinterpret_cast<FARPROC>(&RunInsideOnPress), 0);
+        KEL_GUI_toolbar_CB_register(m_h.frame, 1, reinterpret_cast<FARPROC>(&RunInsideOnTip), 0);
         inside.enter(m_h);
         KillTimer(nullptr, timer);
         g_inside = nullptr;
@@ -139,8 +140,8 @@ template <class T> Handles Bad(T handle) {
 
 TEST_F(HostileHost, BadHandlesGetZeroAndLeaveTheLiveOnesAlone) {
     Handles stale = {NewSheet(), nullptr, nullptr};
-    g.property_sheet_destroy(stale.sheet);
-    g.toolbar_create(m_host, 0, 0, &stale.frame);
+    KEL_GUI_property_sheet_destroy(stale.sheet);
+    KEL_GUI_toolbar_create(m_host, 0, 0, &stale.frame);
     DestroyWindow(stale.frame);
     static std::string garbage(256, 'Z');
     const Handles swapped = {reinterpret_cast<HKELSHEET>(m_h.frame), 0,
@@ -162,23 +163,23 @@ TEST_F(HostileHost, OtherThreadsAreRefusedAndLeaveNothingBehind) {
     for (int i = 0; i < 50; ++i)
         OnOtherThread([] {}); // the first threads may set up what the system shares
     const DWORD handles = KernelHandles();
-    g.message_title_set("first");
+    KEL_GUI_message_title_set("first");
     int accepted = 0;
     Handles made = m_h;
     OnOtherThread([&] {
         for (const Call& call : kCalls)
             accepted += call.run(m_h);
         const KEL_IMAGE_INFO info = {};
-        accepted += g.toolbar_create(m_host, 0, 0, &made.frame) +
-                    g.property_sheet_create(nullptr, &info, &made.sheet) +
-                    g.message_title_set("2nd") + g.message_title_get(nullptr, 0);
+        accepted += KEL_GUI_toolbar_create(m_host, 0, 0, &made.frame) +
+                    KEL_GUI_property_sheet_create(nullptr, &info, &made.sheet) +
+                    KEL_GUI_message_title_set("2nd") + KEL_GUI_message_title_get(nullptr, 0);
     });
     for (int i = 0; i < 100; ++i)
         OnOtherThread([] {});
     EXPECT_EQ(KernelHandles(), handles) << "after 101 threads ended";
     EXPECT_EQ(accepted, 0);
     EXPECT_TRUE(made.frame == m_h.frame && made.sheet == m_h.sheet) << "out slots untouched";
-    EXPECT_EQ(g.message_title_get(nullptr, 0), 5u) << "still \"first\"";
+    EXPECT_EQ(KEL_GUI_message_title_get(nullptr, 0), 5u) << "still \"first\"";
     ExpectLiveOnesUntouched();
 }
 
@@ -204,18 +205,65 @@ TEST_F(HostileHost, CallsBackInFromARunningSheetAndFromTheToolbarCallbacks) {
     }
 }
 
+// A sheet shown again and again: OK gives 1, Cancel and the close box 0; while it runs
+// its owner is disabled and the message hook is out (a press message to the toolbar
+// presses nothing); both come back after. Sheets and toolbars made, used and destroyed
+// leave no GDI or USER object behind after a first cycle.
+TEST_F(HostileHost, SheetRunsTakeTheHookOutAndLeaveNothingBehind) {
+    const std::pair<void (*)(HWND), BOOL> closes[] = {
+        {PressOk, 1}, {PressCancel, 0}, {PressCloseBox, 0}};
+    KEL_GUI_toolbar_CB_register(m_h.frame, KEL_TOOLBAR_CB_NOTIFY, kRecorder, 0);
+    DWORD gdi = 0, user = 0;
+    for (int cycle = 0; cycle < 4; ++cycle) {
+        if (cycle == 1) // the first may load what the system shares
+            std::tie(gdi, user) = std::pair(GdiObjects(), UserObjects());
+        const HKELSHEET sheet = NewSheet();
+        for (const auto& [close, result] : closes) {
+            HWND window = nullptr;
+            bool owned = false, hostEnabled = true;
+            g_notifications.clear();
+            ModalDriver d;
+            d.Then("the sheet", WaitForSheet(window))
+                .Do("look, press a tool",
+                    [&] {
+                        owned = GetWindow(window, GW_OWNER) == m_host.Handle();
+                        hostEnabled = IsWindowEnabled(m_host);
+                        PressAtPoint(BarOf(m_h.frame),
+                                     ButtonCentre(BarOf(m_h.frame), IDS_TOOL_ARROW));
+                    })
+                .Do("close", [&, close = close] { close(window); });
+            d.Start();
+            EXPECT_EQ(result, KEL_GUI_property_sheet_show(sheet));
+            EXPECT_TRUE(d.Finished()) << d.Report();
+            EXPECT_TRUE(owned && !hostEnabled && IsWindowEnabled(m_host));
+            EXPECT_EQ(g_notifications.size(), 0u) << "the hook is out while the sheet runs";
+        }
+        KEL_GUI_property_sheet_destroy(sheet);
+        HWND frame = nullptr; // a toolbar too, its tip making a font under code page 932
+        ASSERT_TRUE(KEL_GUI_toolbar_create(m_host, 600, 100, &frame));
+        TipW(frame, IDS_TOOL_ARROW);
+        ClickButton(BarOf(frame), IDS_TOOL_ARROW);
+        DestroyWindow(frame);
+        PumpPending();
+    }
+    EXPECT_EQ(GdiObjects(), gdi);
+    EXPECT_EQ(UserObjects(), user);
+    ExpectOnePressPerMessage();
+}
+
 TEST_F(HostileHost, BuffersEndingAtAnInaccessiblePageAreNeverOverrun) {
-    g.message_title_set("eleven char");
-    EXPECT_EQ(g.message_title_get(Guarded(11), 11), 11u);
+    KEL_GUI_message_title_set("eleven char");
+    EXPECT_EQ(KEL_GUI_message_title_get(Guarded(11), 11), 11u);
     const std::pair<DWORD, const char*> kBlocks[] = {{KEL_MARK_TYPED_TEXT, "OiAnText"},
                                                      {KEL_MARK_AUDIO, "OiFilNam"},
                                                      {KEL_MARK_ARROW, "OiAnoDat"}};
     for (const auto& [markType, name] : kBlocks) {
         g_record.nMarkType = markType;
         void* data = memset(Guarded(300), 'T', 300);
-        ASSERT_TRUE(g.property_sheet_init(m_h.other, 3, &g_record, name, data, 300));
-        ASSERT_TRUE(g.property_sheet_query(m_h.other, 2, nullptr, name, nullptr, &g_out));
-        EXPECT_TRUE(g.property_sheet_query(m_h.other, 2, nullptr, name, Guarded(g_out), &g_out));
+        ASSERT_TRUE(KEL_GUI_property_sheet_init(m_h.other, 3, &g_record, name, data, 300));
+        ASSERT_TRUE(KEL_GUI_property_sheet_query(m_h.other, 2, nullptr, name, nullptr, &g_out));
+        EXPECT_TRUE(
+            KEL_GUI_property_sheet_query(m_h.other, 2, nullptr, name, Guarded(g_out), &g_out));
     }
 }
 

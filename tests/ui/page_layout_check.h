@@ -1,10 +1,11 @@
-// Every page of every mark type's sheet in the program's language (an English
-// and a Japanese program include this): every control inside its page, which
-// draws in the sheet's font.
+// Every mark type's sheet in the program's language (an English and a Japanese
+// program include this): its tabs in the mark table's order, and every page's
+// controls inside the page, which draws in the sheet's font.
 #pragma once
 
 #include "sheet_fixture.h"
 
+#include <algorithm>
 #include <map>
 
 namespace sheet_test {
@@ -15,7 +16,36 @@ inline std::string FontOf(HWND window) {
     return std::string(lf.lfFaceName) + " " + std::to_string(lf.lfHeight);
 }
 
-TEST(PageLayout, EveryControlInsideItsPageInTheSheetsFont) {
+// The tab captions of a sheet inited with both flag bits; none for 515 and unknown types.
+inline Strings TabsOf(DWORD markType) {
+    const UINT line = IDS_LINE_CAPTION, color = IDS_COLOR_CAPTION, font = IDS_FONT_CAPTION,
+               text = IDS_TEXT_CAPTION;
+    const std::pair<std::vector<DWORD>, std::vector<UINT>> table[] = {
+        {{1}, {IDS_IMAGE_CAPTION}},
+        {{2}, {IDS_IMAGE_CAPTION, IDS_IMAGE_REFERENCE_CAPTION}},
+        {{3, 4, 5, 501, 502, 505, 517}, {line, color}},
+        {{506}, {line, color, IDS_ARROW_CAPTION}},
+        {{510}, {line, color, font, IDS_RULER_CAPTION}},
+        {{511}, {line, color, font, IDS_PROTRACTOR_CAPTION}},
+        {{6, 500, 504, 516}, {IDS_GENERAL_CAPTION, color}},
+        {{507, 508, 514}, {color}},
+        {{503}, {IDS_FILE_NAME_CAPTION}},
+        {{509}, {IDS_ENCRYPTION_CAPTION}},
+        {{7, 8, 9, 10, 512, 513}, {font, color, text}},
+        {{518}, {font, color, line, text}}, // text marks add Color right after Font
+    };
+    Strings tabs;
+    for (const auto& [types, captions] : table)
+        if (std::find(types.begin(), types.end(), markType) != types.end())
+            for (UINT id : captions) {
+                char caption[64] = "";
+                LoadStringA(GetModuleHandleA("kelgui.dll"), id, caption, sizeof caption);
+                tabs.push_back(caption);
+            }
+    return tabs;
+}
+
+TEST(PageLayout, TabsInTableOrderAndEveryControlInsideItsPageInTheSheetsFont) {
     std::map<std::string, Strings> faults; // per tab text
     std::vector<uint8_t> block(64, 0);
     block[8] = 10; // a valid arrow size
@@ -24,21 +54,27 @@ TEST(PageLayout, EveryControlInsideItsPageInTheSheetsFont) {
         KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0x21);
         record.nLineSize = 1;
         sheet.Init(3, &record, "OiAnoDat", block.data(), DWORD(block.size()));
-        if (!Gui().property_sheet_title_set(sheet.Handle(), "Attributes"))
+        const Strings tabs = TabsOf(markType);
+        EXPECT_EQ(!tabs.empty(), KEL_GUI_property_sheet_title_set(sheet.Handle(), "Attributes"));
+        if (tabs.empty())
             continue; // no pages
         HWND page = nullptr;
         sheet.Run([&](ModalDriver& d) {
-            for (int i = 0; i < 6; ++i)
+            d.Do("tabs", [&] { EXPECT_EQ(tabs, TabTexts(sheet.Window())) << markType; });
+            for (int i = 0; i < int(tabs.size()); ++i)
                 d.Do("select", [&, i] { SelectTab(sheet.Window(), i); }).Then("check", [&, i] {
                     // A page that refuses to be left hides the next ones.
                     if (HWND box = FindMessageBox())
                         return DismissMessageBox(box), true;
-                    const Strings tabs = TabTexts(sheet.Window());
-                    if (i >= int(tabs.size()) || faults.count(tabs[i]))
-                        return true;
                     if (!WaitForPage(sheet.Window(), i, page)())
                         return false;
-                    Strings& found = faults[tabs[i]]; // controls outside, a font not the sheet's
+                    // Pages are told by caption and controls: four share "Text Attributes".
+                    std::string key = tabs[i];
+                    for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+                        key += " " + std::to_string(GetDlgCtrlID(c));
+                    if (faults.count(key))
+                        return true;
+                    Strings& found = faults[key]; // controls outside, a font not the sheet's
                     RECT client, r;
                     GetClientRect(page, &client);
                     for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
@@ -55,7 +91,7 @@ TEST(PageLayout, EveryControlInsideItsPageInTheSheetsFont) {
             d.Do("cancel", [&] { PressCancel(sheet.Window()); });
         });
     }
-    EXPECT_GE(faults.size(), 5u); // the pages built so far
+    EXPECT_EQ(15u, faults.size()) << "every page class";
     for (const auto& [tab, found] : faults)
         EXPECT_EQ(Strings{}, found) << tab;
 }

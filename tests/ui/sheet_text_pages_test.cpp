@@ -18,14 +18,14 @@ TEST(TextPages, LoadedBlockComesBackUntilTypedThenIsRebuilt) {
         DWORD flagsOut;
     } cases[] = {
         // clang-format off
-        {KEL_MARK_TYPED_TEXT, kWrappingEdit, "", "one\r\ntwo", TextBlock("a\tb", 0xEE), 0xF0F0F0F0, 3, 0xF0F0F3F0},
-        {KEL_MARK_ATTACH_A_NOTE, kWrappingEdit, "", "", TextBlock("old"), 0x0F0F0F0F, 0, 0x0F0F0C0F},
-        {KEL_MARK_TYPED_TEXT, kWrappingEdit, "", "t", TextBlock("t"), 0x200, 1, 0x100},
-        {KEL_MARK_TYPED_TEXT, kWrappingEdit, "", "t", TextBlock(""), 0x300, -1, 0x300}, // none chosen
-        {KEL_MARK_518, kWrappingEdit, "", "x", Bytes{7, 7, 7}, 0x300, 0, 0x300}, // read, never written
-        {KEL_MARK_BUTTON, kTextEdit, "&Button Text:", "Go", TextBlock("", 0xEE), 0xF0F0, -2, 0xF0F0},
-        {KEL_MARK_PIN_UP_TEXT, kTextEdit, "&Push Pin Label:", "Pin", TextBlock("old"), 0xF0F0, -2, 0xF0F0},
-        {KEL_MARK_TEXT_STAMP, kTextEdit, "&Stamp Text:", "Stamp", TextBlock("old"), 0xF0F0, -2, 0xF0F0},
+        {KEL_MARK_TYPED_TEXT, IDC_WRAPPING_EDIT, "", "one\r\ntwo", TextBlock("a\tb", 0xEE), 0xF0F0F0F0, 3, 0xF0F0F3F0},
+        {KEL_MARK_ATTACH_A_NOTE, IDC_WRAPPING_EDIT, "", "", TextBlock("old"), 0x0F0F0F0F, 0, 0x0F0F0C0F},
+        {KEL_MARK_TYPED_TEXT, IDC_WRAPPING_EDIT, "", "t", TextBlock("t"), 0x200, 1, 0x100},
+        {KEL_MARK_TYPED_TEXT, IDC_WRAPPING_EDIT, "", "t", TextBlock(""), 0x300, -1, 0x300}, // none chosen
+        {KEL_MARK_518, IDC_WRAPPING_EDIT, "", "x", Bytes{7, 7, 7}, 0x300, 0, 0x300}, // read, never written
+        {KEL_MARK_BUTTON, IDC_TEXT_EDIT, "&Button Text:", "Go", TextBlock("", 0xEE), 0xF0F0, -2, 0xF0F0},
+        {KEL_MARK_PIN_UP_TEXT, IDC_TEXT_EDIT, "&Push Pin Label:", "Pin", TextBlock("old"), 0xF0F0, -2, 0xF0F0},
+        {KEL_MARK_TEXT_STAMP, IDC_TEXT_EDIT, "&Stamp Text:", "Stamp", TextBlock("old"), 0xF0F0, -2, 0xF0F0},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -35,9 +35,9 @@ TEST(TextPages, LoadedBlockComesBackUntilTypedThenIsRebuilt) {
         const auto record = Load(shown, c.markType, c.loaded, 2, KEL_BLOCK_TEXT, c.flagsIn);
         std::string label;
         EXPECT_EQ(1, shown.OnPage(-1, [&](HWND page) {
-            label = ItemText(page, 1036);
+            label = ItemText(page, IDC_TEXT_LABEL);
             if (c.chosen > -2)
-                Choose(page, 1082, c.chosen);
+                Choose(page, IDC_BOUND_WRAPPING, c.chosen);
         }));
         EXPECT_EQ(c.label, label);
         EXPECT_EQ(c.loaded, shown.Fetch(KEL_BLOCK_TEXT)) << c.markType << " looked at";
@@ -55,7 +55,7 @@ TEST(TextPage, WrapSwitchesViewsWithTextAndCaret) {
     const std::string text = "first line\r\nsecond";
     Load(sheet, KEL_MARK_TYPED_TEXT, TextBlock(text, 0xEE));
     auto clickWrap = [&](ModalDriver& d, HWND& page, int shown, std::string was) {
-        d.Do("click Wrap", [&] { Click(GetDlgItem(page, 1139)); })
+        d.Do("click Wrap", [&] { Click(GetDlgItem(page, IDC_WRAP)); })
             .Then("switched", [&, shown] { return IsWindowVisible(GetDlgItem(page, shown)) != 0; })
             .Do("read", [&, shown, was] {
                 EXPECT_EQ(was, ItemText(page, shown));
@@ -63,18 +63,19 @@ TEST(TextPage, WrapSwitchesViewsWithTextAndCaret) {
             });
     };
     sheet.Edit(-1, [&](ModalDriver& d, HWND& page) {
-        d.Do("caret", [&] { SendMessageA(GetDlgItem(page, kWrappingEdit), EM_SETSEL, 1, 3); });
-        clickWrap(d, page, kTextEdit, text);
+        d.Do("caret", [&] { SendMessageA(GetDlgItem(page, IDC_WRAPPING_EDIT), EM_SETSEL, 1, 3); });
+        clickWrap(d, page, IDC_TEXT_EDIT, text);
     });
     EXPECT_EQ(TextBlock(text, 0xEE), sheet.Fetch(KEL_BLOCK_TEXT)) << "switching views is no change";
     sheet.Edit(-1, [&](ModalDriver& d, HWND& page) {
         d.Do("look, type", [&] {
-            EXPECT_EQ(text,
-                      ItemText(page, IsWindowVisible(GetDlgItem(page, kTextEdit)) ? kTextEdit : 0));
-            Retype(GetDlgItem(page, kTextEdit), "typed");
-            SendMessageA(GetDlgItem(page, kTextEdit), EM_SETSEL, 1, 3);
+            EXPECT_EQ(text, ItemText(page, IsWindowVisible(GetDlgItem(page, IDC_TEXT_EDIT))
+                                               ? IDC_TEXT_EDIT
+                                               : 0));
+            Retype(GetDlgItem(page, IDC_TEXT_EDIT), "typed");
+            SendMessageA(GetDlgItem(page, IDC_TEXT_EDIT), EM_SETSEL, 1, 3);
         });
-        clickWrap(d, page, kWrappingEdit, "typed");
+        clickWrap(d, page, IDC_WRAPPING_EDIT, "typed");
     });
     EXPECT_EQ(TextBlock("typed"), sheet.Fetch(KEL_BLOCK_TEXT));
 }
@@ -91,7 +92,7 @@ TEST(PasswordPage, WritesInPlaceWithinTheBlock) {
         Bytes loaded(c.size, 'o'), expected(c.size, 'o');
         for (size_t i = 20; i < std::min<size_t>(c.size, 52); ++i)
             expected[i] = i - 20 < c.written ? 'p' : 0;
-        auto type = [&](HWND page) { SetText(GetDlgItem(page, 1053), c.typed); };
+        auto type = [&](HWND page) { SetText(GetDlgItem(page, IDC_PASSWORD), c.typed); };
         EXPECT_EQ(expected, AfterEdit(KEL_MARK_ENCRYPTION, loaded, type, 2, KEL_BLOCK_MARK_DATA))
             << c.size << " bytes, " << c.typed;
     }

@@ -4,7 +4,6 @@
 #include "sheet_fixture.h"
 
 namespace sheet_test {
-constexpr int kTextEdit = 1034, kWrappingEdit = 1140;
 
 // Header words 1..12, the length word, the text, its zero and three bytes.
 inline Bytes TextBlock(const std::string& text, uint8_t trailing = 0) {
@@ -51,9 +50,9 @@ inline std::string StampInsertion(DWORD flags) {
     std::string before, after;
     auto insert = [&](HWND page) {
         before = now();
-        SendMessageA(GetDlgItem(page, kTextEdit), EM_SETSEL, 1, 2);
-        SendMessageA(page, WM_COMMAND, 1041, 0);
-        SendMessageA(page, WM_COMMAND, 1042, 0);
+        SendMessageA(GetDlgItem(page, IDC_TEXT_EDIT), EM_SETSEL, 1, 2);
+        SendMessageA(page, WM_COMMAND, IDC_INSERT_DATE, 0);
+        SendMessageA(page, WM_COMMAND, IDC_INSERT_TIME, 0);
         after = now();
     };
     Bytes block = AfterEdit(KEL_MARK_TEXT_STAMP, TextBlock("ABC"), insert, flags);

@@ -11,14 +11,6 @@ constexpr int kButtonWidth = 23, kButtonHeight = 22; // 16 x 15 images plus 7 ea
 constexpr DWORD_PTR kUser = 0x5EED;
 constexpr DWORD kPressed = KEL_TOOL_EVENT_PRESSED, kReleased = KEL_TOOL_EVENT_RELEASED;
 
-// Tools the tests use: mark type and command id.
-struct Tool {
-    int markType;
-    UINT commandId;
-};
-constexpr Tool kSelect = {0, 2774}, kHollowRect = {5, 2775}, kFilledRect = {6, 2776},
-               kHighlighter = {514, 2777}, kArrow = {506, 2784}, kRtfEdit = {515, 2801};
-
 // The host's tip callback: records what it is asked, then answers as the
 // test says, leaving the text pointer alone when there is no host tip.
 struct TipAnswer {
@@ -50,8 +42,8 @@ protected:
         Register(m_frame, RecordNotification);
     }
     static void Register(HWND frame, KEL_TOOLBAR_NOTIFY_PROC callback) {
-        ASSERT_TRUE(Gui().toolbar_CB_register(frame, KEL_TOOLBAR_CB_NOTIFY,
-                                              reinterpret_cast<FARPROC>(callback), kUser));
+        ASSERT_TRUE(KEL_GUI_toolbar_CB_register(frame, KEL_TOOLBAR_CB_NOTIFY,
+                                                reinterpret_cast<FARPROC>(callback), kUser));
     }
     // Every visible button in order, two a row, with a hidden one leaving no gap.
     void ExpectLayout(int hiddenIndex) {
@@ -89,12 +81,9 @@ TEST_F(ToolbarTest, CreateMakesAnOwnedToolWindowOfImageButtonsTwoARowOrAHiddenOn
     const COLORREF face = GetSysColor(COLOR_BTNFACE), text = GetSysColor(COLOR_BTNTEXT),
                    blue = RGB(0, 0, 255);
     const std::tuple<UINT, int, int, COLORREF> pixels[] = {
-        {2776, 7, 7, blue},
-        {2776, 1, 2, text},
-        {2776, 7, 0, face},              // filled rectangle
-        {2791, 7, 6, text},              // redaction's black bar
-        {2786, 7, 7, blue},              // filled ellipse
-        {2777, 4, 12, RGB(255, 255, 0)}, // highlighter's stroke
+        {IDS_TOOL_FILLED_RECT, 7, 7, blue},    {IDS_TOOL_FILLED_RECT, 1, 2, text},
+        {IDS_TOOL_FILLED_RECT, 7, 0, face},    {IDS_TOOL_REDACTION, 7, 6, text}, // black bar
+        {IDS_TOOL_FILLED_ELLIPSE, 7, 7, blue}, {IDS_TOOL_HIGHLIGHTER, 4, 12, RGB(255, 255, 0)},
     };
     for (const auto& [command, x, y, colour] : pixels) {
         const RECT button = ButtonRect(m_bar, command);
@@ -105,20 +94,20 @@ TEST_F(ToolbarTest, CreateMakesAnOwnedToolWindowOfImageButtonsTwoARowOrAHiddenOn
 
     ASSERT_EQ(SendMessageA(m_bar, TB_BUTTONCOUNT, 0, 0), 27);
     ExpectLayout(-1);
-    ASSERT_TRUE(Gui().toolbar_button_set(m_frame, kFilledRect.markType, KEL_TOOL_ENABLED));
+    ASSERT_TRUE(KEL_GUI_toolbar_button_set(m_frame, KEL_MARK_FILLED_RECTANGLE, KEL_TOOL_ENABLED));
     ExpectLayout(1); // the filled rectangle is the second button
-    ASSERT_TRUE(Gui().toolbar_button_set(m_frame, kFilledRect.markType, 6));
+    ASSERT_TRUE(KEL_GUI_toolbar_button_set(m_frame, KEL_MARK_FILLED_RECTANGLE, 6));
     ExpectLayout(-1);
 
     HWND hidden = nullptr;
-    ASSERT_TRUE(Gui().toolbar_create_ex(m_host.Handle(), 10, 10, &hidden, 0));
+    ASSERT_TRUE(KEL_GUI_toolbar_create_ex(m_host.Handle(), 10, 10, &hidden, 0));
     EXPECT_FALSE(IsWindowVisible(hidden));
     EXPECT_EQ(ClientSize(hidden).cx, 2 * kButtonWidth);
     DestroyWindow(hidden);
 
-    EXPECT_FALSE(Gui().toolbar_create(m_host.Handle(), 0, 0, nullptr));
+    EXPECT_FALSE(KEL_GUI_toolbar_create(m_host.Handle(), 0, 0, nullptr));
     HWND frame = reinterpret_cast<HWND>(0x1234);
-    EXPECT_FALSE(Gui().toolbar_create(reinterpret_cast<HWND>(0x7FFF0001), 0, 0, &frame));
+    EXPECT_FALSE(KEL_GUI_toolbar_create(reinterpret_cast<HWND>(0x7FFF0001), 0, 0, &frame));
     EXPECT_EQ(frame, nullptr);
 }
 
@@ -129,10 +118,11 @@ TEST_F(ToolbarTest, ClicksTheMessageClosingAndDestroyingNotify) {
     const Case cases[] = {
         {"clicks switch tools, a second click releases, select reports 0, null silences",
          [&] {
-             for (const Tool& t : {kHollowRect, kFilledRect, kFilledRect, kSelect})
-                 ClickButton(m_bar, t.commandId);
+             for (UINT tool : {IDS_TOOL_HOLLOW_RECT, IDS_TOOL_FILLED_RECT, IDS_TOOL_FILLED_RECT,
+                               IDS_TOOL_SELECT})
+                 ClickButton(m_bar, tool);
              Register(m_frame, nullptr);
-             ClickButton(m_bar, kArrow.commandId);
+             ClickButton(m_bar, IDS_TOOL_ARROW);
          },
          {{kUser, 5, kPressed}, {kUser, 6, kPressed}, {kUser, 6, kReleased}, {kUser, 0, kPressed}},
          {{5, 6}, {6, 6}, {506, 7}, {0, 6}}},
@@ -141,12 +131,12 @@ TEST_F(ToolbarTest, ClicksTheMessageClosingAndDestroyingNotify) {
          [&] {
              PressAtPoint(m_bar, {ClientSize(m_frame).cx + 40, 0});
              PumpPending();
-             const POINT rtfEdit = ButtonCentre(m_bar, kRtfEdit.commandId);
-             Gui().toolbar_button_set(m_frame, kRtfEdit.markType, KEL_TOOL_ENABLED); // hidden
+             const POINT rtfEdit = ButtonCentre(m_bar, IDS_TOOL_RTF_EDIT);
+             KEL_GUI_toolbar_button_set(m_frame, KEL_MARK_RTF_EDIT, KEL_TOOL_ENABLED); // hidden
              PressAtPoint(m_bar, rtfEdit);
              PumpPending();
-             Gui().toolbar_button_set(m_frame, kArrow.markType, 7);
-             PressAtPoint(m_bar, ButtonCentre(m_bar, kHighlighter.commandId));
+             KEL_GUI_toolbar_button_set(m_frame, KEL_MARK_ARROW, 7);
+             PressAtPoint(m_bar, ButtonCentre(m_bar, IDS_TOOL_HIGHLIGHTER));
              MSG msg;
              ASSERT_TRUE(PeekMessageA(&msg, m_bar, 0, 0, PM_NOREMOVE));
              ASSERT_TRUE(PeekMessageA(&msg, m_bar, 0, 0, PM_REMOVE));
@@ -182,11 +172,11 @@ TEST_F(ToolbarTest, ClicksTheMessageClosingAndDestroyingNotify) {
 
 TEST_F(ToolbarTest, ButtonStatesRoundTripSilentlyAndUnknownMarkTypesReadThree) {
     for (DWORD flags = 0; flags < 8; ++flags) {
-        ASSERT_TRUE(Gui().toolbar_button_set(m_frame, kArrow.markType, flags));
-        EXPECT_EQ(ToolFlags(m_frame, kArrow.markType), flags) << "flags " << flags;
+        ASSERT_TRUE(KEL_GUI_toolbar_button_set(m_frame, KEL_MARK_ARROW, flags));
+        EXPECT_EQ(ToolFlags(m_frame, KEL_MARK_ARROW), flags) << "flags " << flags;
     }
-    ASSERT_TRUE(Gui().toolbar_button_set(m_frame, kHollowRect.markType, 7));
-    EXPECT_EQ(ToolFlags(m_frame, kArrow.markType), 7u) << "setting presses without releasing";
+    ASSERT_TRUE(KEL_GUI_toolbar_button_set(m_frame, KEL_MARK_HOLLOW_RECTANGLE, 7));
+    EXPECT_EQ(ToolFlags(m_frame, KEL_MARK_ARROW), 7u) << "setting presses without releasing";
     auto states = [&] {
         std::vector<BYTE> all(27);
         for (int i = 0; i < 27; ++i) {
@@ -198,7 +188,7 @@ TEST_F(ToolbarTest, ButtonStatesRoundTripSilentlyAndUnknownMarkTypesReadThree) {
     };
     const auto before = states();
     for (int markType : {516, 517, 518, 42, -1}) {
-        EXPECT_TRUE(Gui().toolbar_button_set(m_frame, markType, 0)) << markType;
+        EXPECT_TRUE(KEL_GUI_toolbar_button_set(m_frame, markType, 0)) << markType;
         EXPECT_EQ(ToolFlags(m_frame, markType), 3u) << markType;
     }
     EXPECT_EQ(states(), before);
@@ -209,17 +199,17 @@ TEST_F(ToolbarTest, TipsAreToolNamesUnlessTheHostGivesOneCutAtSeventyNine) {
     const std::string longTip(100, 'x');
     const std::tuple<bool, TipAnswer, UINT, std::string> cases[] = {
         // registered, host, command, tip
-        {false, {}, 2774, "Select Annotations"},
-        {false, {}, 2801, "RTF edit"},
-        {false, {}, 2802, ""}, // a command without a string
-        {true, {TRUE, "Draw a box"}, 2775, "Draw a box"},
-        {true, {FALSE, "not used"}, 2784, "Arrow"},
-        {true, {TRUE, nullptr}, 2784, "Arrow"},
-        {true, {TRUE, longTip.c_str()}, 2790, longTip.substr(0, 79)},
+        {false, {}, IDS_TOOL_SELECT, "Select Annotations"},
+        {false, {}, IDS_TOOL_RTF_EDIT, "RTF edit"},
+        {false, {}, 2802, ""}, // mark type 516's command has no string
+        {true, {TRUE, "Draw a box"}, IDS_TOOL_HOLLOW_RECT, "Draw a box"},
+        {true, {FALSE, "not used"}, IDS_TOOL_ARROW, "Arrow"},
+        {true, {TRUE, nullptr}, IDS_TOOL_ARROW, "Arrow"},
+        {true, {TRUE, longTip.c_str()}, IDS_TOOL_POLYLINE, longTip.substr(0, 79)},
     };
     for (const auto& [registered, host, command, tip] : cases) {
         g_tipAnswer = host;
-        ASSERT_TRUE(Gui().toolbar_CB_register(
+        ASSERT_TRUE(KEL_GUI_toolbar_CB_register(
             m_frame, KEL_TOOLBAR_CB_TIP_TEXT,
             registered ? reinterpret_cast<FARPROC>(HostTip) : nullptr, 77));
         EXPECT_EQ(TipA(m_frame, command), tip) << command;
@@ -229,7 +219,8 @@ TEST_F(ToolbarTest, TipsAreToolNamesUnlessTheHostGivesOneCutAtSeventyNine) {
     g_tipAnswer = {TRUE, "From the host"};
     g_tipRequests.clear();
     char text[256] = "";
-    TOOLINFOA tool = {sizeof tool, 0, m_bar, 2786, {}, nullptr, text, 0, nullptr};
+    TOOLINFOA tool = {sizeof tool, 0, m_bar,  IDS_TOOL_FILLED_ELLIPSE, {}, nullptr,
+                      text,        0, nullptr};
     SendMessageA(reinterpret_cast<HWND>(SendMessageA(m_bar, TB_GETTOOLTIPS, 0, 0)), TTM_GETTEXTA,
                  sizeof text, reinterpret_cast<LPARAM>(&tool));
     EXPECT_STREQ(text, "From the host");

@@ -2,14 +2,14 @@
 // message hook sees the messages), a notification recorder, button and tip helpers.
 #pragma once
 
-#include <tuple>
-
 #include "sheet_fixture.h"
 #include "support/host_window.h"
 #include "support/resource_counts.h"
 
+#include <tuple>
+
 namespace toolbar_test {
-using namespace sheet_test; // the one loaded library (Gui) and the dialog helpers
+using namespace sheet_test;
 
 using Notification = std::tuple<DWORD_PTR, int, DWORD>; // user data, mark type, event
 inline std::vector<Notification> g_notifications;
@@ -30,7 +30,7 @@ inline HWND BarOf(HWND frame) {
 inline RECT ButtonRect(HWND bar, UINT commandId) {
     RECT r = {};
     SendMessageA(bar, TB_GETITEMRECT, SendMessageA(bar, TB_COMMANDTOINDEX, commandId, 0),
-                 reinterpret_cast<LPARAM>(&r));
+                 LPARAM(&r));
     return r;
 }
 
@@ -47,8 +47,7 @@ inline void ClickButton(HWND bar, UINT commandId) {
     PumpPending();
 }
 
-// Puts the cursor on a point of the bar and posts the 0x0900 message that
-// presses the tool under the cursor.
+// The cursor on a point of the bar and the 0x0900 message that presses the tool under it.
 inline void PressAtPoint(HWND bar, POINT at) {
     ClientToScreen(bar, &at);
     ASSERT_TRUE(SetCursorPos(at.x, at.y));
@@ -57,19 +56,18 @@ inline void PressAtPoint(HWND bar, POINT at) {
 
 inline DWORD ToolFlags(HWND frame, int markType) {
     DWORD flags = 0xDEAD;
-    Gui().toolbar_button_get(frame, markType, &flags);
+    KEL_GUI_toolbar_button_get(frame, markType, &flags);
     return flags;
 }
 
-// Asks the frame for a tip as the bar's tooltip does: the bar passes the
-// request on to the frame with the command id.
+// Asks the frame for a tip as the bar's tooltip does: the bar passes the request
+// on to the frame with the command id.
 template <class Request, class Text> Text Tip(HWND frame, UINT commandId) {
     Request request = {};
     const UINT code = sizeof request.szText[0] == 1 ? TTN_NEEDTEXTA : TTN_NEEDTEXTW;
-    request.hdr = {reinterpret_cast<HWND>(SendMessageA(BarOf(frame), TB_GETTOOLTIPS, 0, 0)),
-                   commandId, code};
+    request.hdr = {HWND(SendMessageA(BarOf(frame), TB_GETTOOLTIPS, 0, 0)), commandId, code};
     request.lpszText = request.szText;
-    SendMessageW(frame, WM_NOTIFY, commandId, reinterpret_cast<LPARAM>(&request));
+    SendMessageW(frame, WM_NOTIFY, commandId, LPARAM(&request));
     return request.szText;
 }
 constexpr auto TipA = Tip<NMTTDISPINFOA, std::string>;
@@ -79,8 +77,7 @@ constexpr auto TipW = Tip<NMTTDISPINFOW, std::wstring>;
 class ToolbarOnHost : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(Gui().Loaded()) << Gui().Path();
-        ASSERT_TRUE(Gui().toolbar_create(m_host, 500, 120, &m_frame));
+        ASSERT_TRUE(KEL_GUI_toolbar_create(m_host, 500, 120, &m_frame));
         PumpPending();
     }
     void TearDown() override {

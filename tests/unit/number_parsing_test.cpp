@@ -26,6 +26,9 @@ TEST(NumberParsing, BlanksAroundOneNumberInRange) {
         {"-", false, false, 0},
         {"1.5", false, false, 0},
         {"0x10", false, false, 0},
+        {"+0", false, false, 0}, // 0 counts only from a text that starts with '0'
+        {"-0", false, false, 0},
+        {"+7", true, true, 7},
     };
     for (const auto& c : cases) {
         DWORD u = 7;

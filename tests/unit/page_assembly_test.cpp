@@ -22,14 +22,14 @@ public:
     StandIn() : CPropertyPage(0) { g_events.push_back("add " + NameOf<Kind>()); }
 };
 
-template <PageKind Kind> void Load(StandIn<Kind>&, PageLoad, const AssemblyInput&) {
+template <PageKind Kind> void Load(StandIn<Kind>&, Part, const AssemblyInput&) {
     g_events.push_back("load " + NameOf<Kind>());
 }
 
-template <PageKind Kind> void Store(StandIn<Kind>&, PageStore, ReadBackOutput&) {}
+template <PageKind Kind> void Store(StandIn<Kind>&, Part, ReadBackOutput&) {}
 
-template <PageKind Kind> PageClass StandInClass() {
-    return BindPageClass<StandIn<Kind>, Load<Kind>, Store<Kind>>(Kind, MakePage<StandIn<Kind>>);
+template <PageKind Kind> PageBinding StandInBinding() {
+    return BindPage<StandIn<Kind>, Load<Kind>, Store<Kind>>(Kind, MakePage<StandIn<Kind>>);
 }
 
 CPropertyPage* RunOutOfMemory(DWORD) {
@@ -40,14 +40,14 @@ CPropertyPage* RunOutOfMemory(DWORD) {
 
 // Line + Color (3), then Font + Color ... (518), with no memory for Color.
 TEST(PageAssembly, OutOfMemoryStopsWithEarlierPagesLoaded) {
-    PageClass classes[] = {StandInClass<PageKind::Line>(), StandInClass<PageKind::Color>(),
-                           StandInClass<PageKind::Font>()};
-    classes[1].create = RunOutOfMemory;
+    PageBinding rows[] = {StandInBinding<PageKind::Line>(), StandInBinding<PageKind::Color>(),
+                          StandInBinding<PageKind::Font>()};
+    rows[1].make = RunOutOfMemory;
     CKELPropertySheet sheet(nullptr);
     KEL_MARK_ATTRIBUTES record = {};
     for (DWORD markType : {3u, 518u}) {
         record.nMarkType = markType;
-        EXPECT_EQ(0, AssemblePages(sheet, InitArgs{1, &record, nullptr, nullptr, 0}, classes));
+        EXPECT_EQ(0, AssemblePages(sheet, InitArgs{1, &record, nullptr, nullptr, 0}, rows));
     }
     EXPECT_EQ((Strings{"add Line", "load Line", "add Font", "load Font"}), g_events)
         << "nothing after the page that could not be made";

@@ -1,6 +1,5 @@
-// Pure arithmetic of the pages: arrow wing points and point sizes.
+// Pure arithmetic of the pages: arrow wing points.
 #include "pages/arrow_geometry.h"
-#include "pages/font_size.h"
 
 #include <gtest/gtest.h>
 
@@ -21,9 +20,4 @@ TEST(PageGeometry, ArrowWingPoints) {
         EXPECT_TRUE(c.wing == w) << c.tip.x << "," << c.tip.y << " at " << c.degrees << ": " << w.x
                                  << "," << w.y;
     }
-}
-
-// At a resolution other than the screen's 96 dpi, which the font page's tests use.
-TEST(PageGeometry, HeightFromPointsAt120Dpi) {
-    EXPECT_EQ(-20, HeightFromPoints(12, 120));
 }

@@ -8,7 +8,7 @@
 #include <commctrl.h>
 #include <prsht.h>
 
-#include "support/kelgui_loader.h"
+#include "kelgui.h"
 #include "support/resource_counts.h"
 
 #include <algorithm>
@@ -132,15 +132,10 @@ template <class Cycle> void GrowthLines(const std::string& what, Cycle cycle, in
 }
 
 // A page procedure that does nothing beyond the dialog manager's defaults.
-// Common controls up and the library loaded with the sheet exports; false
-// (and a line saying why) when it is not there.
-inline bool Start(kelgui_test::KelGui& gui, DWORD controls = ICC_WIN95_CLASSES) {
+// Common controls up (the library is linked through its import library).
+inline bool Start(DWORD controls = ICC_WIN95_CLASSES) {
     INITCOMMONCONTROLSEX icc = {sizeof icc, controls};
-    InitCommonControlsEx(&icc);
-    if (gui.Loaded() && gui.property_sheet_init && gui.property_sheet_query && gui.toolbar_create)
-        return true;
-    std::printf("kelgui.dll not loaded or exports missing\n");
-    return false;
+    return InitCommonControlsEx(&icc) != FALSE;
 }
 
 inline INT_PTR CALLBACK PlainPageProc(HWND, UINT message, WPARAM, LPARAM) {

@@ -3,7 +3,8 @@
 // the fonts and fills the list itself; and the process's GDI objects, USER
 // objects and private bytes after 100 and 1,000 openings, which must not grow.
 #include "bench.h"
-#include "support/kelgui_loader.h"
+#include "resource_ids.h"
+#include "kelgui.h"
 
 #include <commctrl.h>
 #include <prsht.h>
@@ -11,9 +12,6 @@
 #include <cstdio>
 
 namespace {
-
-kelgui_test::KelGui* g_gui = nullptr;
-constexpr int kFontTemplate = 108, kFaceList = 1015;
 
 // A text mark's sheet opens on its font page.
 bool LibraryCycle() {
@@ -24,11 +22,12 @@ bool LibraryCycle() {
     record.lfFont.lfHeight = -16;
     lstrcpynA(record.lfFont.lfFaceName, "Tahoma", LF_FACESIZE);
     HKELSHEET sheet = nullptr;
-    if (!g_gui->property_sheet_create(nullptr, &info, &sheet))
+    if (!KEL_GUI_property_sheet_create(nullptr, &info, &sheet))
         return false;
-    bool ok = g_gui->property_sheet_init(sheet, KEL_SHEET_ATTRIBUTES, &record, nullptr, nullptr, 0);
-    ok = ok && g_gui->property_sheet_show(sheet) == 1;
-    g_gui->property_sheet_destroy(sheet);
+    bool ok =
+        KEL_GUI_property_sheet_init(sheet, KEL_SHEET_ATTRIBUTES, &record, nullptr, nullptr, 0);
+    ok = ok && KEL_GUI_property_sheet_show(sheet) == 1;
+    KEL_GUI_property_sheet_destroy(sheet);
     return ok;
 }
 
@@ -43,7 +42,7 @@ int CALLBACK AddTrueTypeFace(const LOGFONTA* lf, const TEXTMETRICA*, DWORD type,
 }
 
 INT_PTR CALLBACK PlainFontPageProc(HWND page, UINT message, WPARAM, LPARAM) {
-    HWND faces = GetDlgItem(page, kFaceList);
+    HWND faces = GetDlgItem(page, IDC_FONT_FACES);
     if (message == WM_INITDIALOG) {
         HDC screen = GetDC(nullptr);
         EnumFontFamiliesA(screen, nullptr, AddTrueTypeFace, LPARAM(faces));
@@ -57,17 +56,15 @@ INT_PTR CALLBACK PlainFontPageProc(HWND page, UINT message, WPARAM, LPARAM) {
 }
 
 bool PlainCycle() {
-    return bench::PlainSheet(g_gui->Module(), {{kFontTemplate, "Font Attributes"}},
+    return bench::PlainSheet(GetModuleHandleA("kelgui.dll"), {{IDD_FONT, "Font Attributes"}},
                              PlainFontPageProc);
 }
 
 } // namespace
 
 int main() {
-    kelgui_test::KelGui gui;
-    if (!bench::Start(gui))
+    if (!bench::Start())
         return 2;
-    g_gui = &gui;
     bench::InstallSheetCloser(-1);
     int failures = 0;
     bench::GrowthLines("font page", LibraryCycle, failures);

@@ -4,7 +4,8 @@
 // them; and the ruler sheet against its four templates in a plain comctl32
 // sheet.
 #include "bench.h"
-#include "support/kelgui_loader.h"
+#include "resource_ids.h"
+#include "kelgui.h"
 
 #include <commctrl.h>
 #include <prsht.h>
@@ -14,9 +15,6 @@
 #include <vector>
 
 namespace {
-
-kelgui_test::KelGui* g_gui = nullptr;
-constexpr int kRulerTemplate = 118;
 
 // Creates, loads record and blocks, shows (closed with OK), reads every block
 // back with a size query and a fetch, destroys.
@@ -28,22 +26,24 @@ bool LibraryCycle(DWORD markType, const std::vector<std::pair<const char*, std::
     record.nMarkType = markType;
     record.nLineSize = 2;
     HKELSHEET sheet = nullptr;
-    if (!g_gui->property_sheet_create(nullptr, &info, &sheet))
+    if (!KEL_GUI_property_sheet_create(nullptr, &info, &sheet))
         return false;
-    bool ok = g_gui->property_sheet_init(sheet, KEL_SHEET_ATTRIBUTES, &record, nullptr, nullptr, 0);
+    bool ok =
+        KEL_GUI_property_sheet_init(sheet, KEL_SHEET_ATTRIBUTES, &record, nullptr, nullptr, 0);
     for (const auto& b : blocks)
-        ok = ok && g_gui->property_sheet_init(sheet, KEL_SHEET_BLOCK, nullptr, b.first,
-                                              b.second.data(), DWORD(b.second.size()));
-    ok = ok && g_gui->property_sheet_show(sheet) == 1;
+        ok = ok && KEL_GUI_property_sheet_init(sheet, KEL_SHEET_BLOCK, nullptr, b.first,
+                                               b.second.data(), DWORD(b.second.size()));
+    ok = ok && KEL_GUI_property_sheet_show(sheet) == 1;
     for (const auto& b : blocks) {
         DWORD size = 0;
         ok = ok &&
-             g_gui->property_sheet_query(sheet, KEL_SHEET_BLOCK, nullptr, b.first, nullptr, &size);
+             KEL_GUI_property_sheet_query(sheet, KEL_SHEET_BLOCK, nullptr, b.first, nullptr, &size);
         std::string back(size, '\0');
-        ok = ok && size &&
-             g_gui->property_sheet_query(sheet, KEL_SHEET_BLOCK, nullptr, b.first, &back[0], &size);
+        ok =
+            ok && size &&
+            KEL_GUI_property_sheet_query(sheet, KEL_SHEET_BLOCK, nullptr, b.first, &back[0], &size);
     }
-    g_gui->property_sheet_destroy(sheet);
+    KEL_GUI_property_sheet_destroy(sheet);
     return ok;
 }
 
@@ -58,19 +58,17 @@ bool ImageCycle() {
 
 // The ruler sheet's four templates in a plain comctl32 sheet.
 bool PlainCycle() {
-    return bench::PlainSheet(g_gui->Module(), {{106, "Line Attributes"},
-                                               {102, "Color Attributes"},
-                                               {108, "Font Attributes"},
-                                               {kRulerTemplate, "Ruler Attributes"}});
+    return bench::PlainSheet(GetModuleHandleA("kelgui.dll"), {{IDD_LINE, "Line Attributes"},
+                                                              {IDD_COLOR, "Color Attributes"},
+                                                              {IDD_FONT, "Font Attributes"},
+                                                              {IDD_RULER, "Ruler Attributes"}});
 }
 
 } // namespace
 
 int main() {
-    kelgui_test::KelGui gui;
-    if (!bench::Start(gui))
+    if (!bench::Start())
         return 2;
-    g_gui = &gui;
     int failures = 0;
     bench::InstallSheetCloser(0); // the image page is the image sheet's only tab
     bench::GrowthLines("embedded image sheet", ImageCycle, failures);

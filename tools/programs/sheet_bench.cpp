@@ -3,7 +3,8 @@
 // property sheet; and the process's GDI objects, USER objects and private
 // bytes after 100 and 1,000 cycles, which must not grow.
 #include "bench.h"
-#include "support/kelgui_loader.h"
+#include "resource_ids.h"
+#include "kelgui.h"
 
 #include <commctrl.h>
 #include <prsht.h>
@@ -12,7 +13,6 @@
 
 namespace {
 
-kelgui_test::KelGui* g_gui = nullptr;
 // One host round: create, init, show (closed with OK), query, destroy.
 bool LibraryCycle() {
     KEL_IMAGE_INFO info = {};
@@ -22,29 +22,28 @@ bool LibraryCycle() {
     record.nLineSize = 3;
     record.rgbMain.rgbRed = 255;
     HKELSHEET sheet = nullptr;
-    if (!g_gui->property_sheet_create(nullptr, &info, &sheet))
+    if (!KEL_GUI_property_sheet_create(nullptr, &info, &sheet))
         return false;
-    bool ok = g_gui->property_sheet_init(sheet, KEL_SHEET_ATTRIBUTES, &record, nullptr, nullptr, 0);
-    ok = ok && g_gui->property_sheet_show(sheet) == 1;
-    ok = ok && g_gui->property_sheet_query(sheet, KEL_SHEET_ATTRIBUTES, &record, nullptr, nullptr,
-                                           nullptr);
-    g_gui->property_sheet_destroy(sheet);
+    bool ok =
+        KEL_GUI_property_sheet_init(sheet, KEL_SHEET_ATTRIBUTES, &record, nullptr, nullptr, 0);
+    ok = ok && KEL_GUI_property_sheet_show(sheet) == 1;
+    ok = ok && KEL_GUI_property_sheet_query(sheet, KEL_SHEET_ATTRIBUTES, &record, nullptr, nullptr,
+                                            nullptr);
+    KEL_GUI_property_sheet_destroy(sheet);
     return ok;
 }
 
 // The same two templates, straight from the DLL's resources, no framework.
 bool PlainCycle() {
-    return bench::PlainSheet(g_gui->Module(),
-                             {{106, "Line Attributes"}, {102, "Color Attributes"}});
+    return bench::PlainSheet(GetModuleHandleA("kelgui.dll"),
+                             {{IDD_LINE, "Line Attributes"}, {IDD_COLOR, "Color Attributes"}});
 }
 
 } // namespace
 
 int main() {
-    kelgui_test::KelGui gui;
-    if (!bench::Start(gui))
+    if (!bench::Start())
         return 2;
-    g_gui = &gui;
     // Each sheet brings its second page (the colour page) to the front first.
     bench::InstallSheetCloser(1);
 

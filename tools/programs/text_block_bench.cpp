@@ -8,7 +8,8 @@
 //    typed text, stamp, label and password pages in turn.
 //   text_block_bench.exe [rounds]     (default 5; the best round counts)
 #include "bench.h"
-#include "support/kelgui_loader.h"
+#include "resource_ids.h"
+#include "kelgui.h"
 #include "support/modal_driver.h"
 
 #include <commctrl.h>
@@ -21,9 +22,6 @@
 #include <vector>
 
 namespace {
-
-kelgui_test::KelGui* g_gui = nullptr;
-constexpr int kWrappingEdit = 1140;
 
 // A typed text block: 12 header bytes, the length word, the text, zero, 3 bytes.
 std::vector<char> TextBlock(size_t textSize) {
@@ -43,21 +41,21 @@ HKELSHEET MakeSheet(const std::vector<char>& block, DWORD markType = KEL_MARK_TY
     KEL_MARK_ATTRIBUTES record = {};
     record.nMarkType = markType;
     HKELSHEET sheet = nullptr;
-    if (!g_gui->property_sheet_create(nullptr, &info, &sheet))
+    if (!KEL_GUI_property_sheet_create(nullptr, &info, &sheet))
         return nullptr;
     const char* name = markType == KEL_MARK_ENCRYPTION ? KEL_BLOCK_MARK_DATA : KEL_BLOCK_TEXT;
-    g_gui->property_sheet_init(sheet, KEL_SHEET_ATTRIBUTES | KEL_SHEET_BLOCK, &record, name,
-                               block.data(), static_cast<DWORD>(block.size()));
+    KEL_GUI_property_sheet_init(sheet, KEL_SHEET_ATTRIBUTES | KEL_SHEET_BLOCK, &record, name,
+                                block.data(), static_cast<DWORD>(block.size()));
     return sheet;
 }
 
 // The size query, then the fetch into out (grown to the size when needed).
 DWORD ReadBack(HKELSHEET sheet, std::vector<char>& out, const char* name = KEL_BLOCK_TEXT) {
     DWORD size = 0;
-    g_gui->property_sheet_query(sheet, KEL_SHEET_BLOCK, nullptr, name, nullptr, &size);
+    KEL_GUI_property_sheet_query(sheet, KEL_SHEET_BLOCK, nullptr, name, nullptr, &size);
     if (out.size() < size)
         out.resize(size);
-    g_gui->property_sheet_query(sheet, KEL_SHEET_BLOCK, nullptr, name, out.data(), &size);
+    KEL_GUI_property_sheet_query(sheet, KEL_SHEET_BLOCK, nullptr, name, out.data(), &size);
     return size;
 }
 
@@ -71,11 +69,11 @@ bool ShowTypeAndOk(HKELSHEET sheet) {
         .Do("text page", [&] { kelgui_test::SelectTab(window, 2); })
         .Then("shown", kelgui_test::WaitForPage(window, 2, page))
         .Do("type, OK", [&] {
-            SendMessageA(GetDlgItem(page, kWrappingEdit), WM_CHAR, 'x', 1);
+            SendMessageA(GetDlgItem(page, IDC_WRAPPING_EDIT), WM_CHAR, 'x', 1);
             kelgui_test::PressOk(window);
         });
     driver.Start();
-    const bool ok = g_gui->property_sheet_show(sheet) == 1;
+    const bool ok = KEL_GUI_property_sheet_show(sheet) == 1;
     driver.Stop();
     return ok && driver.Finished();
 }
@@ -114,10 +112,8 @@ template <class Round> double Best(int rounds, Round round) {
 
 int main(int argc, char** argv) {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
-    kelgui_test::KelGui gui;
-    if (!bench::Start(gui))
+    if (!bench::Start())
         return 2;
-    g_gui = &gui;
     int failures = 0;
 
     // First, while the heap holds no 64 MiB blocks to split: handles and
@@ -135,9 +131,9 @@ int main(int argc, char** argv) {
             const DWORD markType = kinds[turn++ % 4];
             bench::closer::g_page = markType == 509 ? 0 : 2;
             HKELSHEET sheet = MakeSheet(small, markType);
-            const bool shown = g_gui->property_sheet_show(sheet) == 1;
+            const bool shown = KEL_GUI_property_sheet_show(sheet) == 1;
             ReadBack(sheet, smallOut, markType == 509 ? KEL_BLOCK_MARK_DATA : KEL_BLOCK_TEXT);
-            g_gui->property_sheet_destroy(sheet);
+            KEL_GUI_property_sheet_destroy(sheet);
             return shown;
         },
         failures);
@@ -152,7 +148,7 @@ int main(int argc, char** argv) {
     const double library = Best(rounds, [&] {
         HKELSHEET sheet = MakeSheet(big);
         failures += ReadBack(sheet, out) != big.size();
-        g_gui->property_sheet_destroy(sheet);
+        KEL_GUI_property_sheet_destroy(sheet);
     });
     failures += std::memcmp(out.data(), big.data(), big.size()) != 0;
     const double plain = Best(rounds, [&] {
@@ -181,7 +177,7 @@ int main(int argc, char** argv) {
         HKELSHEET sheet = MakeSheet(text);
         if (!ShowTypeAndOk(sheet) || ReadBack(sheet, out) != text.size() + 1)
             ++failures;
-        g_gui->property_sheet_destroy(sheet);
+        KEL_GUI_property_sheet_destroy(sheet);
     });
     const double bare = Best(rounds, [&] { BareEditRound(text); });
     std::printf("BENCH|1 MiB text: show the page, type one character, OK, read back (baseline: a "

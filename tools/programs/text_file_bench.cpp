@@ -4,7 +4,8 @@
 // copying it once. Both run in turns in the same process; the best of each
 // is compared.
 //   text_file_bench.exe [rounds]     (default 10)
-#include "support/kelgui_loader.h"
+#include "kelgui.h"
+#include "resource_ids.h"
 #include "support/modal_driver.h"
 
 #include <algorithm>
@@ -46,12 +47,13 @@ bool MakeFile() {
 
 // The host's pair of calls; the size query reads the file into the block,
 // the fetch copies the block into the host's buffer.
-double LibraryRound(kelgui_test::KelGui& gui, HKELSHEET sheet, size_t* got) {
+double LibraryRound(HKELSHEET sheet, size_t* got) {
     const double start = Now();
     DWORD size = 0;
-    gui.property_sheet_query(sheet, KEL_SHEET_BLOCK, nullptr, KEL_BLOCK_TEXT, nullptr, &size);
+    KEL_GUI_property_sheet_query(sheet, KEL_SHEET_BLOCK, nullptr, KEL_BLOCK_TEXT, nullptr, &size);
     std::unique_ptr<char[]> buffer(new char[size]);
-    gui.property_sheet_query(sheet, KEL_SHEET_BLOCK, nullptr, KEL_BLOCK_TEXT, buffer.get(), &size);
+    KEL_GUI_property_sheet_query(sheet, KEL_SHEET_BLOCK, nullptr, KEL_BLOCK_TEXT, buffer.get(),
+                                 &size);
     const double elapsed = Now() - start;
     *got = size;
     return elapsed;
@@ -81,8 +83,7 @@ int main(int argc, char** argv) {
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 10;
     char folder[MAX_PATH];
     g_path = std::string(folder, GetTempPathA(sizeof folder, folder)) + "kelgui_bench.txt";
-    kelgui_test::KelGui gui;
-    if (!gui.Loaded() || !MakeFile()) {
+    if (!MakeFile()) {
         std::printf("text_file_bench: no library or no file\n");
         return 1;
     }
@@ -91,9 +92,9 @@ int main(int argc, char** argv) {
     KEL_MARK_ATTRIBUTES record = {};
     record.nMarkType = KEL_MARK_TEXT_FROM_FILE;
     HKELSHEET sheet = nullptr;
-    gui.property_sheet_create(nullptr, &info, &sheet);
-    gui.property_sheet_init(sheet, KEL_SHEET_ATTRIBUTES | KEL_SHEET_BLOCK, &record, KEL_BLOCK_TEXT,
-                            "0123456789ab", 12);
+    KEL_GUI_property_sheet_create(nullptr, &info, &sheet);
+    KEL_GUI_property_sheet_init(sheet, KEL_SHEET_ATTRIBUTES | KEL_SHEET_BLOCK, &record,
+                                KEL_BLOCK_TEXT, "0123456789ab", 12);
     // The file's name typed on the text file page (the last tab), then OK.
     kelgui_test::ModalDriver driver;
     HWND window = nullptr;
@@ -108,21 +109,21 @@ int main(int argc, char** argv) {
             HWND page = kelgui_test::CurrentPage(window);
             if (kelgui_test::CurrentTab(window) != last || !page)
                 return false;
-            kelgui_test::SetText(GetDlgItem(page, 1038), g_path);
+            kelgui_test::SetText(GetDlgItem(page, IDC_FILE_NAME), g_path);
             kelgui_test::PressOk(window);
             return true;
         });
     driver.Start();
-    const BOOL shown = gui.property_sheet_show(sheet);
+    const BOOL shown = KEL_GUI_property_sheet_show(sheet);
     driver.Stop();
 
     double library = 1e300, plain = 1e300;
     size_t libraryBytes = 0, plainBytes = 0;
     for (int i = 0; i < rounds; ++i) {
-        library = std::min(library, LibraryRound(gui, sheet, &libraryBytes));
+        library = std::min(library, LibraryRound(sheet, &libraryBytes));
         plain = std::min(plain, PlainRound(&plainBytes));
     }
-    gui.property_sheet_destroy(sheet);
+    KEL_GUI_property_sheet_destroy(sheet);
     DeleteFileA(g_path.c_str());
     if (shown != 1 || libraryBytes != plainBytes + 20) {
         std::printf("text_file_bench: the block is %zu bytes, the file %zu\n", libraryBytes,

@@ -3,20 +3,20 @@
 // 27 buttons from the same bitmap; and the process's GDI objects, USER objects
 // and private bytes after 100 and 1,000 cycles, which must not grow.
 #include "bench.h"
+#include "resource_ids.h"
 #include "support/host_window.h"
-#include "support/kelgui_loader.h"
+#include "kelgui.h"
 
 #include <commctrl.h>
 
 namespace {
 
-kelgui_test::KelGui* g_gui = nullptr;
 HWND g_host = nullptr;
-constexpr int kButtons = 27, kToolBarBitmap = 129, kFirstCommand = 2774;
+constexpr int kButtons = 27;
 
 bool LibraryCycle() {
     HWND frame = nullptr;
-    if (!g_gui->toolbar_create(g_host, 500, 100, &frame))
+    if (!KEL_GUI_toolbar_create(g_host, 500, 100, &frame))
         return false;
     kelgui_test::DispatchPending();
     DestroyWindow(frame);
@@ -31,13 +31,13 @@ bool PlainCycle() {
     TBBUTTON buttons[kButtons] = {};
     for (int i = 0; i < kButtons; ++i) {
         buttons[i].iBitmap = i;
-        buttons[i].idCommand = kFirstCommand + i;
+        buttons[i].idCommand = IDS_TOOL_SELECT + i;
         buttons[i].fsState = TBSTATE_ENABLED | (i % 2 ? TBSTATE_WRAP : 0);
         buttons[i].fsStyle = TBSTYLE_CHECK;
     }
     HWND bar = CreateToolbarEx(frame, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS | CCS_NORESIZE, 1,
-                               kButtons, g_gui->Module(), kToolBarBitmap, buttons, kButtons, 16, 15,
-                               16, 15, sizeof(TBBUTTON));
+                               kButtons, GetModuleHandleA("kelgui.dll"), IDR_TOOLBAR, buttons,
+                               kButtons, 16, 15, 16, 15, sizeof(TBBUTTON));
     ShowWindow(frame, SW_SHOWNA);
     kelgui_test::DispatchPending();
     DestroyWindow(frame);
@@ -48,10 +48,8 @@ bool PlainCycle() {
 } // namespace
 
 int main() {
-    kelgui_test::KelGui gui;
-    if (!bench::Start(gui, ICC_BAR_CLASSES))
+    if (!bench::Start(ICC_BAR_CLASSES))
         return 2;
-    g_gui = &gui;
     kelgui_test::HostWindow host;
     g_host = host;
     int failures = 0;

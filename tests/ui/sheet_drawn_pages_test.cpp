@@ -1,0 +1,284 @@
+// The pages that draw: the arrow page's head in and out of its block and its pixels, the
+// colour page's swatches (picked as pressed, each palette its own colour, their pixels),
+// and the font page's loaded font, its list and what it keeps.
+#include "sheet_fixture.h"
+#include "support/resource_counts.h"
+#include "support/screenshot.h"
+
+#include <set>
+
+namespace sheet_test {
+namespace {
+
+// "style|size" shown; a style picked, a size typed, OK; the block fetched. The first
+// sheet is also captured: its filled head points up from the grey sample, and the
+// selected 21-pixel list item is white on black.
+TEST(ArrowPage, ReadsTheHeadWritesOnlyItsBytesAndDrawsIt) {
+    // clang-format off
+    const struct { Bytes block; std::string shown, type; int pick; Bytes back; } cases[] = {
+        {{1, 0, 0, 0, 9, 9, 9, 9, 40, 0, 0, 0, 't'}, "1|40", "", 2, {2, 0, 0, 0, 9, 9, 9, 9, 40, 0, 0, 0, 't'}},
+        {{7, 0, 0, 0, 9, 9, 9, 9, 40, 0, 0, 0}, "-1|40", "", -1, {0xFF, 0xFF, 0xFF, 0xFF, 9, 9, 9, 9, 40, 0, 0, 0}},
+        {{1, 0, 0, 0, 'a', 'b'}, "1|0", "5", 3, {3, 0, 0, 0, 'a', 'b'}},
+        {{1, 0, 0, 0, 'a', 'b', 'c', 'd', 0xE8}, "1|232", "999", 0, {0, 0, 0, 0, 'a', 'b', 'c', 'd', 0xE7}},
+    };
+    // clang-format on
+    Image shot;
+    RECT a = {}, item = {}, page = {};
+    for (const auto& c : cases) {
+        Sheet sheet;
+        KEL_MARK_ATTRIBUTES record = PatternRecord(506, 0x30);
+        record.nLineSize = 2;
+        sheet.Load(record, {{"OiAnoDat", c.block}});
+        std::string shown;
+        EXPECT_EQ(1, sheet.Edit(2, [&](ModalDriver& d, HWND& p) {
+            if (shot.Empty()) // the first sheet once it has painted
+                d.Then("capture", SettledCapture(
+                                      [&] {
+                                          GetWindowRect(p, &page);
+                                          return page;
+                                      },
+                                      shot));
+            d.Do("look", [&] {
+                HWND list = GetDlgItem(p, IDC_ARROW_STYLES);
+                shown = std::to_string(SendMessageA(list, LB_GETCURSEL, 0, 0)) + "|" +
+                        ItemText(p, IDC_ARROW_SIZE);
+                if (a.right == 0) {
+                    GetWindowRect(GetDlgItem(p, IDC_ARROW_SAMPLE), &a);
+                    MapWindowPoints(nullptr, p, reinterpret_cast<POINT*>(&a), 2);
+                    SendMessageA(list, LB_GETITEMRECT, 1, LPARAM(&item));
+                    MapWindowPoints(list, p, reinterpret_cast<POINT*>(&item), 2);
+                }
+                SendMessageA(list, LB_SETCURSEL, c.pick, 0);
+                if (!c.type.empty())
+                    TypeText(GetDlgItem(p, IDC_ARROW_SIZE), c.type);
+            });
+        }));
+        EXPECT_EQ(c.shown, shown);
+        EXPECT_EQ(c.back, sheet.Fetch("OiAnoDat")) << c.shown;
+    }
+    const COLORREF grey = RGB(192, 192, 192), black = 0, white = RGB(255, 255, 255);
+    const int mid = (a.left + a.right) / 2, x = (item.left + item.right) / 2;
+    const int y = (item.top + item.bottom) / 2;
+    const std::pair<POINT, COLORREF> pixels[] = {
+        {{a.left + 1, a.top + 1}, grey},
+        {{mid + 4, a.top + 30}, black},
+        {{mid + 4, a.top + 50}, grey},
+        {{x, y}, white}, // the selected style: inverse
+        {{x, y - 4}, black},
+        {{x, y - 21}, black}, // style 0 above: an open head
+        {{x, y - 25}, grey},
+    };
+    for (const auto& [p, color] : pixels)
+        EXPECT_EQ(color, shot.At(p.x, p.y)) << p.x << "," << p.y;
+}
+
+// The colour as the record holds it, the spare byte kept.
+RGBQUAD Quad(COLORREF c, RGBQUAD spare) {
+    return RGBQUAD{GetBValue(c), GetGValue(c), GetRValue(c), spare.rgbReserved};
+}
+// A real mouse press and release in the middle of a window.
+void ClickWithMouse(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    INPUT input[2] = {{INPUT_MOUSE, {}}, {INPUT_MOUSE, {}}};
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, input, sizeof(INPUT));
+}
+bool Pushed(HWND button) {
+    return (SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+}
+// The middle row of a swatch in a capture of its page.
+std::vector<COLORREF> MiddleRow(const Image& shot, HWND page, HWND swatch) {
+    RECT r;
+    GetWindowRect(swatch, &r);
+    MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
+    std::vector<COLORREF> row;
+    for (int x = r.left; x < r.right; ++x)
+        row.push_back(shot.At(x, (r.top + r.bottom) / 2));
+    return row;
+}
+
+// The first palette edits rgbExtra on two-colour marks, else rgbMain; the second edits
+// rgbMain and is hidden on primary-only marks; a colour in no swatch stays unless picked.
+// Before the keyboard pick, the pixels: only the selected swatches have a raised bevel
+// (primary blue, and secondary navy, found from the secondary end); focused, blue has a
+// 2-pixel dark frame, red a face ring and a 1-pixel frame.
+TEST(ColorPage, APickWritesOnlyItsPalettesColourBytesAndSwatchesShowSelectionAndFocus) {
+    const COLORREF none = RGB(1, 2, 3), blue = RGB(0, 0, 255), navy = RGB(0, 0, 128);
+    const struct {
+        DWORD markType;
+        int tab; // text marks have their font tab first
+        COLORREF main, extra;
+        int swatch;
+        bool byMouse;
+        RGBQUAD KEL_MARK_ATTRIBUTES::*edited;
+        COLORREF picked;
+    } cases[] = {
+        {514, 0, none, 0, IDC_PRIMARY_RED, true, &KEL_MARK_ATTRIBUTES::rgbMain, RGB(255, 0, 0)},
+        {10, 1, navy, blue, IDC_PRIMARY_YELLOW, false, &KEL_MARK_ATTRIBUTES::rgbExtra,
+         RGB(255, 255, 0)},
+        {10, 1, 0, none, IDC_SECONDARY_NAVY, true, &KEL_MARK_ATTRIBUTES::rgbMain, navy},
+    };
+    std::vector<COLORREF> blueRow, redRow;
+    std::vector<int> bevelled;
+    Image shot;
+    for (const auto& c : cases) {
+        Sheet sheet;
+        KEL_MARK_ATTRIBUTES given = PatternRecord(c.markType, 0x10);
+        given.rgbMain = Quad(c.main, given.rgbMain);
+        given.rgbExtra = Quad(c.extra, given.rgbExtra);
+        sheet.Load(given);
+        HWND swatch = nullptr;
+        int secondaryShown = -1;
+        EXPECT_EQ(1, sheet.Edit(c.tab, [&](ModalDriver& d, HWND& page) {
+            if (!c.byMouse) // focus and paint in steps of their own: the frame comes a tick later
+                d.Do("focus blue", [&] { SetFocus(GetDlgItem(page, IDC_PRIMARY_BLUE)); })
+                    .Do("paint",
+                        [&] {
+                            RedrawWindow(page, 0, 0,
+                                         RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+                        })
+                    .Then("capture", SettledCapture(
+                                         [&] {
+                                             RECT r;
+                                             GetWindowRect(page, &r);
+                                             return r;
+                                         },
+                                         shot))
+                    .Do("read the rows", [&] {
+                        blueRow = MiddleRow(shot, page, GetDlgItem(page, IDC_PRIMARY_BLUE));
+                        redRow = MiddleRow(shot, page, GetDlgItem(page, IDC_PRIMARY_RED));
+                        for (int first : {IDC_PRIMARY_BLACK, IDC_SECONDARY_BLACK})
+                            for (int id = first; id < first + 16; ++id) {
+                                const std::vector<COLORREF> row =
+                                    MiddleRow(shot, page, GetDlgItem(page, id));
+                                if (row.size() > 4 && row[2] != row[row.size() / 2])
+                                    bevelled.push_back(id);
+                            }
+                    });
+            d.Do("look, pick", [&] {
+                 secondaryShown = IsWindowVisible(GetDlgItem(page, IDC_SECONDARY_GROUP));
+                 for (int id = IDC_SECONDARY_BLACK; id <= IDC_SECONDARY_YELLOW; ++id)
+                     secondaryShown += IsWindowVisible(GetDlgItem(page, id));
+                 swatch = GetDlgItem(page, c.swatch);
+                 if (c.byMouse)
+                     return ClickWithMouse(swatch);
+                 SetFocus(swatch);
+                 PostMessageA(swatch, WM_KEYDOWN, VK_SPACE, 1);
+             }).Then("picked", [&] {
+                return c.byMouse ? GetFocus() == swatch && !Pushed(swatch) : Pushed(swatch);
+            });
+        }));
+        EXPECT_EQ(c.markType == 10 ? 17 : 0, secondaryShown) << c.swatch;
+        KEL_MARK_ATTRIBUTES out = sheet.Queried(given), expected = given;
+        expected.*c.edited = Quad(c.picked, given.*c.edited); // the spare byte stays
+        expected.lfFont = out.lfFont; // text marks' font page writes its font back
+        EXPECT_EQ(std::vector<size_t>{}, DifferingBytes(expected, out)) << c.swatch;
+    }
+    const COLORREF face = GetSysColor(COLOR_BTNFACE), frame = GetSysColor(COLOR_WINDOWFRAME),
+                   light = GetSysColor(COLOR_BTNHIGHLIGHT), shadow = GetSysColor(COLOR_BTNSHADOW),
+                   red = RGB(255, 0, 0);
+    ASSERT_GE(blueRow.size(), 12u);
+    ASSERT_EQ(blueRow.size(), redRow.size());
+    using Row = std::vector<COLORREF>;
+    EXPECT_EQ((Row{frame, frame, light, light, blue}), Row(blueRow.begin(), blueRow.begin() + 5));
+    EXPECT_EQ((Row{blue, shadow, shadow, frame, frame}), Row(blueRow.end() - 5, blueRow.end()));
+    EXPECT_EQ((Row{face, frame, red}), Row(redRow.begin(), redRow.begin() + 3));
+    EXPECT_EQ((Row{red, frame, face}), Row(redRow.end() - 3, redRow.end()));
+    EXPECT_EQ(blue, blueRow[blueRow.size() / 2]);
+    EXPECT_EQ((std::vector<int>{IDC_PRIMARY_BLUE, IDC_SECONDARY_NAVY}), bevelled);
+}
+
+std::string ItemOf(HWND box, UINT getText, WPARAM index) {
+    char text[64] = {};
+    SendMessageA(box, getText, index, LPARAM(text));
+    return text;
+}
+
+int CALLBACK CollectFace(const LOGFONTA* lf, const TEXTMETRICA*, DWORD type, LPARAM faces) {
+    reinterpret_cast<std::set<std::string>*>(faces)[type & TRUETYPE_FONTTYPE ? 0 : 1].insert(
+        lf->lfFaceName);
+    return 1;
+}
+
+// At 96 dpi; heights are cut to 16 bits; a face name without a zero byte (null
+// here) matches no entry. The list holds each TrueType face once.
+TEST(FontPage, ShowsTheLoadedFontAndGivesItBack) {
+    std::set<std::string> faces[2], listed; // TrueType and other faces; the listed ones
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesA(screen, nullptr, CollectFace, LPARAM(faces));
+    ReleaseDC(nullptr, screen);
+    LRESULT listCount = 0;
+    // clang-format off
+    const struct { LONG height, weight; BYTE italic, underline; const char* face; std::string shown, pick, type, back; } cases[] = {
+        {0x1FFF0, 600, 0, 7, "Tahoma", "", "", "", "-16|600|7"}, // never shown
+        {-16, 400, 0, 0, "Tahoma", "12|12|Normal", "", "", "-16|400|0"},
+        {0, 600, 1, 7, "Tahoma", "0||Bold Italic", "", "", "0|700|1"},
+        {30, 300, 0, 0, "Tahoma", "19||Normal", "", "", "30|400|0"},
+        {20, 300, 1, 0, "Tahoma", "12|12|Italic", "20", "", "-27|400|0"},
+        {-16, 700, 0, 0, "Tahoma", "12|12|Bold", "", "9", "-12|700|0"},
+        {-16, 600, 0, 0, nullptr, "12|12|Bold", "", "", "-16|600|0"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        Sheet sheet;
+        KEL_MARK_ATTRIBUTES given = PatternRecord(7, 0x30);
+        LOGFONTA& lf = given.lfFont;
+        lf = LOGFONTA{c.height, 1, 2, 3, c.weight, c.italic, c.underline, 0, 4, 5, 6, 7, 8, ""};
+        memset(lf.lfFaceName, 'T', LF_FACESIZE);
+        if (c.face)
+            lstrcpynA(lf.lfFaceName, c.face, LF_FACESIZE);
+        sheet.Load(given);
+        std::string shown;
+        if (!c.shown.empty())
+            sheet.OnPage(0, [&](HWND page) {
+                HWND size = GetDlgItem(page, IDC_FONT_SIZE),
+                     style = GetDlgItem(page, IDC_FONT_STYLE);
+                shown = Text(size) + "|" +
+                        ItemOf(size, CB_GETLBTEXT, SendMessageA(size, CB_GETCURSEL, 0, 0)) + "|" +
+                        ItemOf(style, CB_GETLBTEXT, SendMessageA(style, CB_GETCURSEL, 0, 0));
+                listCount = SendMessageA(GetDlgItem(page, IDC_FONT_FACES), LB_GETCOUNT, 0, 0);
+                for (WPARAM i = 0; i < WPARAM(listCount); ++i)
+                    listed.insert(ItemOf(GetDlgItem(page, IDC_FONT_FACES), LB_GETTEXT, i));
+                if (!c.pick.empty() &&
+                    SendMessageA(size, CB_SELECTSTRING, WPARAM(-1), LPARAM(c.pick.c_str())) >= 0)
+                    SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_FONT_SIZE, CBN_SELCHANGE), 0);
+                if (!c.type.empty())
+                    TypeText(GetWindow(size, GW_CHILD), c.type);
+            });
+        EXPECT_EQ(c.shown, shown);
+        LOGFONTA back = sheet.Queried(PatternRecord(7, 0x50)).lfFont;
+        EXPECT_EQ(c.back, std::to_string(back.lfHeight) + "|" + std::to_string(back.lfWeight) +
+                              "|" + std::to_string(back.lfUnderline));
+        // All else as loaded, but character set and pitch, which the list's entry gives.
+        back.lfHeight = lf.lfHeight, back.lfWeight = lf.lfWeight, back.lfUnderline = lf.lfUnderline;
+        back.lfCharSet = lf.lfCharSet, back.lfPitchAndFamily = lf.lfPitchAndFamily;
+        EXPECT_EQ(0, memcmp(&lf, &back, sizeof lf)) << c.shown;
+    }
+    EXPECT_FALSE(faces[1].empty());
+    EXPECT_EQ(faces[0], listed);
+    EXPECT_EQ(LRESULT(faces[0].size()), listCount);
+}
+
+// The list's fonts are the page's own: showing it again and again keeps none behind.
+TEST(FontPage, ShowingsKeepNoListEntriesBehind) {
+    Sheet sheet;
+    sheet.Load(PatternRecord(7, 0x30));
+    LRESULT faces = 0;
+    const auto show = [&] {
+        sheet.OnPage(0, [&](HWND page) {
+            faces = SendDlgItemMessageA(page, IDC_FONT_FACES, LB_GETCOUNT, 0, 0);
+        });
+    };
+    show(); // the first showings may load what the system keeps
+    show();
+    const size_t before = HeapBytesInUse();
+    for (int i = 0; i < 8; ++i)
+        show();
+    EXPECT_LT(HeapBytesInUse(), before + size_t(faces) * sizeof(LOGFONTA));
+}
+
+} // namespace
+} // namespace sheet_test

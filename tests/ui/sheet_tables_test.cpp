@@ -1,0 +1,185 @@
+// The mark table through the exports: init again never duplicates a page; bad handles
+// and arguments write nothing; only the fields the pages edit are written back (never a
+// colour's spare byte); blocks fetched only into the size reported; the message title.
+// With them, every mark type's tabs and page layouts in English (page_layout_check.h).
+#include "page_layout_check.h"
+
+#include <cstddef>
+
+namespace sheet_test {
+namespace {
+
+// Block arguments that must never be read.
+const char* const kUnreadable = reinterpret_cast<const char*>(uintptr_t(0x10));
+
+// Bit 0 adds the record's pages, bit 1 the block's; a page found again is reloaded.
+TEST(SheetAssembly, InitAgainFindsPagesAndAppendsNewOnes) {
+    Sheet sheet;
+    KEL_MARK_ATTRIBUTES record = PatternRecord(506, 0x44);
+    ASSERT_EQ(1, sheet.Init(1, &record, "OiAnoDat", "ab", 2));
+    Strings tabs = {"Line Attributes", "Color Attributes"};
+    EXPECT_EQ(tabs, sheet.ShownTabs());
+    ASSERT_EQ(1, sheet.Init(3, &record, "OiAnoDat", "ab", 2));
+    record.nLineSize = 9;
+    ASSERT_EQ(1, sheet.Init(3, &record, "OiAnoDat", "ab", 2));
+    ASSERT_EQ(1, sheet.Init(2, nullptr, "OiFilNam", "c", 1));
+    tabs.push_back("Arrow Attributes");
+    EXPECT_EQ(tabs, sheet.ShownTabs());
+    EXPECT_EQ(9u, sheet.Queried(PatternRecord(3, 0x55)).nLineSize) << "the line page reloaded";
+    record.nMarkType = 6;
+    ASSERT_EQ(1, sheet.Init(1, &record));
+    tabs.push_back("General Attributes");
+    EXPECT_EQ(tabs, sheet.ShownTabs());
+}
+
+// Every export refuses bad handles in the hostile host's test; here a query on one
+// (the record itself, which stays unwritten) clears the size out first.
+TEST(SheetAssembly, BadHandlesAndArgumentsChangeNothing) {
+    KEL_MARK_ATTRIBUTES out = PatternRecord(3, 0x71); // unwritten by any refused query
+    DWORD size = 5;
+    EXPECT_EQ(0,
+              KEL_GUI_property_sheet_query(HKELSHEET(&out), 3, &out, "OiAnoDat", nullptr, &size));
+    EXPECT_EQ(0u, size) << "the size out is cleared first";
+    KEL_IMAGE_INFO info = {};
+    EXPECT_EQ(0, KEL_GUI_property_sheet_create(nullptr, &info, nullptr)) << "nowhere to put it";
+    for (DWORD markType : {0u, 515u, 519u}) { // no pages: the block is never read
+        Sheet none;
+        const KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0x22);
+        EXPECT_EQ(1, none.Init(3, &record, kUnreadable, kUnreadable, 100)) << markType;
+        EXPECT_EQ(0, KEL_GUI_property_sheet_show(none.Handle())) << "no pages: " << markType;
+    }
+
+    Sheet sheet;
+    EXPECT_EQ(0, sheet.Init(1, nullptr)) << "record bit without a record";
+    EXPECT_EQ(0, KEL_GUI_property_sheet_title_set(sheet.Handle(), "Ignored")) << "no pages yet";
+    const KEL_MARK_ATTRIBUTES record = PatternRecord(3, 0x77);
+    ASSERT_EQ(1, sheet.Init(3, &record, kUnreadable, kUnreadable, 100));
+    size = 77;
+    EXPECT_EQ(0, sheet.Query(3, &out, "OiAnoDat")) << "block bit without a size out";
+    EXPECT_EQ(0, sheet.Query(5, &out, nullptr, nullptr, &size)) << "bit 2 implies bit 1";
+    EXPECT_EQ(0u, size);
+    EXPECT_EQ(0, sheet.Query(1, nullptr)) << "record bit without a record";
+    EXPECT_EQ(std::vector<size_t>{}, DifferingBytes(PatternRecord(3, 0x71), out));
+    char buffer[4] = {'k', 'e', 'e', 'p'};
+    EXPECT_EQ(1, sheet.Query(2, nullptr, "OiAnoDat", buffer, &size)) << "no block page: size 0";
+    EXPECT_EQ(0u, size);
+    EXPECT_EQ(0, std::memcmp(buffer, "keep", 4));
+    BOOL initWhileShown = -1;
+    std::string caption;
+    const KEL_MARK_ATTRIBUTES general = PatternRecord(6, 0x13);
+    sheet.Run([&](ModalDriver& d) {
+        d.Do("init again, cancel", [&] {
+            initWhileShown = sheet.Init(1, &general);
+            caption = Text(sheet.Window());
+            PressCancel(sheet.Window());
+        });
+    });
+    EXPECT_EQ(0, initWhileShown);
+    EXPECT_EQ("Attributes", caption) << "the title refused without pages is not taken";
+    EXPECT_EQ((Strings{"Line Attributes", "Color Attributes"}), sheet.ShownTabs());
+}
+
+struct Field {
+    size_t offset, size;
+};
+const Field kMainRgb{offsetof(KEL_MARK_ATTRIBUTES, rgbMain), 3};
+const Field kExtraRgb{offsetof(KEL_MARK_ATTRIBUTES, rgbExtra), 3};
+const Field kHighlight{offsetof(KEL_MARK_ATTRIBUTES, bHighlight), 4};
+const Field kLineSize{offsetof(KEL_MARK_ATTRIBUTES, nLineSize), 4};
+const Field kFont{offsetof(KEL_MARK_ATTRIBUTES, lfFont), sizeof(LOGFONTA)};
+
+// A sheet never shown gives back what init loaded, into those fields only;
+// the line page of rulers never loads the highlight and gives back FALSE.
+TEST(ReadBack, PatternRecordComesBackWithOnlyTheNamedFieldsChanged) {
+    const std::pair<DWORD, std::vector<Field>> cases[] = {
+        {3, {kHighlight, kLineSize, kMainRgb}},
+        {506, {kHighlight, kLineSize, kMainRgb}},
+        {6, {kHighlight, kMainRgb}},
+        {508, {kMainRgb}},
+        {7, {kFont, kMainRgb}},
+        {10, {kFont, kMainRgb, kExtraRgb}},
+        {513, {kFont, kMainRgb, kExtraRgb}},
+        {518, {kFont, kHighlight, kLineSize, kMainRgb}},
+        {510, {kFont, kHighlight, kLineSize, kMainRgb}},
+        {515, {}},
+    };
+    for (const auto& [markType, written] : cases) {
+        Sheet sheet;
+        KEL_MARK_ATTRIBUTES given = PatternRecord(markType, 0x10);
+        given.nLineSize = 250;      // never validated on a page that is not shown
+        given.lfFont.lfHeight = -9; // a height within 16 bits comes back whole
+        ASSERT_EQ(1, sheet.Init(1, &given));
+        if (markType == 510)
+            given.bHighlight = FALSE;
+        KEL_MARK_ATTRIBUTES out = PatternRecord(markType, 0x90), expected = out;
+        ASSERT_EQ(1, sheet.Query(1, &out)) << "a null size out is fine without bit 1";
+        for (const Field& f : written)
+            std::memcpy(reinterpret_cast<uint8_t*>(&expected) + f.offset,
+                        reinterpret_cast<const uint8_t*>(&given) + f.offset, f.size);
+        EXPECT_EQ(std::vector<size_t>{}, DifferingBytes(expected, out)) << "mark type " << markType;
+    }
+}
+
+// Image reference (2): the image page holds "OiAnoDat" and ends the walk; the
+// reference page gives "OiFilNam". The query carries no buffer size: after a
+// size query a buffer is written only while the block still fits that size.
+TEST(ReadBack, BlocksComeFromTheFirstPageWithThemIntoTheSizeReported) {
+    Sheet sheet;
+    const KEL_MARK_ATTRIBUTES record = PatternRecord(2, 0x30);
+    ASSERT_EQ(1, sheet.Init(3, &record, "OiFilNam", "c:\\a.bmp", 8));
+    ASSERT_EQ(1, sheet.Init(2, nullptr, "OiAnoDat", "0123456789", 10));
+    std::string buffer(12, 'k');
+    DWORD size = 0;
+    EXPECT_EQ(1, sheet.Query(2, nullptr, "OiAnoDat", &buffer[0], &size)) << "no size query first";
+    EXPECT_EQ(10u, size);
+    EXPECT_EQ("0123456789kk", buffer);
+    KEL_MARK_ATTRIBUTES out = record;
+    ASSERT_EQ(1, sheet.Query(3, &out, "OiAnoDat", nullptr, &size));
+    EXPECT_EQ(10u, size) << "with the record too";
+    EXPECT_EQ("0123456789", sheet.Fetch<std::string>("OiAnoDat"));
+    EXPECT_EQ("c:\\a.bmp", sheet.Fetch<std::string>("OiFilNam"));
+
+    ASSERT_EQ(1, sheet.Init(2, nullptr, "OiAnoDat", "a longer block", 14));
+    buffer.assign(12, 'k');
+    EXPECT_EQ(0, sheet.Query(2, nullptr, "OiAnoDat", &buffer[0], &size)) << "grew since the query";
+    EXPECT_EQ(14u, size);
+    EXPECT_EQ(std::string(12, 'k'), buffer);
+    ASSERT_EQ(1, sheet.Query(2, nullptr, "oianodat", nullptr, &size));
+    EXPECT_EQ(0u, size) << "names compare case-sensitively";
+}
+
+// The start-up name, null restoring it, a copy of the caller's string, and the
+// size and terminator rules of the fetch.
+TEST(MessageTitle, DefaultCopyAndFetchRules) {
+    auto title = [&] {
+        std::string text(KEL_GUI_message_title_get(nullptr, 0) + 1, '\x7f');
+        KEL_GUI_message_title_get(&text[0], static_cast<UINT>(text.size()));
+        return text;
+    };
+    EXPECT_EQ(std::string("kelgui", 7), title());
+    std::string caller = "First";
+    EXPECT_EQ(1, KEL_GUI_message_title_set(caller.c_str()));
+    caller = "Changed";
+    EXPECT_EQ(std::string("First", 6), title()) << "a copy, terminated";
+    KEL_GUI_message_title_set("");
+    EXPECT_EQ(0u, KEL_GUI_message_title_get(nullptr, 0));
+    ASSERT_EQ(1, KEL_GUI_message_title_set("Annotations")); // 11 characters
+    // A fetch of size bytes answers size; the 16-byte buffer afterwards, '#' where untouched.
+    const std::pair<UINT, std::string> cases[] = {
+        {0, std::string(16, '#')},
+        {5, "Annot" + std::string(11, '#')}, // cut, no terminator
+        {12, std::string("Annotations\0####", 16)},
+        {16, std::string("Annotations\0\0\0\0\0", 16)}, // zero-filled up to size
+    };
+    for (const auto& [size, bytes] : cases) {
+        char buffer[16];
+        std::memset(buffer, '#', sizeof buffer);
+        EXPECT_EQ(size, KEL_GUI_message_title_get(buffer, size)) << size;
+        EXPECT_EQ(bytes, std::string(buffer, sizeof buffer)) << size;
+    }
+    EXPECT_EQ(1, KEL_GUI_message_title_set(nullptr));
+    EXPECT_EQ(std::string("kelgui", 7), title());
+}
+
+} // namespace
+} // namespace sheet_test
