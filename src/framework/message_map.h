@@ -10,6 +10,7 @@
 
 #include <commctrl.h>
 #include <windowsx.h>
+#undef SubclassWindow // windowsx.h's macro would hide CWnd::SubclassWindow
 
 #include <cstddef>
 #include <type_traits>
@@ -136,6 +137,14 @@ protected:
                 *result = (self.*Handler)(POINT{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)});
                 return true;
             }};
+    }
+
+    // Any other message: bool handler(const MessageArgs&, LRESULT* result);
+    // false lets it go on to the base class's rows and the default handling.
+    template <auto Handler> static constexpr Entry ForMessage(UINT message) {
+        return {message, 0, 0, 0, [](T& self, const MessageArgs& m, LRESULT* result) {
+                    return (self.*Handler)(m, result);
+                }};
     }
 
 private:
