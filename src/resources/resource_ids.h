@@ -143,6 +143,34 @@
 #define IDS_ALIGN_RIGHT_CENTER 2819
 #define IDS_ALIGN_RIGHT_BOTTOM 2820
 
+// Names that screen readers read: the toolbar's caption, the action of its
+// tools, a name for the tool the Japanese table leaves without one, the play
+// button, the arrow heads in style order and the colours in palette order.
+#define IDS_NAME_TOOLBAR 2900
+#define IDS_NAME_PRESS 2901
+#define IDS_NAME_RTF_EDIT 2902
+#define IDS_NAME_PLAY 2903
+#define IDS_NAME_ARROW_OPEN 2904
+#define IDS_NAME_ARROW_FILLED 2905
+#define IDS_NAME_ARROW_HOLLOW 2906
+#define IDS_NAME_ARROW_NOTCHED 2907
+#define IDS_NAME_BLACK 2910
+#define IDS_NAME_BLUE 2911
+#define IDS_NAME_CYAN 2912
+#define IDS_NAME_NAVY 2913
+#define IDS_NAME_TEAL 2914
+#define IDS_NAME_GREEN 2915
+#define IDS_NAME_PURPLE 2916
+#define IDS_NAME_GREY 2917
+#define IDS_NAME_MAROON 2918
+#define IDS_NAME_LIME 2919
+#define IDS_NAME_OLIVE 2920
+#define IDS_NAME_SILVER 2921
+#define IDS_NAME_MAGENTA 2922
+#define IDS_NAME_RED 2923
+#define IDS_NAME_WHITE 2924
+#define IDS_NAME_YELLOW 2925
+
 // ---- Controls of the colour, line and general pages (templates 102, 106, 107)
 #define IDC_HIGHLIGHT 1000
 #define IDC_LINE_SIZE_LABEL 1001
