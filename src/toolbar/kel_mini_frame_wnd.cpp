@@ -32,6 +32,8 @@ constexpr UINT kJapaneseCodePage = 932;
 MessageTable<CKELMiniFrameWnd> CKELMiniFrameWnd::Messages() {
     static const Entry table[] = {
         ForClose<&CKELMiniFrameWnd::OnClose>(),
+        ForMessage<&CKELMiniFrameWnd::OnSetFocus>(WM_SETFOCUS),
+        ForMessage<&CKELMiniFrameWnd::OnGetObject>(WM_GETOBJECT),
         ForNotify<&CKELMiniFrameWnd::OnNeedTextA>(TTN_NEEDTEXTA, 0, 0xFFFFFFFF),
         ForNotify<&CKELMiniFrameWnd::OnNeedTextW>(TTN_NEEDTEXTW, 0, 0xFFFFFFFF),
     };

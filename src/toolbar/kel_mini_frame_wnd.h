@@ -2,6 +2,7 @@
 // tool bar, supplies its tooltips and hides when closed.
 #pragma once
 
+#include "framework/accessible_object.h"
 #include "framework/mini_frame_wnd.h"
 #include "framework/owned.h"
 #include "kelgui.h"
@@ -10,7 +11,8 @@
 
 class CKELToolBar;
 
-class CKELMiniFrameWnd : public CMessageMap<CKELMiniFrameWnd, CMiniFrameWnd> {
+class CKELMiniFrameWnd : public CMessageMap<CKELMiniFrameWnd, CMiniFrameWnd>,
+                         public CAccessibleSource {
 public:
     // Creates the toolbar owned by owner, its top-left corner at screen
     // (x, y), with the extra window styles of style. After FALSE the object
@@ -26,6 +28,11 @@ public:
     // Commands are offered to the tool bar first.
     BOOL OnCmdMsg(UINT id, int code, LPARAM lParam) override;
 
+    // The name screen readers read: the frame shows no title of its own, so
+    // unless the host gives it one, the toolbar's name from the string table.
+    std::string AccessibleName() const;
+    void DescribeAccessible(LONG item, AccessibleFacts* facts) const override;
+
     static MessageTable<CKELMiniFrameWnd> Messages();
 
 protected:
@@ -34,6 +41,9 @@ protected:
 
 private:
     void OnClose();
+    // Keyboard and screen-reader users (kel_mini_frame_access.cpp).
+    bool OnSetFocus(const MessageArgs& m, LRESULT* result);
+    bool OnGetObject(const MessageArgs& m, LRESULT* result);
     LRESULT OnNeedTextA(NMTTDISPINFOA& request);
     LRESULT OnNeedTextW(NMTTDISPINFOW& request);
     // The tool's string, or the host's replacement for it.

@@ -3,10 +3,10 @@
 #pragma once
 
 #include "framework/message_map.h"
-#include "framework/tool_bar.h"
 #include "kelgui.h"
+#include "toolbar/keyboard_tool_bar.h"
 
-class CKELToolBar : public CMessageMap<CKELToolBar, CToolBar> {
+class CKELToolBar : public CMessageMap<CKELToolBar, CKeyboardToolBar> {
 public:
     // Tools are laid out two per row.
     static constexpr UINT kColumns = 2;

@@ -91,4 +91,22 @@ std::string MessageBoxText(HWND box) {
     return Text(MessageBoxTextControl(box));
 }
 
+void PressKey(WORD key, WORD modifier) {
+    std::vector<INPUT> input;
+    auto add = [&](WORD vk, DWORD flags) {
+        INPUT one = {};
+        one.type = INPUT_KEYBOARD;
+        one.ki.wVk = vk;
+        one.ki.dwFlags = flags;
+        input.push_back(one);
+    };
+    if (modifier)
+        add(modifier, 0);
+    add(key, 0);
+    add(key, KEYEVENTF_KEYUP);
+    if (modifier)
+        add(modifier, KEYEVENTF_KEYUP);
+    SendInput(UINT(input.size()), input.data(), sizeof(INPUT));
+}
+
 } // namespace kelgui_test

@@ -58,6 +58,8 @@ inline void Click(HWND button) {
     PostMessageA(button, BM_CLICK, 0, 0);
 }
 std::pair<int, int> EditSelection(HWND edit); // [start, end)
+// Real key input (SendInput), as the user types it: key, with modifier held.
+void PressKey(WORD key, WORD modifier = 0);
 
 // A visible message box of this thread; with an owner, only one owned by it.
 HWND FindMessageBox(HWND owner = nullptr);

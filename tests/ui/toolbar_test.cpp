@@ -227,4 +227,58 @@ TEST_F(ToolbarTest, TipsAreToolNamesUnlessTheHostGivesOneCutAtSeventyNine) {
     EXPECT_EQ(g_tipRequests, (decltype(g_tipRequests){{77, 504, "Filled Ellipse"}}));
 }
 
+// Real keys once the host has given the frame the focus: the hot tool starts on the
+// pressed one (else the first), Left and Right move in reading order, Up and Down by
+// rows, all passing over disabled and hidden tools; Enter and Space press as a click
+// does; Esc gives the host's window the focus back (no hot tool then).
+TEST_F(ToolbarTest, KeysMoveAHotToolThroughTheRowsAndPressItAsAClickDoes) {
+    using Flags = std::vector<std::pair<int, DWORD>>; // by mark type: set before, read after
+    const struct {
+        const char* name;
+        Flags set;
+        std::vector<WORD> keys;
+        UINT hot;
+        std::vector<Notification> heard;
+        Flags after;
+    } cases[] = {
+        {"first", {}, {}, IDS_TOOL_SELECT, {}, {}},
+        {"pressed", {{KEL_MARK_ARROW, 7}}, {}, IDS_TOOL_ARROW, {}, {}},
+        {"moves", {}, {VK_RIGHT, VK_DOWN, VK_DOWN, VK_LEFT, VK_UP}, IDS_TOOL_HOLLOW_RECT, {}, {}},
+        {"passes over",
+         {{6, 4}, {5, 2}},
+         {VK_RIGHT, VK_RIGHT, VK_UP},
+         IDS_TOOL_STRAIGHT_LINE,
+         {},
+         {}},
+        {"end, home", {}, {VK_END, VK_HOME}, IDS_TOOL_SELECT, {}, {}},
+        {"end", {{KEL_MARK_RTF_EDIT, 4}}, {VK_END}, IDS_TOOL_PROTRACTOR, {}, {}},
+        {"enter, space",
+         {{KEL_MARK_ARROW, 7}},
+         {VK_LEFT, VK_RETURN, VK_RIGHT, VK_SPACE, VK_SPACE},
+         IDS_TOOL_ARROW,
+         {{kUser, 4, kPressed}, {kUser, 506, kPressed}, {kUser, 506, kReleased}},
+         {{4, 6}, {506, 6}}},
+        {"esc", {}, {VK_RIGHT, VK_ESCAPE}, 0, {}, {}},
+    };
+    for (const auto& c : cases) {
+        TearDown();
+        SetUp();
+        for (const auto& [markType, flags] : c.set)
+            KEL_GUI_toolbar_button_set(m_frame, markType, flags);
+        SetFocus(m_frame); // as a host offers keyboard mode
+        PumpPending();
+        for (WORD key : c.keys) {
+            PressKey(key);
+            PumpPending();
+        }
+        TBBUTTON hot = {};
+        SendMessageA(m_bar, TB_GETBUTTON, SendMessageA(m_bar, TB_GETHOTITEM, 0, 0), LPARAM(&hot));
+        EXPECT_EQ(UINT(hot.idCommand), c.hot) << c.name;
+        EXPECT_EQ(g_notifications, c.heard) << c.name;
+        for (const auto& [markType, flags] : c.after)
+            EXPECT_EQ(ToolFlags(m_frame, markType), flags) << c.name << ", mark type " << markType;
+        EXPECT_EQ(GetActiveWindow(), c.hot ? m_frame : m_host.Handle()) << c.name;
+    }
+}
+
 } // namespace
