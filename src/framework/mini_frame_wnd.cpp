@@ -1,12 +1,15 @@
 // CMiniFrameWnd: tool-window creation and the movable border.
 #include "framework/mini_frame_wnd.h"
 
-// MFS_SYNCACTIVE is accepted but not drawn: keeping the caption in step with
-// the owner needs the owner's activation messages, and the owner is the
-// host's window, not ours.
 MessageTable<CMiniFrameWnd> CMiniFrameWnd::Messages() {
     static const Entry table[] = {
         ForNcHitTest<&CMiniFrameWnd::OnNcHitTest>(),
+        ForMessage<&CMiniFrameWnd::OnNcActivate>(WM_NCACTIVATE),
+        ForMessage<&CMiniFrameWnd::OnActivationElsewhere>(WM_ACTIVATEAPP),
+        ForMessage<&CMiniFrameWnd::OnActivationElsewhere>(WM_ENABLE),
+        ForMessage<&CMiniFrameWnd::OnActivationElsewhere>(WM_SHOWWINDOW),
+        ForMessage<&CMiniFrameWnd::OnSyncCaption>(AfxSyncCaptionMessage()),
+        ForDestroy<&CMiniFrameWnd::OnDestroy>(),
     };
     return table;
 }
@@ -18,7 +21,11 @@ BOOL CMiniFrameWnd::Create(LPCSTR title, DWORD style, const RECT& rect, HWND par
         style &= ~WS_THICKFRAME;
     // The bar covers the client area: the frame must not paint over it.
     style |= WS_CLIPCHILDREN;
-    return CreateFrame(WS_EX_TOOLWINDOW, title, style, rect, parent, id);
+    if (!CreateFrame(WS_EX_TOOLWINDOW, title, style, rect, parent, id))
+        return FALSE;
+    if (m_dwFrameFlags & MFS_SYNCACTIVE)
+        StartCaptionSync();
+    return TRUE;
 }
 
 LRESULT CMiniFrameWnd::OnNcHitTest(POINT screen) {

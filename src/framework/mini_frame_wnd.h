@@ -11,6 +11,10 @@ constexpr DWORD MFS_4THICKFRAME = 0x0200; // no sizing at the corners
 constexpr DWORD MFS_THICKFRAME = 0x0400;  // sizable border
 constexpr DWORD MFS_MOVEFRAME = 0x0800;   // dragging the border moves the window
 
+// Posted by a mini frame to itself: draw the caption as the settled
+// activation asks (MFS_SYNCACTIVE).
+UINT AfxSyncCaptionMessage();
+
 class CMiniFrameWnd : public CMessageMap<CMiniFrameWnd, CFrameWnd> {
 public:
     // A tool window (small caption). Without MFS_THICKFRAME it has no sizing
@@ -21,4 +25,13 @@ public:
 
 private:
     LRESULT OnNcHitTest(POINT screen);
+    // MFS_SYNCACTIVE (mini_frame_activation.cpp): the caption looks active
+    // while the frame or its owner is the active window.
+    void StartCaptionSync();
+    void OnDestroy();
+    bool OnNcActivate(const MessageArgs& m, LRESULT* result);
+    bool OnActivationElsewhere(const MessageArgs& m, LRESULT* result);
+    bool OnSyncCaption(const MessageArgs& m, LRESULT* result);
+    bool LooksActive(HWND active) const;
+    void DrawCaptionAs(HWND active);
 };

@@ -56,6 +56,10 @@ BOOL CToolBar::Create(CWnd* parent, DWORD style, UINT id) {
     if (!CreateEx(0, TOOLBARCLASSNAMEA, nullptr, controlStyle, empty, parent->m_hWnd, id))
         return FALSE;
     SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
+    // comctl32's tip shows only while the bar's own window is active; a bar
+    // that floats beside the window the user works in must tip meanwhile.
+    if (HWND tip = reinterpret_cast<HWND>(SendMessage(TB_GETTOOLTIPS)))
+        ::SetWindowLongA(tip, GWL_STYLE, ::GetWindowLongA(tip, GWL_STYLE) | TTS_ALWAYSTIP);
     return TRUE;
 }
 

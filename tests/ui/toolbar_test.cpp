@@ -3,6 +3,8 @@
 #include "support/screenshot.h"
 #include "toolbar_test_host.h"
 
+#include <memory>
+
 using namespace toolbar_test;
 
 namespace {
@@ -278,6 +280,33 @@ TEST_F(ToolbarTest, KeysMoveAHotToolThroughTheRowsAndPressItAsAClickDoes) {
         for (const auto& [markType, flags] : c.after)
             EXPECT_EQ(ToolFlags(m_frame, markType), flags) << c.name << ", mark type " << markType;
         EXPECT_EQ(GetActiveWindow(), c.hot ? m_frame : m_host.Handle()) << c.name;
+    }
+}
+
+// Tips show while the host's window is active, not only the toolbar's; the caption
+// looks active with the host's window or its own, inactive while disabled or when
+// another window is active. (Beside the host: under Wine without a window manager,
+// activating the host raises it over the toolbar it owns.)
+TEST_F(ToolbarTest, TipsAlwaysShowAndTheCaptionLooksActiveWithItsOwner) {
+    HWND tip = reinterpret_cast<HWND>(SendMessageA(m_bar, TB_GETTOOLTIPS, 0, 0));
+    EXPECT_TRUE(GetWindowLongA(tip, GWL_STYLE) & TTS_ALWAYSTIP);
+    SetWindowPos(m_frame, nullptr, 700, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    std::unique_ptr<HostWindow> other;
+    const COLORREF active = GetSysColor(COLOR_ACTIVECAPTION),
+                   inactive = GetSysColor(COLOR_INACTIVECAPTION);
+    const std::tuple<const char*, std::function<void()>, COLORREF> steps[] = {
+        {"host", [&] { SetActiveWindow(m_host); }, active},
+        {"disabled", [&] { EnableWindow(m_frame, FALSE); }, inactive},
+        {"enabled", [&] { EnableWindow(m_frame, TRUE); }, active},
+        {"own", [&] { SetActiveWindow(m_frame); }, active},
+        {"another", [&] { other = std::make_unique<HostWindow>(); }, inactive},
+    };
+    for (const auto& [name, act, caption] : steps) {
+        act();
+        PumpPending();
+        RECT r;
+        GetWindowRect(m_frame, &r);
+        EXPECT_EQ(CaptureSettled(r).At(6, 8), caption) << name;
     }
 }
 

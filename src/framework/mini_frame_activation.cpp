@@ -1,0 +1,95 @@
+// CMiniFrameWnd with MFS_SYNCACTIVE: a floating palette's caption is drawn
+// active together with its owner's. The owner is the host's window, whose
+// messages we never see, so a hook on the thread tells the frames of every
+// activation there; each draws itself once the activation has settled.
+#include "framework/mini_frame_wnd.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+// Frames are made on the module's thread only.
+struct CaptionSync {
+    std::vector<HWND> frames;
+    HHOOK hook = nullptr;
+    HWND activating = nullptr; // the window the thread is activating now
+};
+CaptionSync& Sync() {
+    static CaptionSync sync;
+    return sync;
+}
+
+LRESULT CALLBACK ActivationHook(int code, WPARAM wParam, LPARAM lParam) {
+    CaptionSync& sync = Sync();
+    if (code == HCBT_ACTIVATE) {
+        sync.activating = reinterpret_cast<HWND>(wParam);
+        for (HWND frame : sync.frames)
+            ::PostMessageA(frame, AfxSyncCaptionMessage(), 0, 0);
+    }
+    return ::CallNextHookEx(sync.hook, code, wParam, lParam);
+}
+} // namespace
+
+UINT AfxSyncCaptionMessage() {
+    static const UINT message = ::RegisterWindowMessageA("KelGuiSyncCaption");
+    return message;
+}
+
+void CMiniFrameWnd::StartCaptionSync() {
+    CaptionSync& sync = Sync();
+    if (sync.frames.empty())
+        sync.hook = ::SetWindowsHookExA(WH_CBT, ActivationHook, nullptr, ::GetCurrentThreadId());
+    sync.frames.push_back(m_hWnd);
+    ::PostMessageA(m_hWnd, AfxSyncCaptionMessage(), 0, 0);
+}
+
+void CMiniFrameWnd::OnDestroy() {
+    CaptionSync& sync = Sync();
+    const auto found = std::find(sync.frames.begin(), sync.frames.end(), m_hWnd);
+    if (found == sync.frames.end())
+        return;
+    sync.frames.erase(found);
+    if (sync.frames.empty() && sync.hook) {
+        ::UnhookWindowsHookEx(sync.hook);
+        sync.hook = nullptr;
+    }
+}
+
+// A disabled frame (while a modal sheet runs) looks inactive.
+bool CMiniFrameWnd::LooksActive(HWND active) const {
+    return active && ::IsWindowEnabled(m_hWnd) &&
+           (active == m_hWnd || active == ::GetWindow(m_hWnd, GW_OWNER));
+}
+
+void CMiniFrameWnd::DrawCaptionAs(HWND active) {
+    DefaultProc(WM_NCACTIVATE, LooksActive(active), 0);
+}
+
+bool CMiniFrameWnd::OnNcActivate(const MessageArgs& m, LRESULT* result) {
+    if (!(m_dwFrameFlags & MFS_SYNCACTIVE))
+        return false;
+    // Going inactive: the hook has just named the window becoming active.
+    const HWND active = m.wParam ? m_hWnd : Sync().activating;
+    DefaultProc(WM_NCACTIVATE, LooksActive(active), m.lParam);
+    *result = TRUE; // the activation itself goes ahead
+    return true;
+}
+
+bool CMiniFrameWnd::OnActivationElsewhere(const MessageArgs& m, LRESULT*) {
+    if (!(m_dwFrameFlags & MFS_SYNCACTIVE))
+        return false;
+    if (m.message == WM_ACTIVATEAPP && !m.wParam)
+        DrawCaptionAs(nullptr); // another application's window is active now
+    else if (m.message == WM_ENABLE)
+        DrawCaptionAs(::GetActiveWindow());
+    else if (m.message == WM_SHOWWINDOW && m.wParam)
+        ::PostMessageA(m_hWnd, AfxSyncCaptionMessage(), 0, 0);
+    return false; // the default handling runs too
+}
+
+bool CMiniFrameWnd::OnSyncCaption(const MessageArgs&, LRESULT* result) {
+    Sync().activating = nullptr;
+    DrawCaptionAs(::GetActiveWindow());
+    *result = 0;
+    return true;
+}
