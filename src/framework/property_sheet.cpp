@@ -5,6 +5,7 @@
 #include "framework/dialog_template.h"
 #include "framework/host_call.h"
 #include "framework/message_box.h"
+#include "framework/modal_lockout.h"
 #include "framework/win_app.h"
 
 namespace {
@@ -119,6 +120,7 @@ INT_PTR CPropertySheet::DoModal() {
     INT_PTR result;
     {
         const CHookSuspension suspension;
+        const CModalLockout lockout;
         result = PropertySheetA(&header);
     }
     thread->m_pSheetInit = previous;

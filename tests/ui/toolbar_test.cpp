@@ -310,4 +310,47 @@ TEST_F(ToolbarTest, TipsAlwaysShowAndTheCaptionLooksActiveWithItsOwner) {
     }
 }
 
+// While a sheet runs, the thread's toolbars are disabled; however it ends they are
+// enabled again, but for one the host had disabled itself.
+TEST_F(ToolbarTest, ASheetDisablesTheToolbarsWhileItRunsHoweverItEnds) {
+    const struct {
+        const char* name;
+        bool disabledByHost;
+        void (*end)(HWND sheet, HWND owner);
+    } cases[] = {
+        {"OK", false, [](HWND sheet, HWND) { PressOk(sheet); }},
+        {"Cancel", false, [](HWND sheet, HWND) { PressCancel(sheet); }},
+        {"close box", false, [](HWND sheet, HWND) { PressCloseBox(sheet); }},
+        {"owner destroyed", false, [](HWND, HWND owner) { DestroyWindow(owner); }},
+        {"WM_QUIT", false, [](HWND, HWND) { PostQuitMessage(0); }},
+        {"host's own", true, [](HWND sheet, HWND) { PressCancel(sheet); }},
+    };
+    KEL_MARK_ATTRIBUTES line = {};
+    line.nMarkType = KEL_MARK_STRAIGHT_LINE;
+    line.nLineSize = 1;
+    const KEL_IMAGE_INFO info = {};
+    for (const auto& c : cases) {
+        EnableWindow(m_frame, !c.disabledByHost);
+        HostWindow owner;
+        HKELSHEET sheet = nullptr;
+        ASSERT_TRUE(KEL_GUI_property_sheet_create(owner, &info, &sheet));
+        KEL_GUI_property_sheet_init(sheet, 1, &line, nullptr, nullptr, 0);
+        HWND window = nullptr;
+        bool enabledMeanwhile = true;
+        ModalDriver d;
+        d.Then("the sheet", WaitForSheet(window)).Do("end it", [&] {
+            enabledMeanwhile = IsWindowEnabled(m_frame);
+            c.end(window, owner);
+        });
+        d.Start();
+        KEL_GUI_property_sheet_show(sheet);
+        d.Stop();
+        MSG quit;
+        PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+        KEL_GUI_property_sheet_destroy(sheet);
+        EXPECT_FALSE(enabledMeanwhile) << c.name;
+        EXPECT_EQ(IsWindowEnabled(m_frame), !c.disabledByHost) << c.name;
+    }
+}
+
 } // namespace
