@@ -50,6 +50,13 @@ BOOL CPropertyPage::OnInitDialog() {
 }
 
 bool CPropertyPage::OnWndMsg(const MessageArgs& m, LRESULT* result) {
+    if (m.message == WM_CLOSE) {
+        // Esc in a multi-line edit closes the edit's parent, the page: the
+        // user meant the sheet, as Esc anywhere else cancels it.
+        ::PostMessageA(::GetParent(m_hWnd), PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+        *result = 0;
+        return true;
+    }
     if (m.message != WM_NOTIFY)
         return false;
     const NMHDR* header = reinterpret_cast<const NMHDR*>(m.lParam);

@@ -98,6 +98,38 @@ TEST(PasswordPage, WritesInPlaceWithinTheBlock) {
     }
 }
 
+// Esc, pressed as the user presses it, cancels the sheet from any control: a multi-line
+// edit closes its parent, the page, which passes it on.
+TEST(TextPages, EscCancelsTheSheetFromEveryControl) {
+    const struct {
+        DWORD markType;
+        int control;
+        bool unwrapped; // Wrap cleared first: the non-wrapping edit shows
+    } cases[] = {
+        {KEL_MARK_TYPED_TEXT, IDC_WRAPPING_EDIT, false},
+        {KEL_MARK_TYPED_TEXT, IDC_TEXT_EDIT, true},
+        {KEL_MARK_TYPED_TEXT, IDC_BOUND_WRAPPING, false},
+        {KEL_MARK_TEXT_STAMP, IDC_TEXT_EDIT, false},
+        {KEL_MARK_BUTTON, IDC_TEXT_EDIT, false},
+    };
+    for (const auto& c : cases) {
+        Sheet sheet;
+        Load(sheet, c.markType, TextBlock("old"));
+        const BOOL shown = sheet.Edit(
+            -1,
+            [&](ModalDriver& d, HWND& page) {
+                d.Do("focus, Esc", [&] { // a sheet still up 5 s later fails the run
+                    if (c.unwrapped)
+                        SendMessageA(GetDlgItem(page, IDC_WRAP), BM_CLICK, 0, 0);
+                    SetFocus(GetDlgItem(page, c.control));
+                    PressKey(VK_ESCAPE);
+                });
+            },
+            nullptr);
+        EXPECT_EQ(0, shown) << c.markType << ", control " << c.control;
+    }
+}
+
 TEST(StampPage, InsertsTodayOrTheCodesAtTheCaret) {
     for (DWORD flags : {2u, 4u, 6u})
         EXPECT_EQ(flags == 2 ? "A<now>C" : "A%x%XC", StampInsertion(flags)) << flags;
