@@ -3,6 +3,7 @@
 
 #include "blocks/image_block.h"
 #include "framework/data_exchange.h"
+#include "framework/dialog_access.h"
 #include "framework/message_box.h"
 #include "kelgui.h"
 #include "resources/resource_ids.h"
@@ -117,7 +118,16 @@ BOOL CKELPGIme::OnInitDialog() {
         ::CheckRadioButton(m_hWnd, kFirstRotation, kLastRotation, kFirstRotation);
     else
         ShowBlock();
+    KeepTabStopOnRotation();
     return TRUE; // the dialog manager sets the focus
+}
+
+void CKELPGIme::KeepTabStopOnRotation() const {
+    int checked = kFirstRotation;
+    for (int id = kFirstRotation; id <= kLastRotation; ++id)
+        if (::IsDlgButtonChecked(m_hWnd, id))
+            checked = id;
+    MoveTabStopTo(GetDlgItem(checked));
 }
 
 void CKELPGIme::ShowBlock() {
@@ -139,6 +149,7 @@ void CKELPGIme::ShowBlock() {
 }
 
 void CKELPGIme::OnRotationClicked(UINT radioId) {
+    KeepTabStopOnRotation();
     CMutableByteSpan bytes = HeldBytes();
     const int32_t base = static_cast<int32_t>(radioId) - kFirstRotation + 1;
     Write(bytes, image_block::kOrientation,

@@ -39,6 +39,8 @@ private:
     CMutableByteSpan HeldBytes() const;
     bool HoldsBlock() const { return HeldBytes().Data() != nullptr; }
     void ShowBlock();
+    // Tab and the orientation group's mnemonic land on the checked rotation.
+    void KeepTabStopOnRotation() const;
 
     void OnRotationClicked(UINT radioId);
     void OnMirrorChanged();

@@ -2,6 +2,7 @@
 #include "pages/label_page.h"
 
 #include "framework/data_exchange.h"
+#include "framework/dialog_access.h"
 #include "framework/message_box.h"
 #include "kelgui.h"
 #include "pages/text_edit_setup.h"
@@ -41,5 +42,7 @@ BOOL CKELPGTxl::OnInitDialog() {
     std::string scratch;
     ShowTextForEditing(m_edit, HeldText(scratch), nullptr, 0);
     m_modified = 0; // setting the text raised a change notification
-    return FALSE;   // the focus is set
+    // The template has the label after the edit: its mnemonic would go past it.
+    PlaceLabelBefore(GetDlgItem(IDC_TEXT_LABEL), m_edit.m_hWnd);
+    return FALSE; // the focus is set
 }

@@ -2,6 +2,7 @@
 #include "pages/password_page.h"
 
 #include "framework/data_exchange.h"
+#include "framework/dialog_access.h"
 #include "framework/message_box.h"
 #include "kelgui.h"
 #include "pages/text_edit_setup.h"
@@ -63,5 +64,7 @@ BOOL CKELPGPsd::OnInitDialog() {
     }
     ShowTextForEditing(m_edit, shown.Data(), nullptr, kEditLimit);
     m_modified = 0; // setting the text raised a change notification
-    return FALSE;   // the focus is set
+    // The template has the label after the edit: its mnemonic would go past it.
+    PlaceLabelBefore(GetDlgItem(IDC_PASSWORD_LABEL), m_edit.m_hWnd);
+    return FALSE; // the focus is set
 }

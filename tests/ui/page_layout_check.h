@@ -1,6 +1,7 @@
 // Every mark type's sheet in the program's language (an English and a Japanese
 // program include this): its tabs in the mark table's order, and every page's
-// controls inside the page, which draws in the sheet's font.
+// controls inside the page, which draws in the sheet's font, and their mnemonics
+// landing on what they name.
 #pragma once
 
 #include "sheet_fixture.h"
@@ -14,6 +15,24 @@ inline std::string FontOf(HWND window) {
     LOGFONTA lf = {};
     GetObjectA(HFONT(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof lf, &lf);
     return std::string(lf.lfFaceName) + " " + std::to_string(lf.lfHeight);
+}
+
+// A label's or group box's mnemonic goes to the next control that takes the focus,
+// as the dialog manager finds it: that control when it lies outside the page (or,
+// for a group box, outside the group), else null.
+inline HWND MnemonicGoesAstray(HWND sheet, HWND page, HWND control) {
+    char kind[16] = "";
+    GetClassNameA(control, kind, sizeof kind);
+    const bool group = (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+    if (Text(control).find('&') == std::string::npos || !IsWindowVisible(control) ||
+        (lstrcmpiA(kind, "Static") != 0 && !(lstrcmpiA(kind, "Button") == 0 && group)))
+        return nullptr; // buttons take their own mnemonics
+    HWND to = GetNextDlgTabItem(sheet, control, FALSE);
+    RECT area, target;
+    GetWindowRect(group ? control : page, &area);
+    GetWindowRect(to, &target);
+    const POINT middle = {(target.left + target.right) / 2, (target.top + target.bottom) / 2};
+    return IsChild(page, to) && PtInRect(&area, middle) ? nullptr : to;
 }
 
 // The tab captions of a sheet inited with both flag bits; none for 515 and unknown types.
@@ -45,7 +64,7 @@ inline Strings TabsOf(DWORD markType) {
     return tabs;
 }
 
-TEST(PageLayout, TabsInTableOrderAndEveryControlInsideItsPageInTheSheetsFont) {
+TEST(PageLayout, TabsInTableOrderControlsInsideTheirPageInTheSheetsFontMnemonicsNearby) {
     std::map<std::string, Strings> faults; // per tab text
     std::vector<uint8_t> block(64, 0);
     block[8] = 10; // a valid arrow size
@@ -74,7 +93,8 @@ TEST(PageLayout, TabsInTableOrderAndEveryControlInsideItsPageInTheSheetsFont) {
                         key += " " + std::to_string(GetDlgCtrlID(c));
                     if (faults.count(key))
                         return true;
-                    Strings& found = faults[key]; // controls outside, a font not the sheet's
+                    Strings& found =
+                        faults[key]; // controls outside, another font, mnemonics astray
                     RECT client, r;
                     GetClientRect(page, &client);
                     for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
@@ -86,6 +106,10 @@ TEST(PageLayout, TabsInTableOrderAndEveryControlInsideItsPageInTheSheetsFont) {
                     }
                     if (FontOf(page) != FontOf(sheet.Window()))
                         found.push_back(FontOf(page) + " is not " + FontOf(sheet.Window()));
+                    for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+                        if (HWND to = MnemonicGoesAstray(sheet.Window(), page, c))
+                            found.push_back("mnemonic of " + std::to_string(GetDlgCtrlID(c)) +
+                                            " goes to " + std::to_string(GetDlgCtrlID(to)));
                     return true;
                 });
             d.Do("cancel", [&] { PressCancel(sheet.Window()); });
