@@ -2,8 +2,8 @@
 #include "pages/color_page.h"
 
 #include "framework/data_exchange.h"
+#include "framework/dialog_access.h"
 #include "framework/message_box.h"
-#include "pages/color_palette.h"
 #include "pages/swatch_drawing.h"
 #include "resources/resource_ids.h"
 
@@ -65,7 +65,18 @@ BOOL CKELPGClr::OnInitDialog() {
     // can only find a swatch of its own palette.
     m_selectedPrimary = FirstSwatchOfColor(m_primaryColor);
     m_selectedSecondary = LastSwatchOfColor(m_secondaryColor);
+    for (size_t row = 0; row < kPaletteRows; ++row) {
+        const int id = kPalette[row].swatchId;
+        m_swatches[row].Bind(GetDlgItem(id),
+                             IsSecondarySwatch(id) ? &m_selectedSecondary : &m_selectedPrimary);
+    }
+    KeepTabStopOnSelection(IDC_PRIMARY_BLACK, m_selectedPrimary);
+    KeepTabStopOnSelection(IDC_SECONDARY_BLACK, m_selectedSecondary);
     return TRUE; // the dialog manager sets the focus
+}
+
+void CKELPGClr::KeepTabStopOnSelection(int firstSwatch, int selection) const {
+    MoveTabStopTo(GetDlgItem(selection >= 0 ? selection : firstSwatch));
 }
 
 void CKELPGClr::PickIfPressed(int swatch) {
@@ -79,6 +90,11 @@ void CKELPGClr::PickIfPressed(int swatch) {
         HWND previous = GetDlgItem(selection);
         ::SendMessageA(previous, BM_SETSTATE, FALSE, 0);
         ::InvalidateRect(previous, nullptr, FALSE);
+        NotifyAccessibleEvent(EVENT_OBJECT_STATECHANGE, previous, CHILDID_SELF);
+    }
+    if (selection != swatch) {
+        MoveTabStopTo(button);
+        NotifyAccessibleEvent(EVENT_OBJECT_STATECHANGE, button, CHILDID_SELF);
     }
     selection = swatch;
     (secondary ? m_secondaryColor : m_primaryColor) = SwatchColor(swatch);
@@ -88,14 +104,18 @@ BOOL CKELPGClr::OnDrawItem(const DRAWITEMSTRUCT& item) {
     const int swatch = static_cast<int>(item.CtlID);
     if (!IsSwatch(swatch))
         return FALSE;
-    if (item.itemAction == ODA_DRAWENTIRE || item.itemAction == ODA_SELECT) {
+    if (item.itemAction == ODA_DRAWENTIRE || item.itemAction == ODA_SELECT)
         PickIfPressed(swatch);
-        const int selection = IsSecondarySwatch(swatch) ? m_selectedSecondary : m_selectedPrimary;
-        DrawSwatchFace(item.hDC, item.rcItem, SwatchColor(swatch), swatch == selection);
-    } else if (item.itemAction != ODA_FOCUS) {
+    else if (item.itemAction != ODA_FOCUS)
         return TRUE;
-    }
+    // The face is drawn again when the focus comes or goes: the focus ring
+    // lies on it.
+    const int selection = IsSecondarySwatch(swatch) ? m_selectedSecondary : m_selectedPrimary;
+    DrawSwatchFace(item.hDC, item.rcItem, SwatchColor(swatch), swatch == selection);
     const UINT state = static_cast<UINT>(::SendMessageA(GetDlgItem(swatch), BM_GETSTATE, 0, 0));
-    DrawSwatchFrame(item.hDC, item.rcItem, (state & BST_FOCUS) != 0);
+    const bool focused = (state & BST_FOCUS) != 0;
+    DrawSwatchFrame(item.hDC, item.rcItem, focused);
+    if (focused)
+        DrawSwatchFocusRing(item.hDC, item.rcItem, SwatchColor(swatch), swatch == selection);
     return TRUE;
 }

@@ -6,6 +6,10 @@
 #include "framework/message_map.h"
 #include "framework/property_page.h"
 #include "blocks/byte_span.h"
+#include "pages/color_palette.h"
+#include "pages/swatch_button.h"
+
+#include <array>
 
 class CKELPGClr : public CMessageMap<CKELPGClr, CPropertyPage> {
 public:
@@ -36,4 +40,9 @@ private:
     BOOL OnDrawItem(const DRAWITEMSTRUCT& item);
     // Makes swatch the selection of its palette when it is pressed.
     void PickIfPressed(int swatch);
+    // Tab and the palette's mnemonic land on its selection (the first
+    // swatch when it has none).
+    void KeepTabStopOnSelection(int firstSwatch, int selection) const;
+
+    std::array<CSwatchButton, kPaletteRows> m_swatches; // by palette row
 };

@@ -71,3 +71,38 @@ bool IsSwatch(int id) {
 bool IsSecondarySwatch(int id) {
     return id >= IDC_SECONDARY_BLACK;
 }
+
+namespace {
+constexpr int kPaletteColors = 16;
+// Palette rows (0 to 15) in the places the template gives the swatches.
+constexpr int kGrid[2][8] = {{0, 1, 2, 3, 8, 9, 12, 14}, {4, 5, 6, 7, 10, 11, 13, 15}};
+
+int RowOf(int id) {
+    for (size_t i = 0; i < kPaletteRows; ++i)
+        if (kPalette[i].swatchId == id)
+            return static_cast<int>(i);
+    return -1;
+}
+} // namespace
+
+UINT SwatchNameId(int id) {
+    const int row = RowOf(id);
+    return row < 0 ? 0 : IDS_NAME_BLACK + static_cast<UINT>(row % kPaletteColors);
+}
+
+int NeighbourSwatch(int id, int columns, int rows) {
+    const int row = RowOf(id);
+    if (row < 0)
+        return -1;
+    const int first = row - row % kPaletteColors; // the palette's first row
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 8; ++x) {
+            if (kGrid[y][x] != row % kPaletteColors)
+                continue;
+            const int toX = x + columns, toY = y + rows;
+            if (toX < 0 || toX >= 8 || toY < 0 || toY >= 2)
+                return -1;
+            return kPalette[first + kGrid[toY][toX]].swatchId;
+        }
+    return -1;
+}

@@ -24,3 +24,11 @@ COLORREF SwatchColor(int id);
 bool IsSwatch(int id);
 // Swatches from 1123 on belong to the secondary palette.
 bool IsSecondarySwatch(int id);
+
+// The string that names the colour of swatch id (the same in both palettes);
+// 0 for an id that is not in the table.
+UINT SwatchNameId(int id);
+// The swatch next to id in the palette's 2 x 8 grid as the page shows it,
+// columns right (negative: left) and rows down (negative: up); -1 past the
+// grid's edge.
+int NeighbourSwatch(int id, int columns, int rows);

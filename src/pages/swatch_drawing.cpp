@@ -29,9 +29,13 @@ void DrawLine(HDC dc, int x1, int y1, int x2, int y2) {
 }
 } // namespace
 
+// The face inside the frame, and inside the bevel of a selected swatch.
+constexpr int kFaceInset = 2;
+constexpr int kBevelWidth = 2;
+
 void DrawSwatchFace(HDC dc, const RECT& item, COLORREF color, bool selected) {
     RECT r = item;
-    InflateRect(&r, -2, -2);
+    InflateRect(&r, -kFaceInset, -kFaceInset);
     if (selected) {
         DrawRaisedBevel(dc, r);
         InflateRect(&r, -1, -1);
@@ -61,4 +65,16 @@ void DrawSwatchFrame(HDC dc, const RECT& item, bool focused) {
     DrawLine(dc, f.left + 1, f.bottom - 1, f.right - 1, f.bottom - 1);
     DrawLine(dc, f.left, f.top + 1, f.left, f.bottom - 1);
     DrawLine(dc, f.right - 1, f.top + 1, f.right - 1, f.bottom - 1);
+}
+
+void DrawSwatchFocusRing(HDC dc, const RECT& item, COLORREF color, bool selected) {
+    // One pixel of the colour stays between the ring and the frame or bevel.
+    RECT ring = item;
+    const int inset = kFaceInset + (selected ? kBevelWidth : 0) + 1;
+    InflateRect(&ring, -inset, -inset);
+    const int lightness =
+        (GetRValue(color) * 299 + GetGValue(color) * 587 + GetBValue(color) * 114) / 1000;
+    HBRUSH contrast =
+        static_cast<HBRUSH>(GetStockObject(lightness >= 128 ? BLACK_BRUSH : WHITE_BRUSH));
+    FrameRect(dc, &ring, contrast);
 }

@@ -191,6 +191,37 @@ TEST(ColorPage, APickWritesOnlyItsPalettesColourBytesAndSwatchesShowSelectionAnd
     EXPECT_EQ((std::vector<int>{IDC_PRIMARY_BLUE, IDC_SECONDARY_NAVY}), bevelled);
 }
 
+// Real keys on a note (primary blue, secondary navy): Tab lands on each palette's
+// selection, the arrows walk the 2 x 8 grid as it is drawn (Up and Down change rows),
+// Space picks, and the palette's mnemonic then lands on the new pick.
+TEST(ColorPage, KeysWalkEachPalettesGridAndSpacePicks) {
+    const std::tuple<WORD, WORD, int> steps[] = {
+        // key, modifier held, the swatch with the focus after it
+        {VK_TAB, 0, IDC_PRIMARY_BLUE},        {VK_TAB, 0, IDC_SECONDARY_NAVY},
+        {VK_TAB, VK_SHIFT, IDC_PRIMARY_BLUE}, {VK_RIGHT, 0, IDC_PRIMARY_CYAN},
+        {VK_DOWN, 0, IDC_PRIMARY_PURPLE},     {VK_LEFT, 0, IDC_PRIMARY_GREEN},
+        {VK_UP, 0, IDC_PRIMARY_BLUE},         {VK_UP, 0, IDC_PRIMARY_BLUE},
+        {VK_RIGHT, 0, IDC_PRIMARY_CYAN},      {VK_SPACE, 0, IDC_PRIMARY_CYAN},
+        {'E', VK_MENU, IDC_SECONDARY_NAVY},   {'R', VK_MENU, IDC_PRIMARY_CYAN},
+    };
+    Sheet sheet;
+    KEL_MARK_ATTRIBUTES given = PatternRecord(KEL_MARK_ATTACH_A_NOTE, 0x10);
+    given.rgbMain = Quad(RGB(0, 0, 128), given.rgbMain);
+    given.rgbExtra = Quad(RGB(0, 0, 255), given.rgbExtra);
+    sheet.Load(given);
+    EXPECT_EQ(1, sheet.Edit(1, [&](ModalDriver& d, HWND& page) {
+        d.Do("focus the tabs", [&] { SetFocus(PropSheet_GetTabControl(sheet.Window())); });
+        for (const auto& [key, modifier, focused] : steps)
+            d.Do("key", [key = key, modifier = modifier] {
+                 PressKey(key, modifier);
+             }).Then("focus", [&, focused = focused] {
+                return GetFocus() == GetDlgItem(page, focused);
+            });
+    }));
+    const RGBQUAD picked = sheet.Queried(given).rgbExtra;
+    EXPECT_EQ(RGB(0, 255, 255), RGB(picked.rgbRed, picked.rgbGreen, picked.rgbBlue));
+}
+
 std::string ItemOf(HWND box, UINT getText, WPARAM index) {
     char text[64] = {};
     SendMessageA(box, getText, index, LPARAM(text));

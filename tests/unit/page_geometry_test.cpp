@@ -1,5 +1,7 @@
-// Pure arithmetic of the pages: arrow wing points.
+// Geometry of the pages: arrow wing points, and the focus ring on every swatch colour.
 #include "pages/arrow_geometry.h"
+#include "pages/color_palette.h"
+#include "pages/swatch_drawing.h"
 
 #include <gtest/gtest.h>
 
@@ -20,4 +22,29 @@ TEST(PageGeometry, ArrowWingPoints) {
         EXPECT_TRUE(c.wing == w) << c.tip.x << "," << c.tip.y << " at " << c.degrees << ": " << w.x
                                  << "," << w.y;
     }
+}
+
+// Drawn into a bitmap: the ring of a focused swatch, selected or not, stands out from
+// the colour beside it by at least half the range of lightness, black and white included.
+TEST(PageGeometry, SwatchFocusRingStandsOutOnEveryColour) {
+    const auto lightness = [](COLORREF c) {
+        return (GetRValue(c) * 299 + GetGValue(c) * 587 + GetBValue(c) * 114) / 1000;
+    };
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateBitmap(23, 18, 1, 32, nullptr);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    const RECT item = {0, 0, 23, 18};
+    for (size_t row = 0; row < 16; ++row)
+        for (bool selected : {false, true}) {
+            const COLORREF color = kPalette[row].color;
+            DrawSwatchFace(dc, item, color, selected);
+            DrawSwatchFrame(dc, item, true);
+            DrawSwatchFocusRing(dc, item, color, selected);
+            const int ring = selected ? 5 : 3; // inside the face, one pixel in
+            EXPECT_EQ(GetPixel(dc, ring - 1, 9), color) << row;
+            EXPECT_GE(std::abs(lightness(GetPixel(dc, ring, 9)) - lightness(color)), 128) << row;
+        }
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
 }
