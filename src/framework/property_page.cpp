@@ -2,6 +2,7 @@
 #include "framework/property_page.h"
 
 #include "framework/afx_state.h"
+#include "framework/dialog_access.h"
 #include "framework/host_call.h"
 #include "framework/message_box.h"
 #include "framework/property_sheet.h"
@@ -115,7 +116,9 @@ INT_PTR RoutePageMessage(HWND h, UINT message, WPARAM wParam, LPARAM lParam) {
         auto* page = reinterpret_cast<CPropertyPage*>(desc->lParam);
         if (page->m_hWnd != h)
             page->Attach(h);
-        return page->OnInitDialog();
+        const BOOL result = page->OnInitDialog();
+        NameUpDownControls(h); // after the page has put its labels' texts
+        return result;
     }
     auto* page = dynamic_cast<CPropertyPage*>(CWnd::FromHandlePermanent(h));
     if (!page)

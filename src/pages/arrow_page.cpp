@@ -16,6 +16,8 @@ namespace {
 constexpr DWORD kMinSize = 1;
 constexpr DWORD kMaxSize = 1000;
 constexpr int kStyleCount = 4;
+const UINT kStyleNames[kStyleCount] = {IDS_NAME_ARROW_OPEN, IDS_NAME_ARROW_FILLED,
+                                       IDS_NAME_ARROW_HOLLOW, IDS_NAME_ARROW_NOTCHED};
 constexpr UINT kItemHeight = 21;
 constexpr DWORD kListHeadSize = 15;
 constexpr int kListMargin = 3;
@@ -77,9 +79,12 @@ BOOL CKELPGAr::OnInitDialog() {
     CPropertyPage::OnInitDialog();
     m_sampleFrame.SetWindowText(AfxLoadString(IDS_SAMPLE).c_str());
     ::SetFocus(m_styleList.m_hWnd);
-    // The list keeps no strings: each item's data is its style.
-    for (int style = 0; style < kStyleCount; ++style)
-        m_styleList.SendMessage(LB_ADDSTRING, 0, style);
+    // Each item's data is its style; its text, never drawn, is what a screen
+    // reader reads of the picture.
+    for (int style = 0; style < kStyleCount; ++style) {
+        const int item = m_styleList.AddString(AfxLoadString(kStyleNames[style]).c_str());
+        m_styleList.SendMessage(LB_SETITEMDATA, static_cast<WPARAM>(item), style);
+    }
     if (m_styleIndex >= 0 && m_styleIndex < kStyleCount)
         m_styleList.SetCurSel(m_styleIndex);
     m_sizeSpin.SetRange(kMinSize, kMaxSize);

@@ -3,6 +3,7 @@
 
 #include "framework/afx_state.h"
 #include "framework/data_exchange.h"
+#include "framework/message_box.h"
 #include "resources/resource_ids.h"
 
 #include <mmsystem.h>
@@ -30,6 +31,7 @@ BOOL CKELPGFil::OnInitDialog() {
         m_playPicture.Reset(LoadBitmapA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDB_PLAY)));
     m_playButton.SendMessage(BM_SETIMAGE, IMAGE_BITMAP,
                              reinterpret_cast<LPARAM>(static_cast<HBITMAP>(m_playPicture)));
+    m_playButton.SetWindowText(AfxLoadString(IDS_NAME_PLAY).c_str()); // read out, not drawn
     return result;
 }
 

@@ -1,9 +1,11 @@
 // The Japanese resources under code page 932: a sheet's texts in Shift-JIS, units matched
 // byte for byte, double-byte text and the local date in the text pages, every page's
-// layout, toolbar tips cut between whole double-byte characters, one tip font.
+// layout and what a screen reader reads, toolbar tips cut between whole double-byte
+// characters, one tip font.
 #include <clocale>
 
 #include "page_layout_check.h"
+#include "screen_reader_check.h"
 #include "text_page_cases.h"
 #include "toolbar_test_host.h"
 

@@ -1,0 +1,112 @@
+// What a screen reader reads, in the program's language (an English and a Japanese
+// program include this), of the controls that show no text of their own: the colour
+// swatches, the play button, the up-down controls, the toolbar and its tools, read
+// through oleacc as far as Wine's answers; and the arrow styles' list texts, which the
+// system's list object reads out (Wine's gives list boxes no items).
+#pragma once
+
+#include "support/screen_reader.h"
+#include "toolbar_test_host.h"
+
+#include <oleacc.h>
+
+namespace sheet_test {
+
+inline std::string LibraryString(UINT id) {
+    char text[128] = "";
+    LoadStringA(GetModuleHandleA("kelgui.dll"), id, text, sizeof text);
+    return text;
+}
+
+// A label as read out: "&Size:" and "サイズ(&S):" without their mnemonic.
+inline std::string Unmarked(UINT id) {
+    std::string text = LibraryString(id);
+    const size_t amp = text.find('&');
+    const bool inParentheses = amp > 0 && amp + 2 < text.size() && text[amp - 1] == '(';
+    return amp == std::string::npos
+               ? text
+               : text.erase(inParentheses ? amp - 1 : amp, inParentheses ? 4 : 1);
+}
+
+TEST(ScreenReader, ReadsEveryControlWithoutATextOfItsOwnByName) {
+    constexpr long kAny = -1, kStates = STATE_SYSTEM_CHECKED | STATE_SYSTEM_PRESSED |
+                                        STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_INVISIBLE;
+    constexpr long kRadio = ROLE_SYSTEM_RADIOBUTTON, kButton = ROLE_SYSTEM_PUSHBUTTON;
+    const struct {
+        DWORD markType; // 0: the toolbar, control 0 its frame and 1 its bar
+        int tab, control;
+        long item, role, state;
+        std::string name;
+    } rows[] = {
+        {506, 1, IDC_PRIMARY_BLACK, 0, kRadio, 0, LibraryString(IDS_NAME_BLACK)},
+        {506, 1, IDC_PRIMARY_BLUE, 0, kRadio, STATE_SYSTEM_CHECKED, LibraryString(IDS_NAME_BLUE)},
+        {506, 1, IDC_PRIMARY_GREY, 0, kRadio, 0, LibraryString(IDS_NAME_GREY)},
+        {506, 1, IDC_PRIMARY_WHITE, 0, kRadio, 0, LibraryString(IDS_NAME_WHITE)},
+        {506, 0, IDC_LINE_SIZE_SPIN, 0, kAny, 0, Unmarked(IDS_LINE_SIZE_LABEL)},
+        {506, 2, IDC_ARROW_SIZE_SPIN, 0, kAny, 0, Unmarked(IDS_ARROW_SIZE_LABEL)},
+        {510, 3, IDC_OUTPUT_PRECISION_SPIN, 0, kAny, 0, Unmarked(IDS_OUTPUT_PRECISION_LABEL)},
+        {510, 3, IDC_RULER_GAUGE_SPIN, 0, kAny, 0, Unmarked(IDS_GAUGE_LENGTH_LABEL)},
+        {503, 0, IDC_PLAY, 0, kAny, 0, LibraryString(IDS_NAME_PLAY)},
+        {0, 0, 0, 0, kAny, 0, LibraryString(IDS_NAME_TOOLBAR)},
+        {0, 0, 1, 0, ROLE_SYSTEM_TOOLBAR, 0, LibraryString(IDS_NAME_TOOLBAR)},
+        {0, 0, 1, 1, kButton, 0, LibraryString(IDS_TOOL_SELECT)},
+        {0, 0, 1, 2, kButton, STATE_SYSTEM_INVISIBLE, LibraryString(IDS_TOOL_FILLED_RECT)},
+        {0, 0, 1, 3, kButton, STATE_SYSTEM_UNAVAILABLE, LibraryString(IDS_TOOL_HOLLOW_RECT)},
+        {0, 0, 1, 11, kButton, STATE_SYSTEM_PRESSED, LibraryString(IDS_TOOL_ARROW)},
+        {0, 0, 1, 27, kButton, 0, LibraryString(IDS_NAME_RTF_EDIT)}, // also without a tip
+    };
+    std::vector<Announcement> heard(std::size(rows));
+    Strings styles, styleNames;
+    for (UINT id = IDS_NAME_ARROW_OPEN; id <= IDS_NAME_ARROW_NOTCHED; ++id)
+        styleNames.push_back(LibraryString(id));
+    const auto read = [&](DWORD markType, int tab, HWND window) { // window: the page
+        for (size_t i = 0; i < std::size(rows); ++i)
+            if (rows[i].markType == markType && rows[i].tab == tab)
+                heard[i] = ReadAloud(markType          ? GetDlgItem(window, rows[i].control)
+                                     : rows[i].control ? toolbar_test::BarOf(window)
+                                                       : window,
+                                     rows[i].item);
+    };
+    std::vector<uint8_t> block(64, 0);
+    block[8] = 10; // a valid arrow size
+    for (const auto& [markType, tab] : {std::pair(506u, 0), {506u, 1}, {506u, 2}, {510u, 3}}) {
+        Sheet sheet;
+        KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0x21);
+        record.nLineSize = 1;
+        record.rgbMain = RGBQUAD{255, 0, 0, 0}; // blue
+        sheet.Init(3, &record, "OiAnoDat", block.data(), DWORD(block.size()));
+        sheet.OnPage(
+            tab,
+            [&](HWND page) {
+                read(markType, tab, page);
+                for (int i = 0; markType == 506 && tab == 2 && i < 4; ++i) {
+                    char text[128] = "";
+                    SendDlgItemMessageA(page, IDC_ARROW_STYLES, LB_GETTEXT, i, LPARAM(text));
+                    styles.push_back(text);
+                }
+            },
+            PressCancel);
+    }
+    Sheet audio;
+    audio.Load(PatternRecord(503, 1), {{"OiFilNam", {'a', 0}}});
+    audio.OnPage(
+        0, [&](HWND page) { read(503, 0, page); }, PressCancel);
+    HostWindow host;
+    HWND frame = nullptr;
+    ASSERT_TRUE(KEL_GUI_toolbar_create(host, 700, 100, &frame));
+    for (const auto& [markType, flags] : {std::pair(6, 2), {5, 4}, {506, 7}})
+        KEL_GUI_toolbar_button_set(frame, markType, flags); // hidden, disabled, pressed
+    read(0, 0, frame);
+    EXPECT_EQ(27, ItemCount(toolbar_test::BarOf(frame)));
+    DestroyWindow(frame);
+
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        const Announcement expected = {rows[i].name,
+                                       rows[i].role == kAny ? heard[i].role : rows[i].role,
+                                       rows[i].state | (heard[i].state & ~kStates)};
+        EXPECT_EQ(expected, heard[i]) << "row " << i;
+    }
+    EXPECT_EQ(styleNames, styles);
+}
+
+} // namespace sheet_test
