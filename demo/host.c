@@ -228,6 +228,8 @@ static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_KEYDOWN:
         if (wParam == VK_DELETE || wParam == VK_RETURN)
             SendMessageA(window, WM_COMMAND, wParam == VK_DELETE ? IDM_DELETE : IDM_PROPERTIES, 0);
+        else if (wParam == VK_F6)
+            SendMessageA(window, WM_COMMAND, IDM_TOOLBAR, 0);
         return 0;
     case WM_APP_EDIT_MARK:
         if ((int)wParam < g_host.marks.count)
@@ -236,8 +238,12 @@ static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDM_TOOLBAR:
-            if (g_host.toolbar)
+            /* Giving the toolbar the focus offers it to keyboard users: the arrow
+             * keys move through the tools, Enter presses one, Esc comes back here. */
+            if (g_host.toolbar) {
                 ShowWindow(g_host.toolbar, SW_SHOWNOACTIVATE);
+                SetFocus(g_host.toolbar);
+            }
             break;
         case IDM_PROPERTIES:
             if (g_host.selected >= 0)
@@ -303,7 +309,7 @@ static HWND CreateMainWindow(void) {
     AppendMenuA(edit, MF_STRING, IDM_DELETE, "&Delete Mark\tDel");
     AppendMenuA(edit, MF_SEPARATOR, 0, NULL);
     AppendMenuA(edit, MF_STRING, IDM_EXIT, "E&xit");
-    AppendMenuA(view, MF_STRING, IDM_TOOLBAR, "&Toolbar");
+    AppendMenuA(view, MF_STRING, IDM_TOOLBAR, "&Toolbar\tF6");
     AppendMenuA(menu, MF_POPUP, (UINT_PTR)edit, "&Edit");
     AppendMenuA(menu, MF_POPUP, (UINT_PTR)view, "&View");
     SetRect(&r, 0, 0, g_host.pageSize.cx, g_host.pageSize.cy);

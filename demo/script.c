@@ -16,6 +16,8 @@
  *   close               close the host
  *   shoot-toolbar:FILE, shoot-window:FILE, shoot-tabs:PREFIX, shoot-message:FILE
  *                       the tour's pictures (PNG), named in the tour's index
+ *   shoot-keys:FILE     the toolbar in keyboard mode (F6, then arrow keys; Esc after)
+ *   shoot-focus:FILE    the open sheet with the first swatch of its page focused
  * A step that cannot be done within its time makes the host end with code 3. */
 #include "demo.h"
 
@@ -161,6 +163,40 @@ static StepResult ShootToolbar(const char* file) {
                                                                                      : STEP_FAIL;
 }
 
+/* Offers the toolbar to the keyboard as a user does with F6, moves the hot tool
+ * down twice and right once, pictures it, and gives the focus back with Esc. */
+static StepResult ShootKeys(const char* file) {
+    static const WORD keys[] = {VK_DOWN, VK_DOWN, VK_RIGHT};
+    HWND bar = GetDlgItem(g_host.toolbar, KEL_TOOLBAR_BAR_ID);
+    RECT area;
+    size_t i;
+    SendMessageA(g_host.window, WM_KEYDOWN, VK_F6, 0);
+    for (i = 0; i < sizeof keys / sizeof keys[0]; ++i)
+        PostMessageA(bar, WM_KEYDOWN, keys[i], 0);
+    Settle(200);
+    GetWindowRect(g_host.toolbar, &area);
+    if (!Shoot(area, file,
+               "The toolbar from the keyboard (F6): the hot tool moved with the arrow keys"))
+        return STEP_FAIL;
+    PostMessageA(bar, WM_KEYDOWN, VK_ESCAPE, 0);
+    Settle(100);
+    return STEP_DONE;
+}
+
+/* Focuses the first swatch (black) of the colour page in front and pictures the sheet. */
+static StepResult ShootFocus(HWND sheet, const char* file) {
+    HWND swatch = NthChild(PropSheet_GetCurrentPageHwnd(sheet), "Button", 1);
+    RECT area;
+    if (!swatch)
+        return STEP_FAIL;
+    SetFocus(swatch);
+    Settle(200);
+    GetWindowRect(sheet, &area);
+    return Shoot(area, file, "A focused swatch: its ring stands out on black as on any colour")
+               ? STEP_DONE
+               : STEP_FAIL;
+}
+
 /* ---- the steps -------------------------------------------------------------------- */
 
 static StepResult Print(void) {
@@ -224,10 +260,12 @@ static StepResult RunStep(const char* step) {
             return STEP_FAIL;
         g_sheetsAtOpen = g_host.sheetsFinished;
         PostMessageA(g_host.window, WM_APP_EDIT_MARK, (WPARAM)a, 0);
-    } else if (IS("page") || IS("edit") || IS("ok") || IS("shoot-message")) {
+    } else if (IS("page") || IS("edit") || IS("ok") || IS("shoot-message") || IS("shoot-focus")) {
         if (!sheet)
             return gone ? STEP_FAIL : STEP_WAIT;
-        if (IS("page")) {
+        if (IS("shoot-focus")) {
+            return ShootFocus(sheet, arg);
+        } else if (IS("page")) {
             PropSheet_SetCurSel(sheet, NULL, atoi(arg));
         } else if (IS("edit")) {
             HWND field = NthChild(PropSheet_GetCurrentPageHwnd(sheet), "Edit", atoi(arg));
@@ -274,6 +312,8 @@ static StepResult RunStep(const char* step) {
         PostMessageA(g_host.window, WM_CLOSE, 0, 0);
     } else if (IS("shoot-toolbar")) {
         return ShootToolbar(arg);
+    } else if (IS("shoot-keys")) {
+        return ShootKeys(arg);
     } else if (IS("shoot-window")) {
         RECT area;
         GetWindowRect(g_host.window, &area);
@@ -334,9 +374,9 @@ BOOL ScriptStart(const char* steps) {
     return SetTimer(NULL, 0, 30, OnTimer) != 0;
 }
 
-/* The tour: the toolbar, every tab of every mark type's sheet, a validation
- * message and the host with all its marks, as PNG files in directory, listed
- * with their captions in index.txt. */
+/* The tour: the toolbar (also in keyboard mode), every tab of every mark type's
+ * sheet, a focused swatch, a validation message and the host with all its marks,
+ * as PNG files in directory, listed with their captions in index.txt. */
 BOOL TourStart(const char* directory) {
     char path[MAX_PATH + 16], step[64];
     int count, i;
@@ -351,6 +391,7 @@ BOOL TourStart(const char* directory) {
         return FALSE;
     }
     AddStep("shoot-toolbar:toolbar.png");
+    AddStep("shoot-keys:toolbar-keys.png");
     for (i = 0; i < count; ++i) {
         _snprintf(step, sizeof step, "add:%lu", (unsigned long)types[i]);
         AddStep(step);
@@ -361,6 +402,9 @@ BOOL TourStart(const char* directory) {
     }
     AddStep("add:3");
     AddStep("open:last");
+    AddStep("page:1");
+    AddStep("shoot-focus:swatch-focus.png");
+    AddStep("page:0");
     AddStep("edit:0=0");
     AddStep("ok");
     AddStep("shoot-message:validation.png");

@@ -199,7 +199,15 @@ KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_query(HKELSHEET sheet, DWORD flags
  * toolbar handle is the frame window handle that the create call returned; any
  * other handle (the tool bar child inside it, a destroyed toolbar, a host
  * window) makes the calls return 0 and do nothing else. Closing the toolbar
- * hides it; only DestroyWindow on the handle (or on its owner) ends it. */
+ * hides it; only DestroyWindow on the handle (or on its owner) ends it.
+ *
+ * Keyboard users: a host offers the toolbar by giving its frame the focus
+ * (SetFocus or SetActiveWindow on the handle, on a key of the host's own, such
+ * as F6). A hot tool then shows; the arrow keys, Home and End move it, Enter or
+ * Space press it as a click does (the same notification), and Esc activates
+ * the owner again. While a property sheet runs, the thread's toolbars are
+ * disabled; afterwards they are enabled again, unless the host had disabled
+ * them itself. Screen readers read the toolbar and each tool by name. */
 
 /* Button state flags of KEL_GUI_toolbar_button_set and _get. */
 #define KEL_TOOL_PRESSED 0x1
