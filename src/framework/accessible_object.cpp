@@ -117,20 +117,10 @@ public:
         return Text(facts.name, name);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT id, VARIANT* role) override {
-        AccessibleFacts facts;
-        if (!Describe(id, &facts))
-            return m_standard->get_accRole(id, role);
-        role->vt = VT_I4;
-        role->lVal = facts.role;
-        return S_OK;
+        return Number(id, role, &AccessibleFacts::role, &IAccessible::get_accRole);
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT id, VARIANT* state) override {
-        AccessibleFacts facts;
-        if (!Describe(id, &facts))
-            return m_standard->get_accState(id, state);
-        state->vt = VT_I4;
-        state->lVal = facts.state;
-        return S_OK;
+        return Number(id, state, &AccessibleFacts::state, &IAccessible::get_accState);
     }
     HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height,
                                           VARIANT id) override {
@@ -307,6 +297,17 @@ private:
         if (SUCCEEDED(m_standard->get_accState(self, &value)) && value.vt == VT_I4)
             facts->state = value.lVal;
         m_api.clearVariant(&value);
+    }
+
+    // A role or state: the window object's fact, else the standard object's answer.
+    HRESULT Number(const VARIANT& id, VARIANT* out, LONG AccessibleFacts::*fact,
+                   HRESULT (STDMETHODCALLTYPE IAccessible::*standard)(VARIANT, VARIANT*)) const {
+        AccessibleFacts facts;
+        if (!Describe(id, &facts))
+            return (m_standard->*standard)(id, out);
+        out->vt = VT_I4;
+        out->lVal = facts.*fact;
+        return S_OK;
     }
 
     HRESULT Text(const std::wstring& text, BSTR* out) const {
