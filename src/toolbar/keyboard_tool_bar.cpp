@@ -121,12 +121,11 @@ int CKeyboardToolBar::ToolForKey(UINT key) const {
         step = 1, sameColumn = true;
         break;
     }
-    if (from < 0 && key != VK_HOME)
-        return -1; // no hot tool to move from
+    if (from < 0) // no hot tool (the mouse took it away): start from the first
+        step = 1, sameColumn = false;
+    const Place* origin = from >= 0 && from < count ? &places[static_cast<size_t>(from)] : nullptr;
     for (int i = from + step; i >= 0 && i < count; i += step) {
         const Place& place = places[static_cast<size_t>(i)];
-        const Place* origin =
-            from >= 0 && from < count ? &places[static_cast<size_t>(from)] : nullptr;
         if (sameColumn && origin && (place.column != origin->column || place.row == origin->row))
             continue;
         if (place.enabled)
