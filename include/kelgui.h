@@ -11,6 +11,14 @@
  * destroyed; the running sheet itself can be queried and titled but not shown,
  * filled or destroyed (0). A toolbar may be destroyed from its own callbacks.
  * Strings are zero-terminated ANSI text in the system code page; sizes are bytes.
+ *
+ * Why a call gave 0: every export sets the calling thread's last error before
+ * it returns, so GetLastError() right after the call says why. A success
+ * (1, or a count) leaves it 0; each 0 leaves one of the standard codes listed
+ * under its export, and these on every export:
+ *   ERROR_INVALID_THREAD_ID   called from a thread that did not load the library
+ *   ERROR_NOT_ENOUGH_MEMORY   the library ran out of memory or window resources
+ *   ERROR_INTERNAL_ERROR      an unexpected failure inside the library
  */
 #ifndef KELGUI_H
 #define KELGUI_H
@@ -125,12 +133,14 @@ KELGUI_LAYOUT_CHECK(nXPelsPerMeter, offsetof(KEL_IMAGE_INFO, nXPelsPerMeter) == 
  * The caption of the library's message boxes (its validation messages). */
 
 /* Copies the title (NULL restores the default: the DLL's file name without
- * extension). Always returns 1; the caller keeps its string. */
+ * extension). Returns 1 on the loading thread; the caller keeps its string. */
 KELGUI_API BOOL WINAPI KEL_GUI_message_title_set(LPCSTR title);
 
 /* buffer NULL: returns the title's length without terminator. Otherwise copies
  * at most size bytes, zero-filling after a shorter title (a title of size bytes
- * or more is left unterminated), and returns size. Returns 0 without a title. */
+ * or more is left unterminated), and returns size. A 0 with last error 0 is an
+ * empty title or size 0; ERROR_NOT_ENOUGH_MEMORY: there is no title (the last
+ * copy of one failed). */
 KELGUI_API UINT WINAPI KEL_GUI_message_title_get(LPSTR buffer, UINT size);
 
 /* ---- Property sheets --------------------------------------------------------
@@ -140,20 +150,27 @@ KELGUI_API UINT WINAPI KEL_GUI_message_title_get(LPSTR buffer, UINT size);
 typedef struct KEL_SHEET_OPAQUE* HKELSHEET;
 
 /* Makes an empty sheet owned by parent (may be NULL) for an image described by
- * info (must be valid). *sheetOut receives the handle, or NULL on failure. */
+ * info (must be valid). *sheetOut receives the handle, or NULL on failure.
+ * Last error: ERROR_INVALID_PARAMETER sheetOut is NULL. */
 KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_create(HWND parent, const KEL_IMAGE_INFO* info,
                                                      HKELSHEET* sheetOut);
 
 /* Runs the sheet modally. Returns 1 for OK; 0 for Cancel, the close box, a
- * sheet without pages (nothing is shown) or a bad handle. */
+ * sheet without pages (nothing is shown) or a bad handle. Last error:
+ *   ERROR_CANCELLED          the user closed it with Cancel or the close box
+ *   ERROR_EMPTY              the sheet has no pages (the mark type selects none)
+ *   ERROR_BUSY               the sheet is already running
+ *   ERROR_INVALID_HANDLE     not a live sheet of this library */
 KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_show(HKELSHEET sheet);
 
 /* Replaces the "Attributes" caption with title as is. 0 for a sheet without
- * pages. Call after init and before show. */
+ * pages (ERROR_EMPTY) or a bad handle (ERROR_INVALID_HANDLE). Call after init
+ * and before show. */
 KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_title_set(HKELSHEET sheet, LPCSTR title);
 
 /* Deletes the sheet and its pages. The handle is invalid afterwards; a second
- * destroy of it returns 0. */
+ * destroy of it returns 0. Last error: ERROR_BUSY the sheet is running (it
+ * stays); ERROR_INVALID_HANDLE not a live sheet. */
 KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_destroy(HKELSHEET sheet);
 
 /* Flags of init and query; other bits are ignored. */
@@ -175,7 +192,11 @@ KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_destroy(HKELSHEET sheet);
  * size 0 is allowed). The block arguments are read only with KEL_SHEET_BLOCK
  * for mark types that hold blocks. Returns 1, also when the type selects no
  * page; 0 for a bad handle, a NULL record with KEL_SHEET_ATTRIBUTES, a sheet
- * that is being shown, or lack of memory (pages added before stay). */
+ * that is being shown, or lack of memory (pages added before stay). Last error:
+ *   ERROR_INVALID_PARAMETER  record is NULL with KEL_SHEET_ATTRIBUTES (nothing done)
+ *   ERROR_BUSY               the sheet is running (nothing done)
+ *   ERROR_NOT_ENOUGH_MEMORY  a page could not be made (pages added before stay)
+ *   ERROR_INVALID_HANDLE     not a live sheet of this library */
 KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_init(HKELSHEET sheet, DWORD flags,
                                                    const KEL_MARK_ATTRIBUTES* record,
                                                    const char* name, const void* data, DWORD size);
@@ -187,9 +208,16 @@ KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_init(HKELSHEET sheet, DWORD flags,
  * set to 0 first, then to the block's size (0: no such block). Ask first with
  * buffer NULL for the size, then again with a buffer of that size. After such
  * a size query, a block that has grown beyond the size reported under that
- * name is not copied and the call returns 0. sizeOut may
- * be NULL only without KEL_SHEET_BLOCK. Returns 1 on success; 0 for a bad
- * handle or missing record, name or sizeOut. */
+ * name is not copied and the call returns 0. sizeOut may be NULL only without
+ * KEL_SHEET_BLOCK. Returns 1 on success; 0 for a bad handle or missing record,
+ * name or sizeOut. The record part is done whenever its record is given: a
+ * missing name or sizeOut refuses only the block part. Last error:
+ *   ERROR_INVALID_PARAMETER  record NULL with KEL_SHEET_ATTRIBUTES (nothing done);
+ *                            name or sizeOut NULL with KEL_SHEET_BLOCK (the
+ *                            record part is done, no block is looked at)
+ *   ERROR_INSUFFICIENT_BUFFER the block grew beyond the size reported by the
+ *                            size query (nothing copied; *sizeOut is its size)
+ *   ERROR_INVALID_HANDLE     not a live sheet of this library */
 KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_query(HKELSHEET sheet, DWORD flags,
                                                     KEL_MARK_ATTRIBUTES* record, const char* name,
                                                     void* buffer, DWORD* sizeOut);
@@ -198,8 +226,9 @@ KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_query(HKELSHEET sheet, DWORD flags
  * in two columns. Tools are named by mark type (0 is "Select Annotations"). The
  * toolbar handle is the frame window handle that the create call returned; any
  * other handle (the tool bar child inside it, a destroyed toolbar, a host
- * window) makes the calls return 0 and do nothing else. Closing the toolbar
- * hides it; only DestroyWindow on the handle (or on its owner) ends it. */
+ * window) makes the calls return 0 and do nothing else, with the last error
+ * ERROR_INVALID_WINDOW_HANDLE. Closing the toolbar hides it; only DestroyWindow
+ * on the handle (or on its owner) ends it. */
 
 /* Button state flags of KEL_GUI_toolbar_button_set and _get. */
 #define KEL_TOOL_PRESSED 0x1
@@ -233,7 +262,9 @@ typedef BOOL(WINAPI* KEL_TOOLBAR_TIP_TEXT_PROC)(DWORD_PTR userData, int markType
                                                 LPCSTR defaultText, LPCSTR* tipOut);
 
 /* Makes a visible toolbar owned by parent, its top-left corner at screen (x, y).
- * *frameOut receives the toolbar handle, or NULL on failure. */
+ * *frameOut receives the toolbar handle, or NULL on failure. Last error:
+ * ERROR_INVALID_PARAMETER frameOut is NULL; ERROR_INVALID_WINDOW_HANDLE parent
+ * is neither NULL nor a window. */
 KELGUI_API BOOL WINAPI KEL_GUI_toolbar_create(HWND parent, int x, int y, HWND* frameOut);
 
 /* The same with extra window styles: 0 makes a hidden toolbar that the host
@@ -242,7 +273,8 @@ KELGUI_API BOOL WINAPI KEL_GUI_toolbar_create_ex(HWND parent, int x, int y, HWND
                                                  DWORD style);
 
 /* Registers (or, with a NULL callback, removes) one of the two callbacks; the
- * host casts its function to FARPROC. Returns 0 for an unknown selector. */
+ * host casts its function to FARPROC. Returns 0 for an unknown selector
+ * (ERROR_INVALID_PARAMETER). */
 KELGUI_API BOOL WINAPI KEL_GUI_toolbar_CB_register(HWND frame, int selector, FARPROC callback,
                                                    DWORD_PTR userData);
 
@@ -252,7 +284,8 @@ KELGUI_API BOOL WINAPI KEL_GUI_toolbar_CB_register(HWND frame, int selector, FAR
 KELGUI_API BOOL WINAPI KEL_GUI_toolbar_button_set(HWND frame, int markType, DWORD flags);
 
 /* Stores the tool's KEL_TOOL_* flags in *flagsOut. A mark type without a
- * button answers KEL_TOOL_PRESSED | KEL_TOOL_ENABLED (3). */
+ * button answers KEL_TOOL_PRESSED | KEL_TOOL_ENABLED (3). ERROR_INVALID_PARAMETER:
+ * flagsOut is NULL. */
 KELGUI_API BOOL WINAPI KEL_GUI_toolbar_button_get(HWND frame, int markType, DWORD* flagsOut);
 
 #ifdef __cplusplus

@@ -33,7 +33,8 @@ TEST(SheetAssembly, InitAgainFindsPagesAndAppendsNewOnes) {
 }
 
 // Every export refuses bad handles in the hostile host's test; here a query on one
-// (the record itself, which stays unwritten) clears the size out first.
+// (the record itself, which stays unwritten) clears the size out first. A query
+// missing the block's arguments still writes the record.
 TEST(SheetAssembly, BadHandlesAndArgumentsChangeNothing) {
     KEL_MARK_ATTRIBUTES out = PatternRecord(3, 0x71); // unwritten by any refused query
     DWORD size = 5;
@@ -55,11 +56,13 @@ TEST(SheetAssembly, BadHandlesAndArgumentsChangeNothing) {
     const KEL_MARK_ATTRIBUTES record = PatternRecord(3, 0x77);
     ASSERT_EQ(1, sheet.Init(3, &record, kUnreadable, kUnreadable, 100));
     size = 77;
+    EXPECT_EQ(0, sheet.Query(1, nullptr)) << "record bit without a record";
+    EXPECT_EQ(std::vector<size_t>{}, DifferingBytes(PatternRecord(3, 0x71), out));
     EXPECT_EQ(0, sheet.Query(3, &out, "OiAnoDat")) << "block bit without a size out";
     EXPECT_EQ(0, sheet.Query(5, &out, nullptr, nullptr, &size)) << "bit 2 implies bit 1";
     EXPECT_EQ(0u, size);
-    EXPECT_EQ(0, sheet.Query(1, nullptr)) << "record bit without a record";
-    EXPECT_EQ(std::vector<size_t>{}, DifferingBytes(PatternRecord(3, 0x71), out));
+    EXPECT_EQ(std::vector<size_t>{}, DifferingBytes(sheet.Queried(PatternRecord(3, 0x71)), out))
+        << "only the block part is refused: the record is written";
     char buffer[4] = {'k', 'e', 'e', 'p'};
     EXPECT_EQ(1, sheet.Query(2, nullptr, "OiAnoDat", buffer, &size)) << "no block page: size 0";
     EXPECT_EQ(0u, size);
