@@ -40,3 +40,5 @@ bool AfxIsModuleThread();
 // Frees the calling thread's state (window map included). Safe on any thread
 // at any time: a thread that never used the framework has nothing to free.
 void AfxTermThreadState();
+// Frees the loading thread's state from whichever thread unloads the module.
+void AfxTermLoadingThreadState();

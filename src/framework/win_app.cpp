@@ -71,6 +71,8 @@ BOOL CWinApp::PreTranslateMessage(MSG* msg) {
 }
 
 void CWinApp::InstallMessageHook() {
+    if (m_hMsgHook)
+        return; // never twice
     m_hMsgHook =
         SetWindowsHookExA(WH_GETMESSAGE, MessageHookProc, m_hInstance, GetCurrentThreadId());
 }
@@ -114,6 +116,7 @@ BOOL AfxWinInit(CWinApp* app, HINSTANCE instance) {
 void AfxWinTerm(CWinApp* app) {
     CallGuarded(0, [app] { return app->ExitInstance(); });
     AfxTermThreadState();
+    AfxTermLoadingThreadState();
     AfxGetModuleState()->m_nThreadID = 0;
 }
 

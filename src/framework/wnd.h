@@ -2,6 +2,8 @@
 // declarative per-class tables and dialog data exchange.
 #pragma once
 
+#include "framework/module_hold.h"
+
 #include <windows.h>
 
 #include <string>
@@ -72,6 +74,7 @@ public:
     HWND m_hWnd = nullptr;
 
 private:
+    CModuleHold m_moduleHold; // the library stays loaded while this object lives
     friend class CWndInUse;
     int m_nInUse = 0;            // handlers of this object running now
     bool m_bNcDestroyed = false; // window gone; PostNcDestroy waits for them

@@ -337,6 +337,43 @@ TEST_F(HostileHost, EveryZeroSaysWhyAndEveryOneClearsTheLastError) {
     DestroyWindow(frame);
 }
 
+// A host that unloads the library while its toolbar and a sheet live: messages still
+// reach loaded code, and the library goes once both are gone and the host takes
+// messages again. A copy of the DLL stands in, as this program links the library.
+TEST_F(HostileHost, UnloadedWhileItsWindowsLiveItStaysUntilTheLastGoes) {
+    char path[MAX_PATH] = "", copy[MAX_PATH] = "";
+    GetModuleFileNameA(GetModuleHandleA("kelgui.dll"), path, MAX_PATH);
+    GetTempPathA(MAX_PATH, copy);
+    lstrcatA(copy, "kelgui-unloaded.dll");
+    ASSERT_TRUE(CopyFileA(path, copy, FALSE));
+    HMODULE library = LoadLibraryA(copy);
+    ASSERT_TRUE(library);
+    auto find = [library](const char* name) {
+        return reinterpret_cast<void*>(GetProcAddress(library, name));
+    };
+    HWND frame = nullptr;
+    HKELSHEET sheet = nullptr;
+    const KEL_IMAGE_INFO info = {};
+    reinterpret_cast<decltype(&KEL_GUI_toolbar_create)>(find("KEL_GUI_toolbar_create"))(
+        m_host, 600, 100, &frame);
+    reinterpret_cast<decltype(&KEL_GUI_property_sheet_create)>(
+        find("KEL_GUI_property_sheet_create"))(m_host, &info, &sheet);
+    const auto destroy = reinterpret_cast<decltype(&KEL_GUI_property_sheet_destroy)>(
+        find("KEL_GUI_property_sheet_destroy"));
+    ASSERT_TRUE(frame && sheet);
+    FreeLibrary(library);
+    PressAtPoint(BarOf(frame), ButtonCentre(BarOf(frame), IDS_TOOL_ARROW));
+    SendMessageA(BarOf(frame), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    PumpPending();
+    EXPECT_EQ(library, GetModuleHandleA(copy)) << "kept while its windows live";
+    EXPECT_TRUE(destroy(sheet));
+    DestroyWindow(frame);
+    for (int wait = 0; wait < 500 && GetModuleHandleA(copy); ++wait)
+        PumpPending();
+    EXPECT_FALSE(GetModuleHandleA(copy)) << "let go with the last of them";
+    DeleteFileA(copy);
+}
+
 TEST_F(HostileHost, BuffersEndingAtAnInaccessiblePageAreNeverOverrun) {
     KEL_GUI_message_title_set("eleven char");
     EXPECT_EQ(KEL_GUI_message_title_get(Guarded(11), 11), 11u);
