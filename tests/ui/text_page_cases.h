@@ -3,6 +3,8 @@
 
 #include "sheet_fixture.h"
 
+#include <ostream>
+
 namespace sheet_test {
 
 // Header words 1..12, the length word, the text, its zero and three bytes.
@@ -18,6 +20,7 @@ inline KEL_MARK_ATTRIBUTES Load(Sheet& sheet, DWORD markType, const Bytes& block
                                 const char* name = KEL_BLOCK_TEXT, DWORD textFlags = 0) {
     KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 9);
     record.dwTextFlags = textFlags;
+    record.nLineSize = 1; // a line page left on the way to the last tab lets go
     EXPECT_EQ(1, sheet.Init(KEL_SHEET_ATTRIBUTES, &record));
     EXPECT_EQ(1, sheet.Init(flags, nullptr, name, block.data(), DWORD(block.size())));
     return record;
@@ -37,6 +40,46 @@ inline Bytes AfterEdit(DWORD markType, const Bytes& loaded, const std::function<
     Load(sheet, markType, loaded, flags, name);
     EXPECT_EQ(1, sheet.OnPage(-1, act));
     return sheet.Fetch(name);
+}
+
+// Text typed into a page's edit that the code page cannot hold: OK brings the message
+// (as UTF-8), which names the characters that are then selected; the text stays as typed.
+struct CodePageRefusal {
+    std::string message;
+    std::pair<int, int> selection;
+    bool kept;
+    bool operator==(const CodePageRefusal& o) const {
+        return message == o.message && selection == o.selection && kept == o.kept;
+    }
+};
+inline std::ostream& operator<<(std::ostream& out, const CodePageRefusal& r) {
+    return out << r.message << " [" << r.selection.first << ", " << r.selection.second << ") "
+               << (r.kept ? "kept" : "lost");
+}
+inline CodePageRefusal RefusedAtOk(DWORD markType, const char* name, int edit,
+                                   const std::wstring& typed) {
+    Sheet sheet;
+    Load(sheet, markType, Bytes(60, 'o'), 2, name);
+    CodePageRefusal seen = {};
+    Strings messages;
+    EXPECT_EQ(0, sheet.Edit(
+                     -1,
+                     [&](ModalDriver& d, HWND& page) {
+                         d.Do("type", [&] { TypeText(GetDlgItem(page, edit), typed); });
+                         sheet.Refused(
+                             d, messages, [&] { PressOk(sheet.Window()); }, MessageBoxTextUtf8);
+                         d.Do("look, cancel", [&] {
+                             seen.selection = EditSelection(GetDlgItem(page, edit));
+                             std::wstring text(typed.size() + 2, L'\0');
+                             text.resize(GetWindowTextW(GetDlgItem(page, edit), &text[0],
+                                                        int(text.size())));
+                             seen.kept = text == typed;
+                             PressCancel(sheet.Window());
+                         });
+                     },
+                     nullptr));
+    seen.message = messages.empty() ? "" : messages[0];
+    return seen;
 }
 
 // Insert Date and Time over the B of "ABC": the stamp, with the system's own "now" as <now>.
