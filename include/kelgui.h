@@ -122,12 +122,70 @@ KELGUI_LAYOUT_CHECK(lfFont, offsetof(KEL_MARK_ATTRIBUTES, lfFont) == 48);
 KELGUI_LAYOUT_CHECK(dwTextFlags, offsetof(KEL_MARK_ATTRIBUTES, dwTextFlags) == 156);
 KELGUI_LAYOUT_CHECK(image_info_size, sizeof(KEL_IMAGE_INFO) == 40);
 KELGUI_LAYOUT_CHECK(nXPelsPerMeter, offsetof(KEL_IMAGE_INFO, nXPelsPerMeter) == 24);
-#undef KELGUI_LAYOUT_CHECK
 
-/* Named data blocks are passed by an 8-byte name without terminator. */
+/* Named data blocks are passed by an 8-byte name without terminator. Which
+ * mark types hold which block, and the tab each makes appear: docs/hosting.md. */
 #define KEL_BLOCK_MARK_DATA "OiAnoDat"
 #define KEL_BLOCK_FILE_NAME "OiFilNam"
 #define KEL_BLOCK_TEXT "OiAnText"
+
+/* clang-format off */
+/* ---- Block layouts ----------------------------------------------------------
+ * "OiAnText" (text marks 7 to 10, 512, 513, 518; text from file 8; the ruler's
+ * label): three header words the library carries unchanged, the text length
+ * with its zero byte, the text in the system code page, a zero byte and three
+ * spare bytes; KEL_GUI_text_block builds one. "OiFilNam" (8, 503, 2): a file
+ * name and its zero byte. "OiAnoDat" depends on the mark type; its views
+ * follow, little-endian 32-bit words, with the values the pages accept. A
+ * page keeps every byte it does not edit, also beyond these structures. */
+typedef struct KEL_ARROW_DATA { /* mark type 506 */
+    LONG nStyle;                /*  0: head 0 open, 1 filled, 2 hollow, 3 notched */
+    DWORD dwUnused;             /*  4 */
+    DWORD nSize;                /*  8: head size in pixels, 1 to 1000 */
+} KEL_ARROW_DATA;
+#define KEL_ARROW_DATA_DEFAULT {1, 0, 12}
+
+typedef struct KEL_IMAGE_DATA { /* mark types 1 and 2 */
+    LONG nOrientation;          /*  0: 1 to 4 rotations (original, right, flip, left),
+                                       5 to 8 the same mirrored vertically */
+    DWORD adwUnused[5];         /*  4 */
+    LONG nFit;                  /* 24: 0 device, 1 width, 2 height, 3 actual size */
+    LONG nAlignment;            /* 28: 0x00 to 0x22, horizontal (left, centre, right)
+                                       in the high nibble, vertical in the low one */
+    LONG nAspect;               /* 32: aspect ratio x 100000, 10000 to 1000000 */
+} KEL_IMAGE_DATA;
+#define KEL_IMAGE_DATA_DEFAULT {1, {0, 0, 0, 0, 0}, 0, 0x11, 100000}
+
+typedef struct KEL_RULER_DATA { /* mark type 510; its label is an "OiAnText" */
+    LONG nHorzNumerator;        /*  0: one image pixel is numerator / denominator */
+    LONG nHorzDenominator;      /*  4  units; the page writes both scales from */
+    LONG nVertNumerator;        /*  8  the unit and the image resolution */
+    LONG nVertDenominator;      /* 12 */
+    LONG nGauge;                /* 16: gauge length, 0 to 999 */
+    LONG nGaugeAgain;           /* 20: written as nGauge, never read */
+    LONG nPrecision;            /* 24: output precision, 0 to 14 */
+} KEL_RULER_DATA;
+#define KEL_RULER_DATA_DEFAULT {1000, 11811, 1000, 11811, 10, 10, 2} /* mm, 300 dpi */
+
+typedef struct KEL_PROTRACTOR_DATA { /* mark type 511 */
+    DWORD adwUnused[4];              /*  0 */
+    LONG nRadius;                    /* 16: arc radius, 1 to 999 */
+    LONG nPrecision;                 /* 20: output precision, 0 to 14 */
+} KEL_PROTRACTOR_DATA;
+#define KEL_PROTRACTOR_DATA_DEFAULT {{0, 0, 0, 0}, 40, 1}
+
+typedef struct KEL_ENCRYPTION_DATA { /* mark type 509 */
+    DWORD adwUnused[5];              /*  0 */
+    char szPassword[32];             /* 20: at most 31 bytes and a zero byte */
+} KEL_ENCRYPTION_DATA;
+
+KELGUI_LAYOUT_CHECK(arrow_size, sizeof(KEL_ARROW_DATA) == 12);
+KELGUI_LAYOUT_CHECK(image_size, sizeof(KEL_IMAGE_DATA) == 36);
+KELGUI_LAYOUT_CHECK(ruler_size, sizeof(KEL_RULER_DATA) == 28);
+KELGUI_LAYOUT_CHECK(protractor_size, sizeof(KEL_PROTRACTOR_DATA) == 24);
+KELGUI_LAYOUT_CHECK(encryption_size, sizeof(KEL_ENCRYPTION_DATA) == 52);
+#undef KELGUI_LAYOUT_CHECK
+/* clang-format on */
 
 /* ---- Message title ----------------------------------------------------------
  * The caption of the library's message boxes (its validation messages). */
@@ -272,9 +330,10 @@ KELGUI_API BOOL WINAPI KEL_GUI_toolbar_create(HWND parent, int x, int y, HWND* f
 KELGUI_API BOOL WINAPI KEL_GUI_toolbar_create_ex(HWND parent, int x, int y, HWND* frameOut,
                                                  DWORD style);
 
-/* Registers (or, with a NULL callback, removes) one of the two callbacks; the
- * host casts its function to FARPROC. Returns 0 for an unknown selector
- * (ERROR_INVALID_PARAMETER). */
+/* Registers (or, with a NULL callback, removes) one of the two callbacks,
+ * passed as FARPROC: KEL_GUI_toolbar_notify_register and
+ * KEL_GUI_toolbar_tip_text_register below take each with its own type. Returns
+ * 0 for an unknown selector (ERROR_INVALID_PARAMETER). */
 KELGUI_API BOOL WINAPI KEL_GUI_toolbar_CB_register(HWND frame, int selector, FARPROC callback,
                                                    DWORD_PTR userData);
 
@@ -287,6 +346,101 @@ KELGUI_API BOOL WINAPI KEL_GUI_toolbar_button_set(HWND frame, int markType, DWOR
  * button answers KEL_TOOL_PRESSED | KEL_TOOL_ENABLED (3). ERROR_INVALID_PARAMETER:
  * flagsOut is NULL. */
 KELGUI_API BOOL WINAPI KEL_GUI_toolbar_button_get(HWND frame, int markType, DWORD* flagsOut);
+
+/* ---- Helpers ----------------------------------------------------------------
+ * Defined here, in every C and C++ standard, not exported by the DLL. */
+#if defined(__cplusplus) || (defined(__STDC_VERSION__) && __STDC_VERSION__ >= 199901L)
+#define KELGUI_INLINE inline
+#elif defined(__GNUC__)
+#define KELGUI_INLINE __inline__
+#elif defined(_MSC_VER)
+#define KELGUI_INLINE __inline
+#else
+#define KELGUI_INLINE
+#endif
+/* A callback as the registration takes it; through void (*)(void), which
+ * compilers accept from any function type without a warning. */
+#define KELGUI_AS_FARPROC(callback) ((FARPROC)(void (*)(void))(callback))
+
+/* KEL_GUI_toolbar_CB_register for each callback with its own type. */
+static KELGUI_INLINE BOOL KEL_GUI_toolbar_notify_register(HWND frame,
+                                                          KEL_TOOLBAR_NOTIFY_PROC callback,
+                                                          DWORD_PTR userData) {
+    return KEL_GUI_toolbar_CB_register(frame, KEL_TOOLBAR_CB_NOTIFY, KELGUI_AS_FARPROC(callback),
+                                       userData);
+}
+static KELGUI_INLINE BOOL KEL_GUI_toolbar_tip_text_register(HWND frame,
+                                                            KEL_TOOLBAR_TIP_TEXT_PROC callback,
+                                                            DWORD_PTR userData) {
+    return KEL_GUI_toolbar_CB_register(frame, KEL_TOOLBAR_CB_TIP_TEXT, KELGUI_AS_FARPROC(callback),
+                                       userData);
+}
+
+/* Builds the "OiAnText" block of text (zero-terminated, system code page) in
+ * buffer: header words 0, the length with the zero byte, the text, a zero and
+ * three spare zeros. Returns the block's size, the text's length + 20; writes
+ * only into a buffer of at least that size (NULL asks for the size). */
+static KELGUI_INLINE DWORD KEL_GUI_text_block(void* buffer, DWORD size, const char* text) {
+    BYTE* out = (BYTE*)buffer;
+    DWORD length = 0, i;
+    while (text[length])
+        ++length;
+    if (out && size >= length + 20) {
+        for (i = 0; i < length + 20; ++i)
+            out[i] = i >= 16 && i < 16 + length ? (BYTE)text[i - 16] : 0;
+        for (i = 0; i < 4; ++i)
+            out[12 + i] = (BYTE)((length + 1) >> (8 * i));
+    }
+    return length + 20;
+}
+
+/* The named blocks a new mark of markType starts with, one per index from 0:
+ * with all of them its sheet has every tab (default values every page
+ * accepts, empty texts and file names). Sets *name, *data and *size and
+ * returns 1; returns 0 past the last (at once for types without blocks). */
+static KELGUI_INLINE BOOL KEL_GUI_default_block(DWORD markType, DWORD index, const char** name,
+                                                const void** data, DWORD* size) {
+    static const KEL_ARROW_DATA arrow = KEL_ARROW_DATA_DEFAULT;
+    static const KEL_IMAGE_DATA image = KEL_IMAGE_DATA_DEFAULT;
+    static const KEL_RULER_DATA ruler = KEL_RULER_DATA_DEFAULT;
+    static const KEL_PROTRACTOR_DATA protractor = KEL_PROTRACTOR_DATA_DEFAULT;
+    static const KEL_ENCRYPTION_DATA encryption = {{0, 0, 0, 0, 0}, {0}};
+    static const BYTE emptyText[20] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
+    static const BYTE rulerLabel[25] = {0, 0, 0, 0, 0, 0,   0,   0,   0,   0,  0,
+                                        0, 6, 0, 0, 0, '%', 'd', ' ', 'm', 'm'}; /* "%d mm" */
+    static const BYTE noFileName[1] = {0};
+    static const struct {
+        DWORD markType;
+        const char* name;
+        const void* data;
+        DWORD size;
+    } blocks[] = {{KEL_MARK_EMBEDDED_IMAGE, KEL_BLOCK_MARK_DATA, &image, sizeof image},
+                  {KEL_MARK_IMAGE_REFERENCE, KEL_BLOCK_MARK_DATA, &image, sizeof image},
+                  {KEL_MARK_IMAGE_REFERENCE, KEL_BLOCK_FILE_NAME, noFileName, sizeof noFileName},
+                  {KEL_MARK_ARROW, KEL_BLOCK_MARK_DATA, &arrow, sizeof arrow},
+                  {KEL_MARK_RULER, KEL_BLOCK_MARK_DATA, &ruler, sizeof ruler},
+                  {KEL_MARK_RULER, KEL_BLOCK_TEXT, rulerLabel, sizeof rulerLabel},
+                  {KEL_MARK_PROTRACTOR, KEL_BLOCK_MARK_DATA, &protractor, sizeof protractor},
+                  {KEL_MARK_ENCRYPTION, KEL_BLOCK_MARK_DATA, &encryption, sizeof encryption},
+                  {KEL_MARK_AUDIO, KEL_BLOCK_FILE_NAME, noFileName, sizeof noFileName},
+                  {KEL_MARK_TEXT_FROM_FILE, KEL_BLOCK_TEXT, emptyText, sizeof emptyText},
+                  {KEL_MARK_TEXT_FROM_FILE, KEL_BLOCK_FILE_NAME, noFileName, sizeof noFileName},
+                  {KEL_MARK_TYPED_TEXT, KEL_BLOCK_TEXT, emptyText, sizeof emptyText},
+                  {KEL_MARK_TEXT_STAMP, KEL_BLOCK_TEXT, emptyText, sizeof emptyText},
+                  {KEL_MARK_ATTACH_A_NOTE, KEL_BLOCK_TEXT, emptyText, sizeof emptyText},
+                  {KEL_MARK_BUTTON, KEL_BLOCK_TEXT, emptyText, sizeof emptyText},
+                  {KEL_MARK_PIN_UP_TEXT, KEL_BLOCK_TEXT, emptyText, sizeof emptyText},
+                  {KEL_MARK_518, KEL_BLOCK_TEXT, emptyText, sizeof emptyText}};
+    DWORD i, found = 0;
+    for (i = 0; i < sizeof blocks / sizeof blocks[0]; ++i)
+        if (blocks[i].markType == markType && found++ == index) {
+            *name = blocks[i].name;
+            *data = blocks[i].data;
+            *size = blocks[i].size;
+            return 1;
+        }
+    return 0;
+}
 
 #ifdef __cplusplus
 }
