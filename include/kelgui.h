@@ -10,6 +10,9 @@
  * while a sheet runs: other sheets can then be shown, filled, queried and
  * destroyed; the running sheet itself can be queried and titled but not shown,
  * filled or destroyed (0). A toolbar may be destroyed from its own callbacks.
+ * A toolbar still alive when the library is unloaded is destroyed by the
+ * unload (its callback hears KEL_TOOL_EVENT_DESTROYED); never unload the
+ * library from inside its callbacks or while a sheet runs.
  * Strings are zero-terminated ANSI text in the system code page; sizes are bytes.
  *
  * Why a call gave 0: every export sets the calling thread's last error before

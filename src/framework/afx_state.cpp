@@ -27,8 +27,8 @@ private:
     const DWORD m_index;
 };
 const CThreadSlot g_threadSlot; // made when the module starts, on the loading thread
-// The loading thread's state, freed at unload even when another thread
-// unloads the module (the pool thread that gives back its last reference).
+// The loading thread's state: its windows are taken down and it is freed when
+// the module is unloaded, whichever thread unloads it.
 AFX_THREAD_STATE* g_loadingThreadState = nullptr;
 
 void FreeThreadState(AFX_THREAD_STATE* state) {
@@ -74,6 +74,10 @@ void AfxTermThreadState() {
         return;
     g_threadSlot.Set(nullptr);
     FreeThreadState(state);
+}
+
+AFX_THREAD_STATE* AfxLoadingThreadState() {
+    return g_loadingThreadState;
 }
 
 void AfxTermLoadingThreadState() {

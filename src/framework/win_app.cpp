@@ -71,8 +71,6 @@ BOOL CWinApp::PreTranslateMessage(MSG* msg) {
 }
 
 void CWinApp::InstallMessageHook() {
-    if (m_hMsgHook)
-        return; // never twice
     m_hMsgHook =
         SetWindowsHookExA(WH_GETMESSAGE, MessageHookProc, m_hInstance, GetCurrentThreadId());
 }

@@ -19,10 +19,9 @@ public:
     // window object pre-translate it; the first that takes it ends the walk.
     virtual BOOL PreTranslateMessage(MSG* msg);
 
-    // Installs a WH_GETMESSAGE hook on the calling thread (null on failure),
-    // unless it is in already: messages the host's loop takes for a window
-    // whose object asks for it (CWnd::PreTranslatesFromHook) get
-    // PreTranslateMessage first. In while window objects live (CModuleHold).
+    // Installs a WH_GETMESSAGE hook on the calling thread (null on failure):
+    // messages the host's loop takes for a window whose object asks for it
+    // (CWnd::PreTranslatesFromHook) get PreTranslateMessage first.
     void InstallMessageHook();
     void RemoveMessageHook();
     // Takes the hook out for a modal run and puts it back after. Runs nest (a

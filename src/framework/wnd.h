@@ -2,8 +2,6 @@
 // declarative per-class tables and dialog data exchange.
 #pragma once
 
-#include "framework/module_hold.h"
-
 #include <windows.h>
 
 #include <string>
@@ -71,10 +69,15 @@ public:
     // After WM_NCDESTROY: detaches the bound controls and this object.
     void DetachDestroyed();
 
+    // When the module is unloaded: its windows go with it, so that no message
+    // reaches unloaded code. Top-level windows of the unloading thread are
+    // destroyed as usual (children with them; host callbacks hear of it); a
+    // window left (of another thread) gets back the procedure it had before.
+    static void TakeDownModuleWindows();
+
     HWND m_hWnd = nullptr;
 
 private:
-    CModuleHold m_moduleHold; // the library stays loaded while this object lives
     friend class CWndInUse;
     int m_nInUse = 0;            // handlers of this object running now
     bool m_bNcDestroyed = false; // window gone; PostNcDestroy waits for them

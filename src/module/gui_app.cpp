@@ -20,7 +20,7 @@ BOOL CKELGuiApp::InitInstance() {
     AfxInitRichEdit(); // result not needed: no page makes a rich edit control
     if (!result)
         return FALSE;
-    // The message hook goes in with the first window object (CModuleHold).
+    InstallMessageHook();
     // Run-time locale follows the multibyte code page, e.g. ".932".
     char locale[16];
     std::snprintf(locale, sizeof locale, ".%d", _getmbcp());

@@ -337,10 +337,10 @@ TEST_F(HostileHost, EveryZeroSaysWhyAndEveryOneClearsTheLastError) {
     DestroyWindow(frame);
 }
 
-// A host that unloads the library while its toolbar and a sheet live: messages still
-// reach loaded code, and the library goes once both are gone and the host takes
-// messages again. A copy of the DLL stands in, as this program links the library.
-TEST_F(HostileHost, UnloadedWhileItsWindowsLiveItStaysUntilTheLastGoes) {
+// A host that unloads the library under its toolbar and a sheet: the toolbar goes
+// first (its callback hears of it), and no later message reaches unloaded code. A
+// copy of the DLL stands in, as this program links the library.
+TEST_F(HostileHost, UnloadedUnderItsToolbarTheLibraryTakesItDownFirst) {
     char path[MAX_PATH] = "", copy[MAX_PATH] = "";
     GetModuleFileNameA(GetModuleHandleA("kelgui.dll"), path, MAX_PATH);
     GetTempPathA(MAX_PATH, copy);
@@ -356,21 +356,20 @@ TEST_F(HostileHost, UnloadedWhileItsWindowsLiveItStaysUntilTheLastGoes) {
     const KEL_IMAGE_INFO info = {};
     reinterpret_cast<decltype(&KEL_GUI_toolbar_create)>(find("KEL_GUI_toolbar_create"))(
         m_host, 600, 100, &frame);
+    reinterpret_cast<decltype(&KEL_GUI_toolbar_CB_register)>(find("KEL_GUI_toolbar_CB_register"))(
+        frame, KEL_TOOLBAR_CB_NOTIFY, kRecorder, 7);
     reinterpret_cast<decltype(&KEL_GUI_property_sheet_create)>(
         find("KEL_GUI_property_sheet_create"))(m_host, &info, &sheet);
-    const auto destroy = reinterpret_cast<decltype(&KEL_GUI_property_sheet_destroy)>(
-        find("KEL_GUI_property_sheet_destroy"));
     ASSERT_TRUE(frame && sheet);
+    g_notifications.clear();
     FreeLibrary(library);
-    PressAtPoint(BarOf(frame), ButtonCentre(BarOf(frame), IDS_TOOL_ARROW));
-    SendMessageA(BarOf(frame), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_FALSE(GetModuleHandleA(copy));
+    EXPECT_FALSE(IsWindow(frame));
+    EXPECT_EQ((std::vector<Notification>{{7, 0, KEL_TOOL_EVENT_DESTROYED}}), g_notifications);
+    SendMessageA(frame, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    SendMessageA(m_host, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    PostMessageA(m_host, WM_NULL, 0, 0); // through the message hooks
     PumpPending();
-    EXPECT_EQ(library, GetModuleHandleA(copy)) << "kept while its windows live";
-    EXPECT_TRUE(destroy(sheet));
-    DestroyWindow(frame);
-    for (int wait = 0; wait < 500 && GetModuleHandleA(copy); ++wait)
-        PumpPending();
-    EXPECT_FALSE(GetModuleHandleA(copy)) << "let go with the last of them";
     DeleteFileA(copy);
 }
 
