@@ -3,8 +3,6 @@
 
 #include "sheet_fixture.h"
 
-#include <ostream>
-
 namespace sheet_test {
 
 // Header words 1..12, the length word, the text, its zero and three bytes.
@@ -42,44 +40,29 @@ inline Bytes AfterEdit(DWORD markType, const Bytes& loaded, const std::function<
     return sheet.Fetch(name);
 }
 
-// Text typed into a page's edit that the code page cannot hold: OK brings the message
-// (as UTF-8), which names the characters that are then selected; the text stays as typed.
-struct CodePageRefusal {
-    std::string message;
-    std::pair<int, int> selection;
-    bool kept;
-    bool operator==(const CodePageRefusal& o) const {
-        return message == o.message && selection == o.selection && kept == o.kept;
-    }
-};
-inline std::ostream& operator<<(std::ostream& out, const CodePageRefusal& r) {
-    return out << r.message << " [" << r.selection.first << ", " << r.selection.second << ") "
-               << (r.kept ? "kept" : "lost");
-}
-inline CodePageRefusal RefusedAtOk(DWORD markType, const char* name, int edit,
-                                   const std::wstring& typed) {
+// Text typed into a page's edit that the code page cannot hold, then OK: the message
+// (UTF-8), "|", the edit's selection and its text (UTF-8) after the message.
+inline std::string RefusedAtOk(DWORD markType, const char* name, int edit,
+                               const std::wstring& typed) {
     Sheet sheet;
     Load(sheet, markType, Bytes(60, 'o'), 2, name);
-    CodePageRefusal seen = {};
-    Strings messages;
+    Strings seen;
     EXPECT_EQ(0, sheet.Edit(
                      -1,
                      [&](ModalDriver& d, HWND& page) {
                          d.Do("type", [&] { TypeText(GetDlgItem(page, edit), typed); });
                          sheet.Refused(
-                             d, messages, [&] { PressOk(sheet.Window()); }, MessageBoxTextUtf8);
+                             d, seen, [&] { PressOk(sheet.Window()); }, MessageBoxTextUtf8);
                          d.Do("look, cancel", [&] {
-                             seen.selection = EditSelection(GetDlgItem(page, edit));
-                             std::wstring text(typed.size() + 2, L'\0');
-                             text.resize(GetWindowTextW(GetDlgItem(page, edit), &text[0],
-                                                        int(text.size())));
-                             seen.kept = text == typed;
+                             const auto [start, end] = EditSelection(GetDlgItem(page, edit));
+                             seen.push_back("[" + std::to_string(start) + ", " +
+                                            std::to_string(end) + ") " +
+                                            WideTextUtf8(GetDlgItem(page, edit)));
                              PressCancel(sheet.Window());
                          });
                      },
                      nullptr));
-    seen.message = messages.empty() ? "" : messages[0];
-    return seen;
+    return seen.size() == 2 ? seen[0] + " | " + seen[1] : "not refused";
 }
 
 // Insert Date and Time over the B of "ABC": the stamp, with the system's own "now" as <now>.
