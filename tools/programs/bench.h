@@ -81,6 +81,11 @@ inline std::string Format(const char* format, double value) {
     return text;
 }
 
+inline double Median(std::vector<double> v) {
+    std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
+    return v[v.size() / 2];
+}
+
 // The time of a library cycle against a baseline cycle doing the same work,
 // run in alternating batches so that both see the same load on a shared
 // machine: the medians of the batches' ms per cycle, and their ratio.
@@ -92,11 +97,7 @@ void CompareLine(const std::string& measure, Library library, Baseline baseline,
         a.push_back(MsPerCycle(library, batchSize, failures));
         b.push_back(MsPerCycle(baseline, batchSize, failures));
     }
-    auto median = [](std::vector<double> v) {
-        std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
-        return v[v.size() / 2];
-    };
-    const double ms = median(a), baseMs = median(b);
+    const double ms = Median(a), baseMs = Median(b);
     Line(measure, Format("%.2f ms", ms), Format("%.2f ms", baseMs), Format("%.2f", ms / baseMs),
          target);
 }
