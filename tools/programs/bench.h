@@ -173,13 +173,27 @@ inline bool PlainSheet(HINSTANCE module, const std::vector<std::pair<int, const 
 }
 
 // Until RemoveSheetCloser: each property sheet of the thread, once active,
-// brings page index to the front (none when negative), paints itself fully and
-// is closed with OK, so library and baseline sheets run the same script.
+// brings page index to the front (none when negative), paints itself fully,
+// double-clicks in each edit of the page in front when g_doubleClick is set,
+// and is closed with OK, so library and baseline sheets run the same script.
 namespace closer {
 inline HHOOK g_cbtHook = nullptr;
 inline HHOOK g_messageHook = nullptr;
 inline int g_page = -1;
+inline bool g_doubleClick = false;
 constexpr WPARAM kPaintThenOk = 0x4B454C; // marks our WM_NULL
+
+// A double-click selects the word under the caret: the edit makes its
+// word-break table for the text.
+inline BOOL CALLBACK DoubleClickEdit(HWND child, LPARAM) {
+    char name[8] = "";
+    if (IsWindowVisible(child) && GetClassNameA(child, name, sizeof name) &&
+        lstrcmpiA(name, "Edit") == 0) {
+        SendMessageA(child, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2, 2));
+        SendMessageA(child, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    }
+    return TRUE;
+}
 
 inline LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
     HWND window = reinterpret_cast<HWND>(wParam);
@@ -197,6 +211,8 @@ inline LRESULT CALLBACK OnGetMessage(int code, WPARAM removed, LPARAM lParam) {
         msg->wParam == kPaintThenOk) {
         RedrawWindow(msg->hwnd, nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        if (g_doubleClick)
+            EnumChildWindows(PropSheet_GetCurrentPageHwnd(msg->hwnd), DoubleClickEdit, 0);
         PostMessageA(msg->hwnd, PSM_PRESSBUTTON, PSBTN_OK, 0);
     }
     return CallNextHookEx(g_messageHook, code, removed, lParam);
