@@ -148,6 +148,34 @@ inline INT_PTR CALLBACK PlainPageProc(HWND, UINT message, WPARAM, LPARAM) {
     return message == WM_INITDIALOG;
 }
 
+// A floor's page procedure that does what the library's font page does to
+// its face list, on a page that has one: every TrueType face once, each item
+// holding a copy of its LOGFONT, freed when the page goes.
+constexpr int kFaceList = 1015;
+inline int CALLBACK AddTrueTypeFace(const LOGFONTA* lf, const TEXTMETRICA*, DWORD type,
+                                    LPARAM list) {
+    HWND faces = reinterpret_cast<HWND>(list);
+    if (!(type & TRUETYPE_FONTTYPE) ||
+        SendMessageA(faces, LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(lf->lfFaceName)) != LB_ERR)
+        return 1;
+    const LRESULT index = SendMessageA(faces, LB_ADDSTRING, 0, LPARAM(lf->lfFaceName));
+    SendMessageA(faces, LB_SETITEMDATA, WPARAM(index), LPARAM(new LOGFONTA(*lf)));
+    return 1;
+}
+
+inline INT_PTR CALLBACK PlainFontPageProc(HWND page, UINT message, WPARAM, LPARAM) {
+    HWND faces = GetDlgItem(page, kFaceList);
+    if (message == WM_INITDIALOG && faces) {
+        HDC screen = GetDC(nullptr);
+        EnumFontFamiliesA(screen, nullptr, AddTrueTypeFace, LPARAM(faces));
+        ReleaseDC(nullptr, screen);
+    }
+    if (message == WM_DESTROY && faces)
+        for (LRESULT i = SendMessageA(faces, LB_GETCOUNT, 0, 0); i-- > 0;)
+            delete reinterpret_cast<LOGFONTA*>(SendMessageA(faces, LB_GETITEMDATA, WPARAM(i), 0));
+    return message == WM_INITDIALOG;
+}
+
 // The baseline of the sheet benchmarks: the library's templates (id and tab
 // text) straight in a plain comctl32 sheet, each page run by proc. True when
 // it closed with OK.
