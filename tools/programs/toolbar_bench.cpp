@@ -201,7 +201,7 @@ int main() {
     failures += differ != 0;
     bench::GrowthLines("toolbar", LibraryCycle, failures);
     bench::CompareLine("toolbar create and destroy (floor: a plain tool window of the same look)",
-                       LibraryCycle, PlainCycle, 30, 10, "<=1.05", failures);
+                       LibraryCycle, PlainCycle, 60, 10, "<=1.05", failures);
     phases::Lines(100);
     if (failures)
         std::printf("failed cycles: %d\n", failures);
