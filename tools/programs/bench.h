@@ -223,18 +223,30 @@ inline BOOL CALLBACK DoubleClickEdit(HWND child, LPARAM) {
     return TRUE;
 }
 
+inline HWND g_scripted = nullptr; // the last sheet given the script
+
+inline void Script(HWND sheet) {
+    g_scripted = sheet;
+    if (g_page >= 0)
+        PostMessageA(sheet, PSM_SETCURSEL, g_page, 0);
+    PostMessageA(sheet, WM_NULL, kPaintThenOk, 0);
+}
+
 inline LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
     HWND window = reinterpret_cast<HWND>(wParam);
-    if (code == HCBT_ACTIVATE && PropSheet_GetTabControl(window)) {
-        if (g_page >= 0)
-            PostMessageA(window, PSM_SETCURSEL, g_page, 0);
-        PostMessageA(window, WM_NULL, kPaintThenOk, 0);
-    }
+    if (code == HCBT_ACTIVATE && window != g_scripted && PropSheet_GetTabControl(window))
+        Script(window);
     return CallNextHookEx(g_cbtHook, code, wParam, lParam);
 }
 
+// A sheet that Wine showed without activating it now and then (rarely, over
+// thousands of cycles) gets its script from its first message in the loop.
 inline LRESULT CALLBACK OnGetMessage(int code, WPARAM removed, LPARAM lParam) {
     MSG* msg = reinterpret_cast<MSG*>(lParam);
+    HWND root = msg->hwnd ? GetAncestor(msg->hwnd, GA_ROOT) : nullptr;
+    if (code >= 0 && removed == PM_REMOVE && root && root != g_scripted && IsWindowVisible(root) &&
+        PropSheet_GetTabControl(root))
+        Script(root);
     if (code >= 0 && removed == PM_REMOVE && msg->message == WM_NULL &&
         msg->wParam == kPaintThenOk) {
         RedrawWindow(msg->hwnd, nullptr, nullptr,
