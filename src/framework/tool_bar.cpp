@@ -86,13 +86,14 @@ BOOL CToolBar::LoadToolBar(UINT id) {
     for (WORD command : resource.commands) {
         TBBUTTON button = {};
         button.idCommand = command;
-        if (command == 0) {
-            button.fsStyle = TBSTYLE_SEP;
-        } else {
+        const UINT style = LoadedButtonStyle(static_cast<int>(buttons.size()));
+        button.fsStyle =
+            static_cast<BYTE>(LOWORD(style) | (command ? TBSTYLE_BUTTON : TBSTYLE_SEP));
+        button.fsState = static_cast<BYTE>(HIWORD(style) ^ TBSTATE_ENABLED);
+        if (command != 0)
             button.iBitmap = image++;
-            button.fsState = TBSTATE_ENABLED;
-            button.fsStyle = TBSTYLE_BUTTON;
-        }
+        else
+            button.fsState &= ~TBSTATE_ENABLED; // a separator is never enabled
         buttons.push_back(button);
     }
     return static_cast<BOOL>(
@@ -100,7 +101,9 @@ BOOL CToolBar::LoadToolBar(UINT id) {
 }
 
 void CToolBar::KeepButtonSize() {
-    SendMessage(TB_SETBUTTONSIZE, 0, MAKELONG(m_sizeButton.cx, m_sizeButton.cy));
+    const LPARAM size = MAKELONG(m_sizeButton.cx, m_sizeButton.cy);
+    if (SendMessage(TB_GETBUTTONSIZE) != size)
+        SendMessage(TB_SETBUTTONSIZE, 0, size);
 }
 
 UINT CToolBar::GetItemID(int index) const {
