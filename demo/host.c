@@ -87,12 +87,9 @@ static BOOL CreateToolbar(void) {
     /* Made hidden (style 0) so that the buttons are set up before it shows. */
     if (!KEL_GUI_toolbar_create_ex(g_host.window, frame.right + 8, frame.top, &g_host.toolbar, 0))
         return FALSE;
-    /* Callbacks travel as FARPROC; the cast through void (*)(void) tells the
-     * compiler that the change of type is meant. */
-    KEL_GUI_toolbar_CB_register(g_host.toolbar, KEL_TOOLBAR_CB_NOTIFY,
-                                (FARPROC)(void (*)(void))OnToolbarEvent, 0);
-    KEL_GUI_toolbar_CB_register(g_host.toolbar, KEL_TOOLBAR_CB_TIP_TEXT,
-                                (FARPROC)(void (*)(void))OnToolTip, 0);
+    /* The header's helpers take each callback with its own type. */
+    KEL_GUI_toolbar_notify_register(g_host.toolbar, OnToolbarEvent, 0);
+    KEL_GUI_toolbar_tip_text_register(g_host.toolbar, OnToolTip, 0);
     /* Rich text marks have no sheet, and this host cannot draw them: grey the tool. */
     KEL_GUI_toolbar_button_set(g_host.toolbar, KEL_MARK_RTF_EDIT, KEL_TOOL_VISIBLE);
     SelectTool(KEL_MARK_NONE);

@@ -10,7 +10,18 @@
  * while a sheet runs: other sheets can then be shown, filled, queried and
  * destroyed; the running sheet itself can be queried and titled but not shown,
  * filled or destroyed (0). A toolbar may be destroyed from its own callbacks.
+ * A toolbar still alive when the library is unloaded is destroyed by the
+ * unload (its callback hears KEL_TOOL_EVENT_DESTROYED); never unload the
+ * library from inside its callbacks or while a sheet runs.
  * Strings are zero-terminated ANSI text in the system code page; sizes are bytes.
+ *
+ * Why a call gave 0: every export sets the calling thread's last error before
+ * it returns, so GetLastError() right after the call says why. A success
+ * (1, or a count) leaves it 0; each 0 leaves one of the standard codes listed
+ * under its export, and these on every export:
+ *   ERROR_INVALID_THREAD_ID   called from a thread that did not load the library
+ *   ERROR_NOT_ENOUGH_MEMORY   the library ran out of memory or window resources
+ *   ERROR_INTERNAL_ERROR      an unexpected failure inside the library
  */
 #ifndef KELGUI_H
 #define KELGUI_H
@@ -114,23 +125,83 @@ KELGUI_LAYOUT_CHECK(lfFont, offsetof(KEL_MARK_ATTRIBUTES, lfFont) == 48);
 KELGUI_LAYOUT_CHECK(dwTextFlags, offsetof(KEL_MARK_ATTRIBUTES, dwTextFlags) == 156);
 KELGUI_LAYOUT_CHECK(image_info_size, sizeof(KEL_IMAGE_INFO) == 40);
 KELGUI_LAYOUT_CHECK(nXPelsPerMeter, offsetof(KEL_IMAGE_INFO, nXPelsPerMeter) == 24);
-#undef KELGUI_LAYOUT_CHECK
 
-/* Named data blocks are passed by an 8-byte name without terminator. */
+/* Named data blocks are passed by an 8-byte name without terminator. Which
+ * mark types hold which block, and the tab each makes appear: docs/hosting.md. */
 #define KEL_BLOCK_MARK_DATA "OiAnoDat"
 #define KEL_BLOCK_FILE_NAME "OiFilNam"
 #define KEL_BLOCK_TEXT "OiAnText"
+
+/* clang-format off */
+/* ---- Block layouts ----------------------------------------------------------
+ * "OiAnText" (text marks 7 to 10, 512, 513, 518; text from file 8; the ruler's
+ * label): three header words the library carries unchanged, the text length
+ * with its zero byte, the text in the system code page, a zero byte and three
+ * spare bytes; KEL_GUI_text_block builds one. "OiFilNam" (8, 503, 2): a file
+ * name and its zero byte. "OiAnoDat" depends on the mark type; its views
+ * follow, little-endian 32-bit words, with the values the pages accept. A
+ * page keeps every byte it does not edit, also beyond these structures. */
+typedef struct KEL_ARROW_DATA { /* mark type 506 */
+    LONG nStyle;                /*  0: head 0 open, 1 filled, 2 hollow, 3 notched */
+    DWORD dwUnused;             /*  4 */
+    DWORD nSize;                /*  8: head size in pixels, 1 to 1000 */
+} KEL_ARROW_DATA;
+#define KEL_ARROW_DATA_DEFAULT {1, 0, 12}
+
+typedef struct KEL_IMAGE_DATA { /* mark types 1 and 2 */
+    LONG nOrientation;          /*  0: 1 to 4 rotations (original, right, flip, left),
+                                       5 to 8 the same mirrored vertically */
+    DWORD adwUnused[5];         /*  4 */
+    LONG nFit;                  /* 24: 0 device, 1 width, 2 height, 3 actual size */
+    LONG nAlignment;            /* 28: 0x00 to 0x22, horizontal (left, centre, right)
+                                       in the high nibble, vertical in the low one */
+    LONG nAspect;               /* 32: aspect ratio x 100000, 10000 to 1000000 */
+} KEL_IMAGE_DATA;
+#define KEL_IMAGE_DATA_DEFAULT {1, {0, 0, 0, 0, 0}, 0, 0x11, 100000}
+
+typedef struct KEL_RULER_DATA { /* mark type 510; its label is an "OiAnText" */
+    LONG nHorzNumerator;        /*  0: one image pixel is numerator / denominator */
+    LONG nHorzDenominator;      /*  4  units; the page writes both scales from */
+    LONG nVertNumerator;        /*  8  the unit and the image resolution */
+    LONG nVertDenominator;      /* 12 */
+    LONG nGauge;                /* 16: gauge length, 0 to 999 */
+    LONG nGaugeAgain;           /* 20: written as nGauge, never read */
+    LONG nPrecision;            /* 24: output precision, 0 to 14 */
+} KEL_RULER_DATA;
+#define KEL_RULER_DATA_DEFAULT {1000, 11811, 1000, 11811, 10, 10, 2} /* mm, 300 dpi */
+
+typedef struct KEL_PROTRACTOR_DATA { /* mark type 511 */
+    DWORD adwUnused[4];              /*  0 */
+    LONG nRadius;                    /* 16: arc radius, 1 to 999 */
+    LONG nPrecision;                 /* 20: output precision, 0 to 14 */
+} KEL_PROTRACTOR_DATA;
+#define KEL_PROTRACTOR_DATA_DEFAULT {{0, 0, 0, 0}, 40, 1}
+
+typedef struct KEL_ENCRYPTION_DATA { /* mark type 509 */
+    DWORD adwUnused[5];              /*  0 */
+    char szPassword[32];             /* 20: at most 31 bytes and a zero byte */
+} KEL_ENCRYPTION_DATA;
+
+KELGUI_LAYOUT_CHECK(arrow_size, sizeof(KEL_ARROW_DATA) == 12);
+KELGUI_LAYOUT_CHECK(image_size, sizeof(KEL_IMAGE_DATA) == 36);
+KELGUI_LAYOUT_CHECK(ruler_size, sizeof(KEL_RULER_DATA) == 28);
+KELGUI_LAYOUT_CHECK(protractor_size, sizeof(KEL_PROTRACTOR_DATA) == 24);
+KELGUI_LAYOUT_CHECK(encryption_size, sizeof(KEL_ENCRYPTION_DATA) == 52);
+#undef KELGUI_LAYOUT_CHECK
+/* clang-format on */
 
 /* ---- Message title ----------------------------------------------------------
  * The caption of the library's message boxes (its validation messages). */
 
 /* Copies the title (NULL restores the default: the DLL's file name without
- * extension). Always returns 1; the caller keeps its string. */
+ * extension). Returns 1 on the loading thread; the caller keeps its string. */
 KELGUI_API BOOL WINAPI KEL_GUI_message_title_set(LPCSTR title);
 
 /* buffer NULL: returns the title's length without terminator. Otherwise copies
  * at most size bytes, zero-filling after a shorter title (a title of size bytes
- * or more is left unterminated), and returns size. Returns 0 without a title. */
+ * or more is left unterminated), and returns size. A 0 with last error 0 is an
+ * empty title or size 0; ERROR_NOT_ENOUGH_MEMORY: there is no title (the last
+ * copy of one failed). */
 KELGUI_API UINT WINAPI KEL_GUI_message_title_get(LPSTR buffer, UINT size);
 
 /* ---- Property sheets --------------------------------------------------------
@@ -140,20 +211,27 @@ KELGUI_API UINT WINAPI KEL_GUI_message_title_get(LPSTR buffer, UINT size);
 typedef struct KEL_SHEET_OPAQUE* HKELSHEET;
 
 /* Makes an empty sheet owned by parent (may be NULL) for an image described by
- * info (must be valid). *sheetOut receives the handle, or NULL on failure. */
+ * info (must be valid). *sheetOut receives the handle, or NULL on failure.
+ * Last error: ERROR_INVALID_PARAMETER sheetOut is NULL. */
 KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_create(HWND parent, const KEL_IMAGE_INFO* info,
                                                      HKELSHEET* sheetOut);
 
 /* Runs the sheet modally. Returns 1 for OK; 0 for Cancel, the close box, a
- * sheet without pages (nothing is shown) or a bad handle. */
+ * sheet without pages (nothing is shown) or a bad handle. Last error:
+ *   ERROR_CANCELLED          the user closed it with Cancel or the close box
+ *   ERROR_EMPTY              the sheet has no pages (the mark type selects none)
+ *   ERROR_BUSY               the sheet is already running
+ *   ERROR_INVALID_HANDLE     not a live sheet of this library */
 KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_show(HKELSHEET sheet);
 
 /* Replaces the "Attributes" caption with title as is. 0 for a sheet without
- * pages. Call after init and before show. */
+ * pages (ERROR_EMPTY) or a bad handle (ERROR_INVALID_HANDLE). Call after init
+ * and before show. */
 KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_title_set(HKELSHEET sheet, LPCSTR title);
 
 /* Deletes the sheet and its pages. The handle is invalid afterwards; a second
- * destroy of it returns 0. */
+ * destroy of it returns 0. Last error: ERROR_BUSY the sheet is running (it
+ * stays); ERROR_INVALID_HANDLE not a live sheet. */
 KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_destroy(HKELSHEET sheet);
 
 /* Flags of init and query; other bits are ignored. */
@@ -175,7 +253,11 @@ KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_destroy(HKELSHEET sheet);
  * size 0 is allowed). The block arguments are read only with KEL_SHEET_BLOCK
  * for mark types that hold blocks. Returns 1, also when the type selects no
  * page; 0 for a bad handle, a NULL record with KEL_SHEET_ATTRIBUTES, a sheet
- * that is being shown, or lack of memory (pages added before stay). */
+ * that is being shown, or lack of memory (pages added before stay). Last error:
+ *   ERROR_INVALID_PARAMETER  record is NULL with KEL_SHEET_ATTRIBUTES (nothing done)
+ *   ERROR_BUSY               the sheet is running (nothing done)
+ *   ERROR_NOT_ENOUGH_MEMORY  a page could not be made (pages added before stay)
+ *   ERROR_INVALID_HANDLE     not a live sheet of this library */
 KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_init(HKELSHEET sheet, DWORD flags,
                                                    const KEL_MARK_ATTRIBUTES* record,
                                                    const char* name, const void* data, DWORD size);
@@ -187,9 +269,16 @@ KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_init(HKELSHEET sheet, DWORD flags,
  * set to 0 first, then to the block's size (0: no such block). Ask first with
  * buffer NULL for the size, then again with a buffer of that size. After such
  * a size query, a block that has grown beyond the size reported under that
- * name is not copied and the call returns 0. sizeOut may
- * be NULL only without KEL_SHEET_BLOCK. Returns 1 on success; 0 for a bad
- * handle or missing record, name or sizeOut. */
+ * name is not copied and the call returns 0. sizeOut may be NULL only without
+ * KEL_SHEET_BLOCK. Returns 1 on success; 0 for a bad handle or missing record,
+ * name or sizeOut. The record part is done whenever its record is given: a
+ * missing name or sizeOut refuses only the block part. Last error:
+ *   ERROR_INVALID_PARAMETER  record NULL with KEL_SHEET_ATTRIBUTES (nothing done);
+ *                            name or sizeOut NULL with KEL_SHEET_BLOCK (the
+ *                            record part is done, no block is looked at)
+ *   ERROR_INSUFFICIENT_BUFFER the block grew beyond the size reported by the
+ *                            size query (nothing copied; *sizeOut is its size)
+ *   ERROR_INVALID_HANDLE     not a live sheet of this library */
 KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_query(HKELSHEET sheet, DWORD flags,
                                                     KEL_MARK_ATTRIBUTES* record, const char* name,
                                                     void* buffer, DWORD* sizeOut);
@@ -198,8 +287,9 @@ KELGUI_API BOOL WINAPI KEL_GUI_property_sheet_query(HKELSHEET sheet, DWORD flags
  * in two columns. Tools are named by mark type (0 is "Select Annotations"). The
  * toolbar handle is the frame window handle that the create call returned; any
  * other handle (the tool bar child inside it, a destroyed toolbar, a host
- * window) makes the calls return 0 and do nothing else. Closing the toolbar
- * hides it; only DestroyWindow on the handle (or on its owner) ends it.
+ * window) makes the calls return 0 and do nothing else, with the last error
+ * ERROR_INVALID_WINDOW_HANDLE. Closing the toolbar hides it; only DestroyWindow
+ * on the handle (or on its owner) ends it.
  *
  * Keyboard users: a host offers the toolbar by giving its frame the focus
  * (SetFocus or SetActiveWindow on the handle, on a key of the host's own, such
@@ -241,7 +331,9 @@ typedef BOOL(WINAPI* KEL_TOOLBAR_TIP_TEXT_PROC)(DWORD_PTR userData, int markType
                                                 LPCSTR defaultText, LPCSTR* tipOut);
 
 /* Makes a visible toolbar owned by parent, its top-left corner at screen (x, y).
- * *frameOut receives the toolbar handle, or NULL on failure. */
+ * *frameOut receives the toolbar handle, or NULL on failure. Last error:
+ * ERROR_INVALID_PARAMETER frameOut is NULL; ERROR_INVALID_WINDOW_HANDLE parent
+ * is neither NULL nor a window. */
 KELGUI_API BOOL WINAPI KEL_GUI_toolbar_create(HWND parent, int x, int y, HWND* frameOut);
 
 /* The same with extra window styles: 0 makes a hidden toolbar that the host
@@ -249,8 +341,10 @@ KELGUI_API BOOL WINAPI KEL_GUI_toolbar_create(HWND parent, int x, int y, HWND* f
 KELGUI_API BOOL WINAPI KEL_GUI_toolbar_create_ex(HWND parent, int x, int y, HWND* frameOut,
                                                  DWORD style);
 
-/* Registers (or, with a NULL callback, removes) one of the two callbacks; the
- * host casts its function to FARPROC. Returns 0 for an unknown selector. */
+/* Registers (or, with a NULL callback, removes) one of the two callbacks,
+ * passed as FARPROC: KEL_GUI_toolbar_notify_register and
+ * KEL_GUI_toolbar_tip_text_register below take each with its own type. Returns
+ * 0 for an unknown selector (ERROR_INVALID_PARAMETER). */
 KELGUI_API BOOL WINAPI KEL_GUI_toolbar_CB_register(HWND frame, int selector, FARPROC callback,
                                                    DWORD_PTR userData);
 
@@ -260,8 +354,104 @@ KELGUI_API BOOL WINAPI KEL_GUI_toolbar_CB_register(HWND frame, int selector, FAR
 KELGUI_API BOOL WINAPI KEL_GUI_toolbar_button_set(HWND frame, int markType, DWORD flags);
 
 /* Stores the tool's KEL_TOOL_* flags in *flagsOut. A mark type without a
- * button answers KEL_TOOL_PRESSED | KEL_TOOL_ENABLED (3). */
+ * button answers KEL_TOOL_PRESSED | KEL_TOOL_ENABLED (3). ERROR_INVALID_PARAMETER:
+ * flagsOut is NULL. */
 KELGUI_API BOOL WINAPI KEL_GUI_toolbar_button_get(HWND frame, int markType, DWORD* flagsOut);
+
+/* ---- Helpers ----------------------------------------------------------------
+ * Defined here, in every C and C++ standard, not exported by the DLL. */
+#if defined(__cplusplus) || (defined(__STDC_VERSION__) && __STDC_VERSION__ >= 199901L)
+#define KELGUI_INLINE inline
+#elif defined(__GNUC__)
+#define KELGUI_INLINE __inline__
+#elif defined(_MSC_VER)
+#define KELGUI_INLINE __inline
+#else
+#define KELGUI_INLINE
+#endif
+/* A callback as the registration takes it; through void (*)(void), which
+ * compilers accept from any function type without a warning. */
+#define KELGUI_AS_FARPROC(callback) ((FARPROC)(void (*)(void))(callback))
+
+/* KEL_GUI_toolbar_CB_register for each callback with its own type. */
+static KELGUI_INLINE BOOL KEL_GUI_toolbar_notify_register(HWND frame,
+                                                          KEL_TOOLBAR_NOTIFY_PROC callback,
+                                                          DWORD_PTR userData) {
+    return KEL_GUI_toolbar_CB_register(frame, KEL_TOOLBAR_CB_NOTIFY, KELGUI_AS_FARPROC(callback),
+                                       userData);
+}
+static KELGUI_INLINE BOOL KEL_GUI_toolbar_tip_text_register(HWND frame,
+                                                            KEL_TOOLBAR_TIP_TEXT_PROC callback,
+                                                            DWORD_PTR userData) {
+    return KEL_GUI_toolbar_CB_register(frame, KEL_TOOLBAR_CB_TIP_TEXT, KELGUI_AS_FARPROC(callback),
+                                       userData);
+}
+
+/* Builds the "OiAnText" block of text (zero-terminated, system code page) in
+ * buffer: header words 0, the length with the zero byte, the text, a zero and
+ * three spare zeros. Returns the block's size, the text's length + 20; writes
+ * only into a buffer of at least that size (NULL asks for the size). */
+static KELGUI_INLINE DWORD KEL_GUI_text_block(void* buffer, DWORD size, const char* text) {
+    BYTE* out = (BYTE*)buffer;
+    DWORD length = 0, i;
+    while (text[length])
+        ++length;
+    if (out && size >= length + 20) {
+        for (i = 0; i < length + 20; ++i)
+            out[i] = i >= 16 && i < 16 + length ? (BYTE)text[i - 16] : 0;
+        for (i = 0; i < 4; ++i)
+            out[12 + i] = (BYTE)((length + 1) >> (8 * i));
+    }
+    return length + 20;
+}
+
+/* The named blocks a new mark of markType starts with, one per index from 0:
+ * with all of them its sheet has every tab (default values every page
+ * accepts, empty texts and file names). Sets *name, *data and *size and
+ * returns 1; returns 0 past the last (at once for types without blocks). */
+static KELGUI_INLINE BOOL KEL_GUI_default_block(DWORD markType, DWORD index, const char** name,
+                                                const void** data, DWORD* size) {
+    static const KEL_ARROW_DATA arrow = KEL_ARROW_DATA_DEFAULT;
+    static const KEL_IMAGE_DATA image = KEL_IMAGE_DATA_DEFAULT;
+    static const KEL_RULER_DATA ruler = KEL_RULER_DATA_DEFAULT;
+    static const KEL_PROTRACTOR_DATA protractor = KEL_PROTRACTOR_DATA_DEFAULT;
+    static const KEL_ENCRYPTION_DATA encryption = {{0, 0, 0, 0, 0}, {0}};
+    static const BYTE emptyText[20] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
+    static const BYTE rulerLabel[25] = {0, 0, 0, 0, 0, 0,   0,   0,   0,   0,  0,
+                                        0, 6, 0, 0, 0, '%', 'd', ' ', 'm', 'm'}; /* "%d mm" */
+    static const BYTE noFileName[1] = {0};
+    static const struct {
+        DWORD markType;
+        const char* name;
+        const void* data;
+        DWORD size;
+    } blocks[] = {{KEL_MARK_EMBEDDED_IMAGE, KEL_BLOCK_MARK_DATA, &image, sizeof image},
+                  {KEL_MARK_IMAGE_REFERENCE, KEL_BLOCK_MARK_DATA, &image, sizeof image},
+                  {KEL_MARK_IMAGE_REFERENCE, KEL_BLOCK_FILE_NAME, noFileName, sizeof noFileName},
+                  {KEL_MARK_ARROW, KEL_BLOCK_MARK_DATA, &arrow, sizeof arrow},
+                  {KEL_MARK_RULER, KEL_BLOCK_MARK_DATA, &ruler, sizeof ruler},
+                  {KEL_MARK_RULER, KEL_BLOCK_TEXT, rulerLabel, sizeof rulerLabel},
+                  {KEL_MARK_PROTRACTOR, KEL_BLOCK_MARK_DATA, &protractor, sizeof protractor},
+                  {KEL_MARK_ENCRYPTION, KEL_BLOCK_MARK_DATA, &encryption, sizeof encryption},
+                  {KEL_MARK_AUDIO, KEL_BLOCK_FILE_NAME, noFileName, sizeof noFileName},
+                  {KEL_MARK_TEXT_FROM_FILE, KEL_BLOCK_TEXT, emptyText, sizeof emptyText},
+                  {KEL_MARK_TEXT_FROM_FILE, KEL_BLOCK_FILE_NAME, noFileName, sizeof noFileName},
+                  {KEL_MARK_TYPED_TEXT, KEL_BLOCK_TEXT, emptyText, sizeof emptyText},
+                  {KEL_MARK_TEXT_STAMP, KEL_BLOCK_TEXT, emptyText, sizeof emptyText},
+                  {KEL_MARK_ATTACH_A_NOTE, KEL_BLOCK_TEXT, emptyText, sizeof emptyText},
+                  {KEL_MARK_BUTTON, KEL_BLOCK_TEXT, emptyText, sizeof emptyText},
+                  {KEL_MARK_PIN_UP_TEXT, KEL_BLOCK_TEXT, emptyText, sizeof emptyText},
+                  {KEL_MARK_518, KEL_BLOCK_TEXT, emptyText, sizeof emptyText}};
+    DWORD i, found = 0;
+    for (i = 0; i < sizeof blocks / sizeof blocks[0]; ++i)
+        if (blocks[i].markType == markType && found++ == index) {
+            *name = blocks[i].name;
+            *data = blocks[i].data;
+            *size = blocks[i].size;
+            return 1;
+        }
+    return 0;
+}
 
 #ifdef __cplusplus
 }

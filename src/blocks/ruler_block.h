@@ -48,7 +48,7 @@ void WriteNumbers(CMutableByteSpan block, const Numbers& numbers);
 // of it when there is none), without surrounding blanks.
 std::string AbbreviationOf(CByteSpan label);
 // A label block of "%d ", the abbreviation and a zero byte, n + 23 bytes,
-// carrying the first 12 bytes of loaded (zeros where it has none).
+// carrying the header bytes of loaded that it has (zeros for the others).
 OwnedBytes BuildLabel(CByteSpan loaded, const std::string& abbreviation);
 
 } // namespace ruler_block

@@ -7,6 +7,14 @@
 #include <utility>
 
 namespace text_block {
+namespace {
+// The header bytes the loaded block has, zeros for those it lacks.
+void CarryHeader(CByteSpan loaded, CMutableByteSpan out) {
+    const size_t carried = loaded.Size() < kHeaderSize ? loaded.Size() : kHeaderSize;
+    out.Write(0, loaded.Data(), carried);
+    out.Fill(carried, kHeaderSize - carried);
+}
+} // namespace
 
 CByteSpan ReadText(CByteSpan block) {
     if (block.Size() <= kTextOffset)
@@ -29,10 +37,7 @@ OwnedBytes Build(CByteSpan loaded, CByteSpan text) {
         return built;
     built.size = static_cast<uint32_t>(size);
     CMutableByteSpan out(built.data.get(), size);
-    // The header words are carried only from a block that has all three;
-    // otherwise they stay zero.
-    if (loaded.Contains(0, kHeaderSize))
-        out.Write(0, loaded.Data(), kHeaderSize);
+    CarryHeader(loaded, out);
     out.WriteValue<uint32_t>(kHeaderSize, static_cast<uint32_t>(length + 1));
     out.Write(kTextOffset, text.Data(), length);
     return built;
@@ -50,11 +55,7 @@ Fillable BuildToFill(CByteSpan loaded, uint64_t length) {
         return result;
     result.block.size = static_cast<uint32_t>(size);
     CMutableByteSpan out(result.block.data.get(), size);
-    // As Build: the header words of a block that has all three, else zeros.
-    if (loaded.Contains(0, kHeaderSize))
-        out.Write(0, loaded.Data(), kHeaderSize);
-    else
-        out.Fill(0, kHeaderSize);
+    CarryHeader(loaded, out);
     out.WriteValue<uint32_t>(kHeaderSize, static_cast<uint32_t>(length + 1));
     out.Fill(kTextOffset + static_cast<size_t>(length), kFixedSize - kTextOffset);
     result.text = out.Slice(kTextOffset, static_cast<size_t>(length));

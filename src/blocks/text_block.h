@@ -25,9 +25,9 @@ constexpr size_t kFixedSize = 20; // header, length word, zero byte, three trail
 // block's end; empty for a block shorter than 17 bytes. Points into block.
 CByteSpan ReadText(CByteSpan block);
 
-// A block of text.Size() + 20 bytes carrying the first 12 bytes of loaded
-// (zeros when loaded is shorter than 12 bytes). Null data when the size would not fit 32
-// bits or memory ran out.
+// A block of text.Size() + 20 bytes carrying the first 12 bytes of loaded, as
+// many as it has (zeros for the missing ones). Null data when the size would
+// not fit 32 bits or memory ran out.
 OwnedBytes Build(CByteSpan loaded, CByteSpan text);
 
 // A block of length + 20 bytes like Build's, with the text region left for

@@ -27,6 +27,18 @@ private:
     const DWORD m_index;
 };
 const CThreadSlot g_threadSlot; // made when the module starts, on the loading thread
+// The loading thread's state: its windows are taken down and it is freed when
+// the module is unloaded, whichever thread unloads it.
+AFX_THREAD_STATE* g_loadingThreadState = nullptr;
+
+void FreeThreadState(AFX_THREAD_STATE* state) {
+    if (state == g_loadingThreadState)
+        g_loadingThreadState = nullptr;
+    // Window objects belong to their owners; they only forget their windows.
+    for (auto& entry : state->m_windows)
+        entry.second->m_hWnd = nullptr;
+    delete state;
+}
 } // namespace
 
 AFX_MODULE_STATE* AfxGetModuleState() {
@@ -38,6 +50,8 @@ AFX_THREAD_STATE* AfxGetThreadState() {
     if (!state) {
         state = new AFX_THREAD_STATE;
         g_threadSlot.Set(state);
+        if (AfxIsModuleThread())
+            g_loadingThreadState = state;
     }
     return state;
 }
@@ -59,8 +73,14 @@ void AfxTermThreadState() {
     if (!state)
         return;
     g_threadSlot.Set(nullptr);
-    // Window objects belong to their owners; they only forget their windows.
-    for (auto& entry : state->m_windows)
-        entry.second->m_hWnd = nullptr;
-    delete state;
+    FreeThreadState(state);
+}
+
+AFX_THREAD_STATE* AfxLoadingThreadState() {
+    return g_loadingThreadState;
+}
+
+void AfxTermLoadingThreadState() {
+    if (g_loadingThreadState)
+        FreeThreadState(g_loadingThreadState);
 }

@@ -40,3 +40,7 @@ bool AfxIsModuleThread();
 // Frees the calling thread's state (window map included). Safe on any thread
 // at any time: a thread that never used the framework has nothing to free.
 void AfxTermThreadState();
+// The loading thread's state, or null: what the module's unload looks at and
+// frees, from whichever thread unloads it.
+AFX_THREAD_STATE* AfxLoadingThreadState();
+void AfxTermLoadingThreadState();

@@ -1,14 +1,16 @@
 // Dialog data exchange and validation.
 #include "framework/data_exchange.h"
 
-#include "framework/message_box.h"
-#include "framework/wnd.h"
 #include "framework/framework_strings.h"
+#include "framework/message_box.h"
+#include "framework/storable_text.h"
+#include "framework/wnd.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 
 namespace {
 const char* SkipBlanks(const char* p) {
@@ -28,6 +30,17 @@ template <class Parse> bool ParseWhole(const char* text, Parse parse) {
     if (zero && *start != '0')
         return false;
     return *SkipBlanks(end) == '\0';
+}
+
+// "日本語" as "日 本 語"; a surrogate pair stays one character.
+std::wstring Spaced(const std::wstring& characters) {
+    std::wstring spaced;
+    for (wchar_t unit : characters) {
+        if (!spaced.empty() && !IS_LOW_SURROGATE(unit))
+            spaced += L' ';
+        spaced += unit;
+    }
+    return spaced;
 }
 
 void ShowValidationMessage(CDataExchange* dx, const std::string& text) {
@@ -185,4 +198,33 @@ void DDV_MinMaxInt(CDataExchange* dx, int value, int minimum, int maximum) {
 
 void DDV_MinMaxDWord(CDataExchange* dx, DWORD value, DWORD minimum, DWORD maximum) {
     CheckRange(dx, value, minimum, maximum, "%lu");
+}
+
+void DDV_StorableText(CDataExchange* dx) {
+    HWND edit = dx->m_hWndLastControl;
+    if (dx->m_bFailed || !dx->m_bSaveAndValidate || !edit)
+        return;
+    // A password is read into a buffer of its own, wiped after; its edit is
+    // limited far below this size.
+    const bool secret = (GetWindowLongA(edit, GWL_STYLE) & ES_PASSWORD) != 0;
+    wchar_t small[64];
+    std::wstring large;
+    const int length = GetWindowTextLengthW(edit);
+    wchar_t* text = small;
+    if (length >= static_cast<int>(std::size(small)) && !secret) {
+        large.resize(static_cast<size_t>(length) + 1);
+        text = &large[0];
+    }
+    const int read =
+        GetWindowTextW(edit, text, text == small ? static_cast<int>(std::size(small)) : length + 1);
+    const UnstorableText found = FindUnstorable(text, read > 0 ? static_cast<size_t>(read) : 0);
+    SecureZeroMemory(small, sizeof small);
+    if (!found)
+        return;
+    HWND owner = GetAncestor(dx->m_pDlgWnd->m_hWnd, GA_ROOT);
+    AfxMessageBoxW(owner, secret ? IDS_SECRET_NOT_STORABLE : IDS_TEXT_NOT_STORABLE,
+                   Spaced(found.characters), MB_OK | MB_ICONEXCLAMATION);
+    dx->Fail();
+    SendMessageW(edit, EM_SETSEL, found.first, found.end);
+    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
 }

@@ -39,6 +39,11 @@ void DDX_Text(CDataExchange* dx, int id, DWORD& value);
 void DDX_Check(CDataExchange* dx, int id, int& value);
 void DDX_LBIndex(CDataExchange* dx, int id, int& index);
 void DDV_MinMaxInt(CDataExchange* dx, int value, int minimum, int maximum);
+// The text of the edit just exchanged must be one the system's ANSI code page
+// holds (the blocks that carry it are ANSI). Otherwise the message names the
+// characters (a password's are not shown) and they are selected in the edit,
+// whose text stays as the user typed it.
+void DDV_StorableText(CDataExchange* dx);
 void DDV_MinMaxDWord(CDataExchange* dx, DWORD value, DWORD minimum, DWORD maximum);
 
 // The parsing rules of the numeric exchanges, shared with tests: blanks and

@@ -44,15 +44,24 @@ void CFrameWnd::RecalcLayout() {
     CToolBar* bar = GetControlBar(AFX_IDW_TOOLBAR);
     if (!bar)
         return;
+    // Windows already in place are not moved: each move costs a round of
+    // position messages even when nothing changes.
     const SIZE size = bar->CalcFixedLayout();
-    ::SetWindowPos(bar->m_hWnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT now = {};
+    ::GetWindowRect(bar->m_hWnd, &now);
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&now), 2);
+    if (now.left != 0 || now.top != 0 || now.right != size.cx || now.bottom != size.cy)
+        ::SetWindowPos(bar->m_hWnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
     if (!(m_dwFrameFlags & FWS_SNAPTOBARS))
         return;
     RECT frame = {0, 0, size.cx, size.cy};
     ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)), FALSE,
                          static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_EXSTYLE)));
-    ::SetWindowPos(m_hWnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::GetWindowRect(m_hWnd, &now);
+    if (now.right - now.left != frame.right - frame.left ||
+        now.bottom - now.top != frame.bottom - frame.top)
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

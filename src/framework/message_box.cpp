@@ -35,8 +35,32 @@ std::string AfxFormatString(UINT id, const char* arg1, const char* arg2) {
     return out;
 }
 
-int AfxMessageBox(HWND owner, const std::string& text, UINT type) {
+namespace {
+const char* AppTitle() {
     CWinApp* app = AfxGetApp();
-    const char* caption = (app && app->m_pszAppName) ? app->m_pszAppName : "";
-    return MessageBoxA(owner, text.c_str(), caption, type);
+    return (app && app->m_pszAppName) ? app->m_pszAppName : "";
+}
+
+std::wstring Wide(const char* text) {
+    const int units = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    std::wstring wide(units > 0 ? static_cast<size_t>(units) : 1, L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], units);
+    wide.pop_back(); // the terminator
+    return wide;
+}
+} // namespace
+
+int AfxMessageBox(HWND owner, const std::string& text, UINT type) {
+    return MessageBoxA(owner, text.c_str(), AppTitle(), type);
+}
+
+int AfxMessageBoxW(HWND owner, UINT id, const std::wstring& arg1, UINT type) {
+    const wchar_t* pattern = nullptr; // read-only, not terminated
+    const int length =
+        LoadStringW(AfxGetResourceHandle(), id, reinterpret_cast<LPWSTR>(&pattern), 0);
+    std::wstring text(pattern ? pattern : L"", length > 0 ? static_cast<size_t>(length) : 0);
+    const size_t at = text.find(L"%1");
+    if (at != std::wstring::npos)
+        text.replace(at, 2, arg1);
+    return MessageBoxW(owner, text.c_str(), Wide(AppTitle()).c_str(), type);
 }

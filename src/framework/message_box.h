@@ -12,3 +12,6 @@ std::string AfxLoadString(UINT id);
 std::string AfxFormatString(UINT id, const char* arg1, const char* arg2 = nullptr);
 // MessageBoxA with the application's title as caption.
 int AfxMessageBox(HWND owner, const std::string& text, UINT type);
+// The same for text the ANSI code page may not hold: the string with %1
+// replaced, shown as UTF-16.
+int AfxMessageBoxW(HWND owner, UINT id, const std::wstring& arg1, UINT type);

@@ -38,6 +38,31 @@ UINT CALLBACK PageCallback(HWND, UINT message, LPPROPSHEETPAGEA desc) {
         AfxGetThreadState()->m_pPageInit = reinterpret_cast<CPropertyPage*>(desc->lParam);
     return TRUE;
 }
+// Wine's edit control keeps the word-break table it makes for its text (a
+// byte a character, made when a line wraps or a word is double-clicked or
+// stepped over with Ctrl+arrow) until its text changes, and does not free it
+// when it is destroyed. So a page going empties every edit it holds, a combo
+// box's too. An empty edit takes a character first: setting an empty text
+// again would change nothing and free nothing.
+BOOL CALLBACK EmptyEdit(HWND child, LPARAM) {
+    char className[8] = "";
+    if (GetClassNameA(child, className, sizeof className) && lstrcmpiA(className, "Edit") == 0) {
+        if (GetWindowTextLengthA(child) == 0)
+            SetWindowTextA(child, " ");
+        SetWindowTextA(child, "");
+    }
+    return TRUE;
+}
+
+// With the page's notifications locked out, as during data exchange: the
+// emptying is no typing, so no page marks itself modified.
+void EmptyEdits(HWND page) {
+    AFX_THREAD_STATE* thread = AfxGetThreadState();
+    const HWND previousLockout = thread->m_hLockoutNotifyWindow;
+    thread->m_hLockoutNotifyWindow = page;
+    EnumChildWindows(page, EmptyEdit, 0);
+    thread->m_hLockoutNotifyWindow = previousLockout;
+}
 } // namespace
 
 CPropertyPage::CPropertyPage(UINT templateId, UINT captionId) : m_nIDTemplate(templateId) {
@@ -123,6 +148,8 @@ INT_PTR RoutePageMessage(HWND h, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* page = dynamic_cast<CPropertyPage*>(CWnd::FromHandlePermanent(h));
     if (!page)
         return FALSE;
+    if (message == WM_DESTROY)
+        EmptyEdits(h); // before the page's own handling: emptied edits lay nothing out again
     LRESULT result = 0;
     const bool handled = page->OnWndMsg(MessageArgs{message, wParam, lParam}, &result);
     if (message == WM_NCDESTROY) {

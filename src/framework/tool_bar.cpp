@@ -89,13 +89,14 @@ BOOL CToolBar::LoadToolBar(UINT id, const COLORMAP* colours, int colourCount) {
     for (WORD command : resource.commands) {
         TBBUTTON button = {};
         button.idCommand = command;
-        if (command == 0) {
-            button.fsStyle = TBSTYLE_SEP;
-        } else {
+        const UINT style = LoadedButtonStyle(static_cast<int>(buttons.size()));
+        button.fsStyle =
+            static_cast<BYTE>(LOWORD(style) | (command ? TBSTYLE_BUTTON : TBSTYLE_SEP));
+        button.fsState = static_cast<BYTE>(HIWORD(style) ^ TBSTATE_ENABLED);
+        if (command != 0)
             button.iBitmap = image++;
-            button.fsState = TBSTATE_ENABLED;
-            button.fsStyle = TBSTYLE_BUTTON;
-        }
+        else
+            button.fsState &= ~TBSTATE_ENABLED; // a separator is never enabled
         buttons.push_back(button);
     }
     return static_cast<BOOL>(
@@ -118,7 +119,9 @@ void CToolBar::RemapImages(const COLORMAP* colours, int colourCount) {
 }
 
 void CToolBar::KeepButtonSize() {
-    SendMessage(TB_SETBUTTONSIZE, 0, MAKELONG(m_sizeButton.cx, m_sizeButton.cy));
+    const LPARAM size = MAKELONG(m_sizeButton.cx, m_sizeButton.cy);
+    if (SendMessage(TB_GETBUTTONSIZE) != size)
+        SendMessage(TB_SETBUTTONSIZE, 0, size);
 }
 
 UINT CToolBar::GetItemID(int index) const {

@@ -51,9 +51,9 @@ public:
     }
     UINT GetButtonStyle(int index) const;
     void SetButtonStyle(int index, UINT style);
-    // Sets the loaded button size again. The control measures its buttons
-    // anew when one is hidden or shown, from its own padding, and would
-    // otherwise come out a pixel short.
+    // Sets the loaded button size again when the control has changed it. The
+    // control measures its buttons anew when one is hidden or shown, from its
+    // own padding, and would otherwise come out a pixel short.
     void KeepButtonSize();
     // The size that shows every visible button: the extent of their layout.
     SIZE CalcFixedLayout() const;
@@ -62,6 +62,10 @@ public:
 
 protected:
     ~CToolBar() override;
+    // The style word a loaded button is added with, by its index in the
+    // resource: given in the one add call, so the control lays the bar out
+    // once. Default: a plain, enabled button.
+    virtual UINT LoadedButtonStyle(int /*index*/) const { return 0; }
 
 private:
     COwnedBitmap m_imageWell; // the control copies no bitmap: kept for its life

@@ -114,6 +114,7 @@ BOOL AfxWinInit(CWinApp* app, HINSTANCE instance) {
 void AfxWinTerm(CWinApp* app) {
     CallGuarded(0, [app] { return app->ExitInstance(); });
     AfxTermThreadState();
+    AfxTermLoadingThreadState();
     AfxGetModuleState()->m_nThreadID = 0;
 }
 

@@ -162,6 +162,28 @@ void CWnd::DetachDestroyed() {
     Detach();
 }
 
+void CWnd::TakeDownModuleWindows() {
+    AFX_THREAD_STATE* thread = AfxLoadingThreadState();
+    if (!thread)
+        return;
+    std::vector<HWND> windows;
+    for (const auto& entry : thread->m_windows)
+        windows.push_back(entry.first);
+    for (HWND h : windows)
+        if (thread->m_windows.count(h) &&
+            GetWindowThreadProcessId(h, nullptr) == GetCurrentThreadId() &&
+            !(GetWindowLongA(h, GWL_STYLE) & WS_CHILD))
+            ::DestroyWindow(h);
+    for (const auto& entry : thread->m_windows) {
+        CWnd* wnd = entry.second;
+        if (GetWindowLongPtrA(entry.first, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(AfxWndProc))
+            SetWindowLongPtrA(
+                entry.first, GWLP_WNDPROC,
+                reinterpret_cast<LONG_PTR>(wnd->m_pfnSuper ? wnd->m_pfnSuper : DefWindowProcA));
+    }
+    UnregisterClassA(kFrameworkClass, AfxGetResourceHandle());
+}
+
 bool AfxIsNotifyLockedOut(HWND h) {
     return h && AfxGetThreadState()->m_hLockoutNotifyWindow == h;
 }

@@ -69,6 +69,12 @@ public:
     // After WM_NCDESTROY: detaches the bound controls and this object.
     void DetachDestroyed();
 
+    // When the module is unloaded: its windows go with it, so that no message
+    // reaches unloaded code. Top-level windows of the unloading thread are
+    // destroyed as usual (children with them; host callbacks hear of it); a
+    // window left (of another thread) gets back the procedure it had before.
+    static void TakeDownModuleWindows();
+
     HWND m_hWnd = nullptr;
 
 private:

@@ -25,7 +25,7 @@ size_t WholeCharacterBytes(const char* title, size_t length, size_t size) {
 } // namespace
 
 extern "C" BOOL WINAPI KEL_GUI_message_title_set(LPCSTR title) {
-    return CallFromHost([title]() -> BOOL {
+    return CallFromHost([title]() -> HostAnswer {
         CKELGuiApp& app = KelGuiApp();
         std::free(app.m_pszAppName);
         app.m_pszAppName = nullptr;
@@ -38,10 +38,10 @@ extern "C" BOOL WINAPI KEL_GUI_message_title_set(LPCSTR title) {
 }
 
 extern "C" UINT WINAPI KEL_GUI_message_title_get(LPSTR buffer, UINT size) {
-    return CallFromHost([buffer, size]() -> UINT {
+    return CallFromHost<UINT>([buffer, size]() -> HostAnswer {
         const char* title = KelGuiApp().m_pszAppName;
         if (!title)
-            return 0;
+            return Refused(ERROR_NOT_ENOUGH_MEMORY); // the last copy of a title failed
         if (!buffer)
             return static_cast<UINT>(std::strlen(title));
         // Multibyte-aware bounded copy of at most size bytes: zero-fills after

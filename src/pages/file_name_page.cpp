@@ -48,6 +48,7 @@ void CFileNamePage::DoDataExchange(CDataExchange* dx) {
     DDX_Control(dx, IDC_FILE_NAME, m_nameEdit);
     DDX_Control(dx, IDC_BROWSE, m_browseButton);
     DDX_Text(dx, IDC_FILE_NAME, m_strFileName);
+    DDV_StorableText(dx);
     DDX_Text(dx, IDC_FILE_NAME_LABEL, m_strLabel);
 }
 

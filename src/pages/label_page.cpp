@@ -34,6 +34,7 @@ CKELPGTxl::CKELPGTxl(DWORD markType)
 void CKELPGTxl::DoDataExchange(CDataExchange* dx) {
     DDX_Control(dx, IDC_TEXT_EDIT, m_edit);
     DDX_Text(dx, IDC_TEXT_EDIT, m_strText);
+    DDV_StorableText(dx);
     DDX_Text(dx, IDC_TEXT_LABEL, m_strLabel);
 }
 

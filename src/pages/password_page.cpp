@@ -52,6 +52,7 @@ bool CKELPGPsd::UpdateBlock() {
 void CKELPGPsd::DoDataExchange(CDataExchange* dx) {
     DDX_Control(dx, IDC_PASSWORD, m_edit);
     DDX_Text(dx, IDC_PASSWORD, m_text.Data(), static_cast<int>(m_text.Size()));
+    DDV_StorableText(dx);
     DDX_Text(dx, IDC_PASSWORD_LABEL, m_strLabel);
 }
 

@@ -128,6 +128,7 @@ void CKELPGRul::DoDataExchange(CDataExchange* dx) {
     DDV_MinMaxInt(dx, m_nGaugeLength, 0, kMaxGauge);
     DDX_Text(dx, IDC_OUTPUT_PRECISION_LABEL, m_strPrecisionLabel);
     DDX_Text(dx, IDC_RULER_ABBREVIATION, m_strAbbreviation);
+    DDV_StorableText(dx);
     DDX_Text(dx, IDC_RULER_ABBREVIATION_LABEL, m_strAbbreviationLabel);
     DDX_LBIndex(dx, IDC_RULER_UNITS, m_nUnit);
     DDX_Control(dx, IDC_RULER_GAUGE_SPIN, m_gaugeSpin);

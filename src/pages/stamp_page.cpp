@@ -28,6 +28,7 @@ void CKELPGTSt::DoDataExchange(CDataExchange* dx) {
     DDX_Control(dx, IDC_INSERT_DATE, m_insertDate);
     DDX_Text(dx, IDC_TEXT_LABEL, m_strLabel);
     DDX_Text(dx, IDC_TEXT_EDIT, m_strText);
+    DDV_StorableText(dx);
 }
 
 BOOL CKELPGTSt::OnInitDialog() {

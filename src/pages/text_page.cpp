@@ -64,6 +64,7 @@ void CKELPGTxt::DoDataExchange(CDataExchange* dx) {
     // The text goes with the edit shown until now: the Wrap handler relies on
     // the flag being exchanged after it.
     DDX_Text(dx, m_wrap ? IDC_WRAPPING_EDIT : IDC_TEXT_EDIT, m_strText);
+    DDV_StorableText(dx); // before the flag: a refused text is not carried over
     DDX_Control(dx, IDC_WRAP, m_wrapCheck);
     DDX_Check(dx, IDC_WRAP, m_wrap);
     DDX_Control(dx, IDC_BOUND_WRAPPING, m_boundWrappingList);
@@ -103,7 +104,12 @@ void CKELPGTxt::OnDestroy() {
 
 void CKELPGTxt::OnWrapClicked() {
     const CEdit& before = VisibleEdit();
-    UpdateData(TRUE); // the text of the view shown until now, then the new flag
+    // The text of the view shown until now, then the new flag. A text the code
+    // page cannot hold stays where it is, and so does the view.
+    if (!UpdateData(TRUE)) {
+        m_wrapCheck.SetCheck(m_wrap);
+        return;
+    }
     const CEdit& after = VisibleEdit();
     if (&before == &after)
         return;

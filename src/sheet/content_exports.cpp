@@ -9,24 +9,30 @@
 extern "C" BOOL WINAPI KEL_GUI_property_sheet_init(HKELSHEET handle, DWORD flags,
                                                    const KEL_MARK_ATTRIBUTES* record,
                                                    const char* name, const void* data, DWORD size) {
-    return CallFromHost([=]() -> BOOL {
+    return CallFromHost([=]() -> HostAnswer {
         CKELPropertySheet* sheet = LookupSheet(handle);
-        if (!sheet || sheet->m_hWnd)
-            return 0; // pages cannot be added to or reloaded under a running sheet
-        return AssemblePages(*sheet, InitArgs{flags, record, name, data, size},
-                             LibraryPageBindings());
+        if (!sheet)
+            return Refused(ERROR_INVALID_HANDLE);
+        if (sheet->m_hWnd)
+            return Refused(ERROR_BUSY); // no page is added or reloaded under a running sheet
+        if (const DWORD error = AssemblePages(*sheet, InitArgs{flags, record, name, data, size},
+                                              LibraryPageBindings()))
+            return Refused(error);
+        return 1;
     });
 }
 
 extern "C" BOOL WINAPI KEL_GUI_property_sheet_query(HKELSHEET handle, DWORD flags,
                                                     KEL_MARK_ATTRIBUTES* record, const char* name,
                                                     void* buffer, DWORD* sizeOut) {
-    return CallFromHost([=]() -> BOOL {
+    return CallFromHost([=]() -> HostAnswer {
         CMutableByteSpan(sizeOut, sizeof(DWORD)).WriteValue<DWORD>(0, 0);
         CKELPropertySheet* sheet = LookupSheet(handle);
         if (!sheet)
-            return 0;
-        return ReadBack(*sheet, QueryArgs{flags, record, name, buffer, sizeOut},
-                        LibraryPageBindings());
+            return Refused(ERROR_INVALID_HANDLE);
+        if (const DWORD error = ReadBack(*sheet, QueryArgs{flags, record, name, buffer, sizeOut},
+                                         LibraryPageBindings()))
+            return Refused(error);
+        return 1;
     });
 }

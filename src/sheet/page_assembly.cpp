@@ -41,12 +41,12 @@ bool RunSteps(CKELPropertySheet& sheet, std::initializer_list<PageStep> steps,
 }
 } // namespace
 
-BOOL AssemblePages(CKELPropertySheet& sheet, const InitArgs& args, const PageBindings& bindings) {
+DWORD AssemblePages(CKELPropertySheet& sheet, const InitArgs& args, const PageBindings& bindings) {
     const DWORD flags = EffectiveSheetFlags(args.flags);
     const bool withRecord = (flags & KEL_SHEET_ATTRIBUTES) != 0;
     const bool withBlock = (flags & KEL_SHEET_BLOCK) != 0;
     if (withRecord && !args.record)
-        return 0;
+        return ERROR_INVALID_PARAMETER;
 
     const CByteSpan record(withRecord ? args.record : nullptr, sizeof(KEL_MARK_ATTRIBUTES));
     if (withRecord)
@@ -55,7 +55,7 @@ BOOL AssemblePages(CKELPropertySheet& sheet, const InitArgs& args, const PageBin
     const DWORD markType = sheet.m_attributes.nMarkType;
     const MarkRow* row = FindMarkRow(markType);
     if (!row)
-        return 1;
+        return ERROR_SUCCESS;
 
     // The block arguments are read only when a block page will take them.
     char blockName[8];
@@ -71,9 +71,8 @@ BOOL AssemblePages(CKELPropertySheet& sheet, const InitArgs& args, const PageBin
                            named ? blockName : nullptr,
                            CByteSpan(blockUsed ? args.blockData : nullptr, args.blockSize)};
 
-    if (withRecord && !RunSteps(sheet, row->load, in, bindings))
-        return 0;
-    if (withBlock && !RunSteps(sheet, row->blockPages, in, bindings))
-        return 0;
-    return 1;
+    if ((withRecord && !RunSteps(sheet, row->load, in, bindings)) ||
+        (withBlock && !RunSteps(sheet, row->blockPages, in, bindings)))
+        return ERROR_NOT_ENOUGH_MEMORY;
+    return ERROR_SUCCESS;
 }

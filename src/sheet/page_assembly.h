@@ -13,7 +13,8 @@ struct InitArgs {
     DWORD blockSize;
 };
 
-// 1, also when the mark type selects no page. 0 for a null record with bit 0,
-// or when a page could not be made for lack of memory: the pages added before
-// it stay, loaded; the later ones are neither added nor loaded.
-BOOL AssemblePages(CKELPropertySheet& sheet, const InitArgs& args, const PageBindings& bindings);
+// ERROR_SUCCESS, also when the mark type selects no page.
+// ERROR_INVALID_PARAMETER for a null record with bit 0, nothing done.
+// ERROR_NOT_ENOUGH_MEMORY when a page could not be made: the pages added
+// before it stay, loaded; the later ones are neither added nor loaded.
+DWORD AssemblePages(CKELPropertySheet& sheet, const InitArgs& args, const PageBindings& bindings);

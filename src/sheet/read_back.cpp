@@ -34,16 +34,20 @@ void WriteRecordFields(CKELPropertySheet& sheet, std::initializer_list<PageStep>
 }
 } // namespace
 
-BOOL ReadBack(CKELPropertySheet& sheet, const QueryArgs& args, const PageBindings& bindings) {
+DWORD ReadBack(CKELPropertySheet& sheet, const QueryArgs& args, const PageBindings& bindings) {
     const DWORD flags = EffectiveSheetFlags(args.flags);
     const bool withRecord = (flags & KEL_SHEET_ATTRIBUTES) != 0;
-    const bool withBlock = (flags & KEL_SHEET_BLOCK) != 0;
-    if ((withRecord && !args.record) || (withBlock && (!args.blockName || !args.sizeOut)))
-        return 0;
+    if (withRecord && !args.record)
+        return ERROR_INVALID_PARAMETER;
+    // Without a name or size out only the block part is refused: the record
+    // still gets the user's edits.
+    const bool blockAsked = (flags & KEL_SHEET_BLOCK) != 0;
+    const bool withBlock = blockAsked && args.blockName && args.sizeOut;
+    const DWORD refusal = blockAsked && !withBlock ? ERROR_INVALID_PARAMETER : ERROR_SUCCESS;
 
     const MarkRow* row = FindMarkRow(sheet.m_attributes.nMarkType);
     if (!row)
-        return 1;
+        return refusal;
 
     ReadBackOutput out{
         CMutableByteSpan(withRecord ? args.record : nullptr, sizeof(KEL_MARK_ATTRIBUTES)), nullptr,
@@ -51,7 +55,7 @@ BOOL ReadBack(CKELPropertySheet& sheet, const QueryArgs& args, const PageBinding
     if (withRecord)
         WriteRecordFields(sheet, row->store, bindings, out);
 
-    BOOL result = 1;
+    DWORD result = refusal;
     if (withBlock && row->blockPages.size() > 0) {
         char name[8];
         CByteSpan(args.blockName, sizeof name).Read(0, name, sizeof name);
@@ -76,7 +80,7 @@ BOOL ReadBack(CKELPropertySheet& sheet, const QueryArgs& args, const PageBinding
         if (!args.buffer)
             sheet.m_reportedBlockSizes.Remember(name, out.blockSize);
         else if (out.blockSize > buffer.Size())
-            result = 0; // nothing was copied: the buffer was not sized for it
+            result = ERROR_INSUFFICIENT_BUFFER; // nothing was copied
     }
 
     if (withRecord)

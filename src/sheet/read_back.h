@@ -13,7 +13,10 @@ struct QueryArgs {
     DWORD* sizeOut; // cleared by the caller before the sheet is looked up
 };
 
-// 1 on success. 0 for a null record with bit 0, a null name or size out with
-// bit 1, or a fetch whose block is larger than the size last reported under
-// its name (nothing is copied then; the size out holds the block's size).
-BOOL ReadBack(CKELPropertySheet& sheet, const QueryArgs& args, const PageBindings& bindings);
+// ERROR_SUCCESS, or why the call gives 0:
+// ERROR_INVALID_PARAMETER for a null record with bit 0 (nothing done), or a
+// null name or size out with bit 1 (the record part is still done);
+// ERROR_INSUFFICIENT_BUFFER for a fetch whose block is larger than the size
+// last reported under its name (nothing is copied; the size out holds the
+// block's size).
+DWORD ReadBack(CKELPropertySheet& sheet, const QueryArgs& args, const PageBindings& bindings);

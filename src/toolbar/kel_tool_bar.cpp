@@ -16,16 +16,12 @@ void CKELToolBar::LayOutColumns() {
     const int count = GetCount();
     UINT visible = 0;
     for (int i = 0; i < count; ++i) {
-        UINT style = GetButtonStyle(i);
+        const UINT style = GetButtonStyle(i);
         if (style & TBBS_HIDDEN)
             continue;
-        ++visible;
-        style |= TBBS_CHECKBOX;
-        if (visible % kColumns == 0)
-            style |= TBBS_WRAPPED;
-        else
-            style &= ~TBBS_WRAPPED;
-        SetButtonStyle(i, style);
+        const UINT laidOut = ColumnStyle(style, ++visible);
+        if (laidOut != style)
+            SetButtonStyle(i, laidOut);
     }
     KeepButtonSize();
     Invalidate(TRUE);

@@ -12,7 +12,8 @@ public:
     static constexpr UINT kColumns = 2;
 
     // Makes every button a check button, lays the visible ones out kColumns
-    // per row and has the frame snap to the bar.
+    // per row and has the frame snap to the bar. Only buttons whose style
+    // changes are touched: each change lays the whole bar out again.
     void LayOutColumns();
     void SetNotifyCallback(KEL_TOOLBAR_NOTIFY_PROC callback, DWORD_PTR userData) {
         m_pfnNotify = callback;
@@ -34,8 +35,18 @@ public:
 
 protected:
     void PostNcDestroy() override { delete this; }
+    // Buttons are loaded already laid out in columns.
+    UINT LoadedButtonStyle(int index) const override {
+        return ColumnStyle(0, static_cast<UINT>(index) + 1);
+    }
 
 private:
+    // style as a check button, ending its row when it is the visible-th shown
+    // button (from 1) and the row is full.
+    static UINT ColumnStyle(UINT style, UINT visible) {
+        style |= TBBS_CHECKBOX;
+        return visible % kColumns == 0 ? style | TBBS_WRAPPED : style & ~TBBS_WRAPPED;
+    }
     void OnToolCommand(UINT commandId) { RunToolCommand(commandId); }
     void OnDestroy() { Notify(0, KEL_TOOL_EVENT_DESTROYED); }
     // The control has already toggled the button of commandId: report it and

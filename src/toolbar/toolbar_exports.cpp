@@ -21,34 +21,35 @@ CKELToolBar* LookupToolBarOf(HWND handle) {
 
 extern "C" BOOL WINAPI KEL_GUI_toolbar_create_ex(HWND parent, int x, int y, HWND* frameOut,
                                                  DWORD style) {
-    return CallFromHost([=]() -> BOOL {
+    return CallFromHost([=]() -> HostAnswer {
         CMutableByteSpan out(frameOut, sizeof(HWND));
         if (!out.WriteValue<HWND>(0, nullptr))
-            return 0; // a toolbar the host could not name would only leak
+            return Refused(ERROR_INVALID_PARAMETER); // a toolbar the host could not name would leak
+        if (parent && !IsWindow(parent))
+            return Refused(ERROR_INVALID_WINDOW_HANDLE);
         auto* frame = new CKELMiniFrameWnd;
         if (!frame->CreateToolbar(parent, x, y, style))
-            return 0; // the frame is gone with its window
+            return Refused(ERROR_NOT_ENOUGH_MEMORY); // the frame is gone with its window
         out.WriteValue(0, frame->m_hWnd);
         return 1;
     });
 }
 
 extern "C" BOOL WINAPI KEL_GUI_toolbar_create(HWND parent, int x, int y, HWND* frameOut) {
-    return CallFromHost(
-        [=] { return KEL_GUI_toolbar_create_ex(parent, x, y, frameOut, WS_VISIBLE); });
+    return KEL_GUI_toolbar_create_ex(parent, x, y, frameOut, WS_VISIBLE);
 }
 
 extern "C" BOOL WINAPI KEL_GUI_toolbar_CB_register(HWND frameHandle, int selector, FARPROC callback,
                                                    DWORD_PTR userData) {
-    return CallFromHost([=]() -> BOOL {
+    return CallFromHost([=]() -> HostAnswer {
         CKELMiniFrameWnd* frame = LookupToolbar(frameHandle);
         if (!frame)
-            return 0;
+            return Refused(ERROR_INVALID_WINDOW_HANDLE);
         switch (selector) {
         case KEL_TOOLBAR_CB_NOTIFY: {
             CKELToolBar* bar = frame->ToolBar();
             if (!bar)
-                return 0;
+                return Refused(ERROR_INVALID_WINDOW_HANDLE);
             bar->SetNotifyCallback(reinterpret_cast<KEL_TOOLBAR_NOTIFY_PROC>(callback), userData);
             return 1;
         }
@@ -57,27 +58,29 @@ extern "C" BOOL WINAPI KEL_GUI_toolbar_CB_register(HWND frameHandle, int selecto
                                       userData);
             return 1;
         default:
-            return 0;
+            return Refused(ERROR_INVALID_PARAMETER);
         }
     });
 }
 
 extern "C" BOOL WINAPI KEL_GUI_toolbar_button_set(HWND frameHandle, int markType, DWORD flags) {
-    return CallFromHost([=]() -> BOOL {
+    return CallFromHost([=]() -> HostAnswer {
         CKELToolBar* bar = LookupToolBarOf(frameHandle);
         if (!bar)
-            return 0;
+            return Refused(ERROR_INVALID_WINDOW_HANDLE);
         bar->SetToolState(markType, flags);
         return 1;
     });
 }
 
 extern "C" BOOL WINAPI KEL_GUI_toolbar_button_get(HWND frameHandle, int markType, DWORD* flagsOut) {
-    return CallFromHost([=]() -> BOOL {
+    return CallFromHost([=]() -> HostAnswer {
         CKELToolBar* bar = LookupToolBarOf(frameHandle);
+        if (!bar)
+            return Refused(ERROR_INVALID_WINDOW_HANDLE);
         CMutableByteSpan out(flagsOut, sizeof(DWORD));
-        if (!bar || !out.Size())
-            return 0;
+        if (!out.Size())
+            return Refused(ERROR_INVALID_PARAMETER);
         out.WriteValue<DWORD>(0, bar->GetToolState(markType));
         return 1;
     });

@@ -1,7 +1,8 @@
 // The "OiAnText" layout, fed any loaded block and a run of edits: the
 // text read lies inside the block and ends at its first zero or the block's
-// end; a built block is the text plus 20 bytes, keeps the 12 header bytes it
-// does not own, counts the text in its length word, and reads back as the
+// end; a built block is the text plus 20 bytes, keeps the header bytes it
+// does not own (as many of the 12 as the loaded block has, zeros for the
+// rest), counts the text in its length word, and reads back as the
 // text up to its first zero; the loaded block is never changed.
 #include "blocks/text_block.h"
 #include "fuzz_check.h"
@@ -29,9 +30,8 @@ Bytes TextOf(const Bytes& block) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider in(data, size);
     Bytes block = ConsumeBlock(in);
-    Bytes header(12, 0); // carried only from a block that has all 12 bytes
-    if (block.size() >= 12)
-        std::copy_n(block.begin(), 12, header.begin());
+    Bytes header(12, 0); // the bytes the block has, zeros for the missing ones
+    std::copy_n(block.begin(), std::min<size_t>(block.size(), 12), header.begin());
     TextOf(block);
     while (in.remaining_bytes()) {
         // An edit: typed text, a file read into the block in place, or an

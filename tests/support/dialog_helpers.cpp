@@ -73,6 +73,22 @@ void TypeText(HWND edit, const std::string& text) {
         SendMessageA(edit, WM_CHAR, c, 1);
 }
 
+void TypeText(HWND edit, const std::wstring& text) {
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    for (wchar_t c : text)
+        SendMessageW(edit, WM_CHAR, c, 1);
+}
+
+std::string WideTextUtf8(HWND window) {
+    std::wstring text(GetWindowTextLengthW(window) + 1, L'\0');
+    text.resize(std::max(0, GetWindowTextW(window, &text[0], static_cast<int>(text.size()))));
+    std::string utf8(text.size() * 3 + 1, '\0');
+    utf8.resize(std::max(0, WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &utf8[0],
+                                                static_cast<int>(utf8.size()), nullptr, nullptr) -
+                                1));
+    return utf8;
+}
+
 std::pair<int, int> EditSelection(HWND edit) {
     DWORD start = 0, end = 0;
     SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
@@ -107,6 +123,10 @@ void PressKey(WORD key, WORD modifier) {
     if (modifier)
         add(modifier, KEYEVENTF_KEYUP);
     SendInput(UINT(input.size()), input.data(), sizeof(INPUT));
+}
+
+std::string MessageBoxTextUtf8(HWND box) {
+    return WideTextUtf8(MessageBoxTextControl(box));
 }
 
 } // namespace kelgui_test

@@ -53,6 +53,9 @@ inline void SetText(HWND control, const std::string& text) {
 }
 // Selects all of an edit's text, then types text one WM_CHAR at a time.
 void TypeText(HWND edit, const std::string& text);
+// The same with UTF-16 characters, as a keyboard or input method gives them.
+void TypeText(HWND edit, const std::wstring& text);
+std::string WideTextUtf8(HWND window); // GetWindowTextW, as UTF-8
 // Posted, so that a handler may open a message box.
 inline void Click(HWND button) {
     PostMessageA(button, BM_CLICK, 0, 0);
@@ -64,6 +67,7 @@ void PressKey(WORD key, WORD modifier = 0);
 // A visible message box of this thread; with an owner, only one owned by it.
 HWND FindMessageBox(HWND owner = nullptr);
 std::string MessageBoxText(HWND box);
+std::string MessageBoxTextUtf8(HWND box); // what it shows, whatever the code page
 // Presses one of the box's buttons (posted WM_COMMAND).
 inline void DismissMessageBox(HWND box, int buttonId = IDOK) {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),

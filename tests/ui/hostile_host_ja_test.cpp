@@ -15,24 +15,43 @@ KEL_MARK_ATTRIBUTES g_record = {}; // a straight line of size 1 as NewSheet leav
 DWORD g_out;
 const FARPROC kRecorder = reinterpret_cast<FARPROC>(&RecordNotification);
 
-// Exports taking a handle; results on a filled and on the running sheet.
+// Exports taking a handle: the last error a bad handle gives, and on a filled and
+// on the running sheet what happens: 0 for success (the call gives 1), else the
+// code of the 0 it gives.
+constexpr DWORD kSheet = ERROR_INVALID_HANDLE, kFrame = ERROR_INVALID_WINDOW_HANDLE;
 const struct Call {
     const char* name;
     BOOL (*run)(H);
-    BOOL idle, running;
+    DWORD bad, idle, running;
 } kCalls[] = {
-    {"show", [](H h) { return KEL_GUI_property_sheet_show(h.sheet); }, 0, 0},
-    {"title set", [](H h) { return KEL_GUI_property_sheet_title_set(h.sheet, "t"); }, 1, 1},
-    {"init", [](H h) { return KEL_GUI_property_sheet_init(h.sheet, 1, &g_record, 0, 0, 0); }, 1, 0},
-    {"query", [](H h) { return KEL_GUI_property_sheet_query(h.sheet, 1, &g_record, 0, 0, 0); }, 1,
-     1},
-    {"destroy", [](H h) { return KEL_GUI_property_sheet_destroy(h.sheet); }, 1, 0},
-    {"callback", [](H h) { return KEL_GUI_toolbar_CB_register(h.frame, 0, kRecorder, 1); }, 1, 1},
-    {"button set", [](H h) { return KEL_GUI_toolbar_button_set(h.frame, 5, 1); }, 1, 1},
-    {"button get", [](H h) { return KEL_GUI_toolbar_button_get(h.frame, 5, &g_out); }, 1, 1},
-    {"kind 2", [](H h) { return KEL_GUI_toolbar_CB_register(h.frame, 2, kRecorder, 1); }, 0, 0},
-    {"kind -1", [](H h) { return KEL_GUI_toolbar_CB_register(h.frame, -1, kRecorder, 1); }, 0, 0},
+    {"show", [](H h) { return KEL_GUI_property_sheet_show(h.sheet); }, kSheet, ERROR_CANCELLED,
+     ERROR_BUSY},
+    {"title set", [](H h) { return KEL_GUI_property_sheet_title_set(h.sheet, "t"); }, kSheet, 0, 0},
+    {"init", [](H h) { return KEL_GUI_property_sheet_init(h.sheet, 1, &g_record, 0, 0, 0); },
+     kSheet, 0, ERROR_BUSY},
+    {"query", [](H h) { return KEL_GUI_property_sheet_query(h.sheet, 1, &g_record, 0, 0, 0); },
+     kSheet, 0, 0},
+    {"destroy", [](H h) { return KEL_GUI_property_sheet_destroy(h.sheet); }, kSheet, 0, ERROR_BUSY},
+    {"callback", [](H h) { return KEL_GUI_toolbar_CB_register(h.frame, 0, kRecorder, 1); }, kFrame,
+     0, 0},
+    {"button set", [](H h) { return KEL_GUI_toolbar_button_set(h.frame, 5, 1); }, kFrame, 0, 0},
+    {"button get", [](H h) { return KEL_GUI_toolbar_button_get(h.frame, 5, &g_out); }, kFrame, 0,
+     0},
+    {"kind 2", [](H h) { return KEL_GUI_toolbar_CB_register(h.frame, 2, kRecorder, 1); }, kFrame,
+     ERROR_INVALID_PARAMETER, ERROR_INVALID_PARAMETER},
+    {"kind -1", [](H h) { return KEL_GUI_toolbar_CB_register(h.frame, -1, kRecorder, 1); }, kFrame,
+     ERROR_INVALID_PARAMETER, ERROR_INVALID_PARAMETER},
 };
+// What a call gave: its result and the code its thread's last error holds after it.
+using Outcome = std::pair<BOOL, DWORD>;
+Outcome Expected(DWORD code) {
+    return {code == 0, code};
+}
+template <class Run> Outcome OutcomeOf(Run run) {
+    SetLastError(0xBAD);
+    const BOOL result = run();
+    return {result, GetLastError()};
+}
 
 DWORD WINAPI RunFunction(LPVOID function) {
     (*static_cast<std::function<void()>*>(function))();
@@ -152,7 +171,8 @@ TEST_F(HostileHost, BadHandlesGetZeroAndLeaveTheLiveOnesAlone) {
     g_out = 0xDEAD;
     for (const Handles& bad : kBad)
         for (const Call& call : kCalls)
-            EXPECT_EQ(call.run(bad), 0) << call.name << " with " << bad.sheet << ", " << bad.frame;
+            EXPECT_EQ(Expected(call.bad), OutcomeOf([&] { return call.run(bad); }))
+                << call.name << " with " << bad.sheet << ", " << bad.frame;
     EXPECT_EQ(g_out, 0xDEADu) << "a refused fetch writes nothing";
     EXPECT_EQ(garbage, std::string(256, 'Z')) << "nor into memory passed as a handle";
     ExpectLiveOnesUntouched();
@@ -164,20 +184,25 @@ TEST_F(HostileHost, OtherThreadsAreRefusedAndLeaveNothingBehind) {
         OnOtherThread([] {}); // the first threads may set up what the system shares
     const DWORD handles = KernelHandles();
     KEL_GUI_message_title_set("first");
-    int accepted = 0;
+    std::vector<Outcome> outcomes;
     Handles made = m_h;
     OnOtherThread([&] {
-        for (const Call& call : kCalls)
-            accepted += call.run(m_h);
         const KEL_IMAGE_INFO info = {};
-        accepted += KEL_GUI_toolbar_create(m_host, 0, 0, &made.frame) +
-                    KEL_GUI_property_sheet_create(nullptr, &info, &made.sheet) +
-                    KEL_GUI_message_title_set("2nd") + KEL_GUI_message_title_get(nullptr, 0);
+        std::vector<std::function<BOOL()>> calls = {
+            [&] { return KEL_GUI_toolbar_create(m_host, 0, 0, &made.frame); },
+            [&] { return KEL_GUI_property_sheet_create(nullptr, &info, &made.sheet); },
+            [] { return KEL_GUI_message_title_set("2nd"); },
+            [] { return BOOL(KEL_GUI_message_title_get(nullptr, 0)); }};
+        for (const Call& call : kCalls)
+            calls.push_back([&] { return call.run(m_h); });
+        for (const auto& call : calls)
+            outcomes.push_back(OutcomeOf(call));
     });
     for (int i = 0; i < 100; ++i)
         OnOtherThread([] {});
     EXPECT_EQ(KernelHandles(), handles) << "after 101 threads ended";
-    EXPECT_EQ(accepted, 0);
+    EXPECT_EQ(std::vector<Outcome>(std::size(kCalls) + 4, Expected(ERROR_INVALID_THREAD_ID)),
+              outcomes);
     EXPECT_TRUE(made.frame == m_h.frame && made.sheet == m_h.sheet) << "out slots untouched";
     EXPECT_EQ(KEL_GUI_message_title_get(nullptr, 0), 5u) << "still \"first\"";
     ExpectLiveOnesUntouched();
@@ -189,9 +214,9 @@ TEST_F(HostileHost, CallsBackInFromARunningSheetAndFromTheToolbarCallbacks) {
             TearDown();
             SetUp();
             const Handles target = {inside.onRunningSheet ? m_h.sheet : m_h.other, 0, m_h.frame};
-            BOOL result = -1;
-            RunInside(inside, [&] { result = call.run(target); });
-            EXPECT_EQ(result, inside.onRunningSheet ? call.running : call.idle)
+            Outcome outcome;
+            RunInside(inside, [&] { outcome = OutcomeOf([&] { return call.run(target); }); });
+            EXPECT_EQ(Expected(inside.onRunningSheet ? call.running : call.idle), outcome)
                 << call.name << " " << inside.name;
             ExpectOnePressPerMessage();
         }
@@ -210,15 +235,15 @@ TEST_F(HostileHost, CallsBackInFromARunningSheetAndFromTheToolbarCallbacks) {
 // presses nothing); both come back after. Sheets and toolbars made, used and destroyed
 // leave no GDI or USER object behind after a first cycle.
 TEST_F(HostileHost, SheetRunsTakeTheHookOutAndLeaveNothingBehind) {
-    const std::pair<void (*)(HWND), BOOL> closes[] = {
-        {PressOk, 1}, {PressCancel, 0}, {PressCloseBox, 0}};
+    const std::pair<void (*)(HWND), DWORD> closes[] = {
+        {PressOk, 0}, {PressCancel, ERROR_CANCELLED}, {PressCloseBox, ERROR_CANCELLED}};
     KEL_GUI_toolbar_CB_register(m_h.frame, KEL_TOOLBAR_CB_NOTIFY, kRecorder, 0);
     DWORD gdi = 0, user = 0;
     for (int cycle = 0; cycle < 4; ++cycle) {
         if (cycle == 1) // the first may load what the system shares
             std::tie(gdi, user) = std::pair(GdiObjects(), UserObjects());
         const HKELSHEET sheet = NewSheet();
-        for (const auto& [close, result] : closes) {
+        for (const auto& [close, code] : closes) {
             HWND window = nullptr;
             bool owned = false, hostEnabled = true;
             g_notifications.clear();
@@ -233,7 +258,8 @@ TEST_F(HostileHost, SheetRunsTakeTheHookOutAndLeaveNothingBehind) {
                     })
                 .Do("close", [&, close = close] { close(window); });
             d.Start();
-            EXPECT_EQ(result, KEL_GUI_property_sheet_show(sheet));
+            EXPECT_EQ(Expected(code),
+                      OutcomeOf([&] { return KEL_GUI_property_sheet_show(sheet); }));
             EXPECT_TRUE(d.Finished()) << d.Report();
             EXPECT_TRUE(owned && !hostEnabled && IsWindowEnabled(m_host));
             EXPECT_EQ(g_notifications.size(), 0u) << "the hook is out while the sheet runs";
@@ -249,6 +275,99 @@ TEST_F(HostileHost, SheetRunsTakeTheHookOutAndLeaveNothingBehind) {
     EXPECT_EQ(GdiObjects(), gdi);
     EXPECT_EQ(UserObjects(), user);
     ExpectOnePressPerMessage();
+}
+
+// Every refusal not tried above, export by export, and what a success leaves.
+TEST_F(HostileHost, EveryZeroSaysWhyAndEveryOneClearsTheLastError) {
+    HKELSHEET empty = nullptr;
+    const KEL_IMAGE_INFO info = {};
+    KEL_GUI_property_sheet_create(nullptr, &info, &empty);
+    HWND gone = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    DestroyWindow(gone);
+    HWND frame = nullptr; // never made
+    DWORD size = 0;
+    const std::string grown(40, 'g');
+    const struct {
+        const char* name;
+        std::function<BOOL()> run;
+        DWORD code;
+    } cases[] = {
+        {"title set", [] { return KEL_GUI_message_title_set("t"); }, 0},
+        {"title get", [] { return BOOL(KEL_GUI_message_title_get(nullptr, 0) == 1); }, 0},
+        {"create, nowhere to put it",
+         [&] { return KEL_GUI_property_sheet_create(nullptr, &info, nullptr); },
+         ERROR_INVALID_PARAMETER},
+        {"title set, no pages", [&] { return KEL_GUI_property_sheet_title_set(empty, "t"); },
+         ERROR_EMPTY},
+        {"show, no pages", [&] { return KEL_GUI_property_sheet_show(empty); }, ERROR_EMPTY},
+        {"init, no record", [&] { return KEL_GUI_property_sheet_init(empty, 1, 0, 0, 0, 0); },
+         ERROR_INVALID_PARAMETER},
+        {"query, no record",
+         [&] { return KEL_GUI_property_sheet_query(m_h.sheet, 1, 0, "OiAnoDat", 0, &size); },
+         ERROR_INVALID_PARAMETER},
+        {"query, no name",
+         [&] { return KEL_GUI_property_sheet_query(m_h.sheet, 3, &g_record, 0, 0, &size); },
+         ERROR_INVALID_PARAMETER},
+        {"query, no size out",
+         [&] { return KEL_GUI_property_sheet_query(m_h.sheet, 4, 0, "OiAnoDat", 0, 0); },
+         ERROR_INVALID_PARAMETER},
+        {"fetch, grown since the size query",
+         [&] {
+             g_record.nMarkType = KEL_MARK_ARROW;
+             KEL_GUI_property_sheet_init(m_h.other, 3, &g_record, "OiAnoDat", "1234", 4);
+             KEL_GUI_property_sheet_query(m_h.other, 2, 0, "OiAnoDat", 0, &size);
+             KEL_GUI_property_sheet_init(m_h.other, 2, 0, "OiAnoDat", grown.data(), 40);
+             return KEL_GUI_property_sheet_query(m_h.other, 2, 0, "OiAnoDat", &g_out, &size);
+         },
+         ERROR_INSUFFICIENT_BUFFER},
+        {"toolbar, nowhere to put it", [&] { return KEL_GUI_toolbar_create(m_host, 0, 0, 0); },
+         ERROR_INVALID_PARAMETER},
+        {"toolbar, owner gone", [&] { return KEL_GUI_toolbar_create(gone, 0, 0, &frame); },
+         ERROR_INVALID_WINDOW_HANDLE},
+        {"button get, nowhere to put it",
+         [&] { return KEL_GUI_toolbar_button_get(m_h.frame, 5, nullptr); },
+         ERROR_INVALID_PARAMETER},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Expected(c.code), OutcomeOf(c.run)) << c.name;
+    EXPECT_EQ(40u, size) << "the fetch told the size it needs";
+    KEL_GUI_property_sheet_destroy(empty);
+}
+
+// A host that unloads the library under its toolbar and a sheet: the toolbar goes
+// first (its callback hears of it), and no later message reaches unloaded code. A
+// copy of the DLL stands in, as this program links the library.
+TEST_F(HostileHost, UnloadedUnderItsToolbarTheLibraryTakesItDownFirst) {
+    char path[MAX_PATH] = "", copy[MAX_PATH] = "";
+    GetModuleFileNameA(GetModuleHandleA("kelgui.dll"), path, MAX_PATH);
+    GetTempPathA(MAX_PATH, copy);
+    lstrcatA(copy, "kelgui-unloaded.dll");
+    ASSERT_TRUE(CopyFileA(path, copy, FALSE));
+    HMODULE library = LoadLibraryA(copy);
+    ASSERT_TRUE(library);
+    auto find = [library](const char* name) {
+        return reinterpret_cast<void*>(GetProcAddress(library, name));
+    };
+    HWND frame = nullptr;
+    HKELSHEET sheet = nullptr;
+    const KEL_IMAGE_INFO info = {};
+    reinterpret_cast<decltype(&KEL_GUI_toolbar_create)>(find("KEL_GUI_toolbar_create"))(
+        m_host, 600, 100, &frame);
+    reinterpret_cast<decltype(&KEL_GUI_toolbar_CB_register)>(find("KEL_GUI_toolbar_CB_register"))(
+        frame, KEL_TOOLBAR_CB_NOTIFY, kRecorder, 7);
+    reinterpret_cast<decltype(&KEL_GUI_property_sheet_create)>(
+        find("KEL_GUI_property_sheet_create"))(m_host, &info, &sheet);
+    ASSERT_TRUE(frame && sheet);
+    g_notifications.clear();
+    FreeLibrary(library);
+    EXPECT_FALSE(GetModuleHandleA(copy));
+    EXPECT_FALSE(IsWindow(frame));
+    EXPECT_EQ((std::vector<Notification>{{7, 0, KEL_TOOL_EVENT_DESTROYED}}), g_notifications);
+    SendMessageA(frame, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    SendMessageA(m_host, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    PostMessageA(m_host, WM_NULL, 0, 0); // through the message hooks
+    PumpPending();
+    DeleteFileA(copy);
 }
 
 TEST_F(HostileHost, BuffersEndingAtAnInaccessiblePageAreNeverOverrun) {

@@ -109,6 +109,9 @@ TEST(JapaneseTextPages, DoubleByteTextAndLocalDate) {
     auto type = [&](HWND page) { Retype(GetDlgItem(page, IDC_WRAPPING_EDIT), text); };
     EXPECT_EQ(TextBlock(text), AfterEdit(KEL_MARK_TYPED_TEXT, TextBlock(""), type));
     EXPECT_EQ("A<now>C", StampInsertion(KEL_SHEET_BLOCK));
+    EXPECT_EQ("次の文字はこのシステムのコード ページで保存できません: ž\n"
+              "削除するか、別の文字に置き換えてください。 | [2, 3) 日本ž",
+              RefusedAtOk(KEL_MARK_TYPED_TEXT, KEL_BLOCK_TEXT, IDC_WRAPPING_EDIT, L"日本ž"));
 }
 
 } // namespace

@@ -98,7 +98,7 @@ TEST(RulerPage, LabelOrPickedUnitGivesScalesAndLabelBack) {
         {"ABCDEFGHIJKLlenw%d m"s, 32, 0, 0, -1, nullptr, {1, 11811, 1, 11811, 7, 7, 3, 0x808}, "ABCDEFGHIJKL\5\0\0\0%d m\0\0\0\0"s},
         {"ABCDEFGHIJKLlenw%d mm\0"s, 32, 11811, 11811, 3, nullptr, {1, 19050000, 1, 19050000, 7, 7, 3, 0x808}, "ABCDEFGHIJKL\6\0\0\0%d mi\0\0\0\0"s},
         {"ABCDEFGHIJKLlenw%d mm\0"s, 32, 11811, 0, 0, "zz", {78740, 23622000, 78740, 23622000, 7, 7, 3, 0x808}, "ABCDEFGHIJKL\6\0\0\0%d zz\0\0\0\0"s},
-        {"ABCDE", 18, 0, 0, -1, nullptr, {1000, 11811, 1000, 11811, 7}, std::string(12, '\0') + "\6\0\0\0%d mm\0\0\0\0"s},
+        {"ABCDE", 18, 0, 0, -1, nullptr, {1000, 11811, 1000, 11811, 7}, "ABCDE"s + std::string(7, '\0') + "\6\0\0\0%d mm\0\0\0\0"s},
     };
     // clang-format on
     for (const auto& c : cases) {

@@ -12,7 +12,7 @@ TEST(TextPages, LoadedBlockComesBackUntilTypedThenIsRebuilt) {
         DWORD markType;
         int edit;
         std::string label, typed;
-        Bytes loaded; // header words are carried when it has all three
+        Bytes loaded; // the header bytes it has are carried
         DWORD flagsIn;
         int chosen;
         DWORD flagsOut;
@@ -22,7 +22,7 @@ TEST(TextPages, LoadedBlockComesBackUntilTypedThenIsRebuilt) {
         {KEL_MARK_ATTACH_A_NOTE, IDC_WRAPPING_EDIT, "", "", TextBlock("old"), 0x0F0F0F0F, 0, 0x0F0F0C0F},
         {KEL_MARK_TYPED_TEXT, IDC_WRAPPING_EDIT, "", "t", TextBlock("t"), 0x200, 1, 0x100},
         {KEL_MARK_TYPED_TEXT, IDC_WRAPPING_EDIT, "", "t", TextBlock(""), 0x300, -1, 0x300}, // none chosen
-        {KEL_MARK_518, IDC_WRAPPING_EDIT, "", "x", Bytes{7, 7, 7}, 0x300, 0, 0x300}, // read, never written
+        {KEL_MARK_518, IDC_WRAPPING_EDIT, "", "x", Bytes{1, 2, 3, 4, 5}, 0x300, 0, 0x300}, // read, never written
         {KEL_MARK_BUTTON, IDC_TEXT_EDIT, "&Button Text:", "Go", TextBlock("", 0xEE), 0xF0F0, -2, 0xF0F0},
         {KEL_MARK_PIN_UP_TEXT, IDC_TEXT_EDIT, "&Push Pin Label:", "Pin", TextBlock("old"), 0xF0F0, -2, 0xF0F0},
         {KEL_MARK_TEXT_STAMP, IDC_TEXT_EDIT, "&Stamp Text:", "Stamp", TextBlock("old"), 0xF0F0, -2, 0xF0F0},
@@ -42,8 +42,9 @@ TEST(TextPages, LoadedBlockComesBackUntilTypedThenIsRebuilt) {
         EXPECT_EQ(c.label, label);
         EXPECT_EQ(c.loaded, shown.Fetch(KEL_BLOCK_TEXT)) << c.markType << " looked at";
         EXPECT_EQ(c.flagsOut, shown.Queried(record).dwTextFlags) << c.markType << " " << c.chosen;
-        Bytes expected = TextBlock(c.typed);
-        std::fill(expected.begin(), expected.begin() + (c.loaded.size() < 12 ? 12 : 0), 0);
+        Bytes expected = TextBlock(c.typed); // header bytes 1..12
+        std::fill(expected.begin() + std::min<size_t>(c.loaded.size(), 12), expected.begin() + 12,
+                  0);
         auto type = [&](HWND page) { Retype(GetDlgItem(page, c.edit), c.typed); };
         EXPECT_EQ(expected, AfterEdit(c.markType, c.loaded, type)) << c.markType;
     }
@@ -128,6 +129,32 @@ TEST(TextPages, EscCancelsTheSheetFromEveryControl) {
             nullptr);
         EXPECT_EQ(0, shown) << c.markType << ", control " << c.control;
     }
+}
+
+// Text the code page (1252) cannot hold is refused at OK, in every page whose text
+// travels in a block: its characters named (a password's are not) and selected.
+TEST(TextPages, TextTheCodePageCannotHoldIsRefusedSelectedAndKept) {
+    const std::string kept = " | [2, 8) ab日本語 Ωλ žc",
+                      remove = "\nPlease remove or replace them.";
+    const std::string named =
+        "These characters cannot be saved in this system's code page: 日 本 語 Ω λ" + remove;
+    const struct {
+        DWORD markType;
+        const char* name;
+        int edit;
+        std::string message;
+    } cases[] = {
+        {KEL_MARK_TYPED_TEXT, KEL_BLOCK_TEXT, IDC_WRAPPING_EDIT, named},
+        {KEL_MARK_BUTTON, KEL_BLOCK_TEXT, IDC_TEXT_EDIT, named},
+        {KEL_MARK_TEXT_STAMP, KEL_BLOCK_TEXT, IDC_TEXT_EDIT, named},
+        {KEL_MARK_TEXT_FROM_FILE, KEL_BLOCK_FILE_NAME, IDC_FILE_NAME, named},
+        {KEL_MARK_RULER, KEL_BLOCK_TEXT, IDC_RULER_ABBREVIATION, named},
+        {KEL_MARK_ENCRYPTION, KEL_BLOCK_MARK_DATA, IDC_PASSWORD,
+         "The password holds characters that cannot be saved in this system's code page." + remove},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.message + kept, RefusedAtOk(c.markType, c.name, c.edit, L"ab日本語 Ωλ žc"))
+            << c.markType;
 }
 
 TEST(StampPage, InsertsTodayOrTheCodesAtTheCaret) {

@@ -18,6 +18,7 @@ inline KEL_MARK_ATTRIBUTES Load(Sheet& sheet, DWORD markType, const Bytes& block
                                 const char* name = KEL_BLOCK_TEXT, DWORD textFlags = 0) {
     KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 9);
     record.dwTextFlags = textFlags;
+    record.nLineSize = 1; // a line page left on the way to the last tab lets go
     EXPECT_EQ(1, sheet.Init(KEL_SHEET_ATTRIBUTES, &record));
     EXPECT_EQ(1, sheet.Init(flags, nullptr, name, block.data(), DWORD(block.size())));
     return record;
@@ -37,6 +38,31 @@ inline Bytes AfterEdit(DWORD markType, const Bytes& loaded, const std::function<
     Load(sheet, markType, loaded, flags, name);
     EXPECT_EQ(1, sheet.OnPage(-1, act));
     return sheet.Fetch(name);
+}
+
+// Text typed into a page's edit that the code page cannot hold, then OK: the message
+// (UTF-8), "|", the edit's selection and its text (UTF-8) after the message.
+inline std::string RefusedAtOk(DWORD markType, const char* name, int edit,
+                               const std::wstring& typed) {
+    Sheet sheet;
+    Load(sheet, markType, Bytes(60, 'o'), 2, name);
+    Strings seen;
+    EXPECT_EQ(0, sheet.Edit(
+                     -1,
+                     [&](ModalDriver& d, HWND& page) {
+                         d.Do("type", [&] { TypeText(GetDlgItem(page, edit), typed); });
+                         sheet.Refused(
+                             d, seen, [&] { PressOk(sheet.Window()); }, MessageBoxTextUtf8);
+                         d.Do("look, cancel", [&] {
+                             const auto [start, end] = EditSelection(GetDlgItem(page, edit));
+                             seen.push_back("[" + std::to_string(start) + ", " +
+                                            std::to_string(end) + ") " +
+                                            WideTextUtf8(GetDlgItem(page, edit)));
+                             PressCancel(sheet.Window());
+                         });
+                     },
+                     nullptr));
+    return seen.size() == 2 ? seen[0] + " | " + seen[1] : "not refused";
 }
 
 // Insert Date and Time over the B of "ABC": the stamp, with the system's own "now" as <now>.

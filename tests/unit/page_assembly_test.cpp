@@ -47,7 +47,8 @@ TEST(PageAssembly, OutOfMemoryStopsWithEarlierPagesLoaded) {
     KEL_MARK_ATTRIBUTES record = {};
     for (DWORD markType : {3u, 518u}) {
         record.nMarkType = markType;
-        EXPECT_EQ(0, AssemblePages(sheet, InitArgs{1, &record, nullptr, nullptr, 0}, rows));
+        EXPECT_EQ(DWORD(ERROR_NOT_ENOUGH_MEMORY),
+                  AssemblePages(sheet, InitArgs{1, &record, nullptr, nullptr, 0}, rows));
     }
     EXPECT_EQ((Strings{"add Line", "load Line", "add Font", "load Font"}), g_events)
         << "nothing after the page that could not be made";

@@ -9,6 +9,7 @@
 #include <prsht.h>
 
 #include "kelgui.h"
+#include "resource_ids.h"
 #include "support/resource_counts.h"
 
 #include <algorithm>
@@ -81,6 +82,11 @@ inline std::string Format(const char* format, double value) {
     return text;
 }
 
+inline double Median(std::vector<double> v) {
+    std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
+    return v[v.size() / 2];
+}
+
 // The time of a library cycle against a baseline cycle doing the same work,
 // run in alternating batches so that both see the same load on a shared
 // machine: the medians of the batches' ms per cycle, and their ratio.
@@ -92,11 +98,7 @@ void CompareLine(const std::string& measure, Library library, Baseline baseline,
         a.push_back(MsPerCycle(library, batchSize, failures));
         b.push_back(MsPerCycle(baseline, batchSize, failures));
     }
-    auto median = [](std::vector<double> v) {
-        std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
-        return v[v.size() / 2];
-    };
-    const double ms = median(a), baseMs = median(b);
+    const double ms = Median(a), baseMs = Median(b);
     Line(measure, Format("%.2f ms", ms), Format("%.2f ms", baseMs), Format("%.2f", ms / baseMs),
          target);
 }
@@ -142,6 +144,33 @@ inline INT_PTR CALLBACK PlainPageProc(HWND, UINT message, WPARAM, LPARAM) {
     return message == WM_INITDIALOG;
 }
 
+// A floor's page procedure that does what the library's font page does to
+// its face list, on a page that has one: every TrueType face once, each item
+// holding a copy of its LOGFONT, freed when the page goes.
+inline int CALLBACK AddTrueTypeFace(const LOGFONTA* lf, const TEXTMETRICA*, DWORD type,
+                                    LPARAM list) {
+    HWND faces = reinterpret_cast<HWND>(list);
+    if (!(type & TRUETYPE_FONTTYPE) ||
+        SendMessageA(faces, LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(lf->lfFaceName)) != LB_ERR)
+        return 1;
+    const LRESULT index = SendMessageA(faces, LB_ADDSTRING, 0, LPARAM(lf->lfFaceName));
+    SendMessageA(faces, LB_SETITEMDATA, WPARAM(index), LPARAM(new LOGFONTA(*lf)));
+    return 1;
+}
+
+inline INT_PTR CALLBACK PlainFontPageProc(HWND page, UINT message, WPARAM, LPARAM) {
+    HWND faces = GetDlgItem(page, IDC_FONT_FACES);
+    if (message == WM_INITDIALOG && faces) {
+        HDC screen = GetDC(nullptr);
+        EnumFontFamiliesA(screen, nullptr, AddTrueTypeFace, LPARAM(faces));
+        ReleaseDC(nullptr, screen);
+    }
+    if (message == WM_DESTROY && faces)
+        for (LRESULT i = SendMessageA(faces, LB_GETCOUNT, 0, 0); i-- > 0;)
+            delete reinterpret_cast<LOGFONTA*>(SendMessageA(faces, LB_GETITEMDATA, WPARAM(i), 0));
+    return message == WM_INITDIALOG;
+}
+
 // The baseline of the sheet benchmarks: the library's templates (id and tab
 // text) straight in a plain comctl32 sheet, each page run by proc. True when
 // it closed with OK.
@@ -167,30 +196,58 @@ inline bool PlainSheet(HINSTANCE module, const std::vector<std::pair<int, const 
 }
 
 // Until RemoveSheetCloser: each property sheet of the thread, once active,
-// brings page index to the front (none when negative), paints itself fully and
-// is closed with OK, so library and baseline sheets run the same script.
+// brings page index to the front (none when negative), paints itself fully,
+// double-clicks in each edit of the page in front when g_doubleClick is set,
+// and is closed with OK, so library and baseline sheets run the same script.
 namespace closer {
 inline HHOOK g_cbtHook = nullptr;
 inline HHOOK g_messageHook = nullptr;
 inline int g_page = -1;
+inline bool g_doubleClick = false;
 constexpr WPARAM kPaintThenOk = 0x4B454C; // marks our WM_NULL
+
+// A double-click selects the word under the caret: the edit makes its
+// word-break table for the text.
+inline BOOL CALLBACK DoubleClickEdit(HWND child, LPARAM) {
+    char name[8] = "";
+    if (IsWindowVisible(child) && GetClassNameA(child, name, sizeof name) &&
+        lstrcmpiA(name, "Edit") == 0) {
+        SendMessageA(child, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2, 2));
+        SendMessageA(child, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    }
+    return TRUE;
+}
+
+inline HWND g_scripted = nullptr; // the last sheet given the script
+
+inline void Script(HWND sheet) {
+    g_scripted = sheet;
+    if (g_page >= 0)
+        PostMessageA(sheet, PSM_SETCURSEL, g_page, 0);
+    PostMessageA(sheet, WM_NULL, kPaintThenOk, 0);
+}
 
 inline LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
     HWND window = reinterpret_cast<HWND>(wParam);
-    if (code == HCBT_ACTIVATE && PropSheet_GetTabControl(window)) {
-        if (g_page >= 0)
-            PostMessageA(window, PSM_SETCURSEL, g_page, 0);
-        PostMessageA(window, WM_NULL, kPaintThenOk, 0);
-    }
+    if (code == HCBT_ACTIVATE && window != g_scripted && PropSheet_GetTabControl(window))
+        Script(window);
     return CallNextHookEx(g_cbtHook, code, wParam, lParam);
 }
 
+// A sheet that Wine showed without activating it now and then (rarely, over
+// thousands of cycles) gets its script from its first message in the loop.
 inline LRESULT CALLBACK OnGetMessage(int code, WPARAM removed, LPARAM lParam) {
     MSG* msg = reinterpret_cast<MSG*>(lParam);
+    HWND root = msg->hwnd ? GetAncestor(msg->hwnd, GA_ROOT) : nullptr;
+    if (code >= 0 && removed == PM_REMOVE && root && root != g_scripted && IsWindowVisible(root) &&
+        PropSheet_GetTabControl(root))
+        Script(root);
     if (code >= 0 && removed == PM_REMOVE && msg->message == WM_NULL &&
         msg->wParam == kPaintThenOk) {
         RedrawWindow(msg->hwnd, nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        if (g_doubleClick)
+            EnumChildWindows(PropSheet_GetCurrentPageHwnd(msg->hwnd), DoubleClickEdit, 0);
         PostMessageA(msg->hwnd, PSM_PRESSBUTTON, PSBTN_OK, 0);
     }
     return CallNextHookEx(g_messageHook, code, removed, lParam);

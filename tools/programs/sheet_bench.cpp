@@ -49,8 +49,10 @@ int main() {
 
     int failures = 0;
     bench::GrowthLines("sheet", LibraryCycle, failures);
-    bench::CompareLine("sheet cycle: create, init, show, query, destroy (colour and line pages)",
-                       LibraryCycle, PlainCycle, 10, 10, "-", failures);
+    bench::CompareLine(
+        "sheet cycle: create, init, show, query, destroy (colour and line pages; floor: "
+        "their templates in a bare comctl32 sheet)",
+        LibraryCycle, PlainCycle, 10, 10, "-", failures);
 
     bench::RemoveSheetCloser();
     if (failures)
