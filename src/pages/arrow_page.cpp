@@ -119,6 +119,14 @@ BOOL CKELPGAr::OnInitDialog() {
         const int item = m_styleList.AddString(AfxLoadString(kStyleNames[style]).c_str());
         m_styleList.SendMessage(LB_SETITEMDATA, static_cast<WPARAM>(item), style);
     }
+    // Dialog units do not grow quite as the DPI does: a list made for four rows of
+    // 21 pixels at 96 dpi may lack a pixel for four scaled ones. Rows then take
+    // what the list has, as at 96 dpi, rather than a scroll bar.
+    RECT list = {};
+    ::GetClientRect(m_styleList.m_hWnd, &list);
+    const int fitting = std::max<int>(kItemHeight, list.bottom / kStyleCount);
+    m_styleList.SendMessage(LB_SETITEMHEIGHT, 0,
+                            std::min(Scaled(kItemHeight, WindowDpi(m_hWnd)), fitting));
     if (m_styleIndex >= 0 && m_styleIndex < kStyleCount)
         m_styleList.SetCurSel(m_styleIndex);
     m_sizeSpin.SetRange(kMinSize, kMaxSize);
