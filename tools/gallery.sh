@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Regenerates docs/gallery: the reference host's tour (the toolbar, every tab of
 # every mark type's sheet, a validation message, the host with its marks) in
-# English and in Japanese, and docs/gallery/README.md with the captions.
+# English and in Japanese, and docs/gallery/README.md with the captions; then a
+# few pages again at 192 dpi and under a dark scheme.
 # Usage: tools/gallery.sh   (builds what it needs first)
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 cd "$kelgui_root"
 [[ -f build/build.ninja ]] || bash tools/build.sh
-cmake --build build --target kelgui-demo
+cmake --build build --target kelgui-demo dark_scheme_run
 unset DISPLAY # a display of our own: the pictures must show nothing else
 kelgui_start_session
 
@@ -40,3 +41,43 @@ done
   done <"$gallery/en/index.txt"
 } >"$gallery/README.md"
 echo "gallery.sh: wrote $gallery/README.md"
+
+# The pages that draw parts of their own (the arrow list and sample, the colour
+# swatches, the font sample, the play button) at 192 dpi, and at 96 dpi under a
+# dark scheme (dark_scheme_run.exe sets it for the session and puts the colours
+# back after): English tours into a scratch folder, of which these are kept.
+drawn=(sheet-506-1.png sheet-506-2.png sheet-506-3.png sheet-7-1.png sheet-503-1.png)
+for look in dpi192 dark; do
+  scratch=$(mktemp -d)
+  out=$(cd "$scratch" && pwd -P)
+  run=(kelgui_wine kelgui-demo.exe)
+  [[ $look == dark ]] && run=(kelgui_wine dark_scheme_run.exe kelgui-demo.exe)
+  [[ $look == dpi192 ]] && export KELGUI_DPI=192 && kelgui_ensure_prefix x86_64
+  (cd build/bin && "${run[@]}" --tour "Z:${out//\//\\}")
+  unset KELGUI_DPI
+  rm -rf "${gallery:?}/$look"
+  mkdir -p "$gallery/$look"
+  for file in "${drawn[@]}"; do
+    cp "$scratch/$file" "$gallery/$look/"
+  done
+  rm -rf "$scratch"
+done
+{
+  echo
+  echo "## Drawn parts at 192 dpi and under a dark scheme"
+  echo
+  echo "The pages that draw parts of their own, in English: at 192 dpi (200 per cent)"
+  echo "their rows, heads, swatch rings and play picture are twice their 96-dpi size;"
+  echo "under a dark scheme the arrow list and sample take the window colours and the"
+  echo "swatches keep their colours inside a frame that stands out from the face."
+  echo "The font sample shows the point size at the screen's scale: the demo's mark"
+  echo "holds a 16-pixel font, which is 6 points at 192 dpi."
+  echo
+  echo "| 192 dpi | Dark scheme (96 dpi) |"
+  echo "|---|---|"
+  for file in "${drawn[@]}"; do
+    caption=$(grep -P "^\Q$file\E\t" "$gallery/en/index.txt" | cut -f2-)
+    echo "| **${caption}**<br>![${caption} at 192 dpi](dpi192/${file}) | ${caption}<br>![${caption} under a dark scheme](dark/${file}) |"
+  done
+} >>"$gallery/README.md"
+echo "gallery.sh: added the pages at 192 dpi and under a dark scheme"

@@ -10,6 +10,11 @@
 #             (tools/i386-namespace.sh), in a 32-bit prefix of its own;
 #   none      x86_64 as under emulated; the i686 programs are not run.
 # KELGUI_I686_MODE=native|emulated|none set beforehand forces a way.
+#
+# Display scale: Wine reads it (LogPixels) when a prefix's server starts, so
+# KELGUI_DPI=144 or 192 picks prefixes of that scale beside the 96-dpi ones
+# (WINEPREFIX-dpi144 ...), copied from them with LogPixels set on first use;
+# within a session their servers start on first use and stay up with the rest.
 
 kelgui_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX=${WINEPREFIX:-$kelgui_root/build/wineprefix}
@@ -77,25 +82,28 @@ kelgui_pe_arch() {
   fi
 }
 
-kelgui_prefix_of() { # arch
-  [[ $1 == i686 && $KELGUI_I686_MODE != native ]] && echo "$KELGUI_WINEPREFIX32" || echo "$WINEPREFIX"
+kelgui_prefix_of() { # arch [dpi]
+  local prefix=$WINEPREFIX dpi=${2:-${KELGUI_DPI:-96}}
+  [[ $1 == i686 && $KELGUI_I686_MODE != native ]] && prefix=$KELGUI_WINEPREFIX32
+  [[ $dpi == 96 ]] && echo "$prefix" || echo "$prefix-dpi$dpi"
 }
 
 # Runs a Wine command (a program, wineboot, reg, wineserver ...) for the
 # programs of one architecture, the way this machine runs them.
 kelgui_wine_as() { # arch command [args...]
-  local arch=$1 command=$2
+  local arch=$1 command=$2 prefix
   shift 2
   kelgui_decide_machine || return
+  prefix=$(kelgui_prefix_of "$arch")
   case $arch:$KELGUI_I686_MODE:$command in
-    *:native:wineserver | x86_64:*:wineserver) WINEPREFIX=$(kelgui_prefix_of "$arch") wineserver "$@" ;;
-    *:native:*) wine "$command" "$@" ;;
-    x86_64:*) WINELOADER=$kelgui_wine64_loader "$kelgui_wine64_loader" "$command" "$@" ;;
+    *:native:wineserver | x86_64:*:wineserver) WINEPREFIX=$prefix wineserver "$@" ;;
+    *:native:*) WINEPREFIX=$prefix wine "$command" "$@" ;;
+    x86_64:*) WINEPREFIX=$prefix WINELOADER=$kelgui_wine64_loader "$kelgui_wine64_loader" "$command" "$@" ;;
     i686:emulated:wineserver)
-      WINEPREFIX=$KELGUI_WINEPREFIX32 WINEARCH=win32 bash "$kelgui_root/tools/i386-namespace.sh" \
+      WINEPREFIX=$prefix WINEARCH=win32 bash "$kelgui_root/tools/i386-namespace.sh" \
         "$KELGUI_QEMU_I386" wineserver "$@" ;;
     i686:emulated:*)
-      WINEPREFIX=$KELGUI_WINEPREFIX32 WINEARCH=win32 bash "$kelgui_root/tools/i386-namespace.sh" \
+      WINEPREFIX=$prefix WINEARCH=win32 bash "$kelgui_root/tools/i386-namespace.sh" \
         "$KELGUI_QEMU_I386" wine "$command" "$@" ;;
     *) echo "wine-env: i686 programs do not run here ($KELGUI_I686_WHY)" >&2; return 125 ;;
   esac
@@ -118,6 +126,7 @@ kelgui_prefix_arches() {
 # click), and give it Wine's fonts and a Japanese one.
 kelgui_ensure_prefix() { # [arch]
   local arch=${1:-x86_64} prefix
+  [[ ${KELGUI_DPI:-96} == 96 ]] || { kelgui_ensure_scaled_prefix "$arch"; return; }
   prefix=$(kelgui_prefix_of "$arch")
   [[ -f $prefix/.kelgui-ready ]] && return 0
   mkdir -p "$(dirname "$prefix")"
@@ -151,6 +160,47 @@ kelgui_ensure_prefix() { # [arch]
   ) 9>"$prefix.lock"
 }
 
+# The KELGUI_DPI prefix of arch: a copy of the 96-dpi one (a second or so)
+# with LogPixels set for its next server start; inside a session its server
+# is then kept alive until the session ends.
+kelgui_ensure_scaled_prefix() { # arch
+  local arch=$1 prefix
+  prefix=$(kelgui_prefix_of "$arch")
+  [[ -f $prefix/.kelgui-ready && ( -z ${KELGUI_SESSION:-} ||
+    $(cat "$prefix/.kelgui-server" 2>/dev/null) == "$KELGUI_SESSION" ) ]] && return 0
+  KELGUI_DPI=96 kelgui_ensure_prefix "$arch"
+  (
+    flock 9
+    if [[ ! -f $prefix/.kelgui-ready ]]; then
+      rm -rf "$prefix"
+      cp -a "$(kelgui_prefix_of "$arch" 96)" "$prefix"
+      rm -f "$prefix/.kelgui-ready" "$prefix/.kelgui-server"
+      local key
+      for key in 'HKCU\Control Panel\Desktop' \
+        'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
+        kelgui_wine_as "$arch" reg add "$key" /v LogPixels /t REG_DWORD /d "$KELGUI_DPI" /f \
+          >/dev/null 2>&1
+      done
+      kelgui_wine_as "$arch" wineserver -w
+      touch "$prefix/.kelgui-ready"
+      echo "wine-env: made the $arch prefix $prefix at $KELGUI_DPI dpi" >&2
+    fi
+    if [[ -n ${KELGUI_SESSION:-} && $(cat "$prefix/.kelgui-server" 2>/dev/null) != "$KELGUI_SESSION" ]]; then
+      kelgui_wine_as "$arch" wineserver -k 2>/dev/null || true # left from an interrupted run
+      kelgui_start_server "$arch" </dev/null >/dev/null 2>&1
+      echo "$KELGUI_SESSION" >"$prefix/.kelgui-server"
+    fi
+  ) 9>"$prefix.lock"
+}
+
+# Keeps the server of arch's prefix alive and starts Wine's background
+# services with it, so that they don't hold on to the output pipe of the first
+# program run there (ctest would wait for it until the timeout).
+kelgui_start_server() { # arch
+  kelgui_wine_as "$1" wineserver -p
+  kelgui_wine_as "$1" cmd.exe /c exit </dev/null >/dev/null 2>&1
+}
+
 # Starts an Xvfb on a free display number and exports DISPLAY; sets kelgui_xvfb_pid.
 kelgui_start_xvfb() {
   local fdfile
@@ -175,7 +225,7 @@ kelgui_start_xvfb() {
 # One display and one kept-alive wineserver per prefix for a whole run, stopped
 # on any exit.
 kelgui_start_session() {
-  export KELGUI_SESSION=1 # scripts run inside it use it rather than start their own
+  export KELGUI_SESSION=$BASHPID.$RANDOM # scripts run inside it use it rather than start their own
   trap kelgui_stop_session EXIT
   trap 'exit 130' INT TERM
   kelgui_decide_machine
@@ -188,19 +238,21 @@ kelgui_start_session() {
     # keep the old display; start from a clean slate.
     kelgui_wine_as "$arch" wineserver -k 2>/dev/null || true
     kelgui_ensure_prefix "$arch"
-    kelgui_wine_as "$arch" wineserver -p
-    # The first program of a session starts Wine's background services, which
-    # stay up with the kept-alive server; start them here so that they don't
-    # hold on to the output pipe of the first test (ctest would wait for it
-    # until the timeout).
-    kelgui_wine_as "$arch" cmd.exe /c exit </dev/null >/dev/null 2>&1
+    kelgui_start_server "$arch"
   done
 }
 
 kelgui_stop_session() {
-  local arch
+  local arch server
   for arch in $(kelgui_prefix_arches); do
     kelgui_wine_as "$arch" wineserver -k 2>/dev/null || true
+    # The servers of the other scales that this session started.
+    for server in "$(kelgui_prefix_of "$arch" 96)"-dpi*/.kelgui-server; do
+      [[ -f $server ]] || continue
+      rm -f "$server"
+      server=${server%/.kelgui-server}
+      KELGUI_DPI=${server##*-dpi} kelgui_wine_as "$arch" wineserver -k 2>/dev/null || true
+    done
   done
   if [[ -n ${kelgui_xvfb_pid:-} ]]; then
     kill "$kelgui_xvfb_pid" 2>/dev/null || true

@@ -4,6 +4,7 @@
 #include "framework/afx_state.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -63,7 +64,7 @@ BOOL CToolBar::Create(CWnd* parent, DWORD style, UINT id) {
     return TRUE;
 }
 
-BOOL CToolBar::LoadToolBar(UINT id) {
+BOOL CToolBar::LoadToolBar(UINT id, const COLORMAP* colours, int colourCount) {
     HINSTANCE instance = AfxGetResourceHandle();
     ToolBarResource resource;
     if (!ReadToolBarResource(instance, id, &resource) || m_imageWell)
@@ -73,7 +74,9 @@ BOOL CToolBar::LoadToolBar(UINT id) {
     m_sizeButton = {resource.imageWidth + kButtonMarginX, resource.imageHeight + kButtonMarginY};
     KeepButtonSize();
 
-    m_imageWell.Reset(CreateMappedBitmap(instance, static_cast<INT_PTR>(id), 0, nullptr, 0));
+    m_nIDImages = id;
+    m_imageWell.Reset(CreateMappedBitmap(instance, static_cast<INT_PTR>(id), 0,
+                                         const_cast<COLORMAP*>(colours), colourCount));
     BITMAP bitmap = {};
     if (!m_imageWell || !GetObjectA(m_imageWell, sizeof bitmap, &bitmap))
         return FALSE;
@@ -98,6 +101,21 @@ BOOL CToolBar::LoadToolBar(UINT id) {
     }
     return static_cast<BOOL>(
         SendMessage(TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data())));
+}
+
+void CToolBar::RemapImages(const COLORMAP* colours, int colourCount) {
+    COwnedBitmap mapped(CreateMappedBitmap(AfxGetResourceHandle(), static_cast<INT_PTR>(m_nIDImages),
+                                           0, const_cast<COLORMAP*>(colours), colourCount));
+    const auto images = reinterpret_cast<HIMAGELIST>(SendMessage(TB_GETIMAGELIST));
+    if (!m_imageWell || !mapped || !images)
+        return;
+    // The images are those of one bitmap: the control takes them all anew.
+    TBREPLACEBITMAP replace = {nullptr, reinterpret_cast<UINT_PTR>(static_cast<HBITMAP>(m_imageWell)),
+                               nullptr, reinterpret_cast<UINT_PTR>(static_cast<HBITMAP>(mapped)),
+                               ImageList_GetImageCount(images)};
+    if (SendMessage(TB_REPLACEBITMAP, 0, reinterpret_cast<LPARAM>(&replace)))
+        m_imageWell = std::move(mapped);
+    Invalidate(TRUE);
 }
 
 void CToolBar::KeepButtonSize() {

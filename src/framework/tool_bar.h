@@ -28,8 +28,16 @@ public:
     // Creates the control as a child of parent with control id id.
     BOOL Create(CWnd* parent, DWORD style, UINT id);
     // Loads the buttons of tool bar resource id and the images of bitmap id,
-    // with the 16 standard greys mapped to the system's button colours.
-    BOOL LoadToolBar(UINT id);
+    // with the bitmap's colours mapped by colours (null: black, the greys and
+    // white to the system's button colours).
+    BOOL LoadToolBar(UINT id, const COLORMAP* colours = nullptr, int colourCount = 0);
+    // Maps the loaded images' colours anew, as after the system's colours changed.
+    void RemapImages(const COLORMAP* colours, int colourCount);
+    // Buttons of another size than the loaded images plus the standard margin.
+    void SetButtonSize(SIZE size) {
+        m_sizeButton = size;
+        KeepButtonSize();
+    }
 
     int GetCount() const { return static_cast<int>(SendMessage(TB_BUTTONCOUNT)); }
     int CommandToIndex(UINT id) const {
@@ -61,6 +69,7 @@ protected:
 
 private:
     COwnedBitmap m_imageWell; // the control copies no bitmap: kept for its life
+    UINT m_nIDImages = 0;
     SIZE m_sizeButton = {0, 0};
     DWORD m_dwBarFlags = 0;
 };

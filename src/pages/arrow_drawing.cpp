@@ -14,13 +14,13 @@ void Line(HDC dc, POINT from, POINT to) {
     LineTo(dc, to.x, to.y);
 }
 
-void PolygonWith(HDC dc, const POINT* points, int count, int stockBrush) {
-    const CSelection brush(dc, GetStockObject(stockBrush));
+void PolygonWith(HDC dc, const POINT* points, int count, HGDIOBJ brush) {
+    const CSelection selected(dc, brush);
     Polygon(dc, points, count);
 }
 } // namespace
 
-void DrawArrow(HDC dc, POINT tip, POINT tail, int style, DWORD size, bool inverse) {
+void DrawArrow(HDC dc, POINT tip, POINT tail, int style, DWORD size, HBRUSH fill) {
     if (static_cast<unsigned>(style) > kNotched)
         return;
     const ArrowPoint p{tip.x, tip.y}, q{tail.x, tail.y};
@@ -30,7 +30,6 @@ void DrawArrow(HDC dc, POINT tip, POINT tail, int style, DWORD size, bool invers
     };
     const double length = size;
     const POINT left = wing(-kWingDegrees, length), right = wing(kWingDegrees, length);
-    const int fill = inverse ? WHITE_BRUSH : BLACK_BRUSH;
     switch (style) {
     case kOpen:
         Line(dc, tip, tail);
@@ -45,7 +44,7 @@ void DrawArrow(HDC dc, POINT tip, POINT tail, int style, DWORD size, bool invers
     }
     case kHollow: {
         const POINT head[] = {tip, left, right};
-        PolygonWith(dc, head, 3, NULL_BRUSH);
+        PolygonWith(dc, head, 3, GetStockObject(NULL_BRUSH));
         // The shaft starts one unit short of the head's length.
         Line(dc, wing(0, length - 1), tail);
         break;

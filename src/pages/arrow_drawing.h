@@ -5,7 +5,6 @@
 #include <windows.h>
 
 // Draws the segment from tip to tail with head style 0 to 3 (any other value
-// draws nothing) and head size L, with the pen selected in dc. Filled heads
-// are black, or white when inverse. No pen or brush is made; the brush dc had
-// is selected back.
-void DrawArrow(HDC dc, POINT tip, POINT tail, int style, DWORD size, bool inverse);
+// draws nothing) and head size L, with the pen selected in dc; filled heads are
+// filled with fill. No pen or brush is made; the brush dc had is selected back.
+void DrawArrow(HDC dc, POINT tip, POINT tail, int style, DWORD size, HBRUSH fill);

@@ -2,13 +2,16 @@
 #include "pages/arrow_page.h"
 
 #include "blocks/arrow_block.h"
+#include "framework/colour_scheme.h"
 #include "framework/data_exchange.h"
+#include "framework/dpi.h"
 #include "framework/message_box.h"
 #include "framework/owned.h"
 #include "kelgui.h"
 #include "pages/arrow_drawing.h"
 #include "resources/resource_ids.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <new>
 
@@ -18,10 +21,41 @@ constexpr DWORD kMaxSize = 1000;
 constexpr int kStyleCount = 4;
 const UINT kStyleNames[kStyleCount] = {IDS_NAME_ARROW_OPEN, IDS_NAME_ARROW_FILLED,
                                        IDS_NAME_ARROW_HOLLOW, IDS_NAME_ARROW_NOTCHED};
-constexpr UINT kItemHeight = 21;
-constexpr DWORD kListHeadSize = 15;
+// Lengths of the 96-dpi look, scaled with the page.
+constexpr int kItemHeight = 21;
+constexpr int kListHeadSize = 15;
 constexpr int kListMargin = 3;
+constexpr int kLineWidth = 1;
+// Sample heads beyond this are cut off at the sample's edge just the same.
+constexpr DWORD kLargestHeadDrawn = 1 << 20;
 constexpr COLORREF kSampleGrey = RGB(0xC0, 0xC0, 0xC0);
+
+// What the list and the sample draw with: black on the fixed light grey (white on
+// black when selected), or under a contrast scheme the system's window colours
+// (its highlight colours when selected), where that grey would glare or hide.
+struct ArrowColours {
+    COLORREF back, ink;
+};
+ArrowColours ArrowLook(bool selected) {
+    if (IsContrastScheme())
+        return selected
+                   ? ArrowColours{GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_HIGHLIGHTTEXT)}
+                   : ArrowColours{GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT)};
+    return selected ? ArrowColours{RGB(0, 0, 0), RGB(255, 255, 255)}
+                    : ArrowColours{kSampleGrey, RGB(0, 0, 0)};
+}
+
+// Fills area with the look's background and draws the arrow on it in its ink, with
+// lines as wide as the 96-dpi look's at dpi.
+void DrawArrowOn(HDC dc, const RECT& area, POINT tip, POINT tail, int style, DWORD size,
+                 const ArrowColours& look, UINT dpi) {
+    const COwnedBrush back(CreateSolidBrush(look.back));
+    FillRect(dc, &area, back);
+    const COwnedPen pen(CreatePen(PS_SOLID, Scaled(kLineWidth, dpi), look.ink));
+    const COwnedBrush fill(CreateSolidBrush(look.ink));
+    const CSelection selected(dc, pen);
+    DrawArrow(dc, tip, tail, style, size, fill);
+}
 } // namespace
 
 MessageTable<CKELPGAr> CKELPGAr::Messages() {
@@ -85,6 +119,14 @@ BOOL CKELPGAr::OnInitDialog() {
         const int item = m_styleList.AddString(AfxLoadString(kStyleNames[style]).c_str());
         m_styleList.SendMessage(LB_SETITEMDATA, static_cast<WPARAM>(item), style);
     }
+    // Dialog units do not grow quite as the DPI does: a list made for four rows of
+    // 21 pixels at 96 dpi may lack a pixel for four scaled ones. Rows then take
+    // what the list has, as at 96 dpi, rather than a scroll bar.
+    RECT list = {};
+    ::GetClientRect(m_styleList.m_hWnd, &list);
+    const int fitting = std::max<int>(kItemHeight, list.bottom / kStyleCount);
+    m_styleList.SendMessage(LB_SETITEMHEIGHT, 0,
+                            std::min(Scaled(kItemHeight, WindowDpi(m_hWnd)), fitting));
     if (m_styleIndex >= 0 && m_styleIndex < kStyleCount)
         m_styleList.SetCurSel(m_styleIndex);
     m_sizeSpin.SetRange(kMinSize, kMaxSize);
@@ -123,51 +165,45 @@ void CKELPGAr::OnStyleChanged() {
 void CKELPGAr::OnPaint() {
     const CPaintDC dc(m_hWnd);
     const RECT r = SampleRect();
-    const COwnedBrush grey(::CreateSolidBrush(kSampleGrey));
-    ::FillRect(dc, &r, grey);
     const LONG middle = r.left + (r.right - r.left) / 2;
     // Large heads are cut off at the sample's edge.
     ::IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
     const int selection = m_styleList.m_hWnd ? m_styleList.GetCurSel() : LB_ERR;
-    if (selection != LB_ERR) {
-        const auto style = static_cast<int>(m_styleList.SendMessage(LB_GETITEMDATA, selection));
-        DrawArrow(dc, POINT{middle, r.top}, POINT{middle, r.bottom}, style, m_arrowSize, false);
-    }
+    // No selection: no valid style, only the background.
+    const auto style = selection == LB_ERR
+                           ? -1
+                           : static_cast<int>(m_styleList.SendMessage(LB_GETITEMDATA, selection));
+    // The head is as many pixels long as its size says at 96 dpi, and in proportion
+    // at other scales, as the page around it is.
+    const UINT dpi = WindowDpi(m_hWnd);
+    const auto size =
+        static_cast<DWORD>(Scaled(static_cast<int>(std::min(m_arrowSize, kLargestHeadDrawn)), dpi));
+    DrawArrowOn(dc, r, POINT{middle, r.top}, POINT{middle, r.bottom}, style, size, ArrowLook(false),
+                dpi);
 }
 
 BOOL CKELPGAr::OnDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.CtlID != IDC_ARROW_STYLES || item.itemID == static_cast<UINT>(-1))
         return FALSE;
-    HDC dc = item.hDC;
     const RECT& r = item.rcItem;
-    const auto style = static_cast<int>(item.itemData);
-    const POINT tip{r.left + kListMargin, r.top + (r.bottom - r.top) / 2};
-    const POINT tail{r.right - kListMargin, tip.y};
-    const COwnedBrush grey(::CreateSolidBrush(kSampleGrey));
+    const UINT dpi = WindowDpi(m_hWnd);
+    const int margin = Scaled(kListMargin, dpi);
+    const POINT tip{r.left + margin, r.top + (r.bottom - r.top) / 2};
+    const POINT tail{r.right - margin, tip.y};
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    const bool entire = (item.itemAction & ODA_DRAWENTIRE) != 0;
-    const bool selectionChange = (item.itemAction & ODA_SELECT) != 0;
-    if (entire) {
-        ::FillRect(dc, &r, grey);
-        DrawArrow(dc, tip, tail, style, kListHeadSize, false);
-    }
-    if (selected && (entire || selectionChange)) {
-        ::PatBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, BLACKNESS);
-        {
-            const CSelection pen(dc, ::GetStockObject(WHITE_PEN));
-            DrawArrow(dc, tip, tail, style, kListHeadSize, true);
-        }
-        ::DrawFocusRect(dc, &r);
-    } else if (!selected && selectionChange) {
-        ::FillRect(dc, &r, grey);
-        DrawArrow(dc, tip, tail, style, kListHeadSize, false);
-    }
+    // A focus-only action draws nothing.
+    if (!(item.itemAction & (ODA_DRAWENTIRE | ODA_SELECT)))
+        return TRUE;
+    DrawArrowOn(item.hDC, r, tip, tail, static_cast<int>(item.itemData),
+                static_cast<DWORD>(Scaled(kListHeadSize, dpi)), ArrowLook(selected), dpi);
+    if (selected)
+        ::DrawFocusRect(item.hDC, &r);
     return TRUE;
 }
 
 BOOL CKELPGAr::OnMeasureItem(MEASUREITEMSTRUCT& item) {
     if (item.CtlID != IDC_ARROW_STYLES)
         return FALSE;
-    item.itemHeight = kItemHeight;
+    item.itemHeight = static_cast<UINT>(Scaled(kItemHeight, WindowDpi(m_hWnd)));
     return TRUE;
 }

@@ -16,7 +16,7 @@ public:
     static MessageTable<CKELPGFil> Messages();
 
     CButton m_playButton;
-    COwnedBitmap m_playPicture; // made once, kept for the page's life: the button never owns it
+    COwnedBitmap m_playPicture; // made with each window of the page: the button never owns it
 
 private:
     void OnPlay();

@@ -3,6 +3,7 @@
 
 #include "framework/data_exchange.h"
 #include "framework/dialog_access.h"
+#include "framework/dpi.h"
 #include "framework/message_box.h"
 #include "pages/swatch_drawing.h"
 #include "resources/resource_ids.h"
@@ -110,12 +111,14 @@ BOOL CKELPGClr::OnDrawItem(const DRAWITEMSTRUCT& item) {
         return TRUE;
     // The face is drawn again when the focus comes or goes: the focus ring
     // lies on it.
+    // Insets, bevel and frames grow with the page, in whole pixels.
+    const int unit = Scaled(1, WindowDpi(m_hWnd));
     const int selection = IsSecondarySwatch(swatch) ? m_selectedSecondary : m_selectedPrimary;
-    DrawSwatchFace(item.hDC, item.rcItem, SwatchColor(swatch), swatch == selection);
+    DrawSwatchFace(item.hDC, item.rcItem, SwatchColor(swatch), swatch == selection, unit);
     const UINT state = static_cast<UINT>(::SendMessageA(GetDlgItem(swatch), BM_GETSTATE, 0, 0));
     const bool focused = (state & BST_FOCUS) != 0;
-    DrawSwatchFrame(item.hDC, item.rcItem, focused);
+    DrawSwatchFrame(item.hDC, item.rcItem, focused, unit);
     if (focused)
-        DrawSwatchFocusRing(item.hDC, item.rcItem, SwatchColor(swatch), swatch == selection);
+        DrawSwatchFocusRing(item.hDC, item.rcItem, SwatchColor(swatch), swatch == selection, unit);
     return TRUE;
 }

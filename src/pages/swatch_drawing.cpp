@@ -1,6 +1,7 @@
 // Drawing of one colour swatch.
 #include "pages/swatch_drawing.h"
 
+#include "framework/colour_scheme.h"
 #include "framework/owned.h"
 
 namespace {
@@ -23,9 +24,18 @@ void DrawRaisedBevel(HDC dc, const RECT& r) {
     LineTo(dc, r.right - 1, r.top);
 }
 
-void DrawLine(HDC dc, int x1, int y1, int x2, int y2) {
-    MoveToEx(dc, x1, y1, nullptr);
-    LineTo(dc, x2, y2);
+// The ring of width pixels just inside r; with cornersOut, its width x width
+// corner squares are left as they are.
+void Ring(HDC dc, const RECT& r, HBRUSH brush, int width, bool cornersOut = false) {
+    const int in = cornersOut ? width : 0;
+    const RECT sides[] = {
+        {r.left + in, r.top, r.right - in, r.top + width},
+        {r.left + in, r.bottom - width, r.right - in, r.bottom},
+        {r.left, r.top + width, r.left + width, r.bottom - width},
+        {r.right - width, r.top + width, r.right, r.bottom - width},
+    };
+    for (const RECT& side : sides)
+        FillRect(dc, &side, brush);
 }
 } // namespace
 
@@ -33,12 +43,11 @@ void DrawLine(HDC dc, int x1, int y1, int x2, int y2) {
 constexpr int kFaceInset = 2;
 constexpr int kBevelWidth = 2;
 
-void DrawSwatchFace(HDC dc, const RECT& item, COLORREF color, bool selected) {
+void DrawSwatchFace(HDC dc, const RECT& item, COLORREF color, bool selected, int unit) {
     RECT r = item;
-    InflateRect(&r, -kFaceInset, -kFaceInset);
-    if (selected) {
-        DrawRaisedBevel(dc, r);
-        InflateRect(&r, -1, -1);
+    InflateRect(&r, -kFaceInset * unit, -kFaceInset * unit);
+    // Nested one-pixel bevels: wider ones keep the mitred corners.
+    for (int ring = 0; selected && ring < kBevelWidth * unit; ++ring) {
         DrawRaisedBevel(dc, r);
         InflateRect(&r, -1, -1);
     }
@@ -47,34 +56,30 @@ void DrawSwatchFace(HDC dc, const RECT& item, COLORREF color, bool selected) {
     FillRect(dc, &r, fill);
 }
 
-void DrawSwatchFrame(HDC dc, const RECT& item, bool focused) {
+void DrawSwatchFrame(HDC dc, const RECT& item, bool focused, int unit) {
     // System colour brushes belong to the system and are never deleted.
     HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
+    const COLORREF windowFrame = GetSysColor(COLOR_WINDOWFRAME);
+    const COwnedBrush frame(CreateSolidBrush(
+        IsContrastScheme() ? StandingOut(windowFrame, GetSysColor(COLOR_BTNFACE)) : windowFrame));
     RECT f = item;
-    FrameRect(dc, &f, face);
-    InflateRect(&f, -1, -1);
+    Ring(dc, f, face, unit);
+    InflateRect(&f, -unit, -unit);
     if (focused) {
-        FrameRect(dc, &f, GetSysColorBrush(COLOR_WINDOWFRAME));
-        InflateRect(&f, 1, 1);
+        Ring(dc, f, frame, unit);
+        InflateRect(&f, unit, unit);
     } else {
-        FrameRect(dc, &f, face);
+        Ring(dc, f, face, unit);
     }
-    const COwnedPen frame(SolidPen(GetSysColor(COLOR_WINDOWFRAME)));
-    const CSelection pen(dc, frame);
-    DrawLine(dc, f.left + 1, f.top, f.right - 1, f.top);
-    DrawLine(dc, f.left + 1, f.bottom - 1, f.right - 1, f.bottom - 1);
-    DrawLine(dc, f.left, f.top + 1, f.left, f.bottom - 1);
-    DrawLine(dc, f.right - 1, f.top + 1, f.right - 1, f.bottom - 1);
+    Ring(dc, f, frame, unit, true);
 }
 
-void DrawSwatchFocusRing(HDC dc, const RECT& item, COLORREF color, bool selected) {
-    // One pixel of the colour stays between the ring and the frame or bevel.
+void DrawSwatchFocusRing(HDC dc, const RECT& item, COLORREF color, bool selected, int unit) {
+    // One unit of the colour stays between the ring and the frame or bevel.
     RECT ring = item;
-    const int inset = kFaceInset + (selected ? kBevelWidth : 0) + 1;
+    const int inset = (kFaceInset + (selected ? kBevelWidth : 0) + 1) * unit;
     InflateRect(&ring, -inset, -inset);
-    const int lightness =
-        (GetRValue(color) * 299 + GetGValue(color) * 587 + GetBValue(color) * 114) / 1000;
     HBRUSH contrast =
-        static_cast<HBRUSH>(GetStockObject(lightness >= 128 ? BLACK_BRUSH : WHITE_BRUSH));
-    FrameRect(dc, &ring, contrast);
+        static_cast<HBRUSH>(GetStockObject(Lightness(color) >= 128 ? BLACK_BRUSH : WHITE_BRUSH));
+    Ring(dc, ring, contrast, unit);
 }

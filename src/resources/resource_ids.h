@@ -21,8 +21,13 @@
 #define IDD_PROTRACTOR 119
 
 // Tool bar resource and its bitmap (same id); picture of the audio play button.
+// The same for displays at 150 and 200 per cent.
 #define IDR_TOOLBAR 129
+#define IDR_TOOLBAR_150 130
+#define IDR_TOOLBAR_200 131
 #define IDB_PLAY 136
+#define IDB_PLAY_150 137
+#define IDB_PLAY_200 138
 
 // Sheet caption, page captions and page texts.
 #define IDS_SHEET_CAPTION 2000

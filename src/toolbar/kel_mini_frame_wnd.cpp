@@ -2,7 +2,6 @@
 #include "toolbar/kel_mini_frame_wnd.h"
 
 #include "framework/afx_state.h"
-#include "resources/resource_ids.h"
 #include "toolbar/kel_tool_bar.h"
 #include "toolbar/tool_table.h"
 #include "toolbar/tool_tip_text.h"
@@ -36,6 +35,9 @@ MessageTable<CKELMiniFrameWnd> CKELMiniFrameWnd::Messages() {
         ForMessage<&CKELMiniFrameWnd::OnGetObject>(WM_GETOBJECT),
         ForNotify<&CKELMiniFrameWnd::OnNeedTextA>(TTN_NEEDTEXTA, 0, 0xFFFFFFFF),
         ForNotify<&CKELMiniFrameWnd::OnNeedTextW>(TTN_NEEDTEXTW, 0, 0xFFFFFFFF),
+        ForMessage<&CKELMiniFrameWnd::OnSysColorChange>(WM_SYSCOLORCHANGE),
+        ForNotify<&CKELMiniFrameWnd::OnBarCustomDraw>(NM_CUSTOMDRAW, AFX_IDW_TOOLBAR,
+                                                      AFX_IDW_TOOLBAR),
     };
     return table;
 }
@@ -57,7 +59,7 @@ BOOL CKELMiniFrameWnd::OnCreateClient(const CREATESTRUCTA* cs) {
         delete bar; // never bound to a window, so it cannot delete itself
         return FALSE;
     }
-    bar->LoadToolBar(IDR_TOOLBAR);
+    m_look.Load(*bar, WindowDpi(m_hWnd));
     bar->LayOutColumns();
     return CMiniFrameWnd::OnCreateClient(cs);
 }
@@ -74,6 +76,16 @@ void CKELMiniFrameWnd::OnClose() {
     ShowWindow(SW_HIDE);
     if (CKELToolBar* bar = ToolBar())
         bar->Notify(0, KEL_TOOL_EVENT_CLOSED);
+}
+
+// Only top-level windows hear of new system colours: the bar takes them
+// first (comctl32 keeps its own copy), then its images are coloured anew.
+bool CKELMiniFrameWnd::OnSysColorChange(const MessageArgs& m, LRESULT*) {
+    if (CKELToolBar* bar = ToolBar()) {
+        bar->SendMessage(m.message, m.wParam, m.lParam);
+        m_look.OnSysColorChange(*bar);
+    }
+    return false;
 }
 
 LRESULT CKELMiniFrameWnd::OnNeedTextA(NMTTDISPINFOA& request) {

@@ -6,6 +6,7 @@
 #include "framework/mini_frame_wnd.h"
 #include "framework/owned.h"
 #include "kelgui.h"
+#include "toolbar/tool_look.h"
 
 #include <string>
 
@@ -41,6 +42,9 @@ protected:
 
 private:
     void OnClose();
+    // The bar's look follows the system's colours; its custom drawing asks us.
+    bool OnSysColorChange(const MessageArgs& m, LRESULT* result);
+    LRESULT OnBarCustomDraw(NMTBCUSTOMDRAW& draw) { return m_look.OnCustomDraw(draw); }
     // Keyboard and screen-reader users (kel_mini_frame_access.cpp).
     bool OnSetFocus(const MessageArgs& m, LRESULT* result);
     bool OnGetObject(const MessageArgs& m, LRESULT* result);
@@ -54,4 +58,5 @@ private:
     KEL_TOOLBAR_TIP_TEXT_PROC m_pfnTipText = nullptr;
     DWORD_PTR m_dwTipTextData = 0;
     COwnedFont m_tipFont; // made at the first tip under code page 932
+    CToolLook m_look;
 };

@@ -1,7 +1,8 @@
 // Every mark type's sheet in the program's language (an English and a Japanese
 // program include this): its tabs in the mark table's order, and every page's
-// controls inside the page, which draws in the sheet's font, and their mnemonics
-// landing on what they name.
+// controls inside the page, which draws in the sheet's font, their mnemonics
+// landing on what they name, and no text cut off. ctest runs the check again at
+// 144 and 192 dpi.
 #pragma once
 
 #include "sheet_fixture.h"
@@ -10,6 +11,81 @@
 #include <map>
 
 namespace sheet_test {
+
+// The texts a page's visible controls cut off, each measured in its control's own font
+// against the room the control leaves it: labels whole, group boxes a character in from
+// each end, push buttons inside their edges, check boxes and radio buttons beside their
+// box, list and combo boxes each entry (a tab goes to the ruler's unit column, 48 dialog
+// units of the list's font). Owner-drawn controls and pictures show no text of theirs;
+// the font list shows the system's typefaces, whose names have no bound.
+inline Strings CutTexts(HWND page) {
+    Strings cut;
+    for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        char kind[16] = "";
+        GetClassNameA(c, kind, sizeof kind);
+        const LONG style = GetWindowLongA(c, GWL_STYLE), type = style & BS_TYPEMASK;
+        RECT client = {};
+        GetClientRect(c, &client);
+        HDC dc = GetDC(c);
+        HGDIOBJ old = SelectObject(dc, HGDIOBJ(SendMessageA(c, WM_GETFONT, 0, 0)));
+        TEXTMETRICA font = {};
+        GetTextMetricsA(dc, &font);
+        SIZE letters = {};
+        GetTextExtentPoint32A(dc, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52,
+                              &letters);
+        UINT noPrefix = DT_NOPREFIX; // only labels and buttons underline a mnemonic
+        const auto width = [&,
+                            column = MulDiv(48, (letters.cx / 26 + 1) / 2, 4)](std::string text) {
+            const size_t tab = text.find('\t');
+            const UINT format = DT_CALCRECT | DT_SINGLELINE | noPrefix;
+            RECT before = {}, after = {};
+            DrawTextA(dc, text.c_str(), int(std::min(tab, text.size())), &before, format);
+            if (tab != std::string::npos)
+                DrawTextA(dc, text.c_str() + tab + 1, -1, &after, format);
+            return tab == std::string::npos
+                       ? int(before.right)
+                       : std::max(int(before.right), column) + int(after.right);
+        };
+        Strings texts;
+        int room = client.right;
+        const auto entries = [&](UINT count, UINT length, UINT get) {
+            for (LRESULT i = 0, n = SendMessageA(c, count, 0, 0); i < n; ++i) {
+                std::string text(size_t(SendMessageA(c, length, i, 0)) + 1, '\0');
+                SendMessageA(c, get, i, LPARAM(&text[0]));
+                texts.push_back(text.c_str());
+            }
+        };
+        if (!IsWindowVisible(c) || GetDlgCtrlID(c) == IDC_FONT_FACES) {
+        } else if (!lstrcmpiA(kind, "Static") && (style & SS_TYPEMASK) <= SS_RIGHT) {
+            texts = {Text(c)};
+            noPrefix = style & SS_NOPREFIX ? DT_NOPREFIX : 0;
+        } else if (!lstrcmpiA(kind, "Button") && !(style & (BS_BITMAP | BS_ICON)) &&
+                   type <= BS_AUTORADIOBUTTON) {
+            texts = {Text(c)};
+            noPrefix = 0;
+            room -= type == BS_GROUPBOX ? 2 * font.tmAveCharWidth
+                    : type <= BS_DEFPUSHBUTTON
+                        ? 4 * GetSystemMetrics(SM_CXEDGE)
+                        : GetSystemMetrics(SM_CXMENUCHECK) + font.tmAveCharWidth / 2;
+        } else if (!lstrcmpiA(kind, "ListBox") && !(style & LBS_OWNERDRAWFIXED)) {
+            entries(LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
+            room -= 2;
+        } else if (!lstrcmpiA(kind, "ComboBox")) {
+            COMBOBOXINFO box = {};
+            box.cbSize = sizeof box;
+            GetComboBoxInfo(c, &box);
+            entries(CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
+            room = box.rcItem.right - box.rcItem.left - 2;
+        }
+        for (const std::string& text : texts)
+            if (const int w = width(text); w > room)
+                cut.push_back(std::to_string(GetDlgCtrlID(c)) + ": " + text + " (" +
+                              std::to_string(w) + " > " + std::to_string(room) + ")");
+        SelectObject(dc, old);
+        ReleaseDC(c, dc);
+    }
+    return cut;
+}
 
 inline std::string FontOf(HWND window) {
     LOGFONTA lf = {};
@@ -65,6 +141,7 @@ inline Strings TabsOf(DWORD markType) {
 }
 
 TEST(PageLayout, TabsInTableOrderControlsInsideTheirPageInTheSheetsFontMnemonicsNearby) {
+    ExpectTheScaleAsked();
     std::map<std::string, Strings> faults; // per tab text
     std::vector<uint8_t> block(64, 0);
     block[8] = 10; // a valid arrow size
@@ -93,8 +170,8 @@ TEST(PageLayout, TabsInTableOrderControlsInsideTheirPageInTheSheetsFontMnemonics
                         key += " " + std::to_string(GetDlgCtrlID(c));
                     if (faults.count(key))
                         return true;
-                    Strings& found =
-                        faults[key]; // controls outside, another font, mnemonics astray
+                    // Controls outside, another font, mnemonics astray, texts cut off.
+                    Strings& found = faults[key] = CutTexts(page);
                     RECT client, r;
                     GetClientRect(page, &client);
                     for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {

@@ -2,6 +2,7 @@
 // colour page's swatches (picked as pressed, each palette its own colour, their pixels),
 // and the font page's loaded font, its list and what it keeps.
 #include "sheet_fixture.h"
+#include "support/dark_scheme.h"
 #include "support/resource_counts.h"
 #include "support/screenshot.h"
 
@@ -10,9 +11,15 @@
 namespace sheet_test {
 namespace {
 
+// A length of the 96-dpi look at the screen's scale.
+int Scaled(int pixels) {
+    return MulDiv(pixels, ScreenDpi(), 96);
+}
+
 // "style|size" shown; a style picked, a size typed, OK; the block fetched. The first
 // sheet is also captured: its filled head points up from the grey sample, and the
-// selected 21-pixel list item is white on black.
+// selected 21-pixel list item is white on black. At 144 and 192 dpi (ctest runs it
+// there too) rows, heads and lines are as much larger as the page.
 TEST(ArrowPage, ReadsTheHeadWritesOnlyItsBytesAndDrawsIt) {
     // clang-format off
     const struct { Bytes block; std::string shown, type; int pick; Bytes back; } cases[] = {
@@ -24,6 +31,8 @@ TEST(ArrowPage, ReadsTheHeadWritesOnlyItsBytesAndDrawsIt) {
     // clang-format on
     Image shot;
     RECT a = {}, item = {}, page = {};
+    LRESULT row = 0;
+    RECT listArea = {};
     for (const auto& c : cases) {
         Sheet sheet;
         KEL_MARK_ATTRIBUTES record = PatternRecord(506, 0x30);
@@ -46,6 +55,8 @@ TEST(ArrowPage, ReadsTheHeadWritesOnlyItsBytesAndDrawsIt) {
                     GetWindowRect(GetDlgItem(p, IDC_ARROW_SAMPLE), &a);
                     MapWindowPoints(nullptr, p, reinterpret_cast<POINT*>(&a), 2);
                     SendMessageA(list, LB_GETITEMRECT, 1, LPARAM(&item));
+                    row = SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
+                    GetClientRect(list, &listArea);
                     MapWindowPoints(list, p, reinterpret_cast<POINT*>(&item), 2);
                 }
                 SendMessageA(list, LB_SETCURSEL, c.pick, 0);
@@ -56,17 +67,21 @@ TEST(ArrowPage, ReadsTheHeadWritesOnlyItsBytesAndDrawsIt) {
         EXPECT_EQ(c.shown, shown);
         EXPECT_EQ(c.back, sheet.Fetch("OiAnoDat")) << c.shown;
     }
+    // The rows scale with the page, the four styles still fit in the list.
+    EXPECT_NEAR(Scaled(21), row, Scaled(21) / 32);
+    EXPECT_LE(4 * row, listArea.bottom);
     const COLORREF grey = RGB(192, 192, 192), black = 0, white = RGB(255, 255, 255);
     const int mid = (a.left + a.right) / 2, x = (item.left + item.right) / 2;
     const int y = (item.top + item.bottom) / 2;
     const std::pair<POINT, COLORREF> pixels[] = {
         {{a.left + 1, a.top + 1}, grey},
-        {{mid + 4, a.top + 30}, black},
-        {{mid + 4, a.top + 50}, grey},
+        {{mid + Scaled(4), a.top + Scaled(30)}, black},
+        {{mid + Scaled(4), a.top + Scaled(50)}, grey},
         {{x, y}, white}, // the selected style: inverse
-        {{x, y - 4}, black},
-        {{x, y - 21}, black}, // style 0 above: an open head
-        {{x, y - 25}, grey},
+        {{x, y - Scaled(4)}, black},
+        {{item.left + Scaled(13), y - Scaled(2)}, white}, // in its head, past a 96-dpi one
+        {{x, y - int(row)}, black},                       // style 0 above: an open head
+        {{x, y - int(row) - Scaled(4)}, grey},
     };
     for (const auto& [p, color] : pixels)
         EXPECT_EQ(color, shot.At(p.x, p.y)) << p.x << "," << p.y;
@@ -104,7 +119,8 @@ std::vector<COLORREF> MiddleRow(const Image& shot, HWND page, HWND swatch) {
 // rgbMain and is hidden on primary-only marks; a colour in no swatch stays unless picked.
 // Before the keyboard pick, the pixels: only the selected swatches have a raised bevel
 // (primary blue, and secondary navy, found from the secondary end); focused, blue has a
-// 2-pixel dark frame, red a face ring and a 1-pixel frame.
+// 2-pixel dark frame, red a face ring and a 1-pixel frame; at 144 and 192 dpi each
+// ring is 2 pixels wide.
 TEST(ColorPage, APickWritesOnlyItsPalettesColourBytesAndSwatchesShowSelectionAndFocus) {
     const COLORREF none = RGB(1, 2, 3), blue = RGB(0, 0, 255), navy = RGB(0, 0, 128);
     const struct {
@@ -123,6 +139,7 @@ TEST(ColorPage, APickWritesOnlyItsPalettesColourBytesAndSwatchesShowSelectionAnd
     };
     std::vector<COLORREF> blueRow, redRow;
     std::vector<int> bevelled;
+    const int unit = Scaled(1);
     Image shot;
     for (const auto& c : cases) {
         Sheet sheet;
@@ -154,7 +171,8 @@ TEST(ColorPage, APickWritesOnlyItsPalettesColourBytesAndSwatchesShowSelectionAnd
                             for (int id = first; id < first + 16; ++id) {
                                 const std::vector<COLORREF> row =
                                     MiddleRow(shot, page, GetDlgItem(page, id));
-                                if (row.size() > 4 && row[2] != row[row.size() / 2])
+                                if (row.size() > 4 * size_t(unit) &&
+                                    row[2 * unit] != row[row.size() / 2])
                                     bevelled.push_back(id);
                             }
                     });
@@ -183,12 +201,71 @@ TEST(ColorPage, APickWritesOnlyItsPalettesColourBytesAndSwatchesShowSelectionAnd
     ASSERT_GE(blueRow.size(), 12u);
     ASSERT_EQ(blueRow.size(), redRow.size());
     using Row = std::vector<COLORREF>;
-    EXPECT_EQ((Row{frame, frame, light, light, blue}), Row(blueRow.begin(), blueRow.begin() + 5));
-    EXPECT_EQ((Row{blue, shadow, shadow, frame, frame}), Row(blueRow.end() - 5, blueRow.end()));
-    EXPECT_EQ((Row{face, frame, red}), Row(redRow.begin(), redRow.begin() + 3));
-    EXPECT_EQ((Row{red, frame, face}), Row(redRow.end() - 3, redRow.end()));
+    const auto rings = [unit](const Row& colours) { // each colour unit pixels wide
+        Row row;
+        for (COLORREF c : colours)
+            row.insert(row.end(), size_t(unit), c);
+        return row;
+    };
+    const auto first = [](const Row& row, size_t n) { return Row(row.begin(), row.begin() + n); };
+    const auto last = [](const Row& row, size_t n) { return Row(row.end() - n, row.end()); };
+    EXPECT_EQ(rings({frame, frame, light, light, blue}), first(blueRow, 5 * unit));
+    EXPECT_EQ(rings({blue, shadow, shadow, frame, frame}), last(blueRow, 5 * unit));
+    EXPECT_EQ(rings({face, frame, red}), first(redRow, 3 * unit));
+    EXPECT_EQ(rings({red, frame, face}), last(redRow, 3 * unit));
     EXPECT_EQ(blue, blueRow[blueRow.size() / 2]);
     EXPECT_EQ((std::vector<int>{IDC_PRIMARY_BLUE, IDC_SECONDARY_NAVY}), bevelled);
+}
+
+// Under a dark scheme the arrow sample and list take the window colours (the selected
+// style the highlight colours), and a swatch keeps its colour inside a frame that stands
+// out from the dark face, the window frame colour being as dark as the face.
+TEST(DrawnPages, ArrowsAndSwatchFramesFollowADarkScheme) {
+    const DarkScheme dark; // the colours come back when it goes
+    const COLORREF window = GetSysColor(COLOR_WINDOW), ink = GetSysColor(COLOR_WINDOWTEXT),
+                   highlight = GetSysColor(COLOR_HIGHLIGHT), face = GetSysColor(COLOR_BTNFACE),
+                   text = GetSysColor(COLOR_BTNTEXT), navy = RGB(0, 0, 128);
+    for (const DWORD markType : {KEL_MARK_ARROW, KEL_MARK_STRAIGHT_LINE}) {
+        const bool arrow = markType == KEL_MARK_ARROW;
+        Sheet sheet;
+        std::vector<std::pair<const char*, Bytes>> blocks;
+        if (arrow) // style 1, size 40
+            blocks = {{"OiAnoDat", {1, 0, 0, 0, 0, 0, 0, 0, 40, 0, 0, 0}}};
+        KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0x30);
+        record.nLineSize = 2; // the line page in front lets go
+        sheet.Load(record, blocks);
+        Image shot;
+        std::vector<COLORREF> seen, expected;
+        EXPECT_EQ(1, sheet.Edit(arrow ? 2 : 1, [&](ModalDriver& d, HWND& p) {
+            d.Then("capture", SettledCapture(
+                                  [&] {
+                                      RECT r;
+                                      GetWindowRect(p, &r);
+                                      return r;
+                                  },
+                                  shot))
+                .Do("look", [&] {
+                    if (!arrow) {
+                        seen = MiddleRow(shot, p, GetDlgItem(p, IDC_PRIMARY_NAVY));
+                        seen.resize(3);
+                        expected = {face, text, navy};
+                        return;
+                    }
+                    RECT a, item;
+                    GetWindowRect(GetDlgItem(p, IDC_ARROW_SAMPLE), &a);
+                    MapWindowPoints(nullptr, p, reinterpret_cast<POINT*>(&a), 2);
+                    SendDlgItemMessageA(p, IDC_ARROW_STYLES, LB_GETITEMRECT, 1, LPARAM(&item));
+                    MapWindowPoints(GetDlgItem(p, IDC_ARROW_STYLES), p,
+                                    reinterpret_cast<POINT*>(&item), 2);
+                    const int mid = (a.left + a.right) / 2, x = (item.left + item.right) / 2;
+                    const int y = (item.top + item.bottom) / 2;
+                    seen = {shot.At(a.left + 1, a.top + 1), shot.At(mid + 4, a.top + 30),
+                            shot.At(x, y - 4), shot.At(x, y)};
+                    expected = {window, ink, highlight, GetSysColor(COLOR_HIGHLIGHTTEXT)};
+                });
+        }));
+        EXPECT_EQ(expected, seen) << markType;
+    }
 }
 
 // Real keys on a note (primary blue, secondary navy): Tab lands on each palette's

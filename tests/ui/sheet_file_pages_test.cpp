@@ -93,7 +93,8 @@ TEST(TextFilePage, FetchCopiesWhatTheSizeQueryReadEvenIfTheFileGrew) {
 }
 
 // Never shown, the blocks come back as loaded; changed, the name block is the name and
-// a zero. The play button holds its 20 x 18 picture; playing a missing file shows nothing.
+// a zero. The play button holds its 20 x 18 picture (at 96 dpi); playing a missing file shows
+// nothing.
 TEST(FilePages, NameBlockAsLoadedUntilChanged) {
     for (DWORD markType : {KEL_MARK_TEXT_FROM_FILE, KEL_MARK_AUDIO, KEL_MARK_IMAGE_REFERENCE}) {
         FilePageSheet unshown(markType);
@@ -111,7 +112,10 @@ TEST(FilePages, NameBlockAsLoadedUntilChanged) {
                    &picture);
         Click(play); // with the loaded name, then (posted) with the one typed
     });
-    EXPECT_EQ(std::make_pair(20L, 18L), std::make_pair(picture.bmWidth, picture.bmHeight));
+    // Drawn for 100, 150 and 200 per cent: ctest runs this at 144 and 192 dpi too.
+    const LONG dpi = ScreenDpi();
+    EXPECT_EQ(std::make_pair(20 * dpi / 96, 18 * dpi / 96),
+              std::make_pair(picture.bmWidth, picture.bmHeight));
 }
 
 // Browse shows the page's title and filter; OK puts the path in the edit, Cancel changes nothing.

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -19,6 +20,19 @@ namespace sheet_test {
 using namespace kelgui_test;
 using Strings = std::vector<std::string>;
 using Bytes = std::vector<uint8_t>;
+
+// The screen's scale: 96, or 144 and 192 where ctest runs a program again at those.
+inline int ScreenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+// A run at another scale (KELGUI_DPI, tools/wine-env.sh) must be at that scale.
+inline void ExpectTheScaleAsked() {
+    const char* asked = std::getenv("KELGUI_DPI");
+    EXPECT_EQ(asked ? std::atoi(asked) : 96, ScreenDpi()) << "the prefix's LogPixels";
+}
 
 // Every byte a position-dependent value, so that any byte written shows up.
 inline KEL_MARK_ATTRIBUTES PatternRecord(DWORD markType, uint8_t seed) {
