@@ -11,6 +11,7 @@ MessageTable<CSwatchButton> CSwatchButton::Messages() {
         ForMessage<&CSwatchButton::OnGetDlgCode>(WM_GETDLGCODE),
         ForMessage<&CSwatchButton::OnKeyDown>(WM_KEYDOWN),
         ForMessage<&CSwatchButton::OnGetObject>(WM_GETOBJECT),
+        ForMessage<&CSwatchButton::OnSetState>(BM_SETSTATE),
     };
     return table;
 }
@@ -64,4 +65,14 @@ bool CSwatchButton::OnKeyDown(const MessageArgs& m, LRESULT* result) {
 bool CSwatchButton::OnGetObject(const MessageArgs& m, LRESULT* result) {
     *result = AnswerGetObject(m_hWnd, m.wParam, m.lParam);
     return *result != 0;
+}
+
+// The page picks a swatch when it draws it pressed. Some button versions only
+// invalidate on a press and paint after the release, when the press is over:
+// painting at once keeps a quick click or Space a pick on every version.
+bool CSwatchButton::OnSetState(const MessageArgs& m, LRESULT* result) {
+    *result = DefaultProc(m.message, m.wParam, m.lParam);
+    if (m.wParam)
+        ::UpdateWindow(m_hWnd);
+    return true;
 }

@@ -21,6 +21,7 @@ private:
     bool OnGetDlgCode(const MessageArgs& m, LRESULT* result);
     bool OnKeyDown(const MessageArgs& m, LRESULT* result);
     bool OnGetObject(const MessageArgs& m, LRESULT* result);
+    bool OnSetState(const MessageArgs& m, LRESULT* result);
 
     const int* m_pSelection = nullptr;
 };

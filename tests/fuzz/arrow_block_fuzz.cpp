@@ -6,8 +6,7 @@
 
 #include <algorithm>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    FuzzedDataProvider in(data, size);
+FUZZ_TARGET {
     const Bytes loaded = ConsumeBlock(in, 40);
     const arrow_block::ArrowHead written{in.ConsumeIntegral<int32_t>(),
                                          in.ConsumeIntegral<uint32_t>()};
@@ -22,5 +21,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (i < 4 || i >= 8)
             FUZZ_CHECK(arrow[i] ==
                        uint8_t((i < 4 ? uint32_t(written.style) : written.size) >> (8 * (i % 4))));
-    return 0;
 }

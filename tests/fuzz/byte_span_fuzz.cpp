@@ -6,8 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    FuzzedDataProvider in(data, size);
+FUZZ_TARGET {
     Bytes bytes = ConsumeBlock(in);
     while (in.remaining_bytes()) {
         const size_t offset = ConsumePosition(in);
@@ -39,5 +38,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(span.Fill(offset, fillCount, value) == fillInside);
         FUZZ_CHECK(bytes == expected);
     }
-    return 0;
 }

@@ -35,8 +35,7 @@ bool StartsWithScheme(const Bytes& name) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    FuzzedDataProvider in(data, size);
+FUZZ_TARGET {
     while (in.remaining_bytes()) {
         const Bytes name = ConsumeBlock(in);
         NameOf(name);
@@ -46,5 +45,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(NameOf(block) == Bytes(name.begin(), std::find(name.begin(), name.end(), 0)));
         FUZZ_CHECK(file_name_block::IsInternetName(View(name)) == StartsWithScheme(name));
     }
-    return 0;
 }

@@ -1,4 +1,4 @@
-// What every fuzz target uses: a check that aborts (libFuzzer then keeps the
+// What every fuzz target uses: its entry, a check that aborts (libFuzzer then keeps the
 // input as a crash), and the input split into blocks and positions.
 #pragma once
 
@@ -18,6 +18,15 @@
             std::abort();                                                                          \
         }                                                                                          \
     } while (0)
+
+// The target's body, given the input as a FuzzedDataProvider named in.
+#define FUZZ_TARGET                                                                                \
+    static void FuzzOne(FuzzedDataProvider& in);                                                   \
+    extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {                      \
+        FuzzedDataProvider in(data, size);                                                         \
+        return FuzzOne(in), 0;                                                                     \
+    }                                                                                              \
+    static void FuzzOne(FuzzedDataProvider& in)
 
 using Bytes = std::vector<uint8_t>;
 

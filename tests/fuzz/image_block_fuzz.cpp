@@ -4,8 +4,7 @@
 #include "blocks/image_block.h"
 #include "fuzz_check.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    FuzzedDataProvider in(data, size);
+FUZZ_TARGET {
     const Bytes loaded = ConsumeBlock(in, 40);
     const size_t offset = in.PickValueInArray({image_block::kOrientation, image_block::kFit,
                                                image_block::kAlignment, image_block::kAspect});
@@ -22,5 +21,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int32_t aspect = image_block::AspectFromText(in.ConsumeRandomLengthString(24).c_str());
     FUZZ_CHECK(aspect >= 0 && aspect <= image_block::kAspectHighest);
     image_block::AspectText(image_block::AspectOnOpen(WordAt(loaded, image_block::kAspect)));
-    return 0;
 }

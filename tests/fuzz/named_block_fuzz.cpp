@@ -7,8 +7,7 @@
 #include <algorithm>
 #include <cstring>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    FuzzedDataProvider in(data, size);
+FUZZ_TARGET {
     char name[CNamedBlock::kNameSize] = {};
     in.ConsumeData(name, sizeof name);
     CNamedBlock block(name);
@@ -45,5 +44,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             1 + in.ConsumeIntegral<uint8_t>() % 255;
         FUZZ_CHECK(!block.IsNamed(other));
     }
-    return 0;
 }

@@ -6,8 +6,7 @@
 
 #include <algorithm>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    FuzzedDataProvider in(data, size);
+FUZZ_TARGET {
     const Bytes loaded = ConsumeBlock(in, 60);
     Bytes text = in.ConsumeBytes<uint8_t>(in.ConsumeIntegralInRange<size_t>(0, 40));
     std::replace(text.begin(), text.end(), uint8_t(0), uint8_t('x')); // the edit holds no zeros
@@ -19,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckOnlyChanged(loaded, block, 20, 52);
     FUZZ_CHECK(capacity <= 31 && (block.size() > 20 || capacity == 0));
     if (block.size() <= 20)
-        return 0;
+        return;
     const size_t written = std::min(text.size(), capacity);
     const CByteSpan read = password_block::ReadPassword(View(block));
     FUZZ_CHECK(read.Size() == written && std::equal(text.begin(), text.begin() + written,
@@ -28,5 +27,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                                         : block.data()));
     for (size_t i = 20 + written; i < std::min<size_t>(block.size(), 52); ++i)
         FUZZ_CHECK(block[i] == 0);
-    return 0;
 }

@@ -3,8 +3,7 @@
 #include "blocks/protractor_block.h"
 #include "fuzz_check.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    FuzzedDataProvider in(data, size);
+FUZZ_TARGET {
     const Bytes loaded = ConsumeBlock(in, 40);
     const int32_t radius = in.ConsumeIntegral<int32_t>(), precision = in.ConsumeIntegral<int32_t>();
     Bytes block = loaded;
@@ -15,5 +14,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (block.size() >= 24)
         FUZZ_CHECK(WordAt(block, 16) == uint32_t(radius) &&
                    WordAt(block, 20) == uint32_t(precision));
-    return 0;
 }

@@ -5,8 +5,7 @@
 #include "blocks/ruler_block.h"
 #include "fuzz_check.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    FuzzedDataProvider in(data, size);
+FUZZ_TARGET {
     const Bytes loaded = ConsumeBlock(in, 40);
     const int32_t a = in.ConsumeIntegral<int32_t>(), b = in.ConsumeIntegral<int32_t>();
     Bytes numbers = loaded;
@@ -23,5 +22,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ruler_block::AbbreviationOf(CByteSpan(label.data.get(), label.size));
     ruler_block::AbbreviationOf(View(loaded));
     ruler_units::ScaleOf(in.ConsumeIntegralInRange<size_t>(0, ruler_units::kUnitCount - 1), a);
-    return 0;
 }

@@ -27,8 +27,7 @@ Bytes TextOf(const Bytes& block) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    FuzzedDataProvider in(data, size);
+FUZZ_TARGET {
     Bytes block = ConsumeBlock(in);
     Bytes header(12, 0); // the bytes the block has, zeros for the missing ones
     std::copy_n(block.begin(), std::min<size_t>(block.size(), 12), header.begin());
@@ -66,5 +65,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const auto zero = std::find(text.begin(), text.end(), 0);
         FUZZ_CHECK(TextOf(block) == Bytes(text.begin(), zero));
     }
-    return 0;
 }

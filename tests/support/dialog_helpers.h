@@ -1,6 +1,6 @@
-// Finds and operates the dialogs a test drives: property sheets, their pages and
-// controls, and message boxes. Everything acts on windows of the calling thread's
-// process; actions that could open a nested modal loop are posted, never sent.
+// Finds and operates the dialogs a test drives (property sheets, their pages and controls,
+// message boxes) in the calling thread; actions that could open a nested modal loop are
+// posted, never sent. And a window standing in for the host, with its message loop.
 #pragma once
 
 #include <string>
@@ -73,5 +73,21 @@ inline void DismissMessageBox(HWND box, int buttonId = IDOK) {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(box, buttonId)));
 }
+
+// An overlapped window, shown in the foreground; destroyed with the object.
+class HostWindow {
+public:
+    HostWindow();
+    ~HostWindow() { DestroyWindow(m_window); }
+    HostWindow(const HostWindow&) = delete;
+    HostWindow& operator=(const HostWindow&) = delete;
+    HWND Handle() const { return m_window; }
+    operator HWND() const { return m_window; }
+
+private:
+    HWND m_window = nullptr;
+};
+// Dispatches what is queued now; false once WM_QUIT was seen (posted again for an outer loop).
+bool DispatchPending();
 
 } // namespace kelgui_test

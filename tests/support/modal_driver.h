@@ -13,10 +13,10 @@ namespace kelgui_test {
 // One step of a script: returns true when done, false to be tried again next tick.
 using Step = std::function<bool()>;
 
-// A step not done in time, one that throws or one that never returns (a crash
-// Wine swallowed, a sent message that opened a nested modal loop) fails the
-// script, as do dialogs still up 5 s after the last step; the driver then
-// closes the thread's dialogs, so the blocking call returns instead of hanging.
+// A step not done in time, one that throws or never returns (a crash Wine swallowed, a
+// sent message that opened a nested modal loop) fails the script, as do dialogs still up
+// 5 s after the last step; the driver then closes the thread's dialogs, so the blocking
+// call returns instead of hanging.
 class ModalDriver {
 public:
     ModalDriver() = default;
@@ -24,18 +24,15 @@ public:
     ModalDriver(const ModalDriver&) = delete;
     ModalDriver& operator=(const ModalDriver&) = delete;
 
-    // A step retried until it returns true or timeoutMs have passed.
+    // A step retried until it returns true or timeoutMs have passed; an action.
     ModalDriver& Then(std::string name, Step step, DWORD timeoutMs = 5000);
-    // A step that always completes: an action.
     ModalDriver& Do(std::string name, std::function<void()> action);
-    // Right before the blocking call (one driver a thread); Stop comes by itself
-    // once the last step ran and no dialog is left.
+    // Right before the blocking call (one driver a thread); stops by itself once the last
+    // step ran and no dialog is left.
     void Start();
     void Stop();
-
-    // Every step ran to its end and nothing failed.
+    // Every step ran to its end and nothing failed; one line per step and the failure.
     bool Finished() const { return m_failure.empty() && m_next == m_steps.size(); }
-    // One line per step (done, not done or not run) and the failure.
     std::string Report() const;
 
 private:

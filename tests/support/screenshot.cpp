@@ -1,7 +1,7 @@
 // Captures screen rectangles into 32-bit DIB sections.
 #include "screenshot.h"
 
-#include "host_window.h"
+#include "dialog_helpers.h"
 
 #include <memory>
 #include <utility>

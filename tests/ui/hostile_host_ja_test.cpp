@@ -15,10 +15,10 @@ KEL_MARK_ATTRIBUTES g_record = {}; // a straight line of size 1 as NewSheet leav
 DWORD g_out;
 const FARPROC kRecorder = reinterpret_cast<FARPROC>(&RecordNotification);
 
-// Exports taking a handle: the last error a bad handle gives, and on a filled and
-// on the running sheet what happens: 0 for success (the call gives 1), else the
-// code of the 0 it gives.
-constexpr DWORD kSheet = ERROR_INVALID_HANDLE, kFrame = ERROR_INVALID_WINDOW_HANDLE;
+// Exports taking a handle: the last error a bad handle gives, and on a filled and on the
+// running sheet 0 for success (the call gives 1), else the code of the 0 it gives.
+constexpr DWORD kSheet = ERROR_INVALID_HANDLE, kFrame = ERROR_INVALID_WINDOW_HANDLE,
+                kParameter = ERROR_INVALID_PARAMETER;
 const struct Call {
     const char* name;
     BOOL (*run)(H);
@@ -38,9 +38,9 @@ const struct Call {
     {"button get", [](H h) { return KEL_GUI_toolbar_button_get(h.frame, 5, &g_out); }, kFrame, 0,
      0},
     {"kind 2", [](H h) { return KEL_GUI_toolbar_CB_register(h.frame, 2, kRecorder, 1); }, kFrame,
-     ERROR_INVALID_PARAMETER, ERROR_INVALID_PARAMETER},
+     kParameter, kParameter},
     {"kind -1", [](H h) { return KEL_GUI_toolbar_CB_register(h.frame, -1, kRecorder, 1); }, kFrame,
-     ERROR_INVALID_PARAMETER, ERROR_INVALID_PARAMETER},
+     kParameter, kParameter},
 };
 // What a call gave: its result and the code its thread's last error holds after it.
 using Outcome = std::pair<BOOL, DWORD>;
@@ -54,8 +54,7 @@ template <class Run> Outcome OutcomeOf(Run run) {
 }
 
 DWORD WINAPI RunFunction(LPVOID function) {
-    (*static_cast<std::function<void()>*>(function))();
-    return 0;
+    return (*static_cast<std::function<void()>*>(function))(), 0;
 }
 void OnOtherThread(std::function<void()> fn) {
     HANDLE thread = CreateThread(nullptr, 0, RunFunction, &fn, 0, nullptr);
@@ -67,8 +66,7 @@ void OnOtherThread(std::function<void()> fn) {
 std::function<void()> g_inside;
 void CALLBACK RunInsideThenClose(HWND, UINT, UINT_PTR, DWORD) {
     if (g_inside) {
-        const std::function<void()> action = std::move(g_inside);
-        g_inside = nullptr;
+        const std::function<void()> action = std::exchange(g_inside, nullptr);
         return action();
     }
     for (HWND w : ThreadWindows())
@@ -79,8 +77,7 @@ void WINAPI RunInsideOnPress(DWORD_PTR, int, DWORD) {
     RunInsideThenClose(nullptr, 0, 0, 0);
 }
 BOOL WINAPI RunInsideOnTip(DWORD_PTR, int, LPCSTR, LPCSTR*) {
-    RunInsideThenClose(nullptr, 0, 0, 0);
-    return FALSE;
+    return RunInsideThenClose(nullptr, 0, 0, 0), FALSE;
 }
 void PressArrow(HWND frame) { // with the 0x0900 message
     PressAtPoint(BarOf(frame), ButtonCentre(BarOf(frame), IDS_TOOL_ARROW));
@@ -163,11 +160,14 @@ TEST_F(HostileHost, BadHandlesGetZeroAndLeaveTheLiveOnesAlone) {
     KEL_GUI_toolbar_create(m_host, 0, 0, &stale.frame);
     DestroyWindow(stale.frame);
     static std::string garbage(256, 'Z');
-    const Handles swapped = {reinterpret_cast<HKELSHEET>(m_h.frame), 0,
-                             reinterpret_cast<HWND>(m_h.sheet)};
-    const Handles kBad[] = {
-        {},      Bad(0x5A5A5A5A),         Bad(garbage.data()),  stale,
-        swapped, Bad(GetDesktopWindow()), Bad(m_host.Handle()), Bad(BarOf(m_h.frame))};
+    const Handles kBad[] = {{},
+                            Bad(0x5A5A5A5A),
+                            Bad(garbage.data()),
+                            stale,
+                            {HKELSHEET(m_h.frame), 0, HWND(m_h.sheet)}, // swapped
+                            Bad(GetDesktopWindow()),
+                            Bad(m_host.Handle()),
+                            Bad(BarOf(m_h.frame))};
     g_out = 0xDEAD;
     for (const Handles& bad : kBad)
         for (const Call& call : kCalls)
@@ -230,10 +230,10 @@ TEST_F(HostileHost, CallsBackInFromARunningSheetAndFromTheToolbarCallbacks) {
     }
 }
 
-// A sheet shown again and again: OK gives 1, Cancel and the close box 0; while it runs
-// its owner is disabled and the message hook is out (a press message to the toolbar
-// presses nothing); both come back after. Sheets and toolbars made, used and destroyed
-// leave no GDI or USER object behind after a first cycle.
+// OK gives 1, Cancel and the close box 0; while a sheet runs its owner is disabled and
+// the message hook is out (a press message to the toolbar presses nothing); both come
+// back after. Sheets and toolbars made, used and destroyed leave no GDI or USER object
+// behind after a first cycle.
 TEST_F(HostileHost, SheetRunsTakeTheHookOutAndLeaveNothingBehind) {
     const std::pair<void (*)(HWND), DWORD> closes[] = {
         {PressOk, 0}, {PressCancel, ERROR_CANCELLED}, {PressCloseBox, ERROR_CANCELLED}};
@@ -245,23 +245,20 @@ TEST_F(HostileHost, SheetRunsTakeTheHookOutAndLeaveNothingBehind) {
         const HKELSHEET sheet = NewSheet();
         for (const auto& [close, code] : closes) {
             HWND window = nullptr;
-            bool owned = false, hostEnabled = true;
+            bool ownedAndDisabled = false;
             g_notifications.clear();
             ModalDriver d;
-            d.Then("the sheet", WaitForSheet(window))
-                .Do("look, press a tool",
-                    [&] {
-                        owned = GetWindow(window, GW_OWNER) == m_host.Handle();
-                        hostEnabled = IsWindowEnabled(m_host);
-                        PressAtPoint(BarOf(m_h.frame),
-                                     ButtonCentre(BarOf(m_h.frame), IDS_TOOL_ARROW));
-                    })
-                .Do("close", [&, close = close] { close(window); });
+            d.Then("the sheet", WaitForSheet(window)).Do("look, press, close", [&, end = close] {
+                ownedAndDisabled =
+                    GetWindow(window, GW_OWNER) == m_host.Handle() && !IsWindowEnabled(m_host);
+                PressAtPoint(BarOf(m_h.frame), ButtonCentre(BarOf(m_h.frame), IDS_TOOL_ARROW));
+                end(window); // posted after the press
+            });
             d.Start();
             EXPECT_EQ(Expected(code),
                       OutcomeOf([&] { return KEL_GUI_property_sheet_show(sheet); }));
             EXPECT_TRUE(d.Finished()) << d.Report();
-            EXPECT_TRUE(owned && !hostEnabled && IsWindowEnabled(m_host));
+            EXPECT_TRUE(ownedAndDisabled && IsWindowEnabled(m_host));
             EXPECT_EQ(g_notifications.size(), 0u) << "the hook is out while the sheet runs";
         }
         KEL_GUI_property_sheet_destroy(sheet);
@@ -279,84 +276,50 @@ TEST_F(HostileHost, SheetRunsTakeTheHookOutAndLeaveNothingBehind) {
 
 // Every refusal not tried above, export by export, and what a success leaves.
 TEST_F(HostileHost, EveryZeroSaysWhyAndEveryOneClearsTheLastError) {
-    HKELSHEET empty = nullptr;
+    HKELSHEET empty = nullptr, *nowhere = nullptr;
     const KEL_IMAGE_INFO info = {};
     KEL_GUI_property_sheet_create(nullptr, &info, &empty);
     HWND gone = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     DestroyWindow(gone);
     HWND frame = nullptr; // never made
-    DWORD size = 0;
-    const std::string grown(40, 'g');
-    const struct {
-        const char* name;
-        std::function<BOOL()> run;
-        DWORD code;
-    } cases[] = {
-        {"title set", [] { return KEL_GUI_message_title_set("t"); }, 0},
-        {"title get", [] { return BOOL(KEL_GUI_message_title_get(nullptr, 0) == 1); }, 0},
-        {"create, nowhere to put it",
-         [&] { return KEL_GUI_property_sheet_create(nullptr, &info, nullptr); },
-         ERROR_INVALID_PARAMETER},
-        {"title set, no pages", [&] { return KEL_GUI_property_sheet_title_set(empty, "t"); },
-         ERROR_EMPTY},
-        {"show, no pages", [&] { return KEL_GUI_property_sheet_show(empty); }, ERROR_EMPTY},
-        {"init, no record", [&] { return KEL_GUI_property_sheet_init(empty, 1, 0, 0, 0, 0); },
-         ERROR_INVALID_PARAMETER},
-        {"query, no record",
-         [&] { return KEL_GUI_property_sheet_query(m_h.sheet, 1, 0, "OiAnoDat", 0, &size); },
-         ERROR_INVALID_PARAMETER},
-        {"query, no name",
-         [&] { return KEL_GUI_property_sheet_query(m_h.sheet, 3, &g_record, 0, 0, &size); },
-         ERROR_INVALID_PARAMETER},
-        {"query, no size out",
-         [&] { return KEL_GUI_property_sheet_query(m_h.sheet, 4, 0, "OiAnoDat", 0, 0); },
-         ERROR_INVALID_PARAMETER},
-        {"fetch, grown since the size query",
-         [&] {
-             g_record.nMarkType = KEL_MARK_ARROW;
-             KEL_GUI_property_sheet_init(m_h.other, 3, &g_record, "OiAnoDat", "1234", 4);
-             KEL_GUI_property_sheet_query(m_h.other, 2, 0, "OiAnoDat", 0, &size);
-             KEL_GUI_property_sheet_init(m_h.other, 2, 0, "OiAnoDat", grown.data(), 40);
-             return KEL_GUI_property_sheet_query(m_h.other, 2, 0, "OiAnoDat", &g_out, &size);
-         },
-         ERROR_INSUFFICIENT_BUFFER},
-        {"toolbar, nowhere to put it", [&] { return KEL_GUI_toolbar_create(m_host, 0, 0, 0); },
-         ERROR_INVALID_PARAMETER},
-        {"toolbar, owner gone", [&] { return KEL_GUI_toolbar_create(gone, 0, 0, &frame); },
-         ERROR_INVALID_WINDOW_HANDLE},
-        {"button get, nowhere to put it",
-         [&] { return KEL_GUI_toolbar_button_get(m_h.frame, 5, nullptr); },
-         ERROR_INVALID_PARAMETER},
+    const char* const kName = "OiAnoDat";
+    const std::pair<std::function<BOOL()>, DWORD> cases[] = {
+        {[] { return KEL_GUI_message_title_set("t"); }, 0},
+        {[] { return BOOL(KEL_GUI_message_title_get(nullptr, 0) == 1); }, 0},
+        {[&] { return KEL_GUI_property_sheet_create(nullptr, &info, nowhere); }, kParameter},
+        {[&] { return KEL_GUI_property_sheet_title_set(empty, "t"); }, ERROR_EMPTY},
+        {[&] { return KEL_GUI_property_sheet_show(empty); }, ERROR_EMPTY},
+        {[&] { return KEL_GUI_property_sheet_init(empty, 1, 0, 0, 0, 0); }, kParameter},
+        {[&] { return KEL_GUI_property_sheet_query(m_h.sheet, 1, 0, kName, 0, &g_out); },
+         kParameter}, // no record
+        {[&] { return KEL_GUI_property_sheet_query(m_h.sheet, 3, &g_record, 0, 0, &g_out); },
+         kParameter}, // no name
+        {[&] { return KEL_GUI_property_sheet_query(m_h.sheet, 4, 0, kName, 0, 0); }, kParameter},
+        {[&] { return KEL_GUI_toolbar_create(m_host, 0, 0, 0); }, kParameter},
+        {[&] { return KEL_GUI_toolbar_create(gone, 0, 0, &frame); }, ERROR_INVALID_WINDOW_HANDLE},
+        {[&] { return KEL_GUI_toolbar_button_get(m_h.frame, 5, nullptr); }, kParameter},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Expected(c.code), OutcomeOf(c.run)) << c.name;
-    EXPECT_EQ(40u, size) << "the fetch told the size it needs";
+    for (size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(Expected(cases[i].second), OutcomeOf(cases[i].first)) << "case " << i;
     KEL_GUI_property_sheet_destroy(empty);
 }
 
-// A host that unloads the library under its toolbar and a sheet: the toolbar goes
-// first (its callback hears of it), and no later message reaches unloaded code. A
-// copy of the DLL stands in, as this program links the library.
+// A host that unloads the library under its toolbar and a sheet: the toolbar goes first
+// (its callback hears of it), and no later message reaches unloaded code. A copy of the
+// DLL stands in, as this program links the library.
 TEST_F(HostileHost, UnloadedUnderItsToolbarTheLibraryTakesItDownFirst) {
     char path[MAX_PATH] = "", copy[MAX_PATH] = "";
     GetModuleFileNameA(GetModuleHandleA("kelgui.dll"), path, MAX_PATH);
-    GetTempPathA(MAX_PATH, copy);
-    lstrcatA(copy, "kelgui-unloaded.dll");
+    lstrcatA(copy + GetTempPathA(MAX_PATH, copy), "kelgui-unloaded.dll");
     ASSERT_TRUE(CopyFileA(path, copy, FALSE));
     HMODULE library = LoadLibraryA(copy);
-    ASSERT_TRUE(library);
-    auto find = [library](const char* name) {
-        return reinterpret_cast<void*>(GetProcAddress(library, name));
-    };
+#define FROM_COPY(name) reinterpret_cast<decltype(&name)>(GetProcAddress(library, #name))
     HWND frame = nullptr;
     HKELSHEET sheet = nullptr;
     const KEL_IMAGE_INFO info = {};
-    reinterpret_cast<decltype(&KEL_GUI_toolbar_create)>(find("KEL_GUI_toolbar_create"))(
-        m_host, 600, 100, &frame);
-    reinterpret_cast<decltype(&KEL_GUI_toolbar_CB_register)>(find("KEL_GUI_toolbar_CB_register"))(
-        frame, KEL_TOOLBAR_CB_NOTIFY, kRecorder, 7);
-    reinterpret_cast<decltype(&KEL_GUI_property_sheet_create)>(
-        find("KEL_GUI_property_sheet_create"))(m_host, &info, &sheet);
+    FROM_COPY(KEL_GUI_toolbar_create)(m_host, 600, 100, &frame);
+    FROM_COPY(KEL_GUI_toolbar_CB_register)(frame, KEL_TOOLBAR_CB_NOTIFY, kRecorder, 7);
+    FROM_COPY(KEL_GUI_property_sheet_create)(m_host, &info, &sheet);
     ASSERT_TRUE(frame && sheet);
     g_notifications.clear();
     FreeLibrary(library);
@@ -373,10 +336,9 @@ TEST_F(HostileHost, UnloadedUnderItsToolbarTheLibraryTakesItDownFirst) {
 TEST_F(HostileHost, BuffersEndingAtAnInaccessiblePageAreNeverOverrun) {
     KEL_GUI_message_title_set("eleven char");
     EXPECT_EQ(KEL_GUI_message_title_get(Guarded(11), 11), 11u);
-    const std::pair<DWORD, const char*> kBlocks[] = {{KEL_MARK_TYPED_TEXT, "OiAnText"},
-                                                     {KEL_MARK_AUDIO, "OiFilNam"},
-                                                     {KEL_MARK_ARROW, "OiAnoDat"}};
-    for (const auto& [markType, name] : kBlocks) {
+    for (const auto& [markType, name] : {std::pair(KEL_MARK_TYPED_TEXT, KEL_BLOCK_TEXT),
+                                         {KEL_MARK_AUDIO, KEL_BLOCK_FILE_NAME},
+                                         {KEL_MARK_ARROW, KEL_BLOCK_MARK_DATA}}) {
         g_record.nMarkType = markType;
         void* data = memset(Guarded(300), 'T', 300);
         ASSERT_TRUE(KEL_GUI_property_sheet_init(m_h.other, 3, &g_record, name, data, 300));

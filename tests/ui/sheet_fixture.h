@@ -62,12 +62,13 @@ inline void Choose(HWND page, int id, int index) {
     SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), LPARAM(GetDlgItem(page, id)));
 }
 
+using Blocks = std::vector<std::pair<const char*, Bytes>>;
+
 class Sheet {
 public:
     explicit Sheet(LONG xPelsPerMeter = 0, LONG yPelsPerMeter = 0) {
         KEL_IMAGE_INFO info = {};
-        info.dwSize = sizeof info;
-        info.nXPelsPerMeter = xPelsPerMeter;
+        info.dwSize = sizeof info, info.nXPelsPerMeter = xPelsPerMeter;
         info.nYPelsPerMeter = yPelsPerMeter;
         KEL_GUI_property_sheet_create(nullptr, &info, &m_handle);
     }
@@ -86,8 +87,7 @@ public:
         return KEL_GUI_property_sheet_query(m_handle, flags, record, name, buffer, sizeOut);
     }
     // The record, then each named block.
-    void Load(const KEL_MARK_ATTRIBUTES& record,
-              const std::vector<std::pair<const char*, Bytes>>& blocks = {}) {
+    void Load(const KEL_MARK_ATTRIBUTES& record, const Blocks& blocks = {}) {
         EXPECT_EQ(1, Init(1, &record));
         for (const auto& [name, bytes] : blocks)
             EXPECT_EQ(1, Init(2, nullptr, name, bytes.data(), DWORD(bytes.size()))) << name;

@@ -196,26 +196,23 @@ TEST(Validation, BadEntriesAreRefusedWithTheirPageInFrontUntilFixed) {
     KEL_GUI_message_title_set(nullptr);
 }
 
-// Rulers and protractors hide the check box and give back FALSE.
+// Rulers and protractors hide the check box and give back FALSE; the line size goes 1-100.
 TEST(LinePage, HighlightCheckBoxAndUpDownRange) {
     for (DWORD markType : {501u, 510u, 511u}) {
         Sheet sheet;
         KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0x40);
-        record.nLineSize = 3;
-        record.bHighlight = TRUE;
+        record.nLineSize = 3, record.bHighlight = TRUE;
         sheet.Load(record);
-        int visible = -1, check = -1, low = 0, high = 0;
+        int shown[4] = {};
         EXPECT_EQ(1, sheet.OnPage(0, [&](HWND page) {
-            visible = IsWindowVisible(GetDlgItem(page, IDC_HIGHLIGHT));
-            check = int(IsDlgButtonChecked(page, IDC_HIGHLIGHT));
-            SendDlgItemMessageA(page, IDC_LINE_SIZE_SPIN, UDM_GETRANGE32, WPARAM(&low),
-                                LPARAM(&high));
+            shown[0] = IsWindowVisible(GetDlgItem(page, IDC_HIGHLIGHT));
+            shown[1] = IsDlgButtonChecked(page, IDC_HIGHLIGHT);
+            SendDlgItemMessageA(page, IDC_LINE_SIZE_SPIN, UDM_GETRANGE32, WPARAM(&shown[2]),
+                                LPARAM(&shown[3]));
         }));
-        const bool ruler = markType != 501;
-        EXPECT_EQ(!ruler, visible) << markType;
-        EXPECT_EQ(ruler ? BST_UNCHECKED : BST_CHECKED, check) << markType;
-        EXPECT_EQ(std::make_pair(1, 100), std::make_pair(low, high));
-        EXPECT_EQ(!ruler, sheet.Queried(PatternRecord(3, 0)).bHighlight) << markType;
+        const int line = markType == 501;
+        EXPECT_EQ(std::vector<int>({line, line, 1, 100}), std::vector<int>(shown, shown + 4));
+        EXPECT_EQ(line, sheet.Queried(PatternRecord(3, 0)).bHighlight) << markType;
     }
 }
 

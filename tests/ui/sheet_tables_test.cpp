@@ -1,8 +1,8 @@
-// The mark table through the exports: init again never duplicates a page; bad handles
-// and arguments write nothing; only the fields the pages edit are written back (never a
-// colour's spare byte); blocks fetched only into the size reported; the message title.
-// With them, every mark type's tabs and page layouts in English (page_layout_check.h),
-// and what a screen reader reads of the controls without a text (screen_reader_check.h).
+// The mark table through the exports: init again never duplicates a page; refused calls
+// write nothing; only the fields the pages edit are written back (never a colour's spare
+// byte); blocks fetched only into the size reported; the message title. With them, every
+// mark type's tabs and page layouts in English (page_layout_check.h), and what a screen
+// reader reads of the controls without a text (screen_reader_check.h).
 #include "page_layout_check.h"
 #include "screen_reader_check.h"
 
@@ -34,27 +34,26 @@ TEST(SheetAssembly, InitAgainFindsPagesAndAppendsNewOnes) {
     EXPECT_EQ(tabs, sheet.ShownTabs());
 }
 
-// Every export refuses bad handles and missing arguments in the hostile host's test;
-// here a query on one (the record itself, which stays unwritten) clears the size out
-// first, and a query missing the block's arguments still writes the record.
-TEST(SheetAssembly, BadHandlesAndArgumentsChangeNothing) {
+// What the hostile host's test does not see of a refusal (it checks the codes): a query
+// on a bad handle clears the size out first; mark types without pages never read the
+// block; a query refused for its block part still writes the record; a refused title
+// and a refused init while shown change nothing.
+TEST(SheetAssembly, RefusalsChangeNothing) {
     KEL_MARK_ATTRIBUTES out = PatternRecord(3, 0x71); // unwritten by any refused query
     DWORD size = 5;
     EXPECT_EQ(0,
               KEL_GUI_property_sheet_query(HKELSHEET(&out), 3, &out, "OiAnoDat", nullptr, &size));
     EXPECT_EQ(0u, size) << "the size out is cleared first";
+    EXPECT_EQ(std::vector<size_t>{}, DifferingBytes(PatternRecord(3, 0x71), out));
     for (DWORD markType : {0u, 515u, 519u}) { // no pages: the block is never read
-        Sheet none;
         const KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0x22);
-        EXPECT_EQ(1, none.Init(3, &record, kUnreadable, kUnreadable, 100)) << markType;
+        EXPECT_EQ(1, Sheet().Init(3, &record, kUnreadable, kUnreadable, 100)) << markType;
     }
-
     Sheet sheet;
     EXPECT_EQ(0, KEL_GUI_property_sheet_title_set(sheet.Handle(), "Ignored")) << "no pages yet";
-    const KEL_MARK_ATTRIBUTES record = PatternRecord(3, 0x77);
+    const KEL_MARK_ATTRIBUTES record = PatternRecord(3, 0x77), general = PatternRecord(6, 0x13);
     ASSERT_EQ(1, sheet.Init(3, &record, kUnreadable, kUnreadable, 100));
     size = 77;
-    EXPECT_EQ(std::vector<size_t>{}, DifferingBytes(PatternRecord(3, 0x71), out));
     EXPECT_EQ(0, sheet.Query(3, &out, "OiAnoDat")) << "block bit without a size out";
     EXPECT_EQ(0, sheet.Query(5, &out, nullptr, nullptr, &size)) << "bit 2 implies bit 1";
     EXPECT_EQ(0u, size);
@@ -64,17 +63,14 @@ TEST(SheetAssembly, BadHandlesAndArgumentsChangeNothing) {
     EXPECT_EQ(1, sheet.Query(2, nullptr, "OiAnoDat", buffer, &size)) << "no block page: size 0";
     EXPECT_EQ(0u, size);
     EXPECT_EQ(0, std::memcmp(buffer, "keep", 4));
-    BOOL initWhileShown = -1;
     std::string caption;
-    const KEL_MARK_ATTRIBUTES general = PatternRecord(6, 0x13);
     sheet.Run([&](ModalDriver& d) {
         d.Do("init again, cancel", [&] {
-            initWhileShown = sheet.Init(1, &general);
+            EXPECT_EQ(0, sheet.Init(1, &general)) << "the sheet runs";
             caption = Text(sheet.Window());
             PressCancel(sheet.Window());
         });
     });
-    EXPECT_EQ(0, initWhileShown);
     EXPECT_EQ("Attributes", caption) << "the title refused without pages is not taken";
     EXPECT_EQ((Strings{"Line Attributes", "Color Attributes"}), sheet.ShownTabs());
 }
@@ -109,8 +105,7 @@ TEST(ReadBack, PatternRecordComesBackWithOnlyTheNamedFieldsChanged) {
         given.nLineSize = 250;      // never validated on a page that is not shown
         given.lfFont.lfHeight = -9; // a height within 16 bits comes back whole
         ASSERT_EQ(1, sheet.Init(1, &given));
-        if (markType == 510)
-            given.bHighlight = FALSE;
+        given.bHighlight = markType == 510 ? FALSE : given.bHighlight;
         KEL_MARK_ATTRIBUTES out = PatternRecord(markType, 0x90), expected = out;
         ASSERT_EQ(1, sheet.Query(1, &out)) << "a null size out is fine without bit 1";
         for (const Field& f : written)
@@ -142,6 +137,7 @@ TEST(ReadBack, BlocksComeFromTheFirstPageWithThemIntoTheSizeReported) {
     ASSERT_EQ(1, sheet.Init(2, nullptr, "OiAnoDat", "a longer block", 14));
     buffer.assign(12, 'k');
     EXPECT_EQ(0, sheet.Query(2, nullptr, "OiAnoDat", &buffer[0], &size)) << "grew since the query";
+    EXPECT_EQ(DWORD(ERROR_INSUFFICIENT_BUFFER), GetLastError());
     EXPECT_EQ(14u, size);
     EXPECT_EQ(std::string(12, 'k'), buffer);
     ASSERT_EQ(1, sheet.Query(2, nullptr, "oianodat", nullptr, &size));
@@ -172,10 +168,9 @@ TEST(MessageTitle, DefaultCopyAndFetchRules) {
         {16, std::string("Annotations\0\0\0\0\0", 16)}, // zero-filled up to size
     };
     for (const auto& [size, bytes] : cases) {
-        char buffer[16];
-        std::memset(buffer, '#', sizeof buffer);
-        EXPECT_EQ(size, KEL_GUI_message_title_get(buffer, size)) << size;
-        EXPECT_EQ(bytes, std::string(buffer, sizeof buffer)) << size;
+        std::string buffer(16, '#');
+        EXPECT_EQ(size, KEL_GUI_message_title_get(&buffer[0], size)) << size;
+        EXPECT_EQ(bytes, buffer) << size;
     }
     EXPECT_EQ(1, KEL_GUI_message_title_set(nullptr));
     EXPECT_EQ(std::string("kelgui", 7), title());

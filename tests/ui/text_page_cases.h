@@ -42,26 +42,23 @@ inline Bytes AfterEdit(DWORD markType, const Bytes& loaded, const std::function<
 
 // Text typed into a page's edit that the code page cannot hold, then OK: the message
 // (UTF-8), "|", the edit's selection and its text (UTF-8) after the message.
-inline std::string RefusedAtOk(DWORD markType, const char* name, int edit,
+inline std::string RefusedAtOk(DWORD markType, const char* name, int id,
                                const std::wstring& typed) {
     Sheet sheet;
     Load(sheet, markType, Bytes(60, 'o'), 2, name);
     Strings seen;
-    EXPECT_EQ(0, sheet.Edit(
-                     -1,
-                     [&](ModalDriver& d, HWND& page) {
-                         d.Do("type", [&] { TypeText(GetDlgItem(page, edit), typed); });
-                         sheet.Refused(
-                             d, seen, [&] { PressOk(sheet.Window()); }, MessageBoxTextUtf8);
-                         d.Do("look, cancel", [&] {
-                             const auto [start, end] = EditSelection(GetDlgItem(page, edit));
-                             seen.push_back("[" + std::to_string(start) + ", " +
-                                            std::to_string(end) + ") " +
-                                            WideTextUtf8(GetDlgItem(page, edit)));
-                             PressCancel(sheet.Window());
-                         });
-                     },
-                     nullptr));
+    const auto steps = [&](ModalDriver& d, HWND& page) {
+        d.Do("type", [&] { TypeText(GetDlgItem(page, id), typed); });
+        sheet.Refused(
+            d, seen, [&] { PressOk(sheet.Window()); }, MessageBoxTextUtf8);
+        d.Do("look, cancel", [&] {
+            const auto [start, end] = EditSelection(GetDlgItem(page, id));
+            seen.push_back("[" + std::to_string(start) + ", " + std::to_string(end) + ") " +
+                           WideTextUtf8(GetDlgItem(page, id)));
+            PressCancel(sheet.Window());
+        });
+    };
+    EXPECT_EQ(0, sheet.Edit(-1, steps, nullptr));
     return seen.size() == 2 ? seen[0] + " | " + seen[1] : "not refused";
 }
 

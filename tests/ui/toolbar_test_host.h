@@ -3,7 +3,6 @@
 #pragma once
 
 #include "sheet_fixture.h"
-#include "support/host_window.h"
 #include "support/resource_counts.h"
 
 #include <tuple>

@@ -4,7 +4,7 @@
 // way; on a font page the floor fills the face list as the library does).
 // Every measure runs in a fresh process: this program starts itself as a
 // child per round, the library and the floor in turns, and takes medians.
-//   first_open_bench.exe [rounds]               (default 7 rounds)
+//   first_open_bench.exe [rounds]               (default 15 rounds)
 //   first_open_bench.exe library|bare MARKTYPE  (one child: prints its times)
 // The child loads kelgui.dll itself (this program does not link its import
 // library), so that the load can be timed.
@@ -164,7 +164,7 @@ int main(int argc, char** argv) {
     if (argc == 3)
         return Child(std::strcmp(argv[1], "library") == 0,
                      static_cast<DWORD>(std::strtoul(argv[2], nullptr, 10)));
-    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
     int failures = 0;
     for (const Mark& mark : Marks()) {
         std::vector<double> library[3], bare[3];

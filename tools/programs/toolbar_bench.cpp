@@ -7,7 +7,7 @@
 // then the times, per phase, and the process's GDI objects, USER objects and
 // private bytes after 100 and 1,000 cycles, which must not grow.
 #include "bench.h"
-#include "support/host_window.h"
+#include "support/dialog_helpers.h"
 #include "kelgui.h"
 #include "resource_ids.h"
 #include "support/screenshot.h"

@@ -1,10 +1,15 @@
-// The ruler's scales at the resolutions hosts can pass.
+// The block layouts at the edges their fuzz targets do not reach: the ruler's scales at
+// the resolutions hosts can pass, a null block name and a caller's buffer changed after
+// the copy, and a text block to fill whose length cannot fit its 32-bit size.
+#include "blocks/named_block.h"
 #include "blocks/ruler_units.h"
+#include "blocks/text_block.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <utility>
+#include <vector>
 
 namespace {
 constexpr int64_t kMax = INT32_MAX, kMin = INT32_MIN;
@@ -42,4 +47,18 @@ TEST(RulerUnits, ScalesFitThirtyTwoBitsAndKeepTheirRatio) {
                           std::make_pair(int64_t(s.numerator), int64_t(s.denominator)))
                     << r << " unit " << unit;
         }
+}
+
+TEST(NamedBlock, NullNameAndTheCallersBufferAfterTheCopy) {
+    CNamedBlock block("OiAnoDat");
+    EXPECT_FALSE(block.IsNamed(nullptr));
+    std::vector<uint8_t> source = {1, 2, 3, 4};
+    block.SetCopy(source.data(), 4);
+    source.assign(4, 0xEE);
+    EXPECT_EQ(3, block.Bytes().ReadValue<uint8_t>(2));
+}
+
+TEST(TextBlock, BuildToFillRefusesSizesPastThirtyTwoBits) {
+    for (uint64_t length : {uint64_t(UINT32_MAX) - 19, uint64_t(1) << 40})
+        EXPECT_FALSE(text_block::BuildToFill(CByteSpan(nullptr, 0), length).block) << length;
 }
