@@ -17,6 +17,8 @@
  *   shoot-toolbar:FILE, shoot-window:FILE, shoot-tabs:PREFIX, shoot-message:FILE
  *                       the tour's pictures (PNG), named in the tour's index
  *   shoot-keys:FILE     the toolbar in keyboard mode (F6, then arrow keys; Esc after)
+ *   shoot-dark:FILE     the toolbar under a dark high-contrast scheme (the system's
+ *                       colours are set, then put back)
  *   shoot-focus:FILE    the open sheet with the first swatch of its page focused
  * A step that cannot be done within its time makes the host end with code 3. */
 #include "demo.h"
@@ -97,7 +99,8 @@ static void Settle(int ms) {
 
 static BOOL Shoot(RECT area, const char* file, const char* caption) {
     char path[MAX_PATH * 2];
-    _snprintf(path, sizeof path, "%s\\%s", g_directory, file);
+    /* A script (no tour directory) names the whole path. */
+    _snprintf(path, sizeof path, "%s%s%s", g_directory, g_directory[0] ? "\\" : "", file);
     path[sizeof path - 1] = 0;
     if (!WriteScreenPng(area, path))
         return FALSE;
@@ -181,6 +184,31 @@ static StepResult ShootKeys(const char* file) {
     PostMessageA(bar, WM_KEYDOWN, VK_ESCAPE, 0);
     Settle(100);
     return STEP_DONE;
+}
+
+/* Pictures the toolbar under a dark high-contrast scheme: white text on a black
+ * face, a cyan selection. The system's colours are put back afterwards. */
+static StepResult ShootDark(const char* file) {
+    static const int elements[] = {COLOR_BTNFACE,      COLOR_BTNTEXT,      COLOR_BTNSHADOW,
+                                   COLOR_BTNHIGHLIGHT, COLOR_3DDKSHADOW,   COLOR_3DLIGHT,
+                                   COLOR_HIGHLIGHT,    COLOR_HIGHLIGHTTEXT};
+    static const COLORREF dark[] = {RGB(0, 0, 0),       RGB(255, 255, 255), RGB(128, 128, 128),
+                                    RGB(255, 255, 255), RGB(128, 128, 128), RGB(64, 64, 64),
+                                    RGB(26, 235, 255),  RGB(0, 0, 0)};
+    enum { COUNT = sizeof elements / sizeof elements[0] };
+    COLORREF saved[COUNT];
+    RECT area;
+    BOOL shot;
+    int i;
+    for (i = 0; i < COUNT; ++i)
+        saved[i] = GetSysColor(elements[i]);
+    SetSysColors(COUNT, elements, dark);
+    Settle(300);
+    GetWindowRect(g_host.toolbar, &area);
+    shot = Shoot(area, file, "The toolbar under a dark high-contrast scheme");
+    SetSysColors(COUNT, elements, saved);
+    Settle(100);
+    return shot ? STEP_DONE : STEP_FAIL;
 }
 
 /* Focuses the first swatch (black) of the colour page in front and pictures the sheet. */
@@ -314,6 +342,8 @@ static StepResult RunStep(const char* step) {
         return ShootToolbar(arg);
     } else if (IS("shoot-keys")) {
         return ShootKeys(arg);
+    } else if (IS("shoot-dark")) {
+        return ShootDark(arg);
     } else if (IS("shoot-window")) {
         RECT area;
         GetWindowRect(g_host.window, &area);

@@ -45,7 +45,7 @@ CToolBar::~CToolBar() {
         DestroyWindow();
 }
 
-BOOL CToolBar::Create(CWnd* parent, DWORD style, UINT id) {
+BOOL CToolBar::Create(CWnd* parent, DWORD style, UINT id, const RECT& rect) {
     m_dwBarFlags = style & kBarFlagsMask;
     // The frame places and sizes the bar (no self-sizing, no divider line);
     // flat buttons have no top margin, so the bar is exactly its buttons.
@@ -53,8 +53,7 @@ BOOL CToolBar::Create(CWnd* parent, DWORD style, UINT id) {
         (style & ~kBarFlagsMask) | TBSTYLE_FLAT | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER;
     if (m_dwBarFlags & CBRS_TOOLTIPS)
         controlStyle |= TBSTYLE_TOOLTIPS;
-    const RECT empty = {0, 0, 0, 0};
-    if (!CreateEx(0, TOOLBARCLASSNAMEA, nullptr, controlStyle, empty, parent->m_hWnd, id))
+    if (!CreateEx(0, TOOLBARCLASSNAMEA, nullptr, controlStyle, rect, parent->m_hWnd, id))
         return FALSE;
     SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
     // comctl32's tip shows only while the bar's own window is active; a bar
@@ -104,15 +103,16 @@ BOOL CToolBar::LoadToolBar(UINT id, const COLORMAP* colours, int colourCount) {
 }
 
 void CToolBar::RemapImages(const COLORMAP* colours, int colourCount) {
-    COwnedBitmap mapped(CreateMappedBitmap(AfxGetResourceHandle(), static_cast<INT_PTR>(m_nIDImages),
-                                           0, const_cast<COLORMAP*>(colours), colourCount));
+    COwnedBitmap mapped(CreateMappedBitmap(AfxGetResourceHandle(),
+                                           static_cast<INT_PTR>(m_nIDImages), 0,
+                                           const_cast<COLORMAP*>(colours), colourCount));
     const auto images = reinterpret_cast<HIMAGELIST>(SendMessage(TB_GETIMAGELIST));
     if (!m_imageWell || !mapped || !images)
         return;
     // The images are those of one bitmap: the control takes them all anew.
-    TBREPLACEBITMAP replace = {nullptr, reinterpret_cast<UINT_PTR>(static_cast<HBITMAP>(m_imageWell)),
-                               nullptr, reinterpret_cast<UINT_PTR>(static_cast<HBITMAP>(mapped)),
-                               ImageList_GetImageCount(images)};
+    TBREPLACEBITMAP replace = {
+        nullptr, reinterpret_cast<UINT_PTR>(static_cast<HBITMAP>(m_imageWell)), nullptr,
+        reinterpret_cast<UINT_PTR>(static_cast<HBITMAP>(mapped)), ImageList_GetImageCount(images)};
     if (SendMessage(TB_REPLACEBITMAP, 0, reinterpret_cast<LPARAM>(&replace)))
         m_imageWell = std::move(mapped);
     Invalidate(TRUE);

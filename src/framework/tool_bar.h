@@ -25,8 +25,9 @@ constexpr UINT TBBS_WRAPPED = TBSTATE_WRAP << 16;
 
 class CToolBar : public CWnd {
 public:
-    // Creates the control as a child of parent with control id id.
-    BOOL Create(CWnd* parent, DWORD style, UINT id);
+    // Creates the control as a child of parent with control id id, at rect
+    // in the parent's client co-ordinates (the frame lays it out later).
+    BOOL Create(CWnd* parent, DWORD style, UINT id, const RECT& rect = {});
     // Loads the buttons of tool bar resource id and the images of bitmap id,
     // with the bitmap's colours mapped by colours (null: black, the greys and
     // white to the system's button colours).

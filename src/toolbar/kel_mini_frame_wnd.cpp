@@ -22,6 +22,22 @@ constexpr DWORD kBarStyle =
     WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_TOOLTIPS | CBRS_SIZE_FIXED;
 
 constexpr UINT kJapaneseCodePage = 932;
+
+// Buttons of tool bar resource 129, laid out CKELToolBar::kColumns a row.
+constexpr int kToolButtons = 27;
+
+// The frame's window at screen (x, y), sized for the bar of every tool at dpi:
+// made at its final size, the frame and its bar need no moving afterwards
+// (RecalcLayout still sets both right should the window's scale differ).
+RECT FrameRectAt(int x, int y, DWORD style, UINT dpi) {
+    const SIZE button = CToolLook::ButtonSize(dpi);
+    constexpr int kRows = (kToolButtons + CKELToolBar::kColumns - 1) / CKELToolBar::kColumns;
+    RECT r = {0, 0, button.cx * static_cast<int>(CKELToolBar::kColumns), button.cy * kRows};
+    // As CMiniFrameWnd makes it: no sizing border, frame flags kept apart.
+    ::AdjustWindowRectEx(&r, style & ~(kFrameFlagsMask | WS_THICKFRAME), FALSE, WS_EX_TOOLWINDOW);
+    ::OffsetRect(&r, x - r.left, y - r.top);
+    return r;
+}
 } // namespace
 
 // Tooltip requests: the bar's own comctl32 tooltip asks the bar, and the bar
@@ -43,8 +59,8 @@ MessageTable<CKELMiniFrameWnd> CKELMiniFrameWnd::Messages() {
 }
 
 BOOL CKELMiniFrameWnd::CreateToolbar(HWND owner, int x, int y, DWORD style) {
-    const RECT emptyAtCorner = {x, y, x, y}; // the size comes from the bar
-    return Create(nullptr, style | kFrameStyle, emptyAtCorner, owner);
+    style |= kFrameStyle;
+    return Create(nullptr, style, FrameRectAt(x, y, style, WindowDpi(nullptr)), owner);
 }
 
 CKELToolBar* CKELMiniFrameWnd::ToolBar() const {
@@ -55,7 +71,9 @@ BOOL CKELMiniFrameWnd::OnCreateClient(const CREATESTRUCTA* cs) {
     auto* bar = new (std::nothrow) CKELToolBar;
     if (!bar)
         return FALSE;
-    if (!bar->Create(this, kBarStyle, AFX_IDW_TOOLBAR)) {
+    RECT client = {};
+    ::GetClientRect(m_hWnd, &client); // made for the bar: see FrameRectAt
+    if (!bar->Create(this, kBarStyle, AFX_IDW_TOOLBAR, client)) {
         delete bar; // never bound to a window, so it cannot delete itself
         return FALSE;
     }

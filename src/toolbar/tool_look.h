@@ -11,6 +11,16 @@
 
 class CToolLook {
 public:
+    // A tool's button at dpi: 23 x 22 pixels at 96 dpi, scaled.
+    static SIZE ButtonSize(UINT dpi) {
+        return {Scaled(kStandardButton.cx, dpi), Scaled(kStandardButton.cy, dpi)};
+    }
+
+    CToolLook() = default;
+    CToolLook(const CToolLook&) = delete;
+    CToolLook& operator=(const CToolLook&) = delete;
+    ~CToolLook();
+
     // Loads the tools into bar for a window at dpi, coloured for the scheme.
     BOOL Load(CToolBar& bar, UINT dpi);
     // After the system's colours changed (the control has taken them): the
@@ -20,6 +30,12 @@ public:
     LRESULT OnCustomDraw(NMTBCUSTOMDRAW& draw) const;
 
 private:
+    static constexpr SIZE kStandardButton = {23, 22}; // 16 x 15 images plus 7 each way
+
+    void SetDisabledImages(CToolBar& bar);
+
     UINT m_dpi = kStandardDpi;
+    UINT m_resource = 0; // the tool bar resource loaded
     bool m_contrast = false;
+    HIMAGELIST m_disabledImages = nullptr; // the bar's, under a contrast scheme only
 };

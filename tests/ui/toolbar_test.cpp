@@ -4,12 +4,27 @@
 #include "toolbar_test_host.h"
 
 #include <memory>
+#include <set>
 
 using namespace toolbar_test;
 
 namespace {
 
-constexpr int kButtonWidth = 23, kButtonHeight = 22; // 16 x 15 images plus 7 each way
+// The buttons and their images at each scale ctest runs the program at: the images
+// drawn for the scale (not stretched), the buttons as large to the eye as at 96 dpi.
+struct Scale {
+    int dpi;
+    SIZE button, image;
+};
+constexpr Scale kScales[] = {
+    {96, {23, 22}, {16, 15}}, {144, {35, 33}, {24, 23}}, {192, {46, 44}, {32, 30}}};
+const Scale& ScreenScale() {
+    for (const Scale& scale : kScales)
+        if (scale.dpi == ScreenDpi())
+            return scale;
+    ADD_FAILURE() << "no sizes for " << ScreenDpi() << " dpi";
+    return kScales[0];
+}
 constexpr DWORD_PTR kUser = 0x5EED;
 constexpr DWORD kPressed = KEL_TOOL_EVENT_PRESSED, kReleased = KEL_TOOL_EVENT_RELEASED;
 
@@ -49,6 +64,7 @@ protected:
     }
     // Every visible button in order, two a row, with a hidden one leaving no gap.
     void ExpectLayout(int hiddenIndex) {
+        const int kButtonWidth = ScreenScale().button.cx, kButtonHeight = ScreenScale().button.cy;
         for (int i = 0, place = 0; i < 27; ++i) {
             RECT r = {};
             SendMessageA(m_bar, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r));
@@ -104,13 +120,102 @@ TEST_F(ToolbarTest, CreateMakesAnOwnedToolWindowOfImageButtonsTwoARowOrAHiddenOn
     HWND hidden = nullptr;
     ASSERT_TRUE(KEL_GUI_toolbar_create_ex(m_host.Handle(), 10, 10, &hidden, 0));
     EXPECT_FALSE(IsWindowVisible(hidden));
-    EXPECT_EQ(ClientSize(hidden).cx, 2 * kButtonWidth);
+    EXPECT_EQ(ClientSize(hidden).cx, 2 * ScreenScale().button.cx);
     DestroyWindow(hidden);
 
     EXPECT_FALSE(KEL_GUI_toolbar_create(m_host.Handle(), 0, 0, nullptr));
     HWND frame = reinterpret_cast<HWND>(0x1234);
     EXPECT_FALSE(KEL_GUI_toolbar_create(reinterpret_cast<HWND>(0x7FFF0001), 0, 0, &frame));
     EXPECT_EQ(frame, nullptr);
+}
+
+// Run at each scale too.
+TEST_F(ToolbarTest, ScaledButtonsAndImagesFollowTheDisplayScale) {
+    ExpectTheScaleAsked();
+    const Scale& scale = ScreenScale();
+    EXPECT_EQ(SendMessageA(m_bar, TB_GETBUTTONSIZE, 0, 0),
+              MAKELONG(scale.button.cx, scale.button.cy));
+    int cx = 0, cy = 0;
+    ImageList_GetIconSize(HIMAGELIST(SendMessageA(m_bar, TB_GETIMAGELIST, 0, 0)), &cx, &cy);
+    EXPECT_EQ(cx, scale.image.cx);
+    EXPECT_EQ(cy, scale.image.cy);
+    ExpectLayout(-1);
+}
+
+// Dark schemes, set with SetSysColors (Wine cannot turn high contrast on), on a toolbar
+// made before the change and on one made under the scheme. A tool that shows lines and
+// fills apart in the standard scheme (two colours besides the face) still does; each
+// shows something; the pressed tool's edge stands out from the face, a released one's
+// does not. Counted in each button's image area, inside any edge.
+TEST_F(ToolbarTest, DarkSchemesKeepEveryToolVisibleAndThePressedOneApart) {
+    const int elements[] = {COLOR_BTNFACE,      COLOR_BTNTEXT,    COLOR_BTNSHADOW,
+                            COLOR_BTNHIGHLIGHT, COLOR_3DDKSHADOW, COLOR_HIGHLIGHT};
+    const std::vector<COLORREF> schemes[] = {
+        {RGB(0, 0, 0), RGB(255, 255, 255), RGB(128, 128, 128), RGB(255, 255, 255),
+         RGB(128, 128, 128), RGB(26, 235, 255)},
+        {RGB(32, 32, 32), RGB(220, 220, 220), RGB(20, 20, 20), RGB(70, 70, 70), RGB(0, 0, 0),
+         RGB(0, 120, 215)},
+    };
+    std::vector<COLORREF> standard;
+    for (int element : elements)
+        standard.push_back(GetSysColor(element));
+    const Scale& scale = ScreenScale();
+    const int insetX = (scale.button.cx - scale.image.cx) / 2,
+              insetY = (scale.button.cy - scale.image.cy) / 2;
+    // Per tool: colours besides the face in its image area, and pixels of its edge that
+    // differ from the face.
+    auto look = [&](HWND frame) {
+        // Under Wine without a window manager, the owner comes up over the toolbar
+        // when another toolbar goes.
+        SetWindowPos(frame, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        RECT window = {};
+        GetWindowRect(frame, &window);
+        const Image shot = CaptureSettled(window);
+        const COLORREF face = GetSysColor(COLOR_BTNFACE);
+        std::vector<std::pair<size_t, int>> tools;
+        for (int i = 0; i < 27; ++i) {
+            RECT r = {};
+            SendMessageA(BarOf(frame), TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r));
+            MapWindowPoints(BarOf(frame), nullptr, reinterpret_cast<POINT*>(&r), 2);
+            OffsetRect(&r, -window.left, -window.top);
+            std::set<COLORREF> colours;
+            int edge = 0;
+            for (int y = r.top; y < r.bottom; ++y)
+                for (int x = r.left; x < r.right; ++x) {
+                    const COLORREF c = shot.At(x, y);
+                    if (x >= r.left + insetX && x < r.right - insetX && y >= r.top + insetY &&
+                        y < r.bottom - insetY && c != face)
+                        colours.insert(c);
+                    edge += (x == r.left || y == r.top) && c != face;
+                }
+            tools.emplace_back(colours.size(), edge);
+        }
+        return tools;
+    };
+    const auto standardLook = look(m_frame);
+    const int arrow = 10, ellipse = 11; // button indexes, side by side
+    for (const auto& scheme : schemes) {
+        ASSERT_TRUE(SetSysColors(std::size(elements), elements, scheme.data()));
+        PumpPending();
+        HWND made = nullptr;
+        ASSERT_TRUE(KEL_GUI_toolbar_create(m_host, 600, 120, &made));
+        for (HWND frame : {m_frame, made}) {
+            KEL_GUI_toolbar_button_set(frame, KEL_MARK_ARROW, 7);
+            const auto dark = look(frame);
+            for (int i = 0; i < 27; ++i) {
+                if (i == arrow)
+                    continue;
+                EXPECT_GE(dark[i].first, std::min<size_t>(standardLook[i].first, 2))
+                    << "tool " << i << ", face " << std::hex << scheme[0];
+                EXPECT_GE(dark[i].first, 1u) << "tool " << i << ", face " << std::hex << scheme[0];
+            }
+            EXPECT_GE(dark[arrow].second, scale.button.cx) << "face " << std::hex << scheme[0];
+            EXPECT_EQ(dark[ellipse].second, 0) << "face " << std::hex << scheme[0];
+        }
+        DestroyWindow(made);
+    }
+    ASSERT_TRUE(SetSysColors(std::size(elements), elements, standard.data()));
+    PumpPending();
 }
 
 // Each case acts as a user or host would and expects these notifications.
