@@ -10,7 +10,7 @@
 namespace {
 // Frames are made on the module's thread only.
 struct CaptionSync {
-    std::vector<HWND> frames;
+    std::vector<CMiniFrameWnd*> frames;
     HHOOK hook = nullptr;
     HWND activating = nullptr; // the window the thread is activating now
 };
@@ -23,8 +23,8 @@ LRESULT CALLBACK ActivationHook(int code, WPARAM wParam, LPARAM lParam) {
     CaptionSync& sync = Sync();
     if (code == HCBT_ACTIVATE) {
         sync.activating = reinterpret_cast<HWND>(wParam);
-        for (HWND frame : sync.frames)
-            ::PostMessageA(frame, AfxSyncCaptionMessage(), 0, 0);
+        for (CMiniFrameWnd* frame : sync.frames)
+            frame->PostCaptionSync();
     }
     return ::CallNextHookEx(sync.hook, code, wParam, lParam);
 }
@@ -39,13 +39,19 @@ void CMiniFrameWnd::StartCaptionSync() {
     CaptionSync& sync = Sync();
     if (sync.frames.empty())
         sync.hook = ::SetWindowsHookExA(WH_CBT, ActivationHook, nullptr, ::GetCurrentThreadId());
-    sync.frames.push_back(m_hWnd);
-    ::PostMessageA(m_hWnd, AfxSyncCaptionMessage(), 0, 0);
+    sync.frames.push_back(this);
+    PostCaptionSync();
+}
+
+// One sync at a time: the events of one activation settle into one look.
+void CMiniFrameWnd::PostCaptionSync() {
+    if (!m_syncPosted)
+        m_syncPosted = ::PostMessageA(m_hWnd, AfxSyncCaptionMessage(), 0, 0) != FALSE;
 }
 
 void CMiniFrameWnd::OnDestroy() {
     CaptionSync& sync = Sync();
-    const auto found = std::find(sync.frames.begin(), sync.frames.end(), m_hWnd);
+    const auto found = std::find(sync.frames.begin(), sync.frames.end(), this);
     if (found == sync.frames.end())
         return;
     sync.frames.erase(found);
@@ -61,8 +67,17 @@ bool CMiniFrameWnd::LooksActive(HWND active) const {
            (active == m_hWnd || active == ::GetWindow(m_hWnd, GW_OWNER));
 }
 
+// Several activation events settle into one look; a caption already drawn
+// that way is not drawn again (each drawing is a round of non-client paint).
 void CMiniFrameWnd::DrawCaptionAs(HWND active) {
-    DefaultProc(WM_NCACTIVATE, LooksActive(active), 0);
+    const bool looksActive = LooksActive(active);
+    if (m_captionDrawn != static_cast<int>(looksActive))
+        DrawCaption(looksActive, 0);
+}
+
+LRESULT CMiniFrameWnd::DrawCaption(bool active, LPARAM lParam) {
+    m_captionDrawn = active;
+    return DefaultProc(WM_NCACTIVATE, active, lParam);
 }
 
 bool CMiniFrameWnd::OnNcActivate(const MessageArgs& m, LRESULT* result) {
@@ -70,7 +85,7 @@ bool CMiniFrameWnd::OnNcActivate(const MessageArgs& m, LRESULT* result) {
         return false;
     // Going inactive: the hook has just named the window becoming active.
     const HWND active = m.wParam ? m_hWnd : Sync().activating;
-    DefaultProc(WM_NCACTIVATE, LooksActive(active), m.lParam);
+    DrawCaption(LooksActive(active), m.lParam);
     *result = TRUE; // the activation itself goes ahead
     return true;
 }
@@ -83,11 +98,12 @@ bool CMiniFrameWnd::OnActivationElsewhere(const MessageArgs& m, LRESULT*) {
     else if (m.message == WM_ENABLE)
         DrawCaptionAs(::GetActiveWindow());
     else if (m.message == WM_SHOWWINDOW && m.wParam)
-        ::PostMessageA(m_hWnd, AfxSyncCaptionMessage(), 0, 0);
+        PostCaptionSync();
     return false; // the default handling runs too
 }
 
 bool CMiniFrameWnd::OnSyncCaption(const MessageArgs&, LRESULT* result) {
+    m_syncPosted = false;
     Sync().activating = nullptr;
     DrawCaptionAs(::GetActiveWindow());
     *result = 0;

@@ -23,6 +23,10 @@ public:
 
     static MessageTable<CMiniFrameWnd> Messages();
 
+    // MFS_SYNCACTIVE: the caption is drawn anew once the thread's activation
+    // has settled (one message on its way at a time).
+    void PostCaptionSync();
+
 private:
     LRESULT OnNcHitTest(POINT screen);
     // MFS_SYNCACTIVE (mini_frame_activation.cpp): the caption looks active
@@ -34,4 +38,8 @@ private:
     bool OnSyncCaption(const MessageArgs& m, LRESULT* result);
     bool LooksActive(HWND active) const;
     void DrawCaptionAs(HWND active);
+    LRESULT DrawCaption(bool active, LPARAM lParam);
+
+    bool m_syncPosted = false; // a sync message is on its way
+    int m_captionDrawn = -1;   // the look last drawn: 1 active, 0 inactive, -1 none yet
 };

@@ -3,7 +3,6 @@
 
 #include "framework/afx_state.h"
 
-#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -56,11 +55,25 @@ BOOL CToolBar::Create(CWnd* parent, DWORD style, UINT id, const RECT& rect) {
     if (!CreateEx(0, TOOLBARCLASSNAMEA, nullptr, controlStyle, rect, parent->m_hWnd, id))
         return FALSE;
     SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
-    // comctl32's tip shows only while the bar's own window is active; a bar
-    // that floats beside the window the user works in must tip meanwhile.
+    return TRUE;
+}
+
+LRESULT CToolBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_MOUSEMOVE && !m_tipsAlways)
+        MakeTipsAlwaysShow();
+    return CWnd::WindowProc(message, wParam, lParam);
+}
+
+// comctl32's tip shows only while the bar's own window is active; a bar that
+// floats beside the window the user works in must tip meanwhile. Done when
+// the mouse first comes over the bar, before the control relays the move to
+// its tooltip: a tooltip is a window of its own, which some versions of the
+// control make only when it is first asked for, at a cost the opening of the
+// bar need not pay.
+void CToolBar::MakeTipsAlwaysShow() {
+    m_tipsAlways = true;
     if (HWND tip = reinterpret_cast<HWND>(SendMessage(TB_GETTOOLTIPS)))
         ::SetWindowLongA(tip, GWL_STYLE, ::GetWindowLongA(tip, GWL_STYLE) | TTS_ALWAYSTIP);
-    return TRUE;
 }
 
 BOOL CToolBar::LoadToolBar(UINT id, const COLORMAP* colours, int colourCount) {
@@ -146,15 +159,10 @@ void CToolBar::SetButtonStyle(int index, UINT style) {
 }
 
 SIZE CToolBar::CalcFixedLayout() const {
+    // The control keeps the extent of its visible buttons: one message, not
+    // two for each button.
     SIZE size = {0, 0};
-    const int count = GetCount();
-    for (int i = 0; i < count; ++i) {
-        RECT rect;
-        if ((HIWORD(GetButtonStyle(i)) & TBSTATE_HIDDEN) || !GetItemRect(i, &rect))
-            continue;
-        size.cx = std::max(size.cx, rect.right);
-        size.cy = std::max(size.cy, rect.bottom);
-    }
+    SendMessage(TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&size));
     return size;
 }
 

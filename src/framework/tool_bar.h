@@ -63,14 +63,18 @@ public:
 
 protected:
     ~CToolBar() override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // The style word a loaded button is added with, by its index in the
     // resource: given in the one add call, so the control lays the bar out
     // once. Default: a plain, enabled button.
     virtual UINT LoadedButtonStyle(int /*index*/) const { return 0; }
 
 private:
+    void MakeTipsAlwaysShow();
+
     COwnedBitmap m_imageWell; // the control copies no bitmap: kept for its life
     UINT m_nIDImages = 0;
     SIZE m_sizeButton = {0, 0};
     DWORD m_dwBarFlags = 0;
+    bool m_tipsAlways = false; // the tooltip has TTS_ALWAYSTIP
 };

@@ -25,7 +25,7 @@ std::vector<CKeyboardToolBar::Place> CKeyboardToolBar::VisiblePlaces() const {
         const UINT style = GetButtonStyle(i);
         if (style & TBBS_HIDDEN)
             continue;
-        places.push_back({i, row, column++, !(style & TBBS_DISABLED)});
+        places.push_back({i, row, column++, !(style & TBBS_DISABLED), (style & TBBS_CHECKED) != 0});
         if (style & TBBS_WRAPPED)
             ++row, column = 0;
     }
@@ -39,9 +39,9 @@ bool CKeyboardToolBar::OnSetFocus(const MessageArgs& m, LRESULT* result) {
     for (const Place& place : VisiblePlaces()) {
         if (!place.enabled)
             continue;
-        if (hot < 0 || (GetButtonStyle(place.index) & TBBS_CHECKED)) {
+        if (hot < 0 || place.checked) {
             hot = place.index;
-            if (GetButtonStyle(place.index) & TBBS_CHECKED)
+            if (place.checked)
                 break;
         }
     }

@@ -30,6 +30,7 @@ private:
         int row;
         int column;
         bool enabled;
+        bool checked;
     };
     std::vector<Place> VisiblePlaces() const;
 

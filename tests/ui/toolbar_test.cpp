@@ -393,6 +393,7 @@ TEST_F(ToolbarTest, KeysMoveAHotToolThroughTheRowsAndPressItAsAClickDoes) {
 // another window is active. (Beside the host: under Wine without a window manager,
 // activating the host raises it over the toolbar it owns.)
 TEST_F(ToolbarTest, TipsAlwaysShowAndTheCaptionLooksActiveWithItsOwner) {
+    SendMessageA(m_bar, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); // the tip is readied for the mouse
     HWND tip = reinterpret_cast<HWND>(SendMessageA(m_bar, TB_GETTOOLTIPS, 0, 0));
     EXPECT_TRUE(GetWindowLongA(tip, GWL_STYLE) & TTS_ALWAYSTIP);
     SetWindowPos(m_frame, nullptr, 700, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
