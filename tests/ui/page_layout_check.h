@@ -12,18 +12,33 @@
 
 namespace sheet_test {
 
-// The texts a page's visible controls cut off, each measured in its control's own font
-// against the room the control leaves it: labels whole, group boxes a character in from
-// each end, push buttons inside their edges, check boxes and radio buttons beside their
-// box, list and combo boxes each entry (a tab goes to the ruler's unit column, 48 dialog
-// units of the list's font). Owner-drawn controls and pictures show no text of theirs;
-// the font list shows the system's typefaces, whose names have no bound.
-inline Strings CutTexts(HWND page) {
+inline std::string FontOf(HWND window) {
+    LOGFONTA lf = {};
+    GetObjectA(HFONT(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof lf, &lf);
+    return std::string(lf.lfFaceName) + " " + std::to_string(lf.lfHeight);
+}
+
+// A page's faults: a font other than the sheet's; controls outside the page; the texts
+// its visible controls cut off, each measured in its control's own font against the room
+// the control leaves it (labels whole, group boxes a character in from each end, push
+// buttons inside their edges, check boxes and radio buttons beside their box, list and
+// combo boxes each entry, a tab going to the ruler's unit column, 48 dialog units of the
+// list's font; owner-drawn controls and pictures show no text of theirs, the font list
+// the system's typefaces, whose names have no bound); a label's or group box's mnemonic
+// going, as the dialog manager finds it, to a control outside the page (or the group).
+inline Strings PageFaults(HWND sheet, HWND page) {
     Strings cut;
+    if (FontOf(page) != FontOf(sheet))
+        cut.push_back(FontOf(page) + " is not " + FontOf(sheet));
+    RECT inside;
+    GetClientRect(page, &inside);
     for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
         char kind[16] = "";
         GetClassNameA(c, kind, sizeof kind);
         const LONG style = GetWindowLongA(c, GWL_STYLE), type = style & BS_TYPEMASK;
+        const RECT r = RectIn(c, page);
+        if (r.left < 0 || r.top < 0 || r.right > inside.right || r.bottom > inside.bottom)
+            cut.push_back(std::to_string(GetDlgCtrlID(c)));
         RECT client = {};
         GetClientRect(c, &client);
         HDC dc = GetDC(c);
@@ -83,32 +98,18 @@ inline Strings CutTexts(HWND page) {
                               std::to_string(w) + " > " + std::to_string(room) + ")");
         SelectObject(dc, old);
         ReleaseDC(c, dc);
+        const bool group = type == BS_GROUPBOX; // buttons take their own mnemonics
+        if (Text(c).find('&') == std::string::npos || !IsWindowVisible(c) ||
+            (lstrcmpiA(kind, "Static") && (lstrcmpiA(kind, "Button") || !group)))
+            continue;
+        HWND to = GetNextDlgTabItem(sheet, c, FALSE);
+        const RECT area = RectIn(group ? c : page, nullptr), target = RectIn(to, nullptr);
+        const POINT mid = {(target.left + target.right) / 2, (target.top + target.bottom) / 2};
+        if (!IsChild(page, to) || !PtInRect(&area, mid))
+            cut.push_back("mnemonic of " + std::to_string(GetDlgCtrlID(c)) + " goes to " +
+                          std::to_string(GetDlgCtrlID(to)));
     }
     return cut;
-}
-
-inline std::string FontOf(HWND window) {
-    LOGFONTA lf = {};
-    GetObjectA(HFONT(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof lf, &lf);
-    return std::string(lf.lfFaceName) + " " + std::to_string(lf.lfHeight);
-}
-
-// A label's or group box's mnemonic goes to the next control that takes the focus,
-// as the dialog manager finds it: that control when it lies outside the page (or,
-// for a group box, outside the group), else null.
-inline HWND MnemonicGoesAstray(HWND sheet, HWND page, HWND control) {
-    char kind[16] = "";
-    GetClassNameA(control, kind, sizeof kind);
-    const bool group = (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
-    if (Text(control).find('&') == std::string::npos || !IsWindowVisible(control) ||
-        (lstrcmpiA(kind, "Static") != 0 && !(lstrcmpiA(kind, "Button") == 0 && group)))
-        return nullptr; // buttons take their own mnemonics
-    HWND to = GetNextDlgTabItem(sheet, control, FALSE);
-    RECT area, target;
-    GetWindowRect(group ? control : page, &area);
-    GetWindowRect(to, &target);
-    const POINT middle = {(target.left + target.right) / 2, (target.top + target.bottom) / 2};
-    return IsChild(page, to) && PtInRect(&area, middle) ? nullptr : to;
 }
 
 // The tab captions of a sheet inited with both flag bits; none for 515 and unknown types.
@@ -132,11 +133,8 @@ inline Strings TabsOf(DWORD markType) {
     Strings tabs;
     for (const auto& [types, captions] : table)
         if (std::find(types.begin(), types.end(), markType) != types.end())
-            for (UINT id : captions) {
-                char caption[64] = "";
-                LoadStringA(GetModuleHandleA("kelgui.dll"), id, caption, sizeof caption);
-                tabs.push_back(caption);
-            }
+            for (UINT id : captions)
+                tabs.push_back(LibraryString(id));
     return tabs;
 }
 
@@ -168,25 +166,8 @@ TEST(PageLayout, TabsInTableOrderControlsInsideTheirPageInTheSheetsFontMnemonics
                     std::string key = tabs[i];
                     for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
                         key += " " + std::to_string(GetDlgCtrlID(c));
-                    if (faults.count(key))
-                        return true;
-                    // Controls outside, another font, mnemonics astray, texts cut off.
-                    Strings& found = faults[key] = CutTexts(page);
-                    RECT client, r;
-                    GetClientRect(page, &client);
-                    for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-                        GetWindowRect(c, &r);
-                        MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
-                        if (r.left < 0 || r.top < 0 || r.right > client.right ||
-                            r.bottom > client.bottom)
-                            found.push_back(std::to_string(GetDlgCtrlID(c)));
-                    }
-                    if (FontOf(page) != FontOf(sheet.Window()))
-                        found.push_back(FontOf(page) + " is not " + FontOf(sheet.Window()));
-                    for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-                        if (HWND to = MnemonicGoesAstray(sheet.Window(), page, c))
-                            found.push_back("mnemonic of " + std::to_string(GetDlgCtrlID(c)) +
-                                            " goes to " + std::to_string(GetDlgCtrlID(to)));
+                    if (!faults.count(key))
+                        faults[key] = PageFaults(sheet.Window(), page);
                     return true;
                 });
             d.Do("cancel", [&] { PressCancel(sheet.Window()); });

@@ -3,8 +3,6 @@
 #include "sheet_fixture.h"
 #include "support/resource_counts.h"
 
-#include <cstdio>
-
 using namespace sheet_test;
 
 namespace {
@@ -23,7 +21,7 @@ BOOL CALLBACK DoubleClickEdit(HWND child, LPARAM) {
 // One cycle: the sheet made and loaded, every tab brought to the front, a
 // double-click in every edit, OK, the record and each block read back as a
 // host does, the sheet destroyed.
-void Cycle(DWORD markType, const std::vector<std::pair<const char*, Bytes>>& blocks) {
+void Cycle(DWORD markType, const Blocks& blocks) {
     KEL_MARK_ATTRIBUTES record = {};
     record.nMarkType = markType;
     record.nLineSize = 2;
@@ -46,20 +44,15 @@ void Cycle(DWORD markType, const std::vector<std::pair<const char*, Bytes>>& blo
         sheet.Fetch(block.first);
 }
 
-struct Counts {
-    long heap, gdi, user;
-};
-Counts Now() {
-    return {long(HeapBytesInUse()), long(GdiObjects()), long(UserObjects())};
-}
-
 TEST(PageLeaks, EveryPageKindComesBackToWhereItWas) {
-    const Bytes text = {0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   'N', 'o', 't',
-                        'e', ' ', 'o', 'n', ' ', 't', 'h', 'e', ' ', 'p', 'a', 'g', 'e', 0};
-    const Bytes file = {'C', ':', '\\', 'n', 'o', 't', 'e', '.', 't', 'x', 't', 0};
+    const auto bytes = [](const std::string& s) {
+        return Bytes(s.c_str(), s.c_str() + s.size() + 1);
+    };
+    const Bytes text = bytes(std::string(12, '\0') + "Note on the page"),
+                file = bytes("C:\\note.txt");
     const struct {
         DWORD markType;
-        std::vector<std::pair<const char*, Bytes>> blocks;
+        Blocks blocks;
     } kinds[] = {
         {3, {}},                                                      // line, colour
         {6, {}},                                                      // general, colour
@@ -79,17 +72,14 @@ TEST(PageLeaks, EveryPageKindComesBackToWhereItWas) {
     for (const auto& kind : kinds) {
         for (int i = 0; i < kWarmUp; ++i)
             Cycle(kind.markType, kind.blocks);
-        const Counts before = Now();
+        const size_t heap = HeapBytesInUse();
+        const DWORD gdi = GdiObjects(), user = UserObjects();
         for (int i = 0; i < kCycles; ++i)
             Cycle(kind.markType, kind.blocks);
-        const Counts after = Now();
-        std::printf("mark %lu: heap %+ld bytes, GDI %+ld, USER %+ld over %d cycles\n",
-                    kind.markType, after.heap - before.heap, after.gdi - before.gdi,
-                    after.user - before.user, kCycles);
-        EXPECT_LT(after.heap - before.heap, kCycles)
+        EXPECT_LT(HeapBytesInUse(), heap + kCycles)
             << "under a byte a cycle, mark " << kind.markType;
-        EXPECT_EQ(before.gdi, after.gdi) << "mark " << kind.markType;
-        EXPECT_EQ(before.user, after.user) << "mark " << kind.markType;
+        EXPECT_EQ(std::make_pair(gdi, user), std::make_pair(GdiObjects(), UserObjects()))
+            << "GDI and USER objects, mark " << kind.markType;
     }
 }
 

@@ -15,11 +15,22 @@ namespace {
 int Scaled(int pixels) {
     return MulDiv(pixels, ScreenDpi(), 96);
 }
+// A capture of the page once it has painted.
+std::function<bool()> PageShot(const HWND& page, Image& shot) {
+    return SettledCapture([&page] { return RectIn(page, nullptr); }, shot);
+}
+// An arrow style's list item in page coordinates.
+RECT StyleItem(HWND page, int index) {
+    RECT r = {};
+    SendDlgItemMessageA(page, IDC_ARROW_STYLES, LB_GETITEMRECT, index, LPARAM(&r));
+    MapWindowPoints(GetDlgItem(page, IDC_ARROW_STYLES), page, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
 
 // "style|size" shown; a style picked, a size typed, OK; the block fetched. The first
 // sheet is also captured: its filled head points up from the grey sample, and the
-// selected 21-pixel list item is white on black. At 144 and 192 dpi (ctest runs it
-// there too) rows, heads and lines are as much larger as the page.
+// selected 21-pixel list item is white on black. At 144 and 192 dpi rows, heads and
+// lines are as much larger as the page.
 TEST(ArrowPage, ReadsTheHeadWritesOnlyItsBytesAndDrawsIt) {
     // clang-format off
     const struct { Bytes block; std::string shown, type; int pick; Bytes back; } cases[] = {
@@ -30,9 +41,8 @@ TEST(ArrowPage, ReadsTheHeadWritesOnlyItsBytesAndDrawsIt) {
     };
     // clang-format on
     Image shot;
-    RECT a = {}, item = {}, page = {};
+    RECT a = {}, item = {}, listArea = {};
     LRESULT row = 0;
-    RECT listArea = {};
     for (const auto& c : cases) {
         Sheet sheet;
         KEL_MARK_ATTRIBUTES record = PatternRecord(506, 0x30);
@@ -40,25 +50,15 @@ TEST(ArrowPage, ReadsTheHeadWritesOnlyItsBytesAndDrawsIt) {
         sheet.Load(record, {{"OiAnoDat", c.block}});
         std::string shown;
         EXPECT_EQ(1, sheet.Edit(2, [&](ModalDriver& d, HWND& p) {
-            if (shot.Empty()) // the first sheet once it has painted
-                d.Then("capture", SettledCapture(
-                                      [&] {
-                                          GetWindowRect(p, &page);
-                                          return page;
-                                      },
-                                      shot));
+            if (shot.Empty())
+                d.Then("capture", PageShot(p, shot));
             d.Do("look", [&] {
                 HWND list = GetDlgItem(p, IDC_ARROW_STYLES);
                 shown = std::to_string(SendMessageA(list, LB_GETCURSEL, 0, 0)) + "|" +
                         ItemText(p, IDC_ARROW_SIZE);
-                if (a.right == 0) {
-                    GetWindowRect(GetDlgItem(p, IDC_ARROW_SAMPLE), &a);
-                    MapWindowPoints(nullptr, p, reinterpret_cast<POINT*>(&a), 2);
-                    SendMessageA(list, LB_GETITEMRECT, 1, LPARAM(&item));
-                    row = SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
-                    GetClientRect(list, &listArea);
-                    MapWindowPoints(list, p, reinterpret_cast<POINT*>(&item), 2);
-                }
+                a = RectIn(GetDlgItem(p, IDC_ARROW_SAMPLE), p), item = StyleItem(p, 1);
+                row = SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
+                GetClientRect(list, &listArea);
                 SendMessageA(list, LB_SETCURSEL, c.pick, 0);
                 if (!c.type.empty())
                     TypeText(GetDlgItem(p, IDC_ARROW_SIZE), c.type);
@@ -93,23 +93,18 @@ RGBQUAD Quad(COLORREF c, RGBQUAD spare) {
 }
 // A real mouse press and release in the middle of a window.
 void ClickWithMouse(HWND window) {
-    RECT r;
-    GetWindowRect(window, &r);
+    const RECT r = RectIn(window, nullptr);
     SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     INPUT input[2] = {{INPUT_MOUSE, {}}, {INPUT_MOUSE, {}}};
     input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(2, input, sizeof(INPUT));
 }
-bool Pushed(HWND button) {
-    return (SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
-}
+using Row = std::vector<COLORREF>;
 // The middle row of a swatch in a capture of its page.
-std::vector<COLORREF> MiddleRow(const Image& shot, HWND page, HWND swatch) {
-    RECT r;
-    GetWindowRect(swatch, &r);
-    MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
-    std::vector<COLORREF> row;
+Row MiddleRow(const Image& shot, HWND page, HWND swatch) {
+    const RECT r = RectIn(swatch, page);
+    Row row;
     for (int x = r.left; x < r.right; ++x)
         row.push_back(shot.At(x, (r.top + r.bottom) / 2));
     return row;
@@ -123,21 +118,16 @@ std::vector<COLORREF> MiddleRow(const Image& shot, HWND page, HWND swatch) {
 // ring is 2 pixels wide.
 TEST(ColorPage, APickWritesOnlyItsPalettesColourBytesAndSwatchesShowSelectionAndFocus) {
     const COLORREF none = RGB(1, 2, 3), blue = RGB(0, 0, 255), navy = RGB(0, 0, 128);
-    const struct {
-        DWORD markType;
-        int tab; // text marks have their font tab first
-        COLORREF main, extra;
-        int swatch;
-        bool byMouse;
-        RGBQUAD KEL_MARK_ATTRIBUTES::*edited;
-        COLORREF picked;
-    } cases[] = {
+    // The tab (text marks have their font tab first), the colours loaded, the swatch picked
+    // and how, the colour edited and what it becomes.
+    // clang-format off
+    const struct { DWORD markType; int tab; COLORREF main, extra; int swatch; bool byMouse; RGBQUAD KEL_MARK_ATTRIBUTES::*edited; COLORREF picked; } cases[] = {
         {514, 0, none, 0, IDC_PRIMARY_RED, true, &KEL_MARK_ATTRIBUTES::rgbMain, RGB(255, 0, 0)},
-        {10, 1, navy, blue, IDC_PRIMARY_YELLOW, false, &KEL_MARK_ATTRIBUTES::rgbExtra,
-         RGB(255, 255, 0)},
+        {10, 1, navy, blue, IDC_PRIMARY_YELLOW, false, &KEL_MARK_ATTRIBUTES::rgbExtra, RGB(255, 255, 0)},
         {10, 1, 0, none, IDC_SECONDARY_NAVY, true, &KEL_MARK_ATTRIBUTES::rgbMain, navy},
     };
-    std::vector<COLORREF> blueRow, redRow;
+    // clang-format on
+    Row blueRow, redRow;
     std::vector<int> bevelled;
     const int unit = Scaled(1);
     Image shot;
@@ -157,20 +147,13 @@ TEST(ColorPage, APickWritesOnlyItsPalettesColourBytesAndSwatchesShowSelectionAnd
                             RedrawWindow(page, 0, 0,
                                          RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
                         })
-                    .Then("capture", SettledCapture(
-                                         [&] {
-                                             RECT r;
-                                             GetWindowRect(page, &r);
-                                             return r;
-                                         },
-                                         shot))
+                    .Then("capture", PageShot(page, shot))
                     .Do("read the rows", [&] {
                         blueRow = MiddleRow(shot, page, GetDlgItem(page, IDC_PRIMARY_BLUE));
                         redRow = MiddleRow(shot, page, GetDlgItem(page, IDC_PRIMARY_RED));
                         for (int first : {IDC_PRIMARY_BLACK, IDC_SECONDARY_BLACK})
                             for (int id = first; id < first + 16; ++id) {
-                                const std::vector<COLORREF> row =
-                                    MiddleRow(shot, page, GetDlgItem(page, id));
+                                const Row row = MiddleRow(shot, page, GetDlgItem(page, id));
                                 if (row.size() > 4 * size_t(unit) &&
                                     row[2 * unit] != row[row.size() / 2])
                                     bevelled.push_back(id);
@@ -186,7 +169,8 @@ TEST(ColorPage, APickWritesOnlyItsPalettesColourBytesAndSwatchesShowSelectionAnd
                  SetFocus(swatch);
                  PostMessageA(swatch, WM_KEYDOWN, VK_SPACE, 1);
              }).Then("picked", [&] {
-                return c.byMouse ? GetFocus() == swatch && !Pushed(swatch) : Pushed(swatch);
+                const bool pushed = SendMessageA(swatch, BM_GETSTATE, 0, 0) & BST_PUSHED;
+                return c.byMouse ? GetFocus() == swatch && !pushed : pushed;
             });
         }));
         EXPECT_EQ(c.markType == 10 ? 17 : 0, secondaryShown) << c.swatch;
@@ -200,7 +184,6 @@ TEST(ColorPage, APickWritesOnlyItsPalettesColourBytesAndSwatchesShowSelectionAnd
                    red = RGB(255, 0, 0);
     ASSERT_GE(blueRow.size(), 12u);
     ASSERT_EQ(blueRow.size(), redRow.size());
-    using Row = std::vector<COLORREF>;
     const auto rings = [unit](const Row& colours) { // each colour unit pixels wide
         Row row;
         for (COLORREF c : colours)
@@ -222,49 +205,32 @@ TEST(ColorPage, APickWritesOnlyItsPalettesColourBytesAndSwatchesShowSelectionAnd
 // out from the dark face, the window frame colour being as dark as the face.
 TEST(DrawnPages, ArrowsAndSwatchFramesFollowADarkScheme) {
     const DarkScheme dark; // the colours come back when it goes
-    const COLORREF window = GetSysColor(COLOR_WINDOW), ink = GetSysColor(COLOR_WINDOWTEXT),
-                   highlight = GetSysColor(COLOR_HIGHLIGHT), face = GetSysColor(COLOR_BTNFACE),
-                   text = GetSysColor(COLOR_BTNTEXT), navy = RGB(0, 0, 128);
     for (const DWORD markType : {KEL_MARK_ARROW, KEL_MARK_STRAIGHT_LINE}) {
         const bool arrow = markType == KEL_MARK_ARROW;
         Sheet sheet;
-        std::vector<std::pair<const char*, Bytes>> blocks;
-        if (arrow) // style 1, size 40
-            blocks = {{"OiAnoDat", {1, 0, 0, 0, 0, 0, 0, 0, 40, 0, 0, 0}}};
         KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0x30);
-        record.nLineSize = 2; // the line page in front lets go
-        sheet.Load(record, blocks);
+        record.nLineSize = 2; // the line page in front lets go; arrow style 1, size 40
+        sheet.Load(record, {{"OiAnoDat", {1, 0, 0, 0, 0, 0, 0, 0, 40, 0, 0, 0}}});
         Image shot;
-        std::vector<COLORREF> seen, expected;
+        Row seen;
         EXPECT_EQ(1, sheet.Edit(arrow ? 2 : 1, [&](ModalDriver& d, HWND& p) {
-            d.Then("capture", SettledCapture(
-                                  [&] {
-                                      RECT r;
-                                      GetWindowRect(p, &r);
-                                      return r;
-                                  },
-                                  shot))
-                .Do("look", [&] {
-                    if (!arrow) {
-                        seen = MiddleRow(shot, p, GetDlgItem(p, IDC_PRIMARY_NAVY));
-                        seen.resize(3);
-                        expected = {face, text, navy};
-                        return;
-                    }
-                    RECT a, item;
-                    GetWindowRect(GetDlgItem(p, IDC_ARROW_SAMPLE), &a);
-                    MapWindowPoints(nullptr, p, reinterpret_cast<POINT*>(&a), 2);
-                    SendDlgItemMessageA(p, IDC_ARROW_STYLES, LB_GETITEMRECT, 1, LPARAM(&item));
-                    MapWindowPoints(GetDlgItem(p, IDC_ARROW_STYLES), p,
-                                    reinterpret_cast<POINT*>(&item), 2);
-                    const int mid = (a.left + a.right) / 2, x = (item.left + item.right) / 2;
-                    const int y = (item.top + item.bottom) / 2;
-                    seen = {shot.At(a.left + 1, a.top + 1), shot.At(mid + 4, a.top + 30),
-                            shot.At(x, y - 4), shot.At(x, y)};
-                    expected = {window, ink, highlight, GetSysColor(COLOR_HIGHLIGHTTEXT)};
-                });
+            d.Then("capture", PageShot(p, shot)).Do("look", [&] {
+                const RECT a = RectIn(GetDlgItem(p, IDC_ARROW_SAMPLE), p), item = StyleItem(p, 1);
+                const int x = (item.left + item.right) / 2, y = (item.top + item.bottom) / 2;
+                seen = MiddleRow(shot, p, GetDlgItem(p, IDC_PRIMARY_NAVY));
+                if (arrow)
+                    seen = {shot.At(a.left + 1, a.top + 1),
+                            shot.At((a.left + a.right) / 2 + 4, a.top + 30), shot.At(x, y - 4),
+                            shot.At(x, y)};
+            });
         }));
-        EXPECT_EQ(expected, seen) << markType;
+        seen.resize(arrow ? 4 : 3);
+        const auto sys = [](int i) { return GetSysColor(i); };
+        EXPECT_EQ(arrow ? Row{sys(COLOR_WINDOW), sys(COLOR_WINDOWTEXT), sys(COLOR_HIGHLIGHT),
+                              sys(COLOR_HIGHLIGHTTEXT)}
+                        : Row{sys(COLOR_BTNFACE), sys(COLOR_BTNTEXT), RGB(0, 0, 128)},
+                  seen)
+            << markType;
     }
 }
 
@@ -375,16 +341,11 @@ TEST(FontPage, ShowingsKeepNoListEntriesBehind) {
     Sheet sheet;
     sheet.Load(PatternRecord(7, 0x30));
     LRESULT faces = 0;
-    const auto show = [&] {
+    size_t before = 0;
+    for (int i = 0; i < 10; ++i, before = i == 2 ? HeapBytesInUse() : before) // 2 to warm up
         sheet.OnPage(0, [&](HWND page) {
             faces = SendDlgItemMessageA(page, IDC_FONT_FACES, LB_GETCOUNT, 0, 0);
         });
-    };
-    show(); // the first showings may load what the system keeps
-    show();
-    const size_t before = HeapBytesInUse();
-    for (int i = 0; i < 8; ++i)
-        show();
     EXPECT_LT(HeapBytesInUse(), before + size_t(faces) * sizeof(LOGFONTA));
 }
 

@@ -54,10 +54,8 @@ TEST(TextFilePage, ReadsTheNamedFileWholeWhenAskedOrGivesTheBlockAsLoaded) {
     SetFilePointerEx(huge, LARGE_INTEGER{{0xFFFFFFFFu - 19, 0}}, nullptr, FILE_BEGIN);
     SetEndOfFile(huge);
     CloseHandle(huge);
-    const struct {
-        std::string name;
-        Bytes text;
-    } cases[] = {
+    const std::pair<std::string, Bytes> cases[] = {
+        // the name typed, the text block
         {PutFile("kel_text.txt", contents), TextBlock(contents)},
         {PutFile("kel_empty.txt", ""), TextBlock("")},
         {"http://", unread},
@@ -71,11 +69,10 @@ TEST(TextFilePage, ReadsTheNamedFileWholeWhenAskedOrGivesTheBlockAsLoaded) {
         {TempPath("kel_huge.txt"), kLoadedText},
         {std::string(300, 'n'), kLoadedText}, // kept whole, not opened
     };
-    for (const auto& c : cases) {
-        const std::map<std::string, Bytes> expected{{"OiAnText", c.text},
-                                                    {"OiFilNam", c.name + '\0'}};
-        EXPECT_EQ(expected, FilePageSheet(KEL_MARK_TEXT_FROM_FILE).Type(c.name)) << c.name;
-    }
+    for (const auto& [name, text] : cases)
+        EXPECT_EQ((std::map<std::string, Bytes>{{"OiAnText", text}, {"OiFilNam", name + '\0'}}),
+                  FilePageSheet(KEL_MARK_TEXT_FROM_FILE).Type(name))
+            << name;
     CloseHandle(locked);
     DeleteFileA(TempPath("kel_huge.txt").c_str());
 }

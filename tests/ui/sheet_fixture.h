@@ -44,6 +44,20 @@ inline KEL_MARK_ATTRIBUTES PatternRecord(DWORD markType, uint8_t seed) {
     return record;
 }
 
+// A window's rectangle in another's client coordinates (the screen's for null).
+inline RECT RectIn(HWND window, HWND to) {
+    RECT r = {};
+    GetWindowRect(window, &r);
+    MapWindowPoints(nullptr, to, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+inline std::string LibraryString(UINT id) {
+    char text[128] = "";
+    LoadStringA(GetModuleHandleA("kelgui.dll"), id, text, sizeof text);
+    return text;
+}
+
 inline std::vector<size_t> DifferingBytes(const KEL_MARK_ATTRIBUTES& a,
                                           const KEL_MARK_ATTRIBUTES& b) {
     std::vector<size_t> offsets;

@@ -15,7 +15,7 @@ Bytes Block(const Words& w, size_t size = SIZE_MAX) {
 }
 
 // markType's record (line size 1, transparent), then the blocks.
-void Load(Sheet& sheet, DWORD markType, const std::vector<std::pair<const char*, Bytes>>& blocks) {
+void Load(Sheet& sheet, DWORD markType, const Blocks& blocks) {
     KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0x20);
     record.nLineSize = 1;
     record.bTransparent = TRUE;
@@ -27,15 +27,11 @@ TEST(ImagePage, ShowsTheBlockAndWritesEachChoiceIntoItAtOnce) {
     const auto image = [](const Words& w) {
         return Block({w[0], 1, 2, 3, 4, 5, w[1], w[2], w[3], 9});
     };
+    // block: orientation, fit, alignment, aspect; shown: radio checks, mirror, transparent,
+    // fit, alignment, and opened the aspect; act: radio to click (-1 none), mirror, fit and
+    // alignment to pick; typed: an aspect or null; back: the block's words after the choices.
     // clang-format off
-    const struct {
-        Words block; // orientation, fit, alignment, aspect
-        Words shown; // radio checks, mirror, transparent, fit, alignment
-        const char* opened; // the aspect shown
-        Words act;          // radio to click (-1 none), mirror, fit, alignment to pick
-        const char* typed;  // aspect typed, or null
-        Words back;         // the block's words after the choices
-    } cases[] = {
+    const struct { Words block, shown; const char* opened; Words act; const char* typed; Words back; } cases[] = {
         {{1, 0, 0, 0},        {1, 0, 0, 0, 0, 1, 0, 0}, "1.000000",  {1, 0, 1, 1},   nullptr, {2, 1, 1, 100000}},
         {{2, 1, 1, 2000000},  {0, 1, 0, 0, 0, 1, 1, 1}, "1.000000",  {1, 1, 2, 2},   nullptr, {6, 2, 2, 100000}},
         {{3, 2, 2, 250000},   {0, 0, 1, 0, 0, 1, 2, 2}, "2.500000",  {2, 0, 3, 3},   "0",     {3, 3, 16, 10000}},
@@ -81,16 +77,10 @@ TEST(ImagePage, ShowsTheBlockAndWritesEachChoiceIntoItAtOnce) {
 
 TEST(RulerPage, LabelOrPickedUnitGivesScalesAndLabelBack) {
     const Words numbers{0x101, 0x202, 0x303, 0x404, 7, 0x606, 3, 0x808};
+    // The label block, the numbers block's size, pixels per metre, the unit chosen (-1 none),
+    // an abbreviation typed over (or null); the numbers block's words and the label given back.
     // clang-format off
-    const struct {
-        std::string label;  // the loaded label block
-        size_t size;        // of the loaded numbers block
-        LONG x, y;          // pixels per metre
-        int pick;           // unit chosen, -1 none
-        const char* typed;  // abbreviation typed over, or null
-        Words back;         // the numbers block's words
-        std::string labelBack;
-    } cases[] = {
+    const struct { std::string label; size_t size; LONG x, y; int pick; const char* typed; Words back; std::string labelBack; } cases[] = {
         {"ABCDEFGHIJKLlenw%d in\0"s, 32, 11811, 3937, -1, nullptr, {78740, 23622000, 78740, 7874000, 7, 7, 3, 0x808}, "ABCDEFGHIJKL\6\0\0\0%d in\0\0\0\0"s},
         {"ABCDEFGHIJKLlenw%d   ft  \0"s, 32, 0, 0, -1, nullptr, {6562, 23622000, 6562, 23622000, 7, 7, 3, 0x808}, "ABCDEFGHIJKL\6\0\0\0%d ft\0\0\0\0"s},
         {"ABCDEFGHIJKLlenwword\0"s, 32, 0, 0, -1, nullptr, {1000, 11811, 1000, 11811, 7, 7, 3, 0x808}, "ABCDEFGHIJKL\6\0\0\0%d mm\0\0\0\0"s},
@@ -125,28 +115,11 @@ struct Refusal {
     std::string shown;
 };
 
-// The message under the host's title, then the focused entry when all of it is selected.
-std::string AfterRefusal(HWND box) {
-    return Text(box) + ": " + MessageBoxText(box);
-}
-std::string FocusedEntry(HWND sheet) {
-    HWND focus = GetFocus();
-    const auto selected = EditSelection(focus);
-    return (selected.first == 0 && selected.second == int(Text(focus).size()) ? "'" : "part of '") +
-           Text(focus) + "' on tab " + std::to_string(CurrentTab(sheet));
-}
-
 TEST(Validation, BadEntriesAreRefusedWithTheirPageInFrontUntilFixed) {
     const std::string kRange = "Host: Please enter an integer between ";
+    // "OiAnoDat" is the line size on the line page; the fix is typed before OK.
     // clang-format off
-    const struct {
-        DWORD markType;
-        int tab;
-        Words block; // "OiAnoDat"; the line size of the line page
-        std::vector<Refusal> refusals;
-        std::pair<int, const char*> fix; // typed before OK
-        Words back;
-    } cases[] = {
+    const struct { DWORD markType; int tab; Words block; std::vector<Refusal> refusals; std::pair<int, const char*> fix; Words back; } cases[] = {
         {3, 0, {0}, {{0, nullptr, false, kRange + "1 and 100. | '0' on tab 0"},
                      {IDC_LINE_SIZE, "abc", true, "Host: Please enter a positive integer. | 'abc' on tab 0"}},
          {IDC_LINE_SIZE, "5"}, {5}},
@@ -166,8 +139,7 @@ TEST(Validation, BadEntriesAreRefusedWithTheirPageInFrontUntilFixed) {
         Sheet sheet;
         KEL_MARK_ATTRIBUTES record = PatternRecord(c.markType, 0x40);
         record.nLineSize = c.markType == 3 ? c.block[0] : 1;
-        const auto* bytes = reinterpret_cast<const uint8_t*>(c.block.data());
-        sheet.Load(record, {{"OiAnoDat", Bytes(bytes, bytes + c.block.size() * 4)}});
+        sheet.Load(record, {{"OiAnoDat", Block(c.block)}});
         Strings seen, expected;
         EXPECT_EQ(1, sheet.Edit(c.tab, [&](ModalDriver& d, HWND& page) {
             for (const Refusal& r : c.refusals) {
@@ -179,18 +151,20 @@ TEST(Validation, BadEntriesAreRefusedWithTheirPageInFrontUntilFixed) {
                             SetText(GetDlgItem(page, r.control), r.typed);
                         r.byTab ? SelectTab(sheet.Window(), c.tab + 1) : PressOk(sheet.Window());
                     },
-                    AfterRefusal);
-                d.Do("focus", [&] { seen.back() += " | " + FocusedEntry(sheet.Window()); });
+                    [](HWND box) { return Text(box) + ": " + MessageBoxText(box); });
+                d.Do("focus", [&] { // the focused entry, whole when all of it is selected
+                    HWND focus = GetFocus();
+                    const auto [start, end] = EditSelection(focus);
+                    seen.back() +=
+                        (start == 0 && end == int(Text(focus).size()) ? " | '" : " | part of '") +
+                        Text(focus) + "' on tab " + std::to_string(CurrentTab(sheet.Window()));
+                });
             }
             d.Do("fix", [&] { SetText(GetDlgItem(page, c.fix.first), c.fix.second); });
         }));
         EXPECT_EQ(expected, seen);
-        const Bytes back = sheet.Fetch("OiAnoDat");
-        EXPECT_EQ(c.markType == 3
-                      ? Words{int32_t(sheet.Queried(record).nLineSize)}
-                      : Words(reinterpret_cast<const int32_t*>(back.data()),
-                              reinterpret_cast<const int32_t*>(back.data()) + back.size() / 4),
-                  c.back)
+        EXPECT_EQ(Block(c.back), c.markType == 3 ? Block({int32_t(sheet.Queried(record).nLineSize)})
+                                                 : sheet.Fetch("OiAnoDat"))
             << c.markType;
     }
     KEL_GUI_message_title_set(nullptr);

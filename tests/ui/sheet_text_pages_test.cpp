@@ -5,19 +5,11 @@ namespace sheet_test {
 namespace {
 
 // Never shown or only looked at (a wrapping mode chosen, none if -2), a sheet
-// gives the loaded block back; typed, the block is rebuilt. The mode changes
-// only the wrapping bits of the record's text flags.
+// gives the loaded block back; typed, the block is rebuilt, carrying the header bytes
+// the loaded one has. The mode changes only the wrapping bits of the record's text flags.
 TEST(TextPages, LoadedBlockComesBackUntilTypedThenIsRebuilt) {
-    const struct {
-        DWORD markType;
-        int edit;
-        std::string label, typed;
-        Bytes loaded; // the header bytes it has are carried
-        DWORD flagsIn;
-        int chosen;
-        DWORD flagsOut;
-    } cases[] = {
-        // clang-format off
+    // clang-format off
+    const struct { DWORD markType; int edit; std::string label, typed; Bytes loaded; DWORD flagsIn; int chosen; DWORD flagsOut; } cases[] = {
         {KEL_MARK_TYPED_TEXT, IDC_WRAPPING_EDIT, "", "one\r\ntwo", TextBlock("a\tb", 0xEE), 0xF0F0F0F0, 3, 0xF0F0F3F0},
         {KEL_MARK_ATTACH_A_NOTE, IDC_WRAPPING_EDIT, "", "", TextBlock("old"), 0x0F0F0F0F, 0, 0x0F0F0C0F},
         {KEL_MARK_TYPED_TEXT, IDC_WRAPPING_EDIT, "", "t", TextBlock("t"), 0x200, 1, 0x100},
@@ -26,8 +18,8 @@ TEST(TextPages, LoadedBlockComesBackUntilTypedThenIsRebuilt) {
         {KEL_MARK_BUTTON, IDC_TEXT_EDIT, "&Button Text:", "Go", TextBlock("", 0xEE), 0xF0F0, -2, 0xF0F0},
         {KEL_MARK_PIN_UP_TEXT, IDC_TEXT_EDIT, "&Push Pin Label:", "Pin", TextBlock("old"), 0xF0F0, -2, 0xF0F0},
         {KEL_MARK_TEXT_STAMP, IDC_TEXT_EDIT, "&Stamp Text:", "Stamp", TextBlock("old"), 0xF0F0, -2, 0xF0F0},
-        // clang-format on
     };
+    // clang-format on
     for (const auto& c : cases) {
         Sheet never, shown;
         Load(never, c.markType, c.loaded);
@@ -83,51 +75,43 @@ TEST(TextPage, WrapSwitchesViewsWithTextAndCaret) {
 
 // In place at offset 20: at most 31 bytes, the rest of the slot zeroed, no byte outside.
 TEST(PasswordPage, WritesInPlaceWithinTheBlock) {
-    const std::string forty(40, 'p');
-    const struct {
-        size_t size;
-        std::string typed;
-        size_t written; // text bytes that fit
-    } cases[] = {{60, forty, 31}, {60, "pp", 2}, {30, forty, 9}, {21, "p", 0}, {15, "p", 0}};
-    for (const auto& c : cases) {
-        Bytes loaded(c.size, 'o'), expected(c.size, 'o');
-        for (size_t i = 20; i < std::min<size_t>(c.size, 52); ++i)
-            expected[i] = i - 20 < c.written ? 'p' : 0;
-        auto type = [&](HWND page) { SetText(GetDlgItem(page, IDC_PASSWORD), c.typed); };
+    // The block's size, the length typed, the text bytes that fit.
+    for (const auto& [size, typed, written] :
+         {std::tuple(60, 40, 31), {60, 2, 2}, {30, 40, 9}, {21, 1, 0}, {15, 1, 0}}) {
+        Bytes loaded(size, 'o'), expected(size, 'o');
+        for (int i = 20; i < std::min(size, 52); ++i)
+            expected[i] = i - 20 < written ? 'p' : 0;
+        auto type = [&, typed = typed](HWND page) {
+            SetText(GetDlgItem(page, IDC_PASSWORD), std::string(typed, 'p'));
+        };
         EXPECT_EQ(expected, AfterEdit(KEL_MARK_ENCRYPTION, loaded, type, 2, KEL_BLOCK_MARK_DATA))
-            << c.size << " bytes, " << c.typed;
+            << size << " bytes, " << typed;
     }
 }
 
 // Esc, pressed as the user presses it, cancels the sheet from any control: a multi-line
 // edit closes its parent, the page, which passes it on.
 TEST(TextPages, EscCancelsTheSheetFromEveryControl) {
-    const struct {
-        DWORD markType;
-        int control;
-        bool unwrapped; // Wrap cleared first: the non-wrapping edit shows
-    } cases[] = {
+    // The mark type, the control, whether Wrap is cleared first (the non-wrapping edit shows).
+    // clang-format off
+    const struct { DWORD markType; int control; bool unwrapped; } cases[] = {
         {KEL_MARK_TYPED_TEXT, IDC_WRAPPING_EDIT, false},
         {KEL_MARK_TYPED_TEXT, IDC_TEXT_EDIT, true},
         {KEL_MARK_TYPED_TEXT, IDC_BOUND_WRAPPING, false},
         {KEL_MARK_TEXT_STAMP, IDC_TEXT_EDIT, false},
         {KEL_MARK_BUTTON, IDC_TEXT_EDIT, false},
     };
+    // clang-format on
     for (const auto& c : cases) {
         Sheet sheet;
         Load(sheet, c.markType, TextBlock("old"));
-        const BOOL shown = sheet.Edit(
-            -1,
-            [&](ModalDriver& d, HWND& page) {
-                d.Do("focus, Esc", [&] { // a sheet still up 5 s later fails the run
-                    if (c.unwrapped)
-                        SendMessageA(GetDlgItem(page, IDC_WRAP), BM_CLICK, 0, 0);
-                    SetFocus(GetDlgItem(page, c.control));
-                    PressKey(VK_ESCAPE);
-                });
-            },
-            nullptr);
-        EXPECT_EQ(0, shown) << c.markType << ", control " << c.control;
+        const auto esc = [&](HWND page) { // a sheet still up 5 s later fails the run
+            if (c.unwrapped)
+                SendMessageA(GetDlgItem(page, IDC_WRAP), BM_CLICK, 0, 0);
+            SetFocus(GetDlgItem(page, c.control));
+            PressKey(VK_ESCAPE);
+        };
+        EXPECT_EQ(0, sheet.OnPage(-1, esc, nullptr)) << c.markType << ", control " << c.control;
     }
 }
 
@@ -138,12 +122,8 @@ TEST(TextPages, TextTheCodePageCannotHoldIsRefusedSelectedAndKept) {
                       remove = "\nPlease remove or replace them.";
     const std::string named =
         "These characters cannot be saved in this system's code page: 日 本 語 Ω λ" + remove;
-    const struct {
-        DWORD markType;
-        const char* name;
-        int edit;
-        std::string message;
-    } cases[] = {
+    // clang-format off
+    const struct { DWORD markType; const char* name; int edit; std::string message; } cases[] = {
         {KEL_MARK_TYPED_TEXT, KEL_BLOCK_TEXT, IDC_WRAPPING_EDIT, named},
         {KEL_MARK_BUTTON, KEL_BLOCK_TEXT, IDC_TEXT_EDIT, named},
         {KEL_MARK_TEXT_STAMP, KEL_BLOCK_TEXT, IDC_TEXT_EDIT, named},
@@ -152,6 +132,7 @@ TEST(TextPages, TextTheCodePageCannotHoldIsRefusedSelectedAndKept) {
         {KEL_MARK_ENCRYPTION, KEL_BLOCK_MARK_DATA, IDC_PASSWORD,
          "The password holds characters that cannot be saved in this system's code page." + remove},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(c.message + kept, RefusedAtOk(c.markType, c.name, c.edit, L"ab日本語 Ωλ žc"))
             << c.markType;
