@@ -145,8 +145,7 @@ TEST(PageLayout, TabsInTableOrderControlsInsideTheirPageInTheSheetsFontMnemonics
     block[8] = 10; // a valid arrow size
     for (DWORD markType = 1; markType <= 518; markType = markType == 10 ? 500 : markType + 1) {
         Sheet sheet;
-        KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0x21);
-        record.nLineSize = 1;
+        const KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0x21, 1);
         sheet.Init(3, &record, "OiAnoDat", block.data(), DWORD(block.size()));
         const Strings tabs = TabsOf(markType);
         EXPECT_EQ(!tabs.empty(), KEL_GUI_property_sheet_title_set(sheet.Handle(), "Attributes"));

@@ -77,7 +77,7 @@ TEST(ScreenReader, ReadsEveryControlWithoutATextOfItsOwnByName) {
     };
     for (int i = 0; i < 16; ++i) // the primary swatches, blue selected
         rows.push_back({506, 1, IDC_PRIMARY_BLACK + i, 0, ROLE_SYSTEM_RADIOBUTTON,
-                        i == 1 ? STATE_SYSTEM_CHECKED : 0, IDS_NAME_BLACK + i});
+                        i == 1 ? STATE_SYSTEM_CHECKED : 0, UINT(IDS_NAME_BLACK + i)});
     Strings heard(rows.size()), expected;
     for (const auto& r : rows)
         expected.push_back(Unmarked(r.name) +
@@ -96,8 +96,7 @@ TEST(ScreenReader, ReadsEveryControlWithoutATextOfItsOwnByName) {
     for (const auto& [markType, tab] :
          {std::pair(506u, 0), {506u, 1}, {506u, 2}, {510u, 3}, {503u, 0}}) {
         Sheet sheet;
-        KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0x21);
-        record.nLineSize = 1;
+        KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0x21, 1);
         record.rgbMain = RGBQUAD{255, 0, 0, 0}; // blue
         sheet.Load(record, {{"OiAnoDat", block}, {"OiFilNam", {'a', 0}}});
         sheet.OnPage(

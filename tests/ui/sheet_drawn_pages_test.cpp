@@ -45,9 +45,7 @@ TEST(ArrowPage, ReadsTheHeadWritesOnlyItsBytesAndDrawsIt) {
     LRESULT row = 0;
     for (const auto& c : cases) {
         Sheet sheet;
-        KEL_MARK_ATTRIBUTES record = PatternRecord(506, 0x30);
-        record.nLineSize = 2;
-        sheet.Load(record, {{"OiAnoDat", c.block}});
+        sheet.Load(PatternRecord(506, 0x30, 2), {{"OiAnoDat", c.block}});
         std::string shown;
         EXPECT_EQ(1, sheet.Edit(2, [&](ModalDriver& d, HWND& p) {
             if (shot.Empty())
@@ -112,18 +110,30 @@ Row MiddleRow(const Image& shot, HWND page, HWND swatch) {
 
 // The first palette edits rgbExtra on two-colour marks, else rgbMain; the second edits
 // rgbMain and is hidden on primary-only marks; a colour in no swatch stays unless picked.
-// Before the keyboard pick, the pixels: only the selected swatches have a raised bevel
+// The keyboard pick is made with real keys on a note (primary blue, secondary navy): Tab
+// lands on each palette's selection, the arrows walk the 2 x 8 grid as it is drawn (Up and
+// Down change rows), Space picks, and the palette's mnemonic then lands on the new pick.
+// Once Tab is back on blue, the pixels: only the selected swatches have a raised bevel
 // (primary blue, and secondary navy, found from the secondary end); focused, blue has a
 // 2-pixel dark frame, red a face ring and a 1-pixel frame; at 144 and 192 dpi each
 // ring is 2 pixels wide.
 TEST(ColorPage, APickWritesOnlyItsPalettesColourBytesAndSwatchesShowSelectionAndFocus) {
     const COLORREF none = RGB(1, 2, 3), blue = RGB(0, 0, 255), navy = RGB(0, 0, 128);
+    const std::tuple<WORD, WORD, int> keys[] = {
+        // key, modifier held, the swatch with the focus after it
+        {VK_TAB, 0, IDC_PRIMARY_BLUE},        {VK_TAB, 0, IDC_SECONDARY_NAVY},
+        {VK_TAB, VK_SHIFT, IDC_PRIMARY_BLUE}, {VK_RIGHT, 0, IDC_PRIMARY_CYAN},
+        {VK_DOWN, 0, IDC_PRIMARY_PURPLE},     {VK_LEFT, 0, IDC_PRIMARY_GREEN},
+        {VK_UP, 0, IDC_PRIMARY_BLUE},         {VK_UP, 0, IDC_PRIMARY_BLUE},
+        {VK_RIGHT, 0, IDC_PRIMARY_CYAN},      {VK_SPACE, 0, IDC_PRIMARY_CYAN},
+        {'E', VK_MENU, IDC_SECONDARY_NAVY},   {'R', VK_MENU, IDC_PRIMARY_CYAN},
+    };
     // The tab (text marks have their font tab first), the colours loaded, the swatch picked
     // and how, the colour edited and what it becomes.
     // clang-format off
     const struct { DWORD markType; int tab; COLORREF main, extra; int swatch; bool byMouse; RGBQUAD KEL_MARK_ATTRIBUTES::*edited; COLORREF picked; } cases[] = {
         {514, 0, none, 0, IDC_PRIMARY_RED, true, &KEL_MARK_ATTRIBUTES::rgbMain, RGB(255, 0, 0)},
-        {10, 1, navy, blue, IDC_PRIMARY_YELLOW, false, &KEL_MARK_ATTRIBUTES::rgbExtra, RGB(255, 255, 0)},
+        {10, 1, navy, blue, IDC_PRIMARY_CYAN, false, &KEL_MARK_ATTRIBUTES::rgbExtra, RGB(0, 255, 255)},
         {10, 1, 0, none, IDC_SECONDARY_NAVY, true, &KEL_MARK_ATTRIBUTES::rgbMain, navy},
     };
     // clang-format on
@@ -140,37 +150,44 @@ TEST(ColorPage, APickWritesOnlyItsPalettesColourBytesAndSwatchesShowSelectionAnd
         HWND swatch = nullptr;
         int secondaryShown = -1;
         EXPECT_EQ(1, sheet.Edit(c.tab, [&](ModalDriver& d, HWND& page) {
-            if (!c.byMouse) // focus and paint in steps of their own: the frame comes a tick later
-                d.Do("focus blue", [&] { SetFocus(GetDlgItem(page, IDC_PRIMARY_BLUE)); })
-                    .Do("paint",
-                        [&] {
-                            RedrawWindow(page, 0, 0,
-                                         RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-                        })
-                    .Then("capture", PageShot(page, shot))
-                    .Do("read the rows", [&] {
-                        blueRow = MiddleRow(shot, page, GetDlgItem(page, IDC_PRIMARY_BLUE));
-                        redRow = MiddleRow(shot, page, GetDlgItem(page, IDC_PRIMARY_RED));
-                        for (int first : {IDC_PRIMARY_BLACK, IDC_SECONDARY_BLACK})
-                            for (int id = first; id < first + 16; ++id) {
-                                const Row row = MiddleRow(shot, page, GetDlgItem(page, id));
-                                if (row.size() > 4 * size_t(unit) &&
-                                    row[2 * unit] != row[row.size() / 2])
-                                    bevelled.push_back(id);
-                            }
-                    });
+            if (!c.byMouse)
+                d.Do("focus the tabs", [&] { SetFocus(PropSheet_GetTabControl(sheet.Window())); });
+            for (size_t i = 0; !c.byMouse && i < std::size(keys); ++i) {
+                const auto [key, modifier, focused] = keys[i];
+                d.Do("key", [key = key, modifier = modifier] {
+                     PressKey(key, modifier);
+                 }).Then("focus", [&page, focused = focused] {
+                    return GetFocus() == GetDlgItem(page, focused);
+                });
+                if (i == 2) // on blue; painted in a step of its own: the frame comes a tick later
+                    d.Do("paint",
+                         [&] {
+                             RedrawWindow(page, 0, 0,
+                                          RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+                         })
+                        .Then("capture", PageShot(page, shot))
+                        .Do("read the rows", [&] {
+                            blueRow = MiddleRow(shot, page, GetDlgItem(page, IDC_PRIMARY_BLUE));
+                            redRow = MiddleRow(shot, page, GetDlgItem(page, IDC_PRIMARY_RED));
+                            for (int first : {IDC_PRIMARY_BLACK, IDC_SECONDARY_BLACK})
+                                for (int id = first; id < first + 16; ++id) {
+                                    const Row row = MiddleRow(shot, page, GetDlgItem(page, id));
+                                    if (row.size() > 4 * size_t(unit) &&
+                                        row[2 * unit] != row[row.size() / 2])
+                                        bevelled.push_back(id);
+                                }
+                        });
+            }
             d.Do("look, pick", [&] {
                  secondaryShown = IsWindowVisible(GetDlgItem(page, IDC_SECONDARY_GROUP));
                  for (int id = IDC_SECONDARY_BLACK; id <= IDC_SECONDARY_YELLOW; ++id)
                      secondaryShown += IsWindowVisible(GetDlgItem(page, id));
                  swatch = GetDlgItem(page, c.swatch);
                  if (c.byMouse)
-                     return ClickWithMouse(swatch);
-                 SetFocus(swatch);
-                 PostMessageA(swatch, WM_KEYDOWN, VK_SPACE, 1);
+                     ClickWithMouse(swatch);
              }).Then("picked", [&] {
-                const bool pushed = SendMessageA(swatch, BM_GETSTATE, 0, 0) & BST_PUSHED;
-                return c.byMouse ? GetFocus() == swatch && !pushed : pushed;
+                return GetFocus() == swatch &&
+                       !(SendMessageA(swatch, BM_GETSTATE, 0, 0) & BST_PUSHED);
             });
         }));
         EXPECT_EQ(c.markType == 10 ? 17 : 0, secondaryShown) << c.swatch;
@@ -208,9 +225,9 @@ TEST(DrawnPages, ArrowsAndSwatchFramesFollowADarkScheme) {
     for (const DWORD markType : {KEL_MARK_ARROW, KEL_MARK_STRAIGHT_LINE}) {
         const bool arrow = markType == KEL_MARK_ARROW;
         Sheet sheet;
-        KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0x30);
-        record.nLineSize = 2; // the line page in front lets go; arrow style 1, size 40
-        sheet.Load(record, {{"OiAnoDat", {1, 0, 0, 0, 0, 0, 0, 0, 40, 0, 0, 0}}});
+        // Arrow style 1, size 40.
+        sheet.Load(PatternRecord(markType, 0x30, 2),
+                   {{"OiAnoDat", {1, 0, 0, 0, 0, 0, 0, 0, 40, 0, 0, 0}}});
         Image shot;
         Row seen;
         EXPECT_EQ(1, sheet.Edit(arrow ? 2 : 1, [&](ModalDriver& d, HWND& p) {
@@ -226,43 +243,12 @@ TEST(DrawnPages, ArrowsAndSwatchFramesFollowADarkScheme) {
         }));
         seen.resize(arrow ? 4 : 3);
         const auto sys = [](int i) { return GetSysColor(i); };
-        EXPECT_EQ(arrow ? Row{sys(COLOR_WINDOW), sys(COLOR_WINDOWTEXT), sys(COLOR_HIGHLIGHT),
-                              sys(COLOR_HIGHLIGHTTEXT)}
-                        : Row{sys(COLOR_BTNFACE), sys(COLOR_BTNTEXT), RGB(0, 0, 128)},
+        EXPECT_EQ((arrow ? Row{sys(COLOR_WINDOW), sys(COLOR_WINDOWTEXT), sys(COLOR_HIGHLIGHT),
+                               sys(COLOR_HIGHLIGHTTEXT)}
+                         : Row{sys(COLOR_BTNFACE), sys(COLOR_BTNTEXT), RGB(0, 0, 128)}),
                   seen)
             << markType;
     }
-}
-
-// Real keys on a note (primary blue, secondary navy): Tab lands on each palette's
-// selection, the arrows walk the 2 x 8 grid as it is drawn (Up and Down change rows),
-// Space picks, and the palette's mnemonic then lands on the new pick.
-TEST(ColorPage, KeysWalkEachPalettesGridAndSpacePicks) {
-    const std::tuple<WORD, WORD, int> steps[] = {
-        // key, modifier held, the swatch with the focus after it
-        {VK_TAB, 0, IDC_PRIMARY_BLUE},        {VK_TAB, 0, IDC_SECONDARY_NAVY},
-        {VK_TAB, VK_SHIFT, IDC_PRIMARY_BLUE}, {VK_RIGHT, 0, IDC_PRIMARY_CYAN},
-        {VK_DOWN, 0, IDC_PRIMARY_PURPLE},     {VK_LEFT, 0, IDC_PRIMARY_GREEN},
-        {VK_UP, 0, IDC_PRIMARY_BLUE},         {VK_UP, 0, IDC_PRIMARY_BLUE},
-        {VK_RIGHT, 0, IDC_PRIMARY_CYAN},      {VK_SPACE, 0, IDC_PRIMARY_CYAN},
-        {'E', VK_MENU, IDC_SECONDARY_NAVY},   {'R', VK_MENU, IDC_PRIMARY_CYAN},
-    };
-    Sheet sheet;
-    KEL_MARK_ATTRIBUTES given = PatternRecord(KEL_MARK_ATTACH_A_NOTE, 0x10);
-    given.rgbMain = Quad(RGB(0, 0, 128), given.rgbMain);
-    given.rgbExtra = Quad(RGB(0, 0, 255), given.rgbExtra);
-    sheet.Load(given);
-    EXPECT_EQ(1, sheet.Edit(1, [&](ModalDriver& d, HWND& page) {
-        d.Do("focus the tabs", [&] { SetFocus(PropSheet_GetTabControl(sheet.Window())); });
-        for (const auto& [key, modifier, focused] : steps)
-            d.Do("key", [key = key, modifier = modifier] {
-                 PressKey(key, modifier);
-             }).Then("focus", [&, focused = focused] {
-                return GetFocus() == GetDlgItem(page, focused);
-            });
-    }));
-    const RGBQUAD picked = sheet.Queried(given).rgbExtra;
-    EXPECT_EQ(RGB(0, 255, 255), RGB(picked.rgbRed, picked.rgbGreen, picked.rgbBlue));
 }
 
 std::string ItemOf(HWND box, UINT getText, WPARAM index) {

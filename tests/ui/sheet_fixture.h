@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -34,13 +35,16 @@ inline void ExpectTheScaleAsked() {
     EXPECT_EQ(asked ? std::atoi(asked) : 96, ScreenDpi()) << "the prefix's LogPixels";
 }
 
-// Every byte a position-dependent value, so that any byte written shows up.
-inline KEL_MARK_ATTRIBUTES PatternRecord(DWORD markType, uint8_t seed) {
+// Every byte a position-dependent value, so that any byte written shows up; a line size
+// given (the line page in front lets go) replaces the pattern's.
+inline KEL_MARK_ATTRIBUTES PatternRecord(DWORD markType, uint8_t seed,
+                                         std::optional<DWORD> lineSize = {}) {
     KEL_MARK_ATTRIBUTES record;
     auto* bytes = reinterpret_cast<uint8_t*>(&record);
     for (size_t i = 0; i < sizeof record; ++i)
         bytes[i] = static_cast<uint8_t>(seed + i * 7);
     record.nMarkType = markType;
+    record.nLineSize = lineSize.value_or(record.nLineSize);
     return record;
 }
 

@@ -14,14 +14,6 @@ Bytes Block(const Words& w, size_t size = SIZE_MAX) {
     return Bytes(bytes, bytes + std::min(size, w.size() * 4));
 }
 
-// markType's record (line size 1, transparent), then the blocks.
-void Load(Sheet& sheet, DWORD markType, const Blocks& blocks) {
-    KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0x20);
-    record.nLineSize = 1;
-    record.bTransparent = TRUE;
-    sheet.Load(record, blocks);
-}
-
 TEST(ImagePage, ShowsTheBlockAndWritesEachChoiceIntoItAtOnce) {
     // Orientation, five unused words, fit, alignment, aspect, one unused word.
     const auto image = [](const Words& w) {
@@ -43,9 +35,11 @@ TEST(ImagePage, ShowsTheBlockAndWritesEachChoiceIntoItAtOnce) {
         {{0, 0, 3, 1},        {0, 0, 0, 0, 0, 1, 0, 0}, "0.000010",  {-1, 1, 0, 0},  nullptr, {4, 0, 0, 1}},
     };
     // clang-format on
+    KEL_MARK_ATTRIBUTES record = PatternRecord(1, 0x20, 1);
+    record.bTransparent = TRUE;
     for (const auto& c : cases) {
         Sheet sheet;
-        Load(sheet, 1, {{"OiAnoDat", image(c.block)}});
+        sheet.Load(record, {{"OiAnoDat", image(c.block)}});
         Words shown;
         std::string aspect;
         Bytes during;
@@ -93,9 +87,9 @@ TEST(RulerPage, LabelOrPickedUnitGivesScalesAndLabelBack) {
     // clang-format on
     for (const auto& c : cases) {
         Sheet sheet(c.x, c.y);
-        Load(sheet, 510,
-             {{"OiAnoDat", Block(numbers, c.size)},
-              {"OiAnText", Bytes(c.label.begin(), c.label.end())}});
+        sheet.Load(PatternRecord(510, 0x20, 1),
+                   {{"OiAnoDat", Block(numbers, c.size)},
+                    {"OiAnText", Bytes(c.label.begin(), c.label.end())}});
         EXPECT_EQ(1, sheet.OnPage(3, [&](HWND page) {
             if (c.pick >= 0)
                 Choose(page, IDC_RULER_UNITS, c.pick);
@@ -137,8 +131,7 @@ TEST(Validation, BadEntriesAreRefusedWithTheirPageInFrontUntilFixed) {
     ASSERT_EQ(1, KEL_GUI_message_title_set("Host"));
     for (const auto& c : cases) {
         Sheet sheet;
-        KEL_MARK_ATTRIBUTES record = PatternRecord(c.markType, 0x40);
-        record.nLineSize = c.markType == 3 ? c.block[0] : 1;
+        const auto record = PatternRecord(c.markType, 0x40, c.markType == 3 ? c.block[0] : 1);
         sheet.Load(record, {{"OiAnoDat", Block(c.block)}});
         Strings seen, expected;
         EXPECT_EQ(1, sheet.Edit(c.tab, [&](ModalDriver& d, HWND& page) {
@@ -174,8 +167,8 @@ TEST(Validation, BadEntriesAreRefusedWithTheirPageInFrontUntilFixed) {
 TEST(LinePage, HighlightCheckBoxAndUpDownRange) {
     for (DWORD markType : {501u, 510u, 511u}) {
         Sheet sheet;
-        KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0x40);
-        record.nLineSize = 3, record.bHighlight = TRUE;
+        KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0x40, 3);
+        record.bHighlight = TRUE;
         sheet.Load(record);
         int shown[4] = {};
         EXPECT_EQ(1, sheet.OnPage(0, [&](HWND page) {

@@ -25,12 +25,10 @@ TEST(SheetAssembly, InitAgainFindsPagesAndAppendsNewOnes) {
     record.nLineSize = 9;
     ASSERT_EQ(1, sheet.Init(3, &record, "OiAnoDat", "ab", 2));
     ASSERT_EQ(1, sheet.Init(2, nullptr, "OiFilNam", "c", 1));
-    tabs.push_back("Arrow Attributes");
-    EXPECT_EQ(tabs, sheet.ShownTabs());
     EXPECT_EQ(9u, sheet.Queried(PatternRecord(3, 0x55)).nLineSize) << "the line page reloaded";
     record.nMarkType = 6;
     ASSERT_EQ(1, sheet.Init(1, &record));
-    tabs.push_back("General Attributes");
+    tabs.insert(tabs.end(), {"Arrow Attributes", "General Attributes"});
     EXPECT_EQ(tabs, sheet.ShownTabs());
 }
 
@@ -75,9 +73,7 @@ TEST(SheetAssembly, RefusalsChangeNothing) {
     EXPECT_EQ((Strings{"Line Attributes", "Color Attributes"}), sheet.ShownTabs());
 }
 
-struct Field {
-    size_t offset, size;
-};
+using Field = std::pair<size_t, size_t>; // offset, size
 const Field kMainRgb{offsetof(KEL_MARK_ATTRIBUTES, rgbMain), 3};
 const Field kExtraRgb{offsetof(KEL_MARK_ATTRIBUTES, rgbExtra), 3};
 const Field kHighlight{offsetof(KEL_MARK_ATTRIBUTES, bHighlight), 4};
@@ -109,8 +105,8 @@ TEST(ReadBack, PatternRecordComesBackWithOnlyTheNamedFieldsChanged) {
         KEL_MARK_ATTRIBUTES out = PatternRecord(markType, 0x90), expected = out;
         ASSERT_EQ(1, sheet.Query(1, &out)) << "a null size out is fine without bit 1";
         for (const Field& f : written)
-            std::memcpy(reinterpret_cast<uint8_t*>(&expected) + f.offset,
-                        reinterpret_cast<const uint8_t*>(&given) + f.offset, f.size);
+            std::memcpy(reinterpret_cast<uint8_t*>(&expected) + f.first,
+                        reinterpret_cast<const uint8_t*>(&given) + f.first, f.second);
         EXPECT_EQ(std::vector<size_t>{}, DifferingBytes(expected, out)) << "mark type " << markType;
     }
 }

@@ -16,9 +16,8 @@ inline Bytes TextBlock(const std::string& text, uint8_t trailing = 0) {
 // The record with textFlags, then the block under flags (2 or with the date-code bit).
 inline KEL_MARK_ATTRIBUTES Load(Sheet& sheet, DWORD markType, const Bytes& block, DWORD flags = 2,
                                 const char* name = KEL_BLOCK_TEXT, DWORD textFlags = 0) {
-    KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 9);
+    KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 9, 1);
     record.dwTextFlags = textFlags;
-    record.nLineSize = 1; // a line page left on the way to the last tab lets go
     EXPECT_EQ(1, sheet.Init(KEL_SHEET_ATTRIBUTES, &record));
     EXPECT_EQ(1, sheet.Init(flags, nullptr, name, block.data(), DWORD(block.size())));
     return record;
