@@ -84,10 +84,9 @@ using Blocks = std::vector<std::pair<const char*, Bytes>>;
 
 class Sheet {
 public:
-    explicit Sheet(LONG xPelsPerMeter = 0, LONG yPelsPerMeter = 0) {
+    explicit Sheet(LONG x = 0, LONG y = 0) { // the image's pixels per metre
         KEL_IMAGE_INFO info = {};
-        info.dwSize = sizeof info, info.nXPelsPerMeter = xPelsPerMeter;
-        info.nYPelsPerMeter = yPelsPerMeter;
+        info.dwSize = sizeof info, info.nXPelsPerMeter = x, info.nYPelsPerMeter = y;
         KEL_GUI_property_sheet_create(nullptr, &info, &m_handle);
     }
     ~Sheet() { KEL_GUI_property_sheet_destroy(m_handle); }

@@ -102,12 +102,7 @@ TEST(RulerPage, LabelOrPickedUnitGivesScalesAndLabelBack) {
 }
 
 // A refusal: text typed into a control (or none), then OK or the next tab; what shows.
-struct Refusal {
-    int control;
-    const char* typed;
-    bool byTab;
-    std::string shown;
-};
+using Refusal = std::tuple<int, const char*, bool, std::string>;
 
 TEST(Validation, BadEntriesAreRefusedWithTheirPageInFrontUntilFixed) {
     const std::string kRange = "Host: Please enter an integer between ";
@@ -135,14 +130,14 @@ TEST(Validation, BadEntriesAreRefusedWithTheirPageInFrontUntilFixed) {
         sheet.Load(record, {{"OiAnoDat", Block(c.block)}});
         Strings seen, expected;
         EXPECT_EQ(1, sheet.Edit(c.tab, [&](ModalDriver& d, HWND& page) {
-            for (const Refusal& r : c.refusals) {
-                expected.push_back(r.shown);
+            for (const auto& [control, typed, byTab, shown] : c.refusals) {
+                expected.push_back(shown);
                 sheet.Refused(
                     d, seen,
-                    [&] {
-                        if (r.typed)
-                            SetText(GetDlgItem(page, r.control), r.typed);
-                        r.byTab ? SelectTab(sheet.Window(), c.tab + 1) : PressOk(sheet.Window());
+                    [&, control = control, typed = typed, byTab = byTab] {
+                        if (typed)
+                            SetText(GetDlgItem(page, control), typed);
+                        byTab ? SelectTab(sheet.Window(), c.tab + 1) : PressOk(sheet.Window());
                     },
                     [](HWND box) { return Text(box) + ": " + MessageBoxText(box); });
                 d.Do("focus", [&] { // the focused entry, whole when all of it is selected
