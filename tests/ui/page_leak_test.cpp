@@ -26,7 +26,7 @@ void Cycle(DWORD markType, const Blocks& blocks) {
     record.nMarkType = markType;
     record.nLineSize = 2;
     record.lfFont.lfHeight = -13;
-    lstrcpyA(record.lfFont.lfFaceName, "Arial");
+    lstrcpyA(record.lfFont.lfFaceName, "Tahoma"); // a listed face: the sample is drawn
     Sheet sheet;
     sheet.Load(record, blocks);
     EXPECT_EQ(1, sheet.Run([&](ModalDriver& d) {
