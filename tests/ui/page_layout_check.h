@@ -1,8 +1,6 @@
-// Every mark type's sheet in the program's language (an English and a Japanese
-// program include this): its tabs in the mark table's order, and every page's
-// controls inside the page, which draws in the sheet's font, their mnemonics
-// landing on what they name, and no text cut off. ctest runs the check again at
-// 144 and 192 dpi.
+// Every mark type's sheet in the program's language (an English and a Japanese program
+// include this): its tabs in the mark table's order, and every page without faults
+// (PageFaults). ctest runs the check again at 144 and 192 dpi.
 #pragma once
 
 #include "sheet_fixture.h"

@@ -1,8 +1,6 @@
-// What a screen reader reads, in the program's language (an English and a Japanese
-// program include this), of the controls that show no text of their own: the colour
-// swatches, the play button, the up-down controls, the toolbar and its tools, read
-// through oleacc as far as Wine's answers; and the arrow styles' list texts, which the
-// system's list object reads out (Wine's gives list boxes no items).
+// What a screen reader reads, in the program's language (an English and a Japanese program
+// include this), of the controls without a text of their own, through oleacc as far as
+// Wine answers; and the arrow styles' list texts (Wine's list object gives no items).
 #pragma once
 
 #include "toolbar_test_host.h"

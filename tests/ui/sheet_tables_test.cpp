@@ -1,8 +1,6 @@
 // The mark table through the exports: init again never duplicates a page; refused calls
-// write nothing; only the fields the pages edit are written back (never a colour's spare
-// byte); blocks fetched only into the size reported; the message title. With them, every
-// mark type's tabs and page layouts in English (page_layout_check.h), and what a screen
-// reader reads of the controls without a text (screen_reader_check.h).
+// write nothing; only the fields the pages edit are written back; blocks fetched only into
+// the size reported; the message title; and the English layout and screen reader checks.
 #include "page_layout_check.h"
 #include "screen_reader_check.h"
 
