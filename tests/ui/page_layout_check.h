@@ -25,9 +25,9 @@ inline std::string FontOf(HWND window) {
 // the system's typefaces, whose names have no bound); a label's or group box's mnemonic
 // going, as the dialog manager finds it, to a control outside the page (or the group).
 inline Strings PageFaults(HWND sheet, HWND page) {
-    Strings cut;
+    Strings found;
     if (FontOf(page) != FontOf(sheet))
-        cut.push_back(FontOf(page) + " is not " + FontOf(sheet));
+        found.push_back(FontOf(page) + " is not " + FontOf(sheet));
     RECT inside;
     GetClientRect(page, &inside);
     for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
@@ -36,7 +36,7 @@ inline Strings PageFaults(HWND sheet, HWND page) {
         const LONG style = GetWindowLongA(c, GWL_STYLE), type = style & BS_TYPEMASK;
         const RECT r = RectIn(c, page);
         if (r.left < 0 || r.top < 0 || r.right > inside.right || r.bottom > inside.bottom)
-            cut.push_back(std::to_string(GetDlgCtrlID(c)));
+            found.push_back(std::to_string(GetDlgCtrlID(c)));
         RECT client = {};
         GetClientRect(c, &client);
         HDC dc = GetDC(c);
@@ -92,22 +92,22 @@ inline Strings PageFaults(HWND sheet, HWND page) {
         }
         for (const std::string& text : texts)
             if (const int w = width(text); w > room)
-                cut.push_back(std::to_string(GetDlgCtrlID(c)) + ": " + text + " (" +
-                              std::to_string(w) + " > " + std::to_string(room) + ")");
+                found.push_back(std::to_string(GetDlgCtrlID(c)) + ": " + text + " (" +
+                                std::to_string(w) + " > " + std::to_string(room) + ")");
         SelectObject(dc, old);
         ReleaseDC(c, dc);
-        const bool group = type == BS_GROUPBOX; // buttons take their own mnemonics
+        const bool group = type == BS_GROUPBOX;
         if (Text(c).find('&') == std::string::npos || !IsWindowVisible(c) ||
             (lstrcmpiA(kind, "Static") && (lstrcmpiA(kind, "Button") || !group)))
-            continue;
+            continue; // buttons take their own mnemonics
         HWND to = GetNextDlgTabItem(sheet, c, FALSE);
         const RECT area = RectIn(group ? c : page, nullptr), target = RectIn(to, nullptr);
         const POINT mid = {(target.left + target.right) / 2, (target.top + target.bottom) / 2};
         if (!IsChild(page, to) || !PtInRect(&area, mid))
-            cut.push_back("mnemonic of " + std::to_string(GetDlgCtrlID(c)) + " goes to " +
-                          std::to_string(GetDlgCtrlID(to)));
+            found.push_back("mnemonic of " + std::to_string(GetDlgCtrlID(c)) + " goes to " +
+                            std::to_string(GetDlgCtrlID(to)));
     }
-    return cut;
+    return found;
 }
 
 // The tab captions of a sheet inited with both flag bits; none for 515 and unknown types.
