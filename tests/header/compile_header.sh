@@ -35,25 +35,19 @@ int kelgui_helpers_used(HWND frame, HKELSHEET sheet) {
 }
 USE
 cp "$work/use.c" "$work/use.cpp"
-compile() { # triple std: writes $work/<triple>-<std>.ok or .errors
-  local source=$work/use.c compiler=$1-gcc-posix
-  [[ $2 == c++* ]] && source=$work/use.cpp compiler=$1-g++-posix
-  "$compiler" -std="$2" -Wall -Wextra -pedantic -Werror -I"$header_dir" -fsyntax-only \
-    "$source" 2>"$work/$1-$2.errors" && touch "$work/$1-$2.ok"
-}
-export -f compile
-export work header_dir
+passed=0 failed=0
 for triple in x86_64-w64-mingw32 i686-w64-mingw32; do
-  for std in c89 c99 c11 c++98 c++03 c++11 c++14 c++17 c++20; do echo "$triple $std"; done
-done | xargs -P 2 -L 1 bash -c 'compile "$@"' _ || true
-failed=0 passed=0
-for errors in "$work"/*.errors; do
-  if [[ -f ${errors%.errors}.ok ]]; then
-    passed=$((passed + 1))
-  else
-    echo "FAILED: $(basename "${errors%.errors}")"; cat "$errors"
-    failed=$((failed + 1))
-  fi
+  for std in c89 c99 c11 c++98 c++03 c++11 c++14 c++17 c++20; do
+    source=$work/use.c compiler=$triple-gcc-posix
+    [[ $std == c++* ]] && source=$work/use.cpp compiler=$triple-g++-posix
+    if "$compiler" -std="$std" -Wall -Wextra -pedantic -Werror -I"$header_dir" -fsyntax-only \
+      "$source" 2>"$work/errors"; then
+      passed=$((passed + 1))
+    else
+      echo "FAILED: $triple $std" && cat "$work/errors"
+      failed=$((failed + 1))
+    fi
+  done
 done
 echo "$passed passed, $failed failed"
 [[ $failed == 0 ]]
