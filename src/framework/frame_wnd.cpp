@@ -37,7 +37,12 @@ BOOL CFrameWnd::OnCmdMsg(UINT id, int code, LPARAM lParam) {
 }
 
 CToolBar* CFrameWnd::GetControlBar(UINT id) const {
-    return dynamic_cast<CToolBar*>(FromHandlePermanent(::GetDlgItem(m_hWnd, static_cast<int>(id))));
+    // The bar's window is remembered: finding a child by its id asks the
+    // window server each time, reading one's parent and id does not.
+    if (!m_barWindow || !::IsWindow(m_barWindow) || ::GetParent(m_barWindow) != m_hWnd ||
+        static_cast<UINT>(::GetDlgCtrlID(m_barWindow)) != id)
+        m_barWindow = ::GetDlgItem(m_hWnd, static_cast<int>(id));
+    return dynamic_cast<CToolBar*>(FromHandlePermanent(m_barWindow));
 }
 
 void CFrameWnd::RecalcLayout() {

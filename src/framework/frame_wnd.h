@@ -40,6 +40,7 @@ protected:
     ~CFrameWnd() override;
 
     DWORD m_dwFrameFlags = 0;
+    mutable HWND m_barWindow = nullptr; // the control bar last found
 
 private:
     bool* m_pDeletedDuringCreate = nullptr;

@@ -19,14 +19,42 @@ CaptionSync& Sync() {
     return sync;
 }
 
+void StopSync(CMiniFrameWnd* frame) {
+    CaptionSync& sync = Sync();
+    const auto found = std::find(sync.frames.begin(), sync.frames.end(), frame);
+    if (found == sync.frames.end())
+        return;
+    sync.frames.erase(found);
+    if (sync.frames.empty() && sync.hook) {
+        ::UnhookWindowsHookEx(sync.hook);
+        sync.hook = nullptr;
+    }
+}
+
+bool Syncing(const CMiniFrameWnd* frame) {
+    const CaptionSync& sync = Sync();
+    return std::find(sync.frames.begin(), sync.frames.end(), frame) != sync.frames.end();
+}
+
 LRESULT CALLBACK ActivationHook(int code, WPARAM wParam, LPARAM lParam) {
     CaptionSync& sync = Sync();
+    const auto window = reinterpret_cast<HWND>(wParam);
     if (code == HCBT_ACTIVATE) {
-        sync.activating = reinterpret_cast<HWND>(wParam);
+        sync.activating = window;
         for (CMiniFrameWnd* frame : sync.frames)
             frame->PostCaptionSync();
     }
-    return ::CallNextHookEx(sync.hook, code, wParam, lParam);
+    const LRESULT result = ::CallNextHookEx(sync.hook, code, wParam, lParam);
+    // A frame on its way out needs no more syncs: the last one takes the hook
+    // out before its destruction moves the activation and the focus, each of
+    // which would otherwise pass through the hook.
+    if (code == HCBT_DESTROYWND && result == 0)
+        for (CMiniFrameWnd* frame : sync.frames)
+            if (frame->m_hWnd == window) {
+                StopSync(frame);
+                break;
+            }
+    return result;
 }
 } // namespace
 
@@ -40,7 +68,8 @@ void CMiniFrameWnd::StartCaptionSync() {
     if (sync.frames.empty())
         sync.hook = ::SetWindowsHookExA(WH_CBT, ActivationHook, nullptr, ::GetCurrentThreadId());
     sync.frames.push_back(this);
-    PostCaptionSync();
+    // The creation's own activation has settled by now.
+    DrawCaptionAs(::GetActiveWindow());
 }
 
 // One sync at a time: the events of one activation settle into one look.
@@ -50,15 +79,7 @@ void CMiniFrameWnd::PostCaptionSync() {
 }
 
 void CMiniFrameWnd::OnDestroy() {
-    CaptionSync& sync = Sync();
-    const auto found = std::find(sync.frames.begin(), sync.frames.end(), this);
-    if (found == sync.frames.end())
-        return;
-    sync.frames.erase(found);
-    if (sync.frames.empty() && sync.hook) {
-        ::UnhookWindowsHookEx(sync.hook);
-        sync.hook = nullptr;
-    }
+    StopSync(this);
 }
 
 // A disabled frame (while a modal sheet runs) looks inactive.
@@ -97,9 +118,9 @@ bool CMiniFrameWnd::OnActivationElsewhere(const MessageArgs& m, LRESULT*) {
         DrawCaptionAs(nullptr); // another application's window is active now
     else if (m.message == WM_ENABLE)
         DrawCaptionAs(::GetActiveWindow());
-    else if (m.message == WM_SHOWWINDOW && m.wParam)
-        PostCaptionSync();
-    return false; // the default handling runs too
+    else if (m.message == WM_SHOWWINDOW && m.wParam && Syncing(this))
+        PostCaptionSync(); // (a frame made visible draws its look once made)
+    return false;          // the default handling runs too
 }
 
 bool CMiniFrameWnd::OnSyncCaption(const MessageArgs&, LRESULT* result) {

@@ -77,6 +77,7 @@ BOOL CKELMiniFrameWnd::OnCreateClient(const CREATESTRUCTA* cs) {
         delete bar; // never bound to a window, so it cannot delete itself
         return FALSE;
     }
+    m_barWindow = bar->m_hWnd;
     // Loaded in their columns at the look's size: the frame's layout after
     // this call places the bar, with no button to restyle.
     m_look.Load(*bar, WindowDpi(m_hWnd));
