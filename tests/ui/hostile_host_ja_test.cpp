@@ -18,29 +18,23 @@ const FARPROC kRecorder = reinterpret_cast<FARPROC>(&RecordNotification);
 // Exports taking a handle: the last error a bad handle gives, and on a filled and on the
 // running sheet 0 for success (the call gives 1), else the code of the 0 it gives.
 constexpr DWORD kSheet = ERROR_INVALID_HANDLE, kFrame = ERROR_INVALID_WINDOW_HANDLE,
-                kParameter = ERROR_INVALID_PARAMETER;
+                kParam = ERROR_INVALID_PARAMETER;
+#define CALL(call) #call, [](H h) { return call; }
 const struct Call {
     const char* name;
     BOOL (*run)(H);
     DWORD bad, idle, running;
 } kCalls[] = {
-    {"show", [](H h) { return KEL_GUI_property_sheet_show(h.sheet); }, kSheet, ERROR_CANCELLED,
-     ERROR_BUSY},
-    {"title set", [](H h) { return KEL_GUI_property_sheet_title_set(h.sheet, "t"); }, kSheet, 0, 0},
-    {"init", [](H h) { return KEL_GUI_property_sheet_init(h.sheet, 1, &g_record, 0, 0, 0); },
-     kSheet, 0, ERROR_BUSY},
-    {"query", [](H h) { return KEL_GUI_property_sheet_query(h.sheet, 1, &g_record, 0, 0, 0); },
-     kSheet, 0, 0},
-    {"destroy", [](H h) { return KEL_GUI_property_sheet_destroy(h.sheet); }, kSheet, 0, ERROR_BUSY},
-    {"callback", [](H h) { return KEL_GUI_toolbar_CB_register(h.frame, 0, kRecorder, 1); }, kFrame,
-     0, 0},
-    {"button set", [](H h) { return KEL_GUI_toolbar_button_set(h.frame, 5, 1); }, kFrame, 0, 0},
-    {"button get", [](H h) { return KEL_GUI_toolbar_button_get(h.frame, 5, &g_out); }, kFrame, 0,
-     0},
-    {"kind 2", [](H h) { return KEL_GUI_toolbar_CB_register(h.frame, 2, kRecorder, 1); }, kFrame,
-     kParameter, kParameter},
-    {"kind -1", [](H h) { return KEL_GUI_toolbar_CB_register(h.frame, -1, kRecorder, 1); }, kFrame,
-     kParameter, kParameter},
+    {CALL(KEL_GUI_property_sheet_show(h.sheet)), kSheet, ERROR_CANCELLED, ERROR_BUSY},
+    {CALL(KEL_GUI_property_sheet_title_set(h.sheet, "t")), kSheet, 0, 0},
+    {CALL(KEL_GUI_property_sheet_init(h.sheet, 1, &g_record, 0, 0, 0)), kSheet, 0, ERROR_BUSY},
+    {CALL(KEL_GUI_property_sheet_query(h.sheet, 1, &g_record, 0, 0, 0)), kSheet, 0, 0},
+    {CALL(KEL_GUI_property_sheet_destroy(h.sheet)), kSheet, 0, ERROR_BUSY},
+    {CALL(KEL_GUI_toolbar_CB_register(h.frame, 0, kRecorder, 1)), kFrame, 0, 0},
+    {CALL(KEL_GUI_toolbar_button_set(h.frame, 5, 1)), kFrame, 0, 0},
+    {CALL(KEL_GUI_toolbar_button_get(h.frame, 5, &g_out)), kFrame, 0, 0},
+    {CALL(KEL_GUI_toolbar_CB_register(h.frame, 2, kRecorder, 1)), kFrame, kParam, kParam},
+    {CALL(KEL_GUI_toolbar_CB_register(h.frame, -1, kRecorder, 1)), kFrame, kParam, kParam},
 };
 // What a call gave: its result and the code its thread's last error holds after it.
 using Outcome = std::pair<BOOL, DWORD>;
@@ -160,14 +154,10 @@ TEST_F(HostileHost, BadHandlesGetZeroAndLeaveTheLiveOnesAlone) {
     KEL_GUI_toolbar_create(m_host, 0, 0, &stale.frame);
     DestroyWindow(stale.frame);
     static std::string garbage(256, 'Z');
-    const Handles kBad[] = {{},
-                            Bad(0x5A5A5A5A),
-                            Bad(garbage.data()),
-                            stale,
-                            {HKELSHEET(m_h.frame), 0, HWND(m_h.sheet)}, // swapped
-                            Bad(GetDesktopWindow()),
-                            Bad(m_host.Handle()),
-                            Bad(BarOf(m_h.frame))};
+    const Handles swapped = {HKELSHEET(m_h.frame), 0, HWND(m_h.sheet)};
+    const Handles kBad[] = {
+        Bad(0),  Bad(0x5A5A5A5A),         Bad(garbage.data()),  stale,
+        swapped, Bad(GetDesktopWindow()), Bad(m_host.Handle()), Bad(BarOf(m_h.frame))};
     g_out = 0xDEAD;
     for (const Handles& bad : kBad)
         for (const Call& call : kCalls)
@@ -283,24 +273,23 @@ TEST_F(HostileHost, EveryZeroSaysWhyAndEveryOneClearsTheLastError) {
     DestroyWindow(gone);
     HWND frame = nullptr; // never made
     const char* const kName = "OiAnoDat";
-    const std::pair<std::function<BOOL()>, DWORD> cases[] = {
-        {[] { return KEL_GUI_message_title_set("t"); }, 0},
-        {[] { return BOOL(KEL_GUI_message_title_get(nullptr, 0) == 1); }, 0},
-        {[&] { return KEL_GUI_property_sheet_create(nullptr, &info, nowhere); }, kParameter},
-        {[&] { return KEL_GUI_property_sheet_title_set(empty, "t"); }, ERROR_EMPTY},
-        {[&] { return KEL_GUI_property_sheet_show(empty); }, ERROR_EMPTY},
-        {[&] { return KEL_GUI_property_sheet_init(empty, 1, 0, 0, 0, 0); }, kParameter},
-        {[&] { return KEL_GUI_property_sheet_query(m_h.sheet, 1, 0, kName, 0, &g_out); },
-         kParameter}, // no record
-        {[&] { return KEL_GUI_property_sheet_query(m_h.sheet, 3, &g_record, 0, 0, &g_out); },
-         kParameter}, // no name
-        {[&] { return KEL_GUI_property_sheet_query(m_h.sheet, 4, 0, kName, 0, 0); }, kParameter},
-        {[&] { return KEL_GUI_toolbar_create(m_host, 0, 0, 0); }, kParameter},
-        {[&] { return KEL_GUI_toolbar_create(gone, 0, 0, &frame); }, ERROR_INVALID_WINDOW_HANDLE},
-        {[&] { return KEL_GUI_toolbar_button_get(m_h.frame, 5, nullptr); }, kParameter},
+#define RUN(call) #call, [&] { return BOOL(call); }
+    const std::tuple<const char*, std::function<BOOL()>, DWORD> cases[] = {
+        {RUN(KEL_GUI_message_title_set("t")), 0},
+        {RUN(KEL_GUI_message_title_get(nullptr, 0) == 1), 0},
+        {RUN(KEL_GUI_property_sheet_create(nullptr, &info, nowhere)), kParam},
+        {RUN(KEL_GUI_property_sheet_title_set(empty, "t")), ERROR_EMPTY},
+        {RUN(KEL_GUI_property_sheet_show(empty)), ERROR_EMPTY},
+        {RUN(KEL_GUI_property_sheet_init(empty, 1, 0, 0, 0, 0)), kParam},
+        {RUN(KEL_GUI_property_sheet_query(m_h.sheet, 1, 0, kName, 0, &g_out)), kParam},
+        {RUN(KEL_GUI_property_sheet_query(m_h.sheet, 3, &g_record, 0, 0, &g_out)), kParam},
+        {RUN(KEL_GUI_property_sheet_query(m_h.sheet, 4, 0, kName, 0, 0)), kParam},
+        {RUN(KEL_GUI_toolbar_create(m_host, 0, 0, 0)), kParam},
+        {RUN(KEL_GUI_toolbar_create(gone, 0, 0, &frame)), ERROR_INVALID_WINDOW_HANDLE},
+        {RUN(KEL_GUI_toolbar_button_get(m_h.frame, 5, nullptr)), kParam},
     };
-    for (size_t i = 0; i < std::size(cases); ++i)
-        EXPECT_EQ(Expected(cases[i].second), OutcomeOf(cases[i].first)) << "case " << i;
+    for (const auto& [name, run, code] : cases)
+        EXPECT_EQ(Expected(code), OutcomeOf(run)) << name;
     KEL_GUI_property_sheet_destroy(empty);
 }
 
