@@ -43,8 +43,7 @@ Outcome Expected(DWORD code) {
 }
 template <class Run> Outcome OutcomeOf(Run run) {
     SetLastError(0xBAD);
-    const BOOL result = run();
-    return {result, GetLastError()};
+    return {run(), GetLastError()}; // in this order
 }
 
 DWORD WINAPI RunFunction(LPVOID function) {
@@ -178,15 +177,12 @@ TEST_F(HostileHost, OtherThreadsAreRefusedAndLeaveNothingBehind) {
     Handles made = m_h;
     OnOtherThread([&] {
         const KEL_IMAGE_INFO info = {};
-        std::vector<std::function<BOOL()>> calls = {
-            [&] { return KEL_GUI_toolbar_create(m_host, 0, 0, &made.frame); },
-            [&] { return KEL_GUI_property_sheet_create(nullptr, &info, &made.sheet); },
-            [] { return KEL_GUI_message_title_set("2nd"); },
-            [] { return BOOL(KEL_GUI_message_title_get(nullptr, 0)); }};
+        outcomes = {OutcomeOf([&] { return KEL_GUI_toolbar_create(m_host, 0, 0, &made.frame); }),
+                    OutcomeOf([&] { return KEL_GUI_property_sheet_create(0, &info, &made.sheet); }),
+                    OutcomeOf([] { return KEL_GUI_message_title_set("2nd"); }),
+                    OutcomeOf([] { return BOOL(KEL_GUI_message_title_get(nullptr, 0)); })};
         for (const Call& call : kCalls)
-            calls.push_back([&] { return call.run(m_h); });
-        for (const auto& call : calls)
-            outcomes.push_back(OutcomeOf(call));
+            outcomes.push_back(OutcomeOf([&] { return call.run(m_h); }));
     });
     for (int i = 0; i < 100; ++i)
         OnOtherThread([] {});
@@ -220,8 +216,8 @@ TEST_F(HostileHost, CallsBackInFromARunningSheetAndFromTheToolbarCallbacks) {
     }
 }
 
-// OK gives 1, Cancel and the close box 0; while a sheet runs its owner is disabled and
-// the message hook is out (a press message to the toolbar presses nothing); both come
+// OK gives 1, Cancel and the close box 0; while a sheet runs its owner and the toolbar are
+// disabled and the message hook is out (a press message to the toolbar presses nothing); both come
 // back after. Sheets and toolbars made, used and destroyed leave no GDI or USER object
 // behind after a first cycle.
 TEST_F(HostileHost, SheetRunsTakeTheHookOutAndLeaveNothingBehind) {
@@ -239,8 +235,8 @@ TEST_F(HostileHost, SheetRunsTakeTheHookOutAndLeaveNothingBehind) {
             g_notifications.clear();
             ModalDriver d;
             d.Then("the sheet", WaitForSheet(window)).Do("look, press, close", [&, end = close] {
-                ownedAndDisabled =
-                    GetWindow(window, GW_OWNER) == m_host.Handle() && !IsWindowEnabled(m_host);
+                ownedAndDisabled = GetWindow(window, GW_OWNER) == m_host.Handle() &&
+                                   !IsWindowEnabled(m_host) && !IsWindowEnabled(m_h.frame);
                 PressAtPoint(BarOf(m_h.frame), ButtonCentre(BarOf(m_h.frame), IDS_TOOL_ARROW));
                 end(window); // posted after the press
             });
@@ -248,7 +244,7 @@ TEST_F(HostileHost, SheetRunsTakeTheHookOutAndLeaveNothingBehind) {
             EXPECT_EQ(Expected(code),
                       OutcomeOf([&] { return KEL_GUI_property_sheet_show(sheet); }));
             EXPECT_TRUE(d.Finished()) << d.Report();
-            EXPECT_TRUE(ownedAndDisabled && IsWindowEnabled(m_host));
+            EXPECT_TRUE(ownedAndDisabled && IsWindowEnabled(m_host) && IsWindowEnabled(m_h.frame));
             EXPECT_EQ(g_notifications.size(), 0u) << "the hook is out while the sheet runs";
         }
         KEL_GUI_property_sheet_destroy(sheet);
@@ -271,7 +267,7 @@ TEST_F(HostileHost, EveryZeroSaysWhyAndEveryOneClearsTheLastError) {
     KEL_GUI_property_sheet_create(nullptr, &info, &empty);
     HWND gone = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     DestroyWindow(gone);
-    HWND frame = nullptr; // never made
+    HWND frame = HWND(0x1234); // never made: cleared
     const char* const kName = "OiAnoDat";
 #define RUN(call) #call, [&] { return BOOL(call); }
     const std::tuple<const char*, std::function<BOOL()>, DWORD> cases[] = {
@@ -290,6 +286,7 @@ TEST_F(HostileHost, EveryZeroSaysWhyAndEveryOneClearsTheLastError) {
     };
     for (const auto& [name, run, code] : cases)
         EXPECT_EQ(Expected(code), OutcomeOf(run)) << name;
+    EXPECT_EQ(frame, nullptr) << "a refused create clears its out";
     KEL_GUI_property_sheet_destroy(empty);
 }
 
