@@ -27,10 +27,10 @@ const Scale& ScreenScale() {
     return kScales[0];
 }
 constexpr DWORD_PTR kUser = 0x5EED;
-constexpr DWORD kPressed = KEL_TOOL_EVENT_PRESSED, kReleased = KEL_TOOL_EVENT_RELEASED;
+constexpr DWORD kPressed = KEL_TOOL_EVENT_PRESSED, kReleased = KEL_TOOL_EVENT_RELEASED,
+                kClosed = KEL_TOOL_EVENT_CLOSED, kDestroyed = KEL_TOOL_EVENT_DESTROYED;
 
-// The host's tip callback: records what it is asked, then answers as the
-// test says, leaving the text pointer alone when there is no host tip.
+// The host's tip callback: records what it is asked, answers as the test says.
 std::pair<BOOL, const char*> g_tipAnswer;
 std::vector<std::tuple<DWORD_PTR, int, std::string>> g_tipRequests;
 BOOL WINAPI HostTip(DWORD_PTR user, int markType, LPCSTR defaultText, LPCSTR* tipOut) {
@@ -256,9 +256,7 @@ TEST_F(ToolbarTest, ClicksKeysTheMessageClosingAndDestroyingNotifyButtonStatesDo
              DestroyWindow(m_frame);
              EXPECT_FALSE(IsWindow(m_bar));
          },
-         {{kUser, 0, KEL_TOOL_EVENT_CLOSED},
-          {kUser, 0, KEL_TOOL_EVENT_CLOSED},
-          {kUser, 0, KEL_TOOL_EVENT_DESTROYED}},
+         {{kUser, 0, kClosed}, {kUser, 0, kClosed}, {kUser, 0, kDestroyed}},
          {}},
         {"states round-trip; setting presses without releasing; others read 3 and change nothing",
          [&] {
