@@ -77,11 +77,7 @@ void PressArrow(HWND frame) { // with the 0x0900 message
     PumpPending();
 }
 // Where the host calls back in from, and whether the calls land on the running sheet.
-const struct Inside {
-    const char* name;
-    bool onRunningSheet;
-    void (*enter)(H);
-} kInside[] = {
+const std::tuple<const char*, bool, void (*)(H)> kInside[] = {
     {"on the running sheet", true, [](H h) { KEL_GUI_property_sheet_show(h.sheet); }},
     {"on another sheet while one runs", false, [](H h) { KEL_GUI_property_sheet_show(h.sheet); }},
     {"from the notification callback", false, [](H h) { PressArrow(h.frame); }},
@@ -130,12 +126,12 @@ protected:
         EXPECT_EQ(ToolFlags(m_h.frame, 5), DWORD{KEL_TOOL_ENABLED | KEL_TOOL_VISIBLE});
         ExpectOnePressPerMessage();
     }
-    void RunInside(const Inside& inside, std::function<void()> action) {
+    void RunInside(void (*enter)(H), std::function<void()> action) {
         g_inside = std::move(action);
         const UINT_PTR timer = SetTimer(nullptr, 0, 20, RunInsideThenClose);
         KEL_GUI_toolbar_CB_register(m_h.frame, 0, reinterpret_cast<FARPROC>(&RunInsideOnPress), 0);
         KEL_GUI_toolbar_CB_register(m_h.frame, 1, reinterpret_cast<FARPROC>(&RunInsideOnTip), 0);
-        inside.enter(m_h);
+        enter(m_h);
         KillTimer(nullptr, timer);
         g_inside = nullptr;
     }
@@ -195,23 +191,23 @@ TEST_F(HostileHost, OtherThreadsAreRefusedAndLeaveNothingBehind) {
 }
 
 TEST_F(HostileHost, CallsBackInFromARunningSheetAndFromTheToolbarCallbacks) {
-    for (const Inside& inside : kInside) {
+    for (const auto& [where, onRunningSheet, enter] : kInside) {
         for (const Call& call : kCalls) {
             TearDown();
             SetUp();
-            const Handles target = {inside.onRunningSheet ? m_h.sheet : m_h.other, 0, m_h.frame};
+            const Handles target = {onRunningSheet ? m_h.sheet : m_h.other, 0, m_h.frame};
             Outcome outcome;
-            RunInside(inside, [&] { outcome = OutcomeOf([&] { return call.run(target); }); });
-            EXPECT_EQ(Expected(inside.onRunningSheet ? call.running : call.idle), outcome)
-                << call.name << " " << inside.name;
+            RunInside(enter, [&] { outcome = OutcomeOf([&] { return call.run(target); }); });
+            EXPECT_EQ(Expected(onRunningSheet ? call.running : call.idle), outcome)
+                << call.name << " " << where;
             ExpectOnePressPerMessage();
         }
         TearDown();
         const DWORD gdiObjects = GdiObjects();
         SetUp();
-        RunInside(inside, [&] { DestroyWindow(m_h.frame); });
+        RunInside(enter, [&] { DestroyWindow(m_h.frame); });
         PumpPending();
-        EXPECT_FALSE(IsWindow(m_h.frame)) << "toolbar destroyed " << inside.name;
+        EXPECT_FALSE(IsWindow(m_h.frame)) << "toolbar destroyed " << where;
         EXPECT_EQ(GdiObjects(), gdiObjects) << "and nothing made or kept for it";
     }
 }
