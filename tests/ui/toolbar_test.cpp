@@ -1,5 +1,5 @@
-// The floating toolbar as a host drives it: creation, look and layout, clicks and the
-// 0x0900 message through the host's own loop, closing, destroying, states, tips, leaks.
+// The floating toolbar as a host drives it: creation, look and layout, clicks, keys and the
+// 0x0900 message through the host's own loop, closing, destroying, states, tips, lockout.
 #include "support/screenshot.h"
 #include "toolbar_test_host.h"
 
