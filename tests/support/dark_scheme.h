@@ -26,10 +26,9 @@ private:
                                         COLOR_BTNFACE,      COLOR_BTNTEXT,       COLOR_BTNSHADOW,
                                         COLOR_BTNHIGHLIGHT, COLOR_3DDKSHADOW,    COLOR_3DLIGHT,
                                         COLOR_HIGHLIGHT,    COLOR_HIGHLIGHTTEXT, COLOR_GRAYTEXT};
-    static constexpr COLORREF kDark[] = {
-        RGB(24, 24, 24),    RGB(240, 240, 240), RGB(0, 0, 0),       RGB(48, 48, 48),
-        RGB(255, 255, 255), RGB(16, 16, 16),    RGB(112, 112, 112), RGB(0, 0, 0),
-        RGB(80, 80, 80),    RGB(0, 90, 170),    RGB(255, 255, 255), RGB(150, 150, 150)};
+    static constexpr COLORREF kDark[] = {0x181818, 0xF0F0F0, 0,        0x303030,
+                                         0xFFFFFF, 0x101010, 0x707070, 0,
+                                         0x505050, 0xAA5A00, 0xFFFFFF, 0x969696};
     COLORREF m_saved[std::size(kElements)] = {};
 };
 

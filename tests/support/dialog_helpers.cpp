@@ -1,8 +1,6 @@
 // Finds and operates property sheets, their controls and message boxes; the host stand-in.
 #include "dialog_helpers.h"
 
-#include <algorithm>
-
 namespace kelgui_test {
 
 namespace {
@@ -14,11 +12,10 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
 
 std::string ClassName(HWND window) {
     char name[256] = {};
-    return std::string(name, std::max(0, GetClassNameA(window, name, sizeof name)));
+    return std::string(name, GetClassNameA(window, name, sizeof name));
 }
 
-// A message box's text control: Windows gives it id 0xFFFF, some
-// implementations 100.
+// A message box's text control: id 0xFFFF, or 100 in some implementations.
 HWND MessageBoxTextControl(HWND box) {
     for (int id : {0xFFFF, 100})
         if (HWND text = GetDlgItem(box, id); text && ClassName(text) == "Static")
@@ -30,7 +27,7 @@ HWND MessageBoxTextControl(HWND box) {
 
 std::string Text(HWND window) {
     std::string text(GetWindowTextLengthA(window) + 1, '\0');
-    text.resize(std::max(0, GetWindowTextA(window, &text[0], static_cast<int>(text.size()))));
+    text.resize(GetWindowTextA(window, &text[0], static_cast<int>(text.size())));
     return text;
 }
 
@@ -81,11 +78,10 @@ void TypeText(HWND edit, const std::wstring& text) {
 
 std::string WideTextUtf8(HWND window) {
     std::wstring text(GetWindowTextLengthW(window) + 1, L'\0');
-    text.resize(std::max(0, GetWindowTextW(window, &text[0], static_cast<int>(text.size()))));
-    std::string utf8(text.size() * 3 + 1, '\0');
-    utf8.resize(std::max(0, WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &utf8[0],
-                                                static_cast<int>(utf8.size()), nullptr, nullptr) -
-                                1));
+    text.resize(GetWindowTextW(window, &text[0], static_cast<int>(text.size())));
+    std::string utf8(text.size() * 3, '\0');
+    utf8.resize(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                    &utf8[0], static_cast<int>(utf8.size()), nullptr, nullptr));
     return utf8;
 }
 
@@ -109,19 +105,12 @@ std::string MessageBoxText(HWND box) {
 
 void PressKey(WORD key, WORD modifier) {
     std::vector<INPUT> input;
-    auto add = [&](WORD vk, DWORD flags) {
-        INPUT one = {};
-        one.type = INPUT_KEYBOARD;
-        one.ki.wVk = vk;
-        one.ki.dwFlags = flags;
-        input.push_back(one);
-    };
-    if (modifier)
-        add(modifier, 0);
-    add(key, 0);
-    add(key, KEYEVENTF_KEYUP);
-    if (modifier)
-        add(modifier, KEYEVENTF_KEYUP);
+    for (auto [vk, up] : {std::pair(modifier, false), {key, false}, {key, true}, {modifier, true}})
+        if (vk) {
+            INPUT one = {INPUT_KEYBOARD, {}};
+            one.ki.wVk = vk, one.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+            input.push_back(one);
+        }
     SendInput(UINT(input.size()), input.data(), sizeof(INPUT));
 }
 
@@ -132,10 +121,8 @@ std::string MessageBoxTextUtf8(HWND box) {
 bool DispatchPending() {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            return false;
-        }
+        if (msg.message == WM_QUIT)
+            return PostQuitMessage(static_cast<int>(msg.wParam)), false;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -1,6 +1,5 @@
-// Finds and operates the dialogs a test drives (property sheets, their pages and controls,
-// message boxes) in the calling thread; actions that could open a nested modal loop are
-// posted, never sent. And a window standing in for the host, with its message loop.
+// Finds and operates the dialogs a test drives in the calling thread; actions that could
+// open a nested modal loop are posted, never sent. And a window standing in for the host.
 #pragma once
 
 #include <string>
@@ -18,12 +17,9 @@ std::string Text(HWND window); // GetWindowTextA
 inline std::string ItemText(HWND dialog, int id) {
     return Text(GetDlgItem(dialog, id));
 }
-// Top-level windows of this thread, in z-order.
-std::vector<HWND> ThreadWindows();
-// A visible dialog (message box, property sheet or other).
-bool IsVisibleDialog(HWND window);
-
-bool IsPropertySheet(HWND window); // a dialog with the property-sheet tab control
+std::vector<HWND> ThreadWindows(); // top-level, in z-order
+bool IsVisibleDialog(HWND window); // message box, property sheet or other
+bool IsPropertySheet(HWND window);
 // A visible property sheet of this thread; with a caption, only one with that caption.
 HWND FindSheet(const char* caption = nullptr);
 std::vector<std::string> TabTexts(HWND sheet);
@@ -47,34 +43,30 @@ inline void PressCloseBox(HWND sheet) {
     PostMessageA(sheet, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
-// Replaces the text at once (WM_SETTEXT; an edit sends EN_CHANGE).
 inline void SetText(HWND control, const std::string& text) {
     SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 // Selects all of an edit's text, then types text one WM_CHAR at a time.
 void TypeText(HWND edit, const std::string& text);
-// The same with UTF-16 characters, as a keyboard or input method gives them.
 void TypeText(HWND edit, const std::wstring& text);
 std::string WideTextUtf8(HWND window); // GetWindowTextW, as UTF-8
-// Posted, so that a handler may open a message box.
 inline void Click(HWND button) {
     PostMessageA(button, BM_CLICK, 0, 0);
 }
 std::pair<int, int> EditSelection(HWND edit); // [start, end)
-// Real key input (SendInput), as the user types it: key, with modifier held.
+// Real key input (SendInput): key, with modifier held.
 void PressKey(WORD key, WORD modifier = 0);
 
 // A visible message box of this thread; with an owner, only one owned by it.
 HWND FindMessageBox(HWND owner = nullptr);
 std::string MessageBoxText(HWND box);
 std::string MessageBoxTextUtf8(HWND box); // what it shows, whatever the code page
-// Presses one of the box's buttons (posted WM_COMMAND).
 inline void DismissMessageBox(HWND box, int buttonId = IDOK) {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(box, buttonId)));
 }
 
-// An overlapped window, shown in the foreground; destroyed with the object.
+// An overlapped window in the foreground, destroyed with the object.
 class HostWindow {
 public:
     HostWindow();

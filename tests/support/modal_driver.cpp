@@ -91,15 +91,12 @@ void ModalDriver::Tick() {
 std::string ModalDriver::Report() const {
     std::string report;
     for (size_t i = 0; i < m_steps.size(); ++i)
-        report += "  " + m_steps[i].name +
-                  (i < m_next    ? ": done\n"
-                   : i == m_next ? ": NOT DONE\n"
-                                 : ": not run\n");
+        report += "  " + m_steps[i].name + (i < m_next ? ": done\n" : ": NOT DONE\n");
     if (!m_failure.empty())
         return report + "failure: " + m_failure + "\n";
-    if (m_next < m_steps.size())
-        report += "failure: the modal run ended before a step was done (did a modal loop run?)\n";
-    return report;
+    return m_next < m_steps.size()
+               ? report + "failure: the modal run ended before a step was done\n"
+               : report;
 }
 
 Step WaitForSheet(HWND& out, const char* caption) {

@@ -10,7 +10,7 @@
 
 namespace kelgui_test {
 
-// One step of a script: returns true when done, false to be tried again next tick.
+// A step returns true when done, false to be tried again next tick.
 using Step = std::function<bool()>;
 
 // A step not done in time, one that throws or never returns (a crash Wine swallowed, a
@@ -24,16 +24,14 @@ public:
     ModalDriver(const ModalDriver&) = delete;
     ModalDriver& operator=(const ModalDriver&) = delete;
 
-    // A step retried until it returns true or timeoutMs have passed; an action.
     ModalDriver& Then(std::string name, Step step, DWORD timeoutMs = 5000);
     ModalDriver& Do(std::string name, std::function<void()> action);
-    // Right before the blocking call (one driver a thread); stops by itself once the last
-    // step ran and no dialog is left.
+    // Right before the blocking call (one driver a thread); stops by itself after the last
+    // step once no dialog is left.
     void Start();
     void Stop();
-    // Every step ran to its end and nothing failed; one line per step and the failure.
     bool Finished() const { return m_failure.empty() && m_next == m_steps.size(); }
-    std::string Report() const;
+    std::string Report() const; // one line per step, and the failure
 
 private:
     struct Entry {
@@ -54,9 +52,9 @@ private:
 };
 
 // Waiting steps; each stores what it found in out (references outlive the run).
-Step WaitForSheet(HWND& out, const char* caption = nullptr); // visible, with that caption
-Step WaitForMessageBox(HWND& out, const HWND& owner);        // visible, owned by owner
-Step WaitForGone(const HWND& window);                        // destroyed or hidden
-Step WaitForPage(const HWND& sheet, int index, HWND& page);  // index in front, its page
+Step WaitForSheet(HWND& out, const char* caption = nullptr);
+Step WaitForMessageBox(HWND& out, const HWND& owner);
+Step WaitForGone(const HWND& window);                       // destroyed or hidden
+Step WaitForPage(const HWND& sheet, int index, HWND& page); // index in front, its page
 
 } // namespace kelgui_test

@@ -1,7 +1,6 @@
-// Live GDI and USER objects of the process, for leak checks. Wine answers
-// GetGuiResources with 0; there GDI handles are counted by asking each slot
-// for its type (a handle with a zero high word names the slot whatever its
-// reuse count) and USER objects as this thread's top-level windows.
+// Live objects of the process, for leak checks. Wine answers GetGuiResources with 0; there
+// GDI handles are counted by asking each slot for its type (a handle with a zero high word
+// names the slot whatever its reuse count) and USER objects as this thread's top-level windows.
 #pragma once
 
 #include <windows.h>
@@ -30,19 +29,16 @@ inline DWORD UserObjects() {
     return count;
 }
 
-// Bytes of the blocks in use in every heap of the process: a leak of a few
-// bytes a time shows here long before the committed pages grow.
+// Bytes of the blocks in use in every heap: a leak of a few bytes a time shows here long
+// before the committed pages grow.
 inline size_t HeapBytesInUse() {
     HANDLE heaps[64];
-    const DWORD count = GetProcessHeaps(64, heaps);
     size_t bytes = 0;
-    for (DWORD i = 0; i < count && i < 64; ++i) {
+    for (DWORD i = 0, count = GetProcessHeaps(64, heaps); i < count && i < 64; ++i) {
         if (!HeapLock(heaps[i]))
             continue;
-        PROCESS_HEAP_ENTRY entry = {};
-        while (HeapWalk(heaps[i], &entry))
-            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
-                bytes += entry.cbData;
+        for (PROCESS_HEAP_ENTRY entry = {}; HeapWalk(heaps[i], &entry);)
+            bytes += entry.wFlags & PROCESS_HEAP_ENTRY_BUSY ? entry.cbData : 0;
         HeapUnlock(heaps[i]);
     }
     return bytes;
@@ -52,7 +48,7 @@ inline size_t HeapBytesInUse() {
 inline DWORD KernelHandles() {
     DWORD count = 0, flags;
     for (ULONG_PTR h = 4; h < 0x10000; h += 4)
-        count += GetHandleInformation(reinterpret_cast<HANDLE>(h), &flags) ? 1 : 0;
+        count += GetHandleInformation(reinterpret_cast<HANDLE>(h), &flags);
     return count;
 }
 

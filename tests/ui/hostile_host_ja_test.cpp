@@ -18,29 +18,23 @@ const FARPROC kRecorder = reinterpret_cast<FARPROC>(&RecordNotification);
 // Exports taking a handle: the last error a bad handle gives, and on a filled and on the
 // running sheet 0 for success (the call gives 1), else the code of the 0 it gives.
 constexpr DWORD kSheet = ERROR_INVALID_HANDLE, kFrame = ERROR_INVALID_WINDOW_HANDLE,
-                kParameter = ERROR_INVALID_PARAMETER;
+                kParam = ERROR_INVALID_PARAMETER;
+#define CALL(call) #call, [](H h) { return call; }
 const struct Call {
     const char* name;
     BOOL (*run)(H);
     DWORD bad, idle, running;
 } kCalls[] = {
-    {"show", [](H h) { return KEL_GUI_property_sheet_show(h.sheet); }, kSheet, ERROR_CANCELLED,
-     ERROR_BUSY},
-    {"title set", [](H h) { return KEL_GUI_property_sheet_title_set(h.sheet, "t"); }, kSheet, 0, 0},
-    {"init", [](H h) { return KEL_GUI_property_sheet_init(h.sheet, 1, &g_record, 0, 0, 0); },
-     kSheet, 0, ERROR_BUSY},
-    {"query", [](H h) { return KEL_GUI_property_sheet_query(h.sheet, 1, &g_record, 0, 0, 0); },
-     kSheet, 0, 0},
-    {"destroy", [](H h) { return KEL_GUI_property_sheet_destroy(h.sheet); }, kSheet, 0, ERROR_BUSY},
-    {"callback", [](H h) { return KEL_GUI_toolbar_CB_register(h.frame, 0, kRecorder, 1); }, kFrame,
-     0, 0},
-    {"button set", [](H h) { return KEL_GUI_toolbar_button_set(h.frame, 5, 1); }, kFrame, 0, 0},
-    {"button get", [](H h) { return KEL_GUI_toolbar_button_get(h.frame, 5, &g_out); }, kFrame, 0,
-     0},
-    {"kind 2", [](H h) { return KEL_GUI_toolbar_CB_register(h.frame, 2, kRecorder, 1); }, kFrame,
-     kParameter, kParameter},
-    {"kind -1", [](H h) { return KEL_GUI_toolbar_CB_register(h.frame, -1, kRecorder, 1); }, kFrame,
-     kParameter, kParameter},
+    {CALL(KEL_GUI_property_sheet_show(h.sheet)), kSheet, ERROR_CANCELLED, ERROR_BUSY},
+    {CALL(KEL_GUI_property_sheet_title_set(h.sheet, "t")), kSheet, 0, 0},
+    {CALL(KEL_GUI_property_sheet_init(h.sheet, 1, &g_record, 0, 0, 0)), kSheet, 0, ERROR_BUSY},
+    {CALL(KEL_GUI_property_sheet_query(h.sheet, 1, &g_record, 0, 0, 0)), kSheet, 0, 0},
+    {CALL(KEL_GUI_property_sheet_destroy(h.sheet)), kSheet, 0, ERROR_BUSY},
+    {CALL(KEL_GUI_toolbar_CB_register(h.frame, 0, kRecorder, 1)), kFrame, 0, 0},
+    {CALL(KEL_GUI_toolbar_button_set(h.frame, 5, 1)), kFrame, 0, 0},
+    {CALL(KEL_GUI_toolbar_button_get(h.frame, 5, &g_out)), kFrame, 0, 0},
+    {CALL(KEL_GUI_toolbar_CB_register(h.frame, 2, kRecorder, 1)), kFrame, kParam, kParam},
+    {CALL(KEL_GUI_toolbar_CB_register(h.frame, -1, kRecorder, 1)), kFrame, kParam, kParam},
 };
 // What a call gave: its result and the code its thread's last error holds after it.
 using Outcome = std::pair<BOOL, DWORD>;
@@ -49,8 +43,7 @@ Outcome Expected(DWORD code) {
 }
 template <class Run> Outcome OutcomeOf(Run run) {
     SetLastError(0xBAD);
-    const BOOL result = run();
-    return {result, GetLastError()};
+    return {run(), GetLastError()}; // in this order
 }
 
 DWORD WINAPI RunFunction(LPVOID function) {
@@ -84,11 +77,7 @@ void PressArrow(HWND frame) { // with the 0x0900 message
     PumpPending();
 }
 // Where the host calls back in from, and whether the calls land on the running sheet.
-const struct Inside {
-    const char* name;
-    bool onRunningSheet;
-    void (*enter)(H);
-} kInside[] = {
+const std::tuple<const char*, bool, void (*)(H)> kInside[] = {
     {"on the running sheet", true, [](H h) { KEL_GUI_property_sheet_show(h.sheet); }},
     {"on another sheet while one runs", false, [](H h) { KEL_GUI_property_sheet_show(h.sheet); }},
     {"from the notification callback", false, [](H h) { PressArrow(h.frame); }},
@@ -137,12 +126,12 @@ protected:
         EXPECT_EQ(ToolFlags(m_h.frame, 5), DWORD{KEL_TOOL_ENABLED | KEL_TOOL_VISIBLE});
         ExpectOnePressPerMessage();
     }
-    void RunInside(const Inside& inside, std::function<void()> action) {
+    void RunInside(void (*enter)(H), std::function<void()> action) {
         g_inside = std::move(action);
         const UINT_PTR timer = SetTimer(nullptr, 0, 20, RunInsideThenClose);
         KEL_GUI_toolbar_CB_register(m_h.frame, 0, reinterpret_cast<FARPROC>(&RunInsideOnPress), 0);
         KEL_GUI_toolbar_CB_register(m_h.frame, 1, reinterpret_cast<FARPROC>(&RunInsideOnTip), 0);
-        inside.enter(m_h);
+        enter(m_h);
         KillTimer(nullptr, timer);
         g_inside = nullptr;
     }
@@ -160,14 +149,10 @@ TEST_F(HostileHost, BadHandlesGetZeroAndLeaveTheLiveOnesAlone) {
     KEL_GUI_toolbar_create(m_host, 0, 0, &stale.frame);
     DestroyWindow(stale.frame);
     static std::string garbage(256, 'Z');
-    const Handles kBad[] = {{},
-                            Bad(0x5A5A5A5A),
-                            Bad(garbage.data()),
-                            stale,
-                            {HKELSHEET(m_h.frame), 0, HWND(m_h.sheet)}, // swapped
-                            Bad(GetDesktopWindow()),
-                            Bad(m_host.Handle()),
-                            Bad(BarOf(m_h.frame))};
+    const Handles swapped = {HKELSHEET(m_h.frame), 0, HWND(m_h.sheet)};
+    const Handles kBad[] = {
+        Bad(0),  Bad(0x5A5A5A5A),         Bad(garbage.data()),  stale,
+        swapped, Bad(GetDesktopWindow()), Bad(m_host.Handle()), Bad(BarOf(m_h.frame))};
     g_out = 0xDEAD;
     for (const Handles& bad : kBad)
         for (const Call& call : kCalls)
@@ -188,15 +173,12 @@ TEST_F(HostileHost, OtherThreadsAreRefusedAndLeaveNothingBehind) {
     Handles made = m_h;
     OnOtherThread([&] {
         const KEL_IMAGE_INFO info = {};
-        std::vector<std::function<BOOL()>> calls = {
-            [&] { return KEL_GUI_toolbar_create(m_host, 0, 0, &made.frame); },
-            [&] { return KEL_GUI_property_sheet_create(nullptr, &info, &made.sheet); },
-            [] { return KEL_GUI_message_title_set("2nd"); },
-            [] { return BOOL(KEL_GUI_message_title_get(nullptr, 0)); }};
+        outcomes = {OutcomeOf([&] { return KEL_GUI_toolbar_create(m_host, 0, 0, &made.frame); }),
+                    OutcomeOf([&] { return KEL_GUI_property_sheet_create(0, &info, &made.sheet); }),
+                    OutcomeOf([] { return KEL_GUI_message_title_set("2nd"); }),
+                    OutcomeOf([] { return BOOL(KEL_GUI_message_title_get(nullptr, 0)); })};
         for (const Call& call : kCalls)
-            calls.push_back([&] { return call.run(m_h); });
-        for (const auto& call : calls)
-            outcomes.push_back(OutcomeOf(call));
+            outcomes.push_back(OutcomeOf([&] { return call.run(m_h); }));
     });
     for (int i = 0; i < 100; ++i)
         OnOtherThread([] {});
@@ -209,29 +191,29 @@ TEST_F(HostileHost, OtherThreadsAreRefusedAndLeaveNothingBehind) {
 }
 
 TEST_F(HostileHost, CallsBackInFromARunningSheetAndFromTheToolbarCallbacks) {
-    for (const Inside& inside : kInside) {
+    for (const auto& [where, onRunningSheet, enter] : kInside) {
         for (const Call& call : kCalls) {
             TearDown();
             SetUp();
-            const Handles target = {inside.onRunningSheet ? m_h.sheet : m_h.other, 0, m_h.frame};
+            const Handles target = {onRunningSheet ? m_h.sheet : m_h.other, 0, m_h.frame};
             Outcome outcome;
-            RunInside(inside, [&] { outcome = OutcomeOf([&] { return call.run(target); }); });
-            EXPECT_EQ(Expected(inside.onRunningSheet ? call.running : call.idle), outcome)
-                << call.name << " " << inside.name;
+            RunInside(enter, [&] { outcome = OutcomeOf([&] { return call.run(target); }); });
+            EXPECT_EQ(Expected(onRunningSheet ? call.running : call.idle), outcome)
+                << call.name << " " << where;
             ExpectOnePressPerMessage();
         }
         TearDown();
         const DWORD gdiObjects = GdiObjects();
         SetUp();
-        RunInside(inside, [&] { DestroyWindow(m_h.frame); });
+        RunInside(enter, [&] { DestroyWindow(m_h.frame); });
         PumpPending();
-        EXPECT_FALSE(IsWindow(m_h.frame)) << "toolbar destroyed " << inside.name;
+        EXPECT_FALSE(IsWindow(m_h.frame)) << "toolbar destroyed " << where;
         EXPECT_EQ(GdiObjects(), gdiObjects) << "and nothing made or kept for it";
     }
 }
 
-// OK gives 1, Cancel and the close box 0; while a sheet runs its owner is disabled and
-// the message hook is out (a press message to the toolbar presses nothing); both come
+// OK gives 1, Cancel and the close box 0; while a sheet runs its owner and the toolbar are
+// disabled and the message hook is out (a press message to the toolbar presses nothing); both come
 // back after. Sheets and toolbars made, used and destroyed leave no GDI or USER object
 // behind after a first cycle.
 TEST_F(HostileHost, SheetRunsTakeTheHookOutAndLeaveNothingBehind) {
@@ -249,8 +231,8 @@ TEST_F(HostileHost, SheetRunsTakeTheHookOutAndLeaveNothingBehind) {
             g_notifications.clear();
             ModalDriver d;
             d.Then("the sheet", WaitForSheet(window)).Do("look, press, close", [&, end = close] {
-                ownedAndDisabled =
-                    GetWindow(window, GW_OWNER) == m_host.Handle() && !IsWindowEnabled(m_host);
+                ownedAndDisabled = GetWindow(window, GW_OWNER) == m_host.Handle() &&
+                                   !IsWindowEnabled(m_host) && !IsWindowEnabled(m_h.frame);
                 PressAtPoint(BarOf(m_h.frame), ButtonCentre(BarOf(m_h.frame), IDS_TOOL_ARROW));
                 end(window); // posted after the press
             });
@@ -258,7 +240,7 @@ TEST_F(HostileHost, SheetRunsTakeTheHookOutAndLeaveNothingBehind) {
             EXPECT_EQ(Expected(code),
                       OutcomeOf([&] { return KEL_GUI_property_sheet_show(sheet); }));
             EXPECT_TRUE(d.Finished()) << d.Report();
-            EXPECT_TRUE(ownedAndDisabled && IsWindowEnabled(m_host));
+            EXPECT_TRUE(ownedAndDisabled && IsWindowEnabled(m_host) && IsWindowEnabled(m_h.frame));
             EXPECT_EQ(g_notifications.size(), 0u) << "the hook is out while the sheet runs";
         }
         KEL_GUI_property_sheet_destroy(sheet);
@@ -281,26 +263,26 @@ TEST_F(HostileHost, EveryZeroSaysWhyAndEveryOneClearsTheLastError) {
     KEL_GUI_property_sheet_create(nullptr, &info, &empty);
     HWND gone = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     DestroyWindow(gone);
-    HWND frame = nullptr; // never made
+    HWND frame = HWND(0x1234); // never made: cleared
     const char* const kName = "OiAnoDat";
-    const std::pair<std::function<BOOL()>, DWORD> cases[] = {
-        {[] { return KEL_GUI_message_title_set("t"); }, 0},
-        {[] { return BOOL(KEL_GUI_message_title_get(nullptr, 0) == 1); }, 0},
-        {[&] { return KEL_GUI_property_sheet_create(nullptr, &info, nowhere); }, kParameter},
-        {[&] { return KEL_GUI_property_sheet_title_set(empty, "t"); }, ERROR_EMPTY},
-        {[&] { return KEL_GUI_property_sheet_show(empty); }, ERROR_EMPTY},
-        {[&] { return KEL_GUI_property_sheet_init(empty, 1, 0, 0, 0, 0); }, kParameter},
-        {[&] { return KEL_GUI_property_sheet_query(m_h.sheet, 1, 0, kName, 0, &g_out); },
-         kParameter}, // no record
-        {[&] { return KEL_GUI_property_sheet_query(m_h.sheet, 3, &g_record, 0, 0, &g_out); },
-         kParameter}, // no name
-        {[&] { return KEL_GUI_property_sheet_query(m_h.sheet, 4, 0, kName, 0, 0); }, kParameter},
-        {[&] { return KEL_GUI_toolbar_create(m_host, 0, 0, 0); }, kParameter},
-        {[&] { return KEL_GUI_toolbar_create(gone, 0, 0, &frame); }, ERROR_INVALID_WINDOW_HANDLE},
-        {[&] { return KEL_GUI_toolbar_button_get(m_h.frame, 5, nullptr); }, kParameter},
+#define RUN(call) #call, [&] { return BOOL(call); }
+    const std::tuple<const char*, std::function<BOOL()>, DWORD> cases[] = {
+        {RUN(KEL_GUI_message_title_set("t")), 0},
+        {RUN(KEL_GUI_message_title_get(nullptr, 0) == 1), 0},
+        {RUN(KEL_GUI_property_sheet_create(nullptr, &info, nowhere)), kParam},
+        {RUN(KEL_GUI_property_sheet_title_set(empty, "t")), ERROR_EMPTY},
+        {RUN(KEL_GUI_property_sheet_show(empty)), ERROR_EMPTY},
+        {RUN(KEL_GUI_property_sheet_init(empty, 1, 0, 0, 0, 0)), kParam},
+        {RUN(KEL_GUI_property_sheet_query(m_h.sheet, 1, 0, kName, 0, &g_out)), kParam},
+        {RUN(KEL_GUI_property_sheet_query(m_h.sheet, 3, &g_record, 0, 0, &g_out)), kParam},
+        {RUN(KEL_GUI_property_sheet_query(m_h.sheet, 4, 0, kName, 0, 0)), kParam},
+        {RUN(KEL_GUI_toolbar_create(m_host, 0, 0, 0)), kParam},
+        {RUN(KEL_GUI_toolbar_create(gone, 0, 0, &frame)), ERROR_INVALID_WINDOW_HANDLE},
+        {RUN(KEL_GUI_toolbar_button_get(m_h.frame, 5, nullptr)), kParam},
     };
-    for (size_t i = 0; i < std::size(cases); ++i)
-        EXPECT_EQ(Expected(cases[i].second), OutcomeOf(cases[i].first)) << "case " << i;
+    for (const auto& [name, run, code] : cases)
+        EXPECT_EQ(Expected(code), OutcomeOf(run)) << name;
+    EXPECT_EQ(frame, nullptr) << "a refused create clears its out";
     KEL_GUI_property_sheet_destroy(empty);
 }
 

@@ -16,7 +16,7 @@ inline void WINAPI RecordNotification(DWORD_PTR user, int markType, DWORD event)
     g_notifications.emplace_back(user, markType, event);
 }
 
-// Dispatches every message waiting for this thread, as a host's loop does.
+// Dispatches what waits for this thread, as a host's loop does, a few rounds.
 inline void PumpPending() {
     for (int round = 0; round < 3; ++round, Sleep(1))
         DispatchPending();
@@ -59,8 +59,7 @@ inline DWORD ToolFlags(HWND frame, int markType) {
     return flags;
 }
 
-// Asks the frame for a tip as the bar's tooltip does: the bar passes the request
-// on to the frame with the command id.
+// Asks the frame for a tip as the bar's tooltip does, with the command id.
 template <class Request, class Text> Text Tip(HWND frame, UINT commandId) {
     Request request = {};
     const UINT code = sizeof request.szText[0] == 1 ? TTN_NEEDTEXTA : TTN_NEEDTEXTW;
