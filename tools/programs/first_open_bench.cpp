@@ -3,7 +3,8 @@
 // caption, the same first page in front, painted and closed with OK the same
 // way; on a font page the floor fills the face list as the library does).
 // Every measure runs in a fresh process: this program starts itself as a
-// child per round, the library and the floor in turns, and takes medians.
+// child per round, the library and the floor in turns (each first in every
+// other round), and takes medians.
 //   first_open_bench.exe [rounds]               (default 15 rounds)
 //   first_open_bench.exe library|bare MARKTYPE  (one child: prints its times)
 // The child loads kelgui.dll itself (this program does not link its import
@@ -170,8 +171,14 @@ int main(int argc, char** argv) {
         std::vector<double> library[3], bare[3];
         const std::string type = std::to_string(mark.markType);
         for (int round = 0; round < rounds; ++round) {
+            // Each side goes first in every other round: the first process of a
+            // pair may find the system warmer or colder than the second.
             double a[3], b[3];
-            if (!RunChild("library " + type, a) || !RunChild("bare " + type, b)) {
+            const bool libraryFirst = round % 2 == 0;
+            const bool ran = libraryFirst
+                                 ? RunChild("library " + type, a) && RunChild("bare " + type, b)
+                                 : RunChild("bare " + type, b) && RunChild("library " + type, a);
+            if (!ran) {
                 ++failures;
                 continue;
             }
