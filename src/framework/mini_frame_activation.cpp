@@ -19,21 +19,26 @@ CaptionSync& Sync() {
     return sync;
 }
 
-void StopSync(CMiniFrameWnd* frame) {
+// The frame's place among those kept in sync, or the end.
+std::vector<CMiniFrameWnd*>::iterator PlaceOf(const CMiniFrameWnd* frame) {
+    std::vector<CMiniFrameWnd*>& frames = Sync().frames;
+    return std::find(frames.begin(), frames.end(), frame);
+}
+
+bool Syncing(const CMiniFrameWnd* frame) {
+    return PlaceOf(frame) != Sync().frames.end();
+}
+
+void StopSync(const CMiniFrameWnd* frame) {
     CaptionSync& sync = Sync();
-    const auto found = std::find(sync.frames.begin(), sync.frames.end(), frame);
-    if (found == sync.frames.end())
+    const auto place = PlaceOf(frame);
+    if (place == sync.frames.end())
         return;
-    sync.frames.erase(found);
+    sync.frames.erase(place);
     if (sync.frames.empty() && sync.hook) {
         ::UnhookWindowsHookEx(sync.hook);
         sync.hook = nullptr;
     }
-}
-
-bool Syncing(const CMiniFrameWnd* frame) {
-    const CaptionSync& sync = Sync();
-    return std::find(sync.frames.begin(), sync.frames.end(), frame) != sync.frames.end();
 }
 
 LRESULT CALLBACK ActivationHook(int code, WPARAM wParam, LPARAM lParam) {
@@ -49,11 +54,8 @@ LRESULT CALLBACK ActivationHook(int code, WPARAM wParam, LPARAM lParam) {
     // out before its destruction moves the activation and the focus, each of
     // which would otherwise pass through the hook.
     if (code == HCBT_DESTROYWND && result == 0)
-        for (CMiniFrameWnd* frame : sync.frames)
-            if (frame->m_hWnd == window) {
-                StopSync(frame);
-                break;
-            }
+        if (const auto* frame = dynamic_cast<CMiniFrameWnd*>(CWnd::FromHandlePermanent(window)))
+            StopSync(frame);
     return result;
 }
 } // namespace
