@@ -37,6 +37,8 @@ inline Strings PageFaults(HWND sheet, HWND page) {
         const RECT r = RectIn(c, page);
         if (r.left < 0 || r.top < 0 || r.right > inside.right || r.bottom > inside.bottom)
             found.push_back(std::to_string(GetDlgCtrlID(c)));
+        if (!IsWindowVisible(c) || GetDlgCtrlID(c) == IDC_FONT_FACES)
+            continue;
         RECT client = {};
         GetClientRect(c, &client);
         HDC dc = GetDC(c);
@@ -49,15 +51,13 @@ inline Strings PageFaults(HWND sheet, HWND page) {
         UINT noPrefix = DT_NOPREFIX; // only labels and buttons underline a mnemonic
         const auto width = [&,
                             column = MulDiv(48, (letters.cx / 26 + 1) / 2, 4)](std::string text) {
-            const size_t tab = text.find('\t');
-            const UINT format = DT_CALCRECT | DT_SINGLELINE | noPrefix;
+            const size_t tab = std::min(text.find('\t'), text.size());
             RECT before = {}, after = {};
-            DrawTextA(dc, text.c_str(), int(std::min(tab, text.size())), &before, format);
-            if (tab != std::string::npos)
-                DrawTextA(dc, text.c_str() + tab + 1, -1, &after, format);
-            return tab == std::string::npos
-                       ? int(before.right)
-                       : std::max(int(before.right), column) + int(after.right);
+            DrawTextA(dc, text.c_str(), int(tab), &before, DT_CALCRECT | DT_SINGLELINE | noPrefix);
+            if (tab == text.size())
+                return int(before.right);
+            DrawTextA(dc, &text[tab + 1], -1, &after, DT_CALCRECT | DT_SINGLELINE | noPrefix);
+            return std::max(int(before.right), column) + int(after.right);
         };
         Strings texts;
         int room = client.right;
@@ -68,8 +68,7 @@ inline Strings PageFaults(HWND sheet, HWND page) {
                 texts.push_back(text.c_str());
             }
         };
-        if (!IsWindowVisible(c) || GetDlgCtrlID(c) == IDC_FONT_FACES) {
-        } else if (!lstrcmpiA(kind, "Static") && (style & SS_TYPEMASK) <= SS_RIGHT) {
+        if (!lstrcmpiA(kind, "Static") && (style & SS_TYPEMASK) <= SS_RIGHT) {
             texts = {Text(c)};
             noPrefix = style & SS_NOPREFIX ? DT_NOPREFIX : 0;
         } else if (!lstrcmpiA(kind, "Button") && !(style & (BS_BITMAP | BS_ICON)) &&
@@ -96,9 +95,8 @@ inline Strings PageFaults(HWND sheet, HWND page) {
                                 std::to_string(w) + " > " + std::to_string(room) + ")");
         SelectObject(dc, old);
         ReleaseDC(c, dc);
-        const bool group = type == BS_GROUPBOX;
-        if (Text(c).find('&') == std::string::npos || !IsWindowVisible(c) ||
-            (lstrcmpiA(kind, "Static") && (lstrcmpiA(kind, "Button") || !group)))
+        const bool group = !lstrcmpiA(kind, "Button") && type == BS_GROUPBOX;
+        if ((!group && lstrcmpiA(kind, "Static")) || Text(c).find('&') == std::string::npos)
             continue; // buttons take their own mnemonics
         HWND to = GetNextDlgTabItem(sheet, c, FALSE);
         const RECT area = RectIn(group ? c : page, nullptr), target = RectIn(to, nullptr);

@@ -1,11 +1,10 @@
-// The pages that draw: the arrow page's head in and out of its block and its pixels, the
-// colour page's swatches (picked as pressed, each palette its own colour, their pixels),
-// and the font page's loaded font, its list and what it keeps.
+// The pages that draw: the arrow, colour and font pages, through the exports and on screen.
 #include "sheet_fixture.h"
 #include "support/dark_scheme.h"
 #include "support/resource_counts.h"
 #include "support/screenshot.h"
 
+#include <algorithm>
 #include <set>
 
 namespace sheet_test {
@@ -42,7 +41,6 @@ TEST(ArrowPage, ReadsTheHeadWritesOnlyItsBytesAndDrawsIt) {
     // clang-format on
     Image shot;
     RECT a = {}, item = {}, listArea = {};
-    LRESULT row = 0;
     for (const auto& c : cases) {
         Sheet sheet;
         sheet.Load(PatternRecord(506, 0x30, 2), {{"OiAnoDat", c.block}});
@@ -55,7 +53,6 @@ TEST(ArrowPage, ReadsTheHeadWritesOnlyItsBytesAndDrawsIt) {
                 shown = std::to_string(SendMessageA(list, LB_GETCURSEL, 0, 0)) + "|" +
                         ItemText(p, IDC_ARROW_SIZE);
                 a = RectIn(GetDlgItem(p, IDC_ARROW_SAMPLE), p), item = StyleItem(p, 1);
-                row = SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
                 GetClientRect(list, &listArea);
                 SendMessageA(list, LB_SETCURSEL, c.pick, 0);
                 if (!c.type.empty())
@@ -66,11 +63,11 @@ TEST(ArrowPage, ReadsTheHeadWritesOnlyItsBytesAndDrawsIt) {
         EXPECT_EQ(c.back, sheet.Fetch("OiAnoDat")) << c.shown;
     }
     // The rows scale with the page, the four styles still fit in the list.
+    const int row = item.bottom - item.top, mid = (a.left + a.right) / 2;
     EXPECT_NEAR(Scaled(21), row, Scaled(21) / 32);
     EXPECT_LE(4 * row, listArea.bottom);
     const COLORREF grey = RGB(192, 192, 192), black = 0, white = RGB(255, 255, 255);
-    const int mid = (a.left + a.right) / 2, x = (item.left + item.right) / 2;
-    const int y = (item.top + item.bottom) / 2;
+    const int x = (item.left + item.right) / 2, y = (item.top + item.bottom) / 2;
     const std::pair<POINT, COLORREF> pixels[] = {
         {{a.left + 1, a.top + 1}, grey},
         {{mid + Scaled(4), a.top + Scaled(30)}, black},
@@ -78,8 +75,8 @@ TEST(ArrowPage, ReadsTheHeadWritesOnlyItsBytesAndDrawsIt) {
         {{x, y}, white}, // the selected style: inverse
         {{x, y - Scaled(4)}, black},
         {{item.left + Scaled(13), y - Scaled(2)}, white}, // in its head, past a 96-dpi one
-        {{x, y - int(row)}, black},                       // style 0 above: an open head
-        {{x, y - int(row) - Scaled(4)}, grey},
+        {{x, y - row}, black},                            // style 0 above: an open head
+        {{x, y - row - Scaled(4)}, grey},
     };
     for (const auto& [p, color] : pixels)
         EXPECT_EQ(color, shot.At(p.x, p.y)) << p.x << "," << p.y;
@@ -93,19 +90,15 @@ RGBQUAD Quad(COLORREF c, RGBQUAD spare) {
 void ClickWithMouse(HWND window) {
     const RECT r = RectIn(window, nullptr);
     SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    INPUT input[2] = {{INPUT_MOUSE, {}}, {INPUT_MOUSE, {}}};
-    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, input, sizeof(INPUT));
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
 }
 using Row = std::vector<COLORREF>;
 // The middle row of a swatch in a capture of its page.
 Row MiddleRow(const Image& shot, HWND page, HWND swatch) {
     const RECT r = RectIn(swatch, page);
-    Row row;
-    for (int x = r.left; x < r.right; ++x)
-        row.push_back(shot.At(x, (r.top + r.bottom) / 2));
-    return row;
+    const auto line = shot.pixels.begin() + (r.top + r.bottom) / 2 * shot.width;
+    return Row(line + r.left, line + r.right);
 }
 
 // The first palette edits rgbExtra on two-colour marks, else rgbMain; the second edits
@@ -119,8 +112,15 @@ Row MiddleRow(const Image& shot, HWND page, HWND swatch) {
 // ring is 2 pixels wide.
 TEST(ColorPage, APickWritesOnlyItsPalettesColourBytesAndSwatchesShowSelectionAndFocus) {
     const COLORREF none = RGB(1, 2, 3), blue = RGB(0, 0, 255), navy = RGB(0, 0, 128);
-    const std::tuple<WORD, WORD, int> keys[] = {
-        // key, modifier held, the swatch with the focus after it
+    // The tab (text marks have their font tab first), the colours loaded, the swatch picked
+    // and how, the colour edited and what it becomes; the keys of the keyboard pick.
+    // clang-format off
+    const struct { DWORD markType; int tab; COLORREF main, extra; int swatch; bool byMouse; RGBQUAD KEL_MARK_ATTRIBUTES::*edited; COLORREF picked; } cases[] = {
+        {514, 0, none, 0, IDC_PRIMARY_RED, true, &KEL_MARK_ATTRIBUTES::rgbMain, RGB(255, 0, 0)},
+        {10, 1, navy, blue, IDC_PRIMARY_CYAN, false, &KEL_MARK_ATTRIBUTES::rgbExtra, RGB(0, 255, 255)},
+        {10, 1, 0, none, IDC_SECONDARY_NAVY, true, &KEL_MARK_ATTRIBUTES::rgbMain, navy},
+    };
+    const struct { WORD key, modifier; int focused; } keys[] = { // the swatch focused after it
         {VK_TAB, 0, IDC_PRIMARY_BLUE},        {VK_TAB, 0, IDC_SECONDARY_NAVY},
         {VK_TAB, VK_SHIFT, IDC_PRIMARY_BLUE}, {VK_RIGHT, 0, IDC_PRIMARY_CYAN},
         {VK_DOWN, 0, IDC_PRIMARY_PURPLE},     {VK_LEFT, 0, IDC_PRIMARY_GREEN},
@@ -128,18 +128,11 @@ TEST(ColorPage, APickWritesOnlyItsPalettesColourBytesAndSwatchesShowSelectionAnd
         {VK_RIGHT, 0, IDC_PRIMARY_CYAN},      {VK_SPACE, 0, IDC_PRIMARY_CYAN},
         {'E', VK_MENU, IDC_SECONDARY_NAVY},   {'R', VK_MENU, IDC_PRIMARY_CYAN},
     };
-    // The tab (text marks have their font tab first), the colours loaded, the swatch picked
-    // and how, the colour edited and what it becomes.
-    // clang-format off
-    const struct { DWORD markType; int tab; COLORREF main, extra; int swatch; bool byMouse; RGBQUAD KEL_MARK_ATTRIBUTES::*edited; COLORREF picked; } cases[] = {
-        {514, 0, none, 0, IDC_PRIMARY_RED, true, &KEL_MARK_ATTRIBUTES::rgbMain, RGB(255, 0, 0)},
-        {10, 1, navy, blue, IDC_PRIMARY_CYAN, false, &KEL_MARK_ATTRIBUTES::rgbExtra, RGB(0, 255, 255)},
-        {10, 1, 0, none, IDC_SECONDARY_NAVY, true, &KEL_MARK_ATTRIBUTES::rgbMain, navy},
-    };
     // clang-format on
     Row blueRow, redRow;
     std::vector<int> bevelled;
     const int unit = Scaled(1);
+    const UINT kRepaint = RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW;
     Image shot;
     for (const auto& c : cases) {
         Sheet sheet;
@@ -153,18 +146,12 @@ TEST(ColorPage, APickWritesOnlyItsPalettesColourBytesAndSwatchesShowSelectionAnd
             if (!c.byMouse)
                 d.Do("focus the tabs", [&] { SetFocus(PropSheet_GetTabControl(sheet.Window())); });
             for (size_t i = 0; !c.byMouse && i < std::size(keys); ++i) {
-                const auto [key, modifier, focused] = keys[i];
-                d.Do("key", [key = key, modifier = modifier] {
-                     PressKey(key, modifier);
-                 }).Then("focus", [&page, focused = focused] {
-                    return GetFocus() == GetDlgItem(page, focused);
+                const auto& k = keys[i];
+                d.Do("key", [&k] { PressKey(k.key, k.modifier); }).Then("focus", [&page, &k] {
+                    return GetFocus() == GetDlgItem(page, k.focused);
                 });
                 if (i == 2) // on blue; painted in a step of its own: the frame comes a tick later
-                    d.Do("paint",
-                         [&] {
-                             RedrawWindow(page, 0, 0,
-                                          RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-                         })
+                    d.Do("paint", [&] { RedrawWindow(page, 0, 0, kRepaint); })
                         .Then("capture", PageShot(page, shot))
                         .Do("read the rows", [&] {
                             blueRow = MiddleRow(shot, page, GetDlgItem(page, IDC_PRIMARY_BLUE));
@@ -222,39 +209,31 @@ TEST(ColorPage, APickWritesOnlyItsPalettesColourBytesAndSwatchesShowSelectionAnd
 // out from the dark face, the window frame colour being as dark as the face.
 TEST(DrawnPages, ArrowsAndSwatchFramesFollowADarkScheme) {
     const DarkScheme dark; // the colours come back when it goes
-    for (const DWORD markType : {KEL_MARK_ARROW, KEL_MARK_STRAIGHT_LINE}) {
-        const bool arrow = markType == KEL_MARK_ARROW;
-        Sheet sheet;
-        // Arrow style 1, size 40.
-        sheet.Load(PatternRecord(markType, 0x30, 2),
-                   {{"OiAnoDat", {1, 0, 0, 0, 0, 0, 0, 0, 40, 0, 0, 0}}});
-        Image shot;
-        Row seen;
-        EXPECT_EQ(1, sheet.Edit(arrow ? 2 : 1, [&](ModalDriver& d, HWND& p) {
-            d.Then("capture", PageShot(p, shot)).Do("look", [&] {
+    Sheet sheet;
+    sheet.Load(PatternRecord(KEL_MARK_ARROW, 0x30, 2), // arrow style 1, size 40
+               {{"OiAnoDat", {1, 0, 0, 0, 0, 0, 0, 0, 40, 0, 0, 0}}});
+    Image shot;
+    Row seen;
+    EXPECT_EQ(1, sheet.Edit(1, [&](ModalDriver& d, HWND& p) {
+        d.Then("capture", PageShot(p, shot)).Do("navy's frame", [&] {
+            seen = MiddleRow(shot, p, GetDlgItem(p, IDC_PRIMARY_NAVY));
+            seen.resize(3);
+            SelectTab(sheet.Window(), 2);
+        });
+        d.Then("arrow page", WaitForPage(sheet.Window(), 2, p))
+            .Then("capture", PageShot(p, shot))
+            .Do("arrows", [&] {
                 const RECT a = RectIn(GetDlgItem(p, IDC_ARROW_SAMPLE), p), item = StyleItem(p, 1);
                 const int x = (item.left + item.right) / 2, y = (item.top + item.bottom) / 2;
-                seen = MiddleRow(shot, p, GetDlgItem(p, IDC_PRIMARY_NAVY));
-                if (arrow)
-                    seen = {shot.At(a.left + 1, a.top + 1),
-                            shot.At((a.left + a.right) / 2 + 4, a.top + 30), shot.At(x, y - 4),
-                            shot.At(x, y)};
+                seen.insert(seen.end(), {shot.At(a.left + 1, a.top + 1),
+                                         shot.At((a.left + a.right) / 2 + 4, a.top + 30),
+                                         shot.At(x, y - 4), shot.At(x, y)});
             });
-        }));
-        seen.resize(arrow ? 4 : 3);
-        const auto sys = [](int i) { return GetSysColor(i); };
-        EXPECT_EQ((arrow ? Row{sys(COLOR_WINDOW), sys(COLOR_WINDOWTEXT), sys(COLOR_HIGHLIGHT),
-                               sys(COLOR_HIGHLIGHTTEXT)}
-                         : Row{sys(COLOR_BTNFACE), sys(COLOR_BTNTEXT), RGB(0, 0, 128)}),
-                  seen)
-            << markType;
-    }
-}
-
-std::string ItemOf(HWND box, UINT getText, WPARAM index) {
-    char text[64] = {};
-    SendMessageA(box, getText, index, LPARAM(text));
-    return text;
+    }));
+    const auto sys = [](int i) { return GetSysColor(i); };
+    EXPECT_EQ((Row{sys(COLOR_BTNFACE), sys(COLOR_BTNTEXT), RGB(0, 0, 128), sys(COLOR_WINDOW),
+                   sys(COLOR_WINDOWTEXT), sys(COLOR_HIGHLIGHT), sys(COLOR_HIGHLIGHTTEXT)}),
+              seen);
 }
 
 int CALLBACK CollectFace(const LOGFONTA* lf, const TEXTMETRICA*, DWORD type, LPARAM faces) {
@@ -264,22 +243,17 @@ int CALLBACK CollectFace(const LOGFONTA* lf, const TEXTMETRICA*, DWORD type, LPA
 }
 
 // At 96 dpi; heights are cut to 16 bits; a face name without a zero byte (null
-// here) matches no entry. The list holds each TrueType face once.
+// here) matches no entry.
 TEST(FontPage, ShowsTheLoadedFontAndGivesItBack) {
-    std::set<std::string> faces[2], listed; // TrueType and other faces; the listed ones
-    HDC screen = GetDC(nullptr);
-    EnumFontFamiliesA(screen, nullptr, CollectFace, LPARAM(faces));
-    ReleaseDC(nullptr, screen);
-    LRESULT listCount = 0;
     // clang-format off
     const struct { LONG height, weight; BYTE italic, underline; const char* face; std::string shown, pick, type, back; } cases[] = {
         {0x1FFF0, 600, 0, 7, "Tahoma", "", "", "", "-16|600|7"}, // never shown
-        {-16, 400, 0, 0, "Tahoma", "12|12|Normal", "", "", "-16|400|0"},
-        {0, 600, 1, 7, "Tahoma", "0||Bold Italic", "", "", "0|700|1"},
-        {30, 300, 0, 0, "Tahoma", "19||Normal", "", "", "30|400|0"},
-        {20, 300, 1, 0, "Tahoma", "12|12|Italic", "20", "", "-27|400|0"},
-        {-16, 700, 0, 0, "Tahoma", "12|12|Bold", "", "9", "-12|700|0"},
-        {-16, 600, 0, 0, nullptr, "12|12|Bold", "", "", "-16|600|0"},
+        {-16, 400, 0, 0, "Tahoma", "12 listed|Normal", "", "", "-16|400|0"},
+        {0, 600, 1, 7, "Tahoma", "0 typed|Bold Italic", "", "", "0|700|1"},
+        {30, 300, 0, 0, "Tahoma", "19 typed|Normal", "", "", "30|400|0"},
+        {20, 300, 1, 0, "Tahoma", "12 listed|Italic", "20", "", "-27|400|0"},
+        {-16, 700, 0, 0, "Tahoma", "12 listed|Bold", "", "9", "-12|700|0"},
+        {-16, 600, 0, 0, nullptr, "12 listed|Bold", "", "", "-16|600|0"},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -294,14 +268,10 @@ TEST(FontPage, ShowsTheLoadedFontAndGivesItBack) {
         std::string shown;
         if (!c.shown.empty())
             sheet.OnPage(0, [&](HWND page) {
-                HWND size = GetDlgItem(page, IDC_FONT_SIZE),
-                     style = GetDlgItem(page, IDC_FONT_STYLE);
-                shown = Text(size) + "|" +
-                        ItemOf(size, CB_GETLBTEXT, SendMessageA(size, CB_GETCURSEL, 0, 0)) + "|" +
-                        ItemOf(style, CB_GETLBTEXT, SendMessageA(style, CB_GETCURSEL, 0, 0));
-                listCount = SendMessageA(GetDlgItem(page, IDC_FONT_FACES), LB_GETCOUNT, 0, 0);
-                for (WPARAM i = 0; i < WPARAM(listCount); ++i)
-                    listed.insert(ItemOf(GetDlgItem(page, IDC_FONT_FACES), LB_GETTEXT, i));
+                HWND size = GetDlgItem(page, IDC_FONT_SIZE);
+                const bool listed = SendMessageA(size, CB_GETCURSEL, 0, 0) >= 0;
+                shown = Text(size) + (listed ? " listed|" : " typed|") +
+                        ItemText(page, IDC_FONT_STYLE); // a drop-down list's text: its selection
                 if (!c.pick.empty() &&
                     SendMessageA(size, CB_SELECTSTRING, WPARAM(-1), LPARAM(c.pick.c_str())) >= 0)
                     SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_FONT_SIZE, CBN_SELCHANGE), 0);
@@ -317,22 +287,33 @@ TEST(FontPage, ShowsTheLoadedFontAndGivesItBack) {
         back.lfCharSet = lf.lfCharSet, back.lfPitchAndFamily = lf.lfPitchAndFamily;
         EXPECT_EQ(0, memcmp(&lf, &back, sizeof lf)) << c.shown;
     }
-    EXPECT_FALSE(faces[1].empty());
-    EXPECT_EQ(faces[0], listed);
-    EXPECT_EQ(LRESULT(faces[0].size()), listCount);
 }
 
-// The list's fonts are the page's own: showing it again and again keeps none behind.
-TEST(FontPage, ShowingsKeepNoListEntriesBehind) {
+// The list holds each TrueType face once, in fonts of the page's own: showing it again and
+// again keeps none behind.
+TEST(FontPage, ListsEachTrueTypeFaceOnceAndShowingsKeepNoneBehind) {
+    std::set<std::string> faces[2]; // TrueType and other faces
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesA(screen, nullptr, CollectFace, LPARAM(faces));
+    ReleaseDC(nullptr, screen);
     Sheet sheet;
     sheet.Load(PatternRecord(7, 0x30));
-    LRESULT faces = 0;
+    Strings listed;
     size_t before = 0;
     for (int i = 0; i < 10; ++i, before = i == 2 ? HeapBytesInUse() : before) // 2 to warm up
         sheet.OnPage(0, [&](HWND page) {
-            faces = SendDlgItemMessageA(page, IDC_FONT_FACES, LB_GETCOUNT, 0, 0);
+            HWND list = GetDlgItem(page, IDC_FONT_FACES);
+            listed.clear();
+            for (LRESULT e = 0, n = SendMessageA(list, LB_GETCOUNT, 0, 0); e < n; ++e) {
+                char face[LF_FACESIZE] = "";
+                SendMessageA(list, LB_GETTEXT, WPARAM(e), LPARAM(face));
+                listed.push_back(face);
+            }
         });
-    EXPECT_LT(HeapBytesInUse(), before + size_t(faces) * sizeof(LOGFONTA));
+    EXPECT_LT(HeapBytesInUse(), before + listed.size() * sizeof(LOGFONTA));
+    EXPECT_FALSE(faces[1].empty());
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(Strings(faces[0].begin(), faces[0].end()), listed);
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-// The embedded image and ruler pages through the exports; entries checked when a page
-// is left or OK pressed, in exchange order, until fixed; the line page's check box.
+// The image, ruler and line pages through the exports; bad entries refused until fixed.
 #include "sheet_fixture.h"
 
 #include <commctrl.h>
