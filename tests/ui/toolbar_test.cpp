@@ -172,9 +172,8 @@ TEST_F(ToolbarTest, ClicksKeysTheMessageClosingAndDestroyingNotifyButtonStatesDo
             PumpPending();
             for (WORD key : pressed)
                 PressKey(key), PumpPending();
-            TBBUTTON b = {};
-            SendMessageA(m_bar, TB_GETBUTTON, SendMessageA(m_bar, TB_GETHOTITEM, 0, 0), LPARAM(&b));
-            EXPECT_EQ(UINT(b.idCommand), hot);
+            EXPECT_EQ(SendMessageA(m_bar, TB_GETHOTITEM, 0, 0),
+                      SendMessageA(m_bar, TB_COMMANDTOINDEX, hot, 0)); // none for 0
             EXPECT_EQ(GetActiveWindow(), hot ? m_frame : m_host.Handle());
         };
     };
