@@ -108,8 +108,7 @@ protected:
     HKELSHEET NewSheet() {
         static const KEL_IMAGE_INFO info = {};
         HKELSHEET sheet = nullptr;
-        g_record.nMarkType = KEL_MARK_STRAIGHT_LINE;
-        g_record.nLineSize = 1; // OK closes it
+        g_record.nMarkType = KEL_MARK_STRAIGHT_LINE, g_record.nLineSize = 1; // OK closes it
         KEL_GUI_property_sheet_create(m_host, &info, &sheet);
         KEL_GUI_property_sheet_init(sheet, 1, &g_record, nullptr, nullptr, 0);
         return sheet;
@@ -213,18 +212,16 @@ TEST_F(HostileHost, CallsBackInFromARunningSheetAndFromTheToolbarCallbacks) {
 }
 
 // OK gives 1, Cancel and the close box 0; while a sheet runs its owner and the toolbar are
-// disabled and the message hook is out (a press message to the toolbar presses nothing); both come
-// back after. Sheets and toolbars made, used and destroyed leave no GDI or USER object
-// behind after a first cycle.
+// disabled and the message hook is out (a press message to the toolbar presses nothing); both
+// come back after. Sheets and toolbars made, used and destroyed leave no GDI or USER object
+// behind after a first cycle; the toolbar's tip makes a font under code page 932.
 TEST_F(HostileHost, SheetRunsTakeTheHookOutAndLeaveNothingBehind) {
     const std::pair<void (*)(HWND), DWORD> closes[] = {
         {PressOk, 0}, {PressCancel, ERROR_CANCELLED}, {PressCloseBox, ERROR_CANCELLED}};
-    KEL_GUI_toolbar_CB_register(m_h.frame, KEL_TOOLBAR_CB_NOTIFY, kRecorder, 0);
     DWORD gdi = 0, user = 0;
     for (int cycle = 0; cycle < 4; ++cycle) {
         if (cycle == 1) // the first may load what the system shares
             std::tie(gdi, user) = std::pair(GdiObjects(), UserObjects());
-        const HKELSHEET sheet = NewSheet();
         for (const auto& [close, code] : closes) {
             HWND window = nullptr;
             bool ownedAndDisabled = false;
@@ -233,23 +230,20 @@ TEST_F(HostileHost, SheetRunsTakeTheHookOutAndLeaveNothingBehind) {
             d.Then("the sheet", WaitForSheet(window)).Do("look, press, close", [&, end = close] {
                 ownedAndDisabled = GetWindow(window, GW_OWNER) == m_host.Handle() &&
                                    !IsWindowEnabled(m_host) && !IsWindowEnabled(m_h.frame);
-                PressAtPoint(BarOf(m_h.frame), ButtonCentre(BarOf(m_h.frame), IDS_TOOL_ARROW));
+                PressAtPoint(m_bar, ButtonCentre(m_bar, IDS_TOOL_ARROW));
                 end(window); // posted after the press
             });
             d.Start();
             EXPECT_EQ(Expected(code),
-                      OutcomeOf([&] { return KEL_GUI_property_sheet_show(sheet); }));
+                      OutcomeOf([&] { return KEL_GUI_property_sheet_show(m_h.sheet); }));
             EXPECT_TRUE(d.Finished()) << d.Report();
             EXPECT_TRUE(ownedAndDisabled && IsWindowEnabled(m_host) && IsWindowEnabled(m_h.frame));
             EXPECT_EQ(g_notifications.size(), 0u) << "the hook is out while the sheet runs";
         }
-        KEL_GUI_property_sheet_destroy(sheet);
-        HWND frame = nullptr; // a toolbar too, its tip making a font under code page 932
-        ASSERT_TRUE(KEL_GUI_toolbar_create(m_host, 600, 100, &frame));
-        TipW(frame, IDS_TOOL_ARROW);
-        ClickButton(BarOf(frame), IDS_TOOL_ARROW);
-        DestroyWindow(frame);
-        PumpPending();
+        TipW(m_frame, IDS_TOOL_ARROW);
+        ClickButton(m_bar, IDS_TOOL_ARROW);
+        TearDown(); // the toolbar and both sheets made anew
+        SetUp();
     }
     EXPECT_EQ(GdiObjects(), gdi);
     EXPECT_EQ(UserObjects(), user);

@@ -22,9 +22,7 @@ std::string ShiftJis(const std::wstring& text) {
 TEST(JapaneseSheet, CaptionTabsAndRangeMessageAndTheRunTimeLocale) {
     ASSERT_EQ(932u, GetACP()) << "run with LC_ALL=ja_JP.UTF-8";
     Sheet sheet;
-    KEL_MARK_ATTRIBUTES record = PatternRecord(KEL_MARK_STRAIGHT_LINE, 3);
-    record.nLineSize = 0; // refused at OK with the range message
-    sheet.Load(record);
+    sheet.Load(PatternRecord(KEL_MARK_STRAIGHT_LINE, 3, 0)); // line size 0: the range message
     Strings seen; // caption, tabs, then the message box's text and caption
     sheet.Run([&](ModalDriver& d) {
         d.Do("caption, tabs", [&] {
@@ -47,8 +45,7 @@ TEST(JapaneseSheet, CaptionTabsAndRangeMessageAndTheRunTimeLocale) {
 TEST(JapaneseRuler, MicrometresMatchOnlyTheLoadedMu) {
     for (std::string mu : {"\xB5m", "\x83\xCAm"}) {
         Sheet sheet;
-        KEL_MARK_ATTRIBUTES record = PatternRecord(KEL_MARK_RULER, 5);
-        record.nLineSize = 1;
+        const KEL_MARK_ATTRIBUTES record = PatternRecord(KEL_MARK_RULER, 5, 1);
         const std::string label = std::string(16, '\0') + "%d " + mu;
         ASSERT_EQ(1, sheet.Init(3, &record, "OiAnText", label.data(), DWORD(label.size())));
         sheet.OnPage(3, [](HWND) {});
@@ -58,17 +55,9 @@ TEST(JapaneseRuler, MicrometresMatchOnlyTheLoadedMu) {
     }
 }
 
-std::string g_hostTip;
-BOOL WINAPI ReplaceTip(DWORD_PTR, int, LPCSTR, LPCSTR* tipOut) {
-    *tipOut = g_hostTip.c_str();
-    return TRUE;
-}
-
 std::string TipFace(HWND frame) {
-    HWND tooltip = reinterpret_cast<HWND>(SendMessageA(BarOf(frame), TB_GETTOOLTIPS, 0, 0));
     LOGFONTA face = {};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(tooltip, WM_GETFONT, 0, 0)), sizeof face,
-               &face);
+    GetObjectA(HFONT(SendMessageA(TooltipOf(frame), WM_GETFONT, 0, 0)), sizeof face, &face);
     return face.lfFaceName;
 }
 
@@ -88,11 +77,10 @@ TEST_F(JapaneseToolbarTips, KeepDoubleByteCharactersWholeInTheSystemFaceMadeOnce
         {L"", IDS_TOOL_RTF_EDIT, L"", L""},
         {wide, IDS_TOOL_HOLLOW_ELLIPSE, wide, wide.substr(0, 39)},
     };
+    ASSERT_TRUE(KEL_GUI_toolbar_tip_text_register(m_frame, HostTip, 0));
     for (const auto& [hostTip, command, tipW, tipA] : cases) {
-        g_hostTip = ShiftJis(hostTip);
-        ASSERT_TRUE(KEL_GUI_toolbar_CB_register(
-            m_frame, KEL_TOOLBAR_CB_TIP_TEXT,
-            hostTip.empty() ? nullptr : reinterpret_cast<FARPROC>(&ReplaceTip), 0));
+        const std::string hostTipA = ShiftJis(hostTip);
+        g_tipAnswer = {!hostTip.empty(), hostTipA.c_str()};
         EXPECT_EQ(TipA(m_frame, command), ShiftJis(tipA)) << command;
         EXPECT_TRUE(TipW(m_frame, command) == tipW) << command;
     }

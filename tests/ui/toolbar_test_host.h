@@ -15,6 +15,7 @@ inline std::vector<Notification> g_notifications;
 inline void WINAPI RecordNotification(DWORD_PTR user, int markType, DWORD event) {
     g_notifications.emplace_back(user, markType, event);
 }
+constexpr DWORD_PTR kUser = 0x5EED;
 
 // Dispatches what waits for this thread, as a host's loop does, a few rounds.
 inline void PumpPending() {
@@ -26,15 +27,14 @@ inline HWND BarOf(HWND frame) {
     return GetDlgItem(frame, KEL_TOOLBAR_BAR_ID);
 }
 
-inline RECT ButtonRect(HWND bar, UINT commandId) {
+inline RECT ItemRect(HWND bar, LRESULT index) {
     RECT r = {};
-    SendMessageA(bar, TB_GETITEMRECT, SendMessageA(bar, TB_COMMANDTOINDEX, commandId, 0),
-                 LPARAM(&r));
+    SendMessageA(bar, TB_GETITEMRECT, index, LPARAM(&r));
     return r;
 }
 
 inline POINT ButtonCentre(HWND bar, UINT commandId) {
-    const RECT r = ButtonRect(bar, commandId);
+    const RECT r = ItemRect(bar, SendMessageA(bar, TB_COMMANDTOINDEX, commandId, 0));
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
@@ -59,11 +59,15 @@ inline DWORD ToolFlags(HWND frame, int markType) {
     return flags;
 }
 
+inline HWND TooltipOf(HWND frame) {
+    return HWND(SendMessageA(BarOf(frame), TB_GETTOOLTIPS, 0, 0));
+}
+
 // Asks the frame for a tip as the bar's tooltip does, with the command id.
 template <class Request, class Text> Text Tip(HWND frame, UINT commandId) {
     Request request = {};
     const UINT code = sizeof request.szText[0] == 1 ? TTN_NEEDTEXTA : TTN_NEEDTEXTW;
-    request.hdr = {HWND(SendMessageA(BarOf(frame), TB_GETTOOLTIPS, 0, 0)), commandId, code};
+    request.hdr = {TooltipOf(frame), commandId, code};
     request.lpszText = request.szText;
     SendMessageW(frame, WM_NOTIFY, commandId, LPARAM(&request));
     return request.szText;
@@ -71,11 +75,25 @@ template <class Request, class Text> Text Tip(HWND frame, UINT commandId) {
 constexpr auto TipA = Tip<NMTTDISPINFOA, std::string>;
 constexpr auto TipW = Tip<NMTTDISPINFOW, std::wstring>;
 
-// A visible toolbar owned by a host window, destroyed after the test.
+// The host's tip callback: records what it is asked, answers what the test set.
+inline std::pair<BOOL, const char*> g_tipAnswer;
+inline std::vector<std::tuple<DWORD_PTR, int, std::string>> g_tipRequests;
+inline BOOL WINAPI HostTip(DWORD_PTR user, int markType, LPCSTR defaultText, LPCSTR* tipOut) {
+    g_tipRequests.emplace_back(user, markType, defaultText);
+    EXPECT_EQ(*tipOut, nullptr) << "the text pointer starts out null";
+    if (g_tipAnswer.second)
+        *tipOut = g_tipAnswer.second;
+    return g_tipAnswer.first;
+}
+
+// A visible toolbar owned by a host window, its notifications recorded with kUser.
 class ToolbarOnHost : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(KEL_GUI_toolbar_create(m_host, 500, 120, &m_frame));
+        m_bar = BarOf(m_frame);
+        g_notifications.clear();
+        ASSERT_TRUE(KEL_GUI_toolbar_notify_register(m_frame, RecordNotification, kUser));
         PumpPending();
     }
     void TearDown() override {
@@ -84,7 +102,7 @@ protected:
     }
 
     HostWindow m_host;
-    HWND m_frame = nullptr;
+    HWND m_frame = nullptr, m_bar = nullptr;
 };
 
 } // namespace toolbar_test
