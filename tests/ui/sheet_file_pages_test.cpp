@@ -45,7 +45,7 @@ struct FilePageSheet : Sheet {
 
 // A readable file's bytes, an empty text for internet names, else the block as loaded.
 TEST(TextFilePage, ReadsTheNamedFileWholeWhenAskedOrGivesTheBlockAsLoaded) {
-    const Bytes contents("a\0b\r\nc\xff", 7);
+    const Bytes contents("a\0b\r\nc\xff", 7), unread = TextBlock("") + '\0';
     HANDLE locked = CreateFileA(PutFile("kel_excl.txt", "x").c_str(), GENERIC_READ, 0, nullptr,
                                 OPEN_EXISTING, 0, nullptr);
     HANDLE huge = CreateFileA(TempPath("kel_huge.txt").c_str(), GENERIC_WRITE, 0, nullptr,
@@ -57,7 +57,8 @@ TEST(TextFilePage, ReadsTheNamedFileWholeWhenAskedOrGivesTheBlockAsLoaded) {
         // the name typed, the text block
         {PutFile("kel_text.txt", contents), TextBlock(contents)},
         {PutFile("kel_empty.txt", ""), TextBlock("")},
-        {"Ftp://x", TextBlock("") + '\0'}, // unread; all schemes, any case: the name's fuzz
+        {"Ftp://x", unread}, // http in any case: the file name fuzz target's seed
+        {"gopher://", unread},
         {" http://", kLoadedText},
         {TempPath("kel_missing.txt"), kLoadedText},
         {TempPath(""), kLoadedText}, // a directory
