@@ -41,9 +41,6 @@ TEST(PageAssembly, OutOfMemoryStopsWithEarlierPagesLoaded) {
               g_events)
         << "nothing after the page that could not be made";
     EXPECT_EQ(2, sheet.GetPageCount());
-    while (sheet.GetPageCount() > 0) {
-        CPropertyPage* page = sheet.GetPage(0);
-        sheet.RemovePage(0);
-        delete page;
-    }
+    for (int i = 0; i < sheet.GetPageCount(); ++i)
+        delete sheet.GetPage(i); // the sheet does not own its pages
 }
