@@ -67,7 +67,7 @@ void Password(FuzzedDataProvider& in, const Bytes& loaded) {
     const size_t capacity = password_block::TextCapacity(View(block));
     password_block::WritePassword(Span(block), View(text));
     CheckOnlyChanged(loaded, block, 20, 52);
-    FUZZ_CHECK(capacity <= 31 && (block.size() > 20 || capacity == 0));
+    FUZZ_CHECK(capacity == (block.size() > 20 ? std::min<size_t>(block.size() - 21, 31) : 0));
     if (block.size() <= 20)
         return;
     const size_t written = std::min(text.size(), capacity);
