@@ -1,7 +1,5 @@
-// The block layouts at the edges their fuzz targets do not reach: the ruler's scales at
-// the resolutions hosts can pass, a null block name and a caller's buffer changed after
-// the copy, and a text block to fill whose length cannot fit its 32-bit size.
-#include "blocks/named_block.h"
+// The block layouts at the edges their fuzz targets do not reach: the ruler's scales at the
+// resolutions hosts can pass, and a text block to fill whose length cannot fit its 32-bit size.
 #include "blocks/ruler_units.h"
 #include "blocks/text_block.h"
 
@@ -9,13 +7,12 @@
 
 #include <cstdint>
 #include <utility>
-#include <vector>
 
 namespace {
 constexpr int64_t kMax = INT32_MAX, kMin = INT32_MIN;
 const int32_t kResolutions[] = {0, 3937, -3937, 1073741, 1073742, kMax, kMin};
-// Numerator, then denominators at those resolutions; 0: scaled down, only the
-// ratio to numerator / (R x 2000) counts. Below 1 / (2^31 - 1) nothing fits.
+// Numerator, then denominators at those resolutions; 0: scaled down, only the ratio to
+// numerator / (R x 2000) counts. Below 1 / (2^31 - 1) nothing fits.
 // clang-format off
 const int64_t kScales[][8] = {
     {78740,   23622000, 7874000, -7874000, 2147482000, 0, 0, 0},                         // in
@@ -47,15 +44,6 @@ TEST(RulerUnits, ScalesFitThirtyTwoBitsAndKeepTheirRatio) {
                           std::make_pair(int64_t(s.numerator), int64_t(s.denominator)))
                     << r << " unit " << unit;
         }
-}
-
-TEST(NamedBlock, NullNameAndTheCallersBufferAfterTheCopy) {
-    CNamedBlock block("OiAnoDat");
-    EXPECT_FALSE(block.IsNamed(nullptr));
-    std::vector<uint8_t> source = {1, 2, 3, 4};
-    block.SetCopy(source.data(), 4);
-    source.assign(4, 0xEE);
-    EXPECT_EQ(3, block.Bytes().ReadValue<uint8_t>(2));
 }
 
 TEST(TextBlock, BuildToFillRefusesSizesPastThirtyTwoBits) {

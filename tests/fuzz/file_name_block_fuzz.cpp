@@ -1,7 +1,6 @@
-// The "OiFilNam" layout: the name read lies inside the block and ends at its
-// first zero or the block's end; a built block is the name and one zero and
-// reads back as the name up to its first zero; a name is an internet name
-// exactly when it starts with one of the schemes in any mix of cases.
+// The "OiFilNam" layout: the name read lies inside the block and ends at its first zero or the
+// block's end; a built block is the name and one zero and reads back as the name up to its first
+// zero; a name is an internet name exactly when it starts with a scheme, in any case.
 #include "blocks/file_name_block.h"
 #include "fuzz_check.h"
 
@@ -12,14 +11,7 @@
 namespace {
 
 Bytes NameOf(const Bytes& block) {
-    const CByteSpan name = file_name_block::ReadName(View(block));
-    const auto* start = static_cast<const uint8_t*>(name.Data());
-    if (name.Size() == 0)
-        return Bytes();
-    FUZZ_CHECK(start == block.data() && name.Size() <= block.size());
-    FUZZ_CHECK(!std::memchr(start, 0, name.Size()));
-    FUZZ_CHECK(name.Size() == block.size() || start[name.Size()] == 0);
-    return Bytes(start, start + name.Size());
+    return ReadFrom(block, 0, file_name_block::ReadName(View(block)));
 }
 
 bool StartsWithScheme(const Bytes& name) {

@@ -9,15 +9,14 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
-#define FUZZ_CHECK(condition)                                                                      \
-    do {                                                                                           \
-        if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition);     \
-            std::abort();                                                                          \
-        }                                                                                          \
-    } while (0)
+#define FUZZ_CHECK(condition) FuzzCheck(condition, __FILE__, __LINE__, #condition)
+inline void FuzzCheck(bool passed, const char* file, int line, const char* condition) {
+    if (!passed)
+        std::fprintf(stderr, "%s:%d: check failed: %s\n", file, line, condition), std::abort();
+}
 
 // The target's body, given the input as a FuzzedDataProvider named in.
 #define FUZZ_TARGET                                                                                \
@@ -58,8 +57,19 @@ inline uint32_t WordAt(const Bytes& block, size_t offset) {
     return word;
 }
 
-// Only the bytes in [first, end) may differ between before and after, and
-// the block keeps its size.
+// What a layout read from block: bytes that lie inside it from offset on and run to its first
+// zero or its end.
+inline Bytes ReadFrom(const Bytes& block, size_t offset, CByteSpan read) {
+    if (read.Size() == 0)
+        return Bytes();
+    const auto* start = static_cast<const uint8_t*>(read.Data());
+    FUZZ_CHECK(start == block.data() + offset && read.Size() <= block.size() - offset);
+    FUZZ_CHECK(!std::memchr(start, 0, read.Size()));
+    FUZZ_CHECK(start + read.Size() == block.data() + block.size() || start[read.Size()] == 0);
+    return Bytes(start, start + read.Size());
+}
+
+// Only the bytes in [first, end) may differ between before and after; the size stays.
 inline void CheckOnlyChanged(const Bytes& before, const Bytes& after, size_t first, size_t end) {
     FUZZ_CHECK(before.size() == after.size());
     for (size_t i = 0; i < before.size(); ++i)

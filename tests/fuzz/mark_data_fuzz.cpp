@@ -1,11 +1,11 @@
-// The views of "OiAnoDat", one picked per input. Each write changes only the bytes
-// of its own fields that the block has, never the block's size:
+// The views of "OiAnoDat", one picked per input. Each write changes only the bytes of its own
+// fields that the block has, never the block's size:
 // - arrow: words 0 and 8, read back with missing bytes as 0, cut bytewise;
-// - image: a word at a field's offset; orientation codes stay 1-8 with rotation
-//   and mirror independent, aspect entries within 0-10 (under 0.1 not raised);
+// - image: a word at a field's offset; orientation codes stay 1-8 with rotation and mirror
+//   independent, aspect entries within 0-10 (under 0.1 not raised);
 // - protractor: words 16 and 20, read back as they are;
-// - password: bytes 20-51, reading back as the text cut to the room the block
-//   leaves for the zero byte, the rest of the slot zero.
+// - password: bytes 20-51, reading back as the text cut to the room the block leaves for the
+//   zero byte, the rest of the slot zero.
 #include "blocks/arrow_block.h"
 #include "blocks/image_block.h"
 #include "blocks/password_block.h"
@@ -67,7 +67,7 @@ void Password(FuzzedDataProvider& in, const Bytes& loaded) {
     const size_t capacity = password_block::TextCapacity(View(block));
     password_block::WritePassword(Span(block), View(text));
     CheckOnlyChanged(loaded, block, 20, 52);
-    FUZZ_CHECK(capacity <= 31 && (block.size() > 20 || capacity == 0));
+    FUZZ_CHECK(capacity == (block.size() > 20 ? std::min<size_t>(block.size() - 21, 31) : 0));
     if (block.size() <= 20)
         return;
     const size_t written = std::min(text.size(), capacity);

@@ -1,27 +1,29 @@
-// The block holder: after any run of copies and attaches it reports the size
-// it holds, hands back exactly those bytes, writes nothing into a buffer too
-// small for them, nothing past them into a larger one, and keeps its name.
+// The block holder: after any run of copies (of a buffer the caller then changes) and attaches
+// it reports the size it holds, hands back exactly those bytes, writes nothing into a buffer too
+// small for them, nothing past them into a larger one, and keeps its name (never a null one).
 #include "blocks/named_block.h"
 #include "fuzz_check.h"
 
 #include <algorithm>
-#include <cstring>
+#include <array>
+#include <memory>
 
 FUZZ_TARGET {
-    char name[CNamedBlock::kNameSize] = {};
-    in.ConsumeData(name, sizeof name);
-    CNamedBlock block(name);
+    std::array<char, CNamedBlock::kNameSize> name = {};
+    in.ConsumeData(name.data(), name.size());
+    CNamedBlock block(name.data());
     while (in.remaining_bytes()) {
         const Bytes bytes = ConsumeBlock(in);
         if (in.ConsumeBool()) {
-            FUZZ_CHECK(block.SetCopy(bytes.data(), static_cast<uint32_t>(bytes.size())) == 1);
+            Bytes source = bytes;
+            FUZZ_CHECK(block.SetCopy(source.data(), static_cast<uint32_t>(source.size())) == 1);
+            source.assign(source.size(), 0xEE);
         } else {
-            OwnedBytes owned;
-            if (!bytes.empty()) {
-                owned.data.reset(new uint8_t[bytes.size()]);
-                owned.size = static_cast<uint32_t>(bytes.size());
-                std::memcpy(owned.data.get(), bytes.data(), bytes.size());
-            }
+            // Built bytes; an empty block has none, as when a layout could not build one.
+            OwnedBytes owned{
+                std::unique_ptr<uint8_t[]>(bytes.empty() ? nullptr : new uint8_t[bytes.size()]),
+                static_cast<uint32_t>(bytes.size())};
+            std::copy(bytes.begin(), bytes.end(), owned.data.get());
             block.Attach(std::move(owned));
         }
         FUZZ_CHECK(block.Size() == bytes.size() && block.Bytes().Size() == bytes.size());
@@ -37,11 +39,10 @@ FUZZ_TARGET {
             std::copy(bytes.begin(), bytes.end(), expected.begin());
         FUZZ_CHECK(buffer == expected);
 
-        FUZZ_CHECK(block.IsNamed(name));
-        char other[sizeof name];
-        std::memcpy(other, name, sizeof name);
-        other[in.ConsumeIntegralInRange<size_t>(0, sizeof name - 1)] ^=
+        FUZZ_CHECK(block.IsNamed(name.data()) && !block.IsNamed(nullptr));
+        auto other = name;
+        other[in.ConsumeIntegralInRange<size_t>(0, name.size() - 1)] ^=
             1 + in.ConsumeIntegral<uint8_t>() % 255;
-        FUZZ_CHECK(!block.IsNamed(other));
+        FUZZ_CHECK(!block.IsNamed(other.data()));
     }
 }

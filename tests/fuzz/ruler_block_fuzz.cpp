@@ -1,7 +1,6 @@
-// The ruler's blocks: the numbers write touches only bytes 0-27 (16-27
-// without scales) that the block has; the label rebuild is "%d ", the
-// abbreviation and a zero byte, carrying the header bytes the loaded block
-// has and zeros for the others.
+// The ruler's blocks: the numbers write touches only bytes 0-27 (16-27 without scales) that the
+// block has; the label rebuild is "%d ", the abbreviation and a zero byte, carrying the header
+// bytes the loaded block has and zeros for the others.
 #include "blocks/ruler_block.h"
 #include "fuzz_check.h"
 

@@ -1,31 +1,17 @@
-// The "OiAnText" layout, fed any loaded block and a run of edits: the
-// text read lies inside the block and ends at its first zero or the block's
-// end; a built block is the text plus 20 bytes, keeps the header bytes it
-// does not own (as many of the 12 as the loaded block has, zeros for the
-// rest), counts the text in its length word, and reads back as the
-// text up to its first zero; the loaded block is never changed.
+// The "OiAnText" layout, fed any loaded block and a run of edits: the text read lies inside the
+// block and ends at its first zero or the block's end; a built block is the text plus 20 bytes,
+// keeps the header bytes it does not own (as many of the 12 as the loaded block has, zeros for
+// the rest), counts the text in its length word, and reads back as the text up to its first
+// zero; the loaded block is never changed.
 #include "blocks/text_block.h"
 #include "fuzz_check.h"
 
 #include <algorithm>
-#include <cstring>
 #include <utility>
 
-namespace {
-
-Bytes TextOf(const Bytes& block) {
-    const CByteSpan text = text_block::ReadText(View(block));
-    if (text.Size() == 0)
-        return Bytes();
-    const auto* start = static_cast<const uint8_t*>(text.Data());
-    FUZZ_CHECK(start == block.data() + text_block::kTextOffset);
-    FUZZ_CHECK(text.Size() <= block.size() - text_block::kTextOffset);
-    FUZZ_CHECK(!std::memchr(start, 0, text.Size()));
-    FUZZ_CHECK(start + text.Size() == block.data() + block.size() || start[text.Size()] == 0);
-    return Bytes(start, start + text.Size());
+static Bytes TextOf(const Bytes& block) {
+    return ReadFrom(block, text_block::kTextOffset, text_block::ReadText(View(block)));
 }
-
-} // namespace
 
 FUZZ_TARGET {
     Bytes block = ConsumeBlock(in);
@@ -38,17 +24,16 @@ FUZZ_TARGET {
         const int kind = in.ConsumeIntegralInRange(0, 2);
         const Bytes text = kind == 2 ? Bytes() : ConsumeBlock(in);
         const Bytes loaded = block;
-        const CByteSpan loadedSpan(loaded.data(), loaded.size());
         OwnedBytes built;
         if (kind == 0) {
-            built = text_block::Build(loadedSpan, View(text));
+            built = text_block::Build(View(loaded), View(text));
         } else if (kind == 1) {
-            text_block::Fillable fillable = text_block::BuildToFill(loadedSpan, text.size());
+            text_block::Fillable fillable = text_block::BuildToFill(View(loaded), text.size());
             FUZZ_CHECK(fillable.text.Size() == text.size());
             FUZZ_CHECK(fillable.text.Write(0, text.data(), text.size()));
             built = std::move(fillable.block);
         } else {
-            built = text_block::BuildUnreadText(loadedSpan);
+            built = text_block::BuildUnreadText(View(loaded));
         }
         // The unread block keeps one more zero where the text would be.
         const Bytes region = kind == 2 ? Bytes{0} : text;
@@ -57,12 +42,9 @@ FUZZ_TARGET {
         block.assign(built.data.get(), built.data.get() + built.size);
 
         FUZZ_CHECK(Bytes(block.begin(), block.begin() + 12) == header);
-        uint32_t length = 0;
-        std::memcpy(&length, block.data() + 12, 4);
-        FUZZ_CHECK(length == text.size() + 1);
+        FUZZ_CHECK(WordAt(block, 12) == text.size() + 1);
         FUZZ_CHECK(Bytes(block.begin() + 16, block.end() - 4) == region);
         FUZZ_CHECK(Bytes(block.end() - 4, block.end()) == Bytes(4, 0));
-        const auto zero = std::find(text.begin(), text.end(), 0);
-        FUZZ_CHECK(TextOf(block) == Bytes(text.begin(), zero));
+        FUZZ_CHECK(TextOf(block) == Bytes(text.begin(), std::find(text.begin(), text.end(), 0)));
     }
 }

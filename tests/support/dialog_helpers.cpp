@@ -45,13 +45,6 @@ bool IsPropertySheet(HWND window) { // 0x3020: the sheet's tab control
     return ClassName(window) == "#32770" && ClassName(GetDlgItem(window, 0x3020)) == WC_TABCONTROLA;
 }
 
-HWND FindSheet(const char* caption) {
-    for (HWND w : ThreadWindows())
-        if (IsWindowVisible(w) && IsPropertySheet(w) && (!caption || Text(w) == caption))
-            return w;
-    return nullptr;
-}
-
 std::vector<std::string> TabTexts(HWND sheet) {
     HWND tab = PropSheet_GetTabControl(sheet);
     std::vector<std::string> texts;
@@ -62,18 +55,6 @@ std::vector<std::string> TabTexts(HWND sheet) {
         texts.emplace_back(text);
     }
     return texts;
-}
-
-void TypeText(HWND edit, const std::string& text) {
-    SendMessageA(edit, EM_SETSEL, 0, -1);
-    for (unsigned char c : text)
-        SendMessageA(edit, WM_CHAR, c, 1);
-}
-
-void TypeText(HWND edit, const std::wstring& text) {
-    SendMessageW(edit, EM_SETSEL, 0, -1);
-    for (wchar_t c : text)
-        SendMessageW(edit, WM_CHAR, c, 1);
 }
 
 std::string WideTextUtf8(HWND window) {

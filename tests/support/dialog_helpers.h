@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -20,8 +21,6 @@ inline std::string ItemText(HWND dialog, int id) {
 std::vector<HWND> ThreadWindows(); // top-level, in z-order
 bool IsVisibleDialog(HWND window); // message box, property sheet or other
 bool IsPropertySheet(HWND window);
-// A visible property sheet of this thread; with a caption, only one with that caption.
-HWND FindSheet(const char* caption = nullptr);
 std::vector<std::string> TabTexts(HWND sheet);
 inline int CurrentTab(HWND sheet) {
     return TabCtrl_GetCurSel(PropSheet_GetTabControl(sheet));
@@ -46,9 +45,13 @@ inline void PressCloseBox(HWND sheet) {
 inline void SetText(HWND control, const std::string& text) {
     SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
-// Selects all of an edit's text, then types text one WM_CHAR at a time.
-void TypeText(HWND edit, const std::string& text);
-void TypeText(HWND edit, const std::wstring& text);
+// Selects all of an edit's text, then types text one WM_CHAR at a time (wide text as Unicode).
+template <class Char> void TypeText(HWND edit, const std::basic_string<Char>& text) {
+    const auto send = sizeof(Char) == 1 ? SendMessageA : SendMessageW;
+    send(edit, EM_SETSEL, 0, -1);
+    for (Char c : text)
+        send(edit, WM_CHAR, std::make_unsigned_t<Char>(c), 1);
+}
 std::string WideTextUtf8(HWND window); // GetWindowTextW, as UTF-8
 inline void Click(HWND button) {
     PostMessageA(button, BM_CLICK, 0, 0);

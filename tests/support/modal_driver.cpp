@@ -99,12 +99,13 @@ std::string ModalDriver::Report() const {
                : report;
 }
 
-Step WaitForSheet(HWND& out, const char* caption) {
-    return [&out, caption] { return (out = FindSheet(caption)) != nullptr; };
-}
-
-Step WaitForMessageBox(HWND& out, const HWND& owner) {
-    return [&out, &owner] { return (out = FindMessageBox(owner)) != nullptr; };
+Step WaitForSheet(HWND& out) {
+    return [&out] {
+        for (HWND w : ThreadWindows())
+            if (IsWindowVisible(w) && IsPropertySheet(w))
+                return out = w, true;
+        return false;
+    };
 }
 
 Step WaitForGone(const HWND& window) {

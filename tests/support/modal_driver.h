@@ -52,9 +52,8 @@ private:
 };
 
 // Waiting steps; each stores what it found in out (references outlive the run).
-Step WaitForSheet(HWND& out, const char* caption = nullptr);
-Step WaitForMessageBox(HWND& out, const HWND& owner);
-Step WaitForGone(const HWND& window);                       // destroyed or hidden
+Step WaitForSheet(HWND& out);         // a visible property sheet of this thread
+Step WaitForGone(const HWND& window); // destroyed or hidden
 Step WaitForPage(const HWND& sheet, int index, HWND& page); // index in front, its page
 
 } // namespace kelgui_test

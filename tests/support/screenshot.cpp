@@ -17,7 +17,7 @@ static Image CaptureScreen(const RECT& rect) {
     HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
     void* bits = nullptr;
     HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, dib);
+    SelectObject(memory, dib);
     Image image;
     if (bits && BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY)) {
         GdiFlush();
@@ -26,9 +26,8 @@ static Image CaptureScreen(const RECT& rect) {
         for (uint32_t& px : image.pixels) // 0x00RRGGBB to 0x00BBGGRR
             px = RGB((px >> 16) & 0xFF, (px >> 8) & 0xFF, px & 0xFF);
     }
-    SelectObject(memory, old);
+    DeleteDC(memory); // first, which lets go of the section
     DeleteObject(dib);
-    DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return image;
 }

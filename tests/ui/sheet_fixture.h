@@ -103,7 +103,6 @@ public:
                void* buffer = nullptr, DWORD* sizeOut = nullptr) {
         return KEL_GUI_property_sheet_query(m_handle, flags, record, name, buffer, sizeOut);
     }
-    // The record, then each named block.
     void Load(const KEL_MARK_ATTRIBUTES& record, const Blocks& blocks = {}) {
         EXPECT_EQ(1, Init(1, &record));
         for (const auto& [name, bytes] : blocks)
@@ -150,7 +149,7 @@ public:
     void Refused(ModalDriver& d, Strings& seen, std::function<void()> leave,
                  std::string (*read)(HWND box) = MessageBoxText) {
         d.Do("leave", std::move(leave))
-            .Then("message box", WaitForMessageBox(m_box, m_window))
+            .Then("message box", [this] { return (m_box = FindMessageBox(m_window)) != nullptr; })
             .Do("read, dismiss",
                 [&seen, read, this] {
                     seen.push_back(read(m_box));

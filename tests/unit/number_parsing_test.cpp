@@ -4,38 +4,32 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <tuple>
+#include <vector>
+
 TEST(NumberParsing, BlanksAroundOneNumberInRange) {
-    const struct {
-        const char* text;
-        bool unsignedOk, signedOk;
-        long long value;
-    } cases[] = {
-        {" \t42\t ", true, true, 42},
-        {"0", true, true, 0},
-        {"4294967295", true, false, 4294967295LL},
-        {"-2147483648", false, true, -2147483648LL},
-        {"", false, false, 0},
-        {"   ", false, false, 0},
-        {"abc", false, false, 0},
-        {"-1", false, true, -1},
-        {"12x", false, false, 0},
-        {"1 2", false, false, 0},
-        {"4294967296", false, false, 0},
-        {"2147483648", true, false, 2147483648LL},
-        {"+", false, false, 0},
-        {"-", false, false, 0},
-        {"1.5", false, false, 0},
-        {"0x10", false, false, 0},
-        {"+0", false, false, 0}, // 0 counts only from a text that starts with '0'
-        {"-0", false, false, 0},
-        {"+7", true, true, 7},
+    using Read = std::optional<long long>; // what a text reads as; none: refused
+    std::vector<std::tuple<const char*, Read, Read>> cases = {
+        // the text, read as unsigned, as signed
+        {" \t42\t ", 42, 42},
+        {"0", 0, 0},
+        {"+7", 7, 7},
+        {"-1", {}, -1},
+        {"4294967295", 4294967295LL, {}},
+        {"2147483648", 2147483648LL, {}},
+        {"-2147483648", {}, -2147483648LL},
     };
-    for (const auto& c : cases) {
+    // 0 counts only from a text that starts with '0'.
+    for (const char* refused :
+         {"", "   ", "abc", "12x", "1 2", "4294967296", "+", "-", "1.5", "0x10", "+0", "-0"})
+        cases.emplace_back(refused, Read(), Read());
+    for (const auto& [text, asUnsigned, asSigned] : cases) {
         DWORD u = 7;
         int i = 3;
-        EXPECT_EQ(c.unsignedOk, AfxParseDWord(c.text, &u)) << '"' << c.text << '"';
-        EXPECT_EQ(c.unsignedOk ? c.value : 7, static_cast<long long>(u)) << '"' << c.text << '"';
-        EXPECT_EQ(c.signedOk, AfxParseInt(c.text, &i)) << '"' << c.text << '"';
-        EXPECT_EQ(c.signedOk ? c.value : 3, static_cast<long long>(i)) << '"' << c.text << '"';
+        EXPECT_EQ(asUnsigned.has_value(), AfxParseDWord(text, &u)) << '"' << text << '"';
+        EXPECT_EQ(asUnsigned.value_or(7), static_cast<long long>(u)) << '"' << text << '"';
+        EXPECT_EQ(asSigned.has_value(), AfxParseInt(text, &i)) << '"' << text << '"';
+        EXPECT_EQ(asSigned.value_or(3), static_cast<long long>(i)) << '"' << text << '"';
     }
 }

@@ -10,39 +10,26 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
-Strings g_events;
+std::vector<std::string> g_events;
 
-template <PageKind Kind> std::string NameOf() {
-    return Kind == PageKind::Line ? "Line" : Kind == PageKind::Color ? "Color" : "Font";
-}
-
-template <PageKind Kind> class StandIn : public CPropertyPage {
-public:
-    StandIn() : CPropertyPage(0) { g_events.push_back("add " + NameOf<Kind>()); }
+// A page of one kind: its constructor and load log themselves.
+template <PageKind Kind> struct StandIn : CPropertyPage {
+    static std::string Name() {
+        return Kind == PageKind::Line ? "Line" : Kind == PageKind::Color ? "Color" : "Font";
+    }
+    StandIn() : CPropertyPage(0) { g_events.push_back("add " + Name()); }
+    static void Load(StandIn&, Part, const AssemblyInput&) { g_events.push_back("load " + Name()); }
+    static void Store(StandIn&, Part, ReadBackOutput&) {}
+    static PageBinding Binding() { return BindPage<StandIn, Load, Store>(Kind, MakePage<StandIn>); }
 };
-
-template <PageKind Kind> void Load(StandIn<Kind>&, Part, const AssemblyInput&) {
-    g_events.push_back("load " + NameOf<Kind>());
-}
-
-template <PageKind Kind> void Store(StandIn<Kind>&, Part, ReadBackOutput&) {}
-
-template <PageKind Kind> PageBinding StandInBinding() {
-    return BindPage<StandIn<Kind>, Load<Kind>, Store<Kind>>(Kind, MakePage<StandIn<Kind>>);
-}
-
-CPropertyPage* RunOutOfMemory(DWORD) {
-    throw std::bad_alloc();
-}
 
 } // namespace
 
 // Line + Color (3), then Font + Color ... (518), with no memory for Color.
 TEST(PageAssembly, OutOfMemoryStopsWithEarlierPagesLoaded) {
-    PageBinding rows[] = {StandInBinding<PageKind::Line>(), StandInBinding<PageKind::Color>(),
-                          StandInBinding<PageKind::Font>()};
-    rows[1].make = RunOutOfMemory;
+    PageBinding rows[] = {StandIn<PageKind::Line>::Binding(), StandIn<PageKind::Color>::Binding(),
+                          StandIn<PageKind::Font>::Binding()};
+    rows[1].make = [](DWORD) -> CPropertyPage* { throw std::bad_alloc(); };
     CKELPropertySheet sheet(nullptr);
     KEL_MARK_ATTRIBUTES record = {};
     for (DWORD markType : {3u, 518u}) {
@@ -50,12 +37,10 @@ TEST(PageAssembly, OutOfMemoryStopsWithEarlierPagesLoaded) {
         EXPECT_EQ(DWORD(ERROR_NOT_ENOUGH_MEMORY),
                   AssemblePages(sheet, InitArgs{1, &record, nullptr, nullptr, 0}, rows));
     }
-    EXPECT_EQ((Strings{"add Line", "load Line", "add Font", "load Font"}), g_events)
+    EXPECT_EQ((std::vector<std::string>{"add Line", "load Line", "add Font", "load Font"}),
+              g_events)
         << "nothing after the page that could not be made";
     EXPECT_EQ(2, sheet.GetPageCount());
-    while (sheet.GetPageCount() > 0) {
-        CPropertyPage* page = sheet.GetPage(0);
-        sheet.RemovePage(0);
-        delete page;
-    }
+    for (int i = 0; i < sheet.GetPageCount(); ++i)
+        delete sheet.GetPage(i); // the sheet does not own its pages
 }

@@ -32,7 +32,7 @@ TEST(PageGeometry, SwatchFocusRingStandsOutOnEveryColour) {
     };
     HDC dc = CreateCompatibleDC(nullptr);
     HBITMAP bitmap = CreateBitmap(23, 18, 1, 32, nullptr);
-    HGDIOBJ old = SelectObject(dc, bitmap);
+    SelectObject(dc, bitmap);
     const RECT item = {0, 0, 23, 18};
     for (size_t row = 0; row < 16; ++row)
         for (bool selected : {false, true}) {
@@ -44,7 +44,6 @@ TEST(PageGeometry, SwatchFocusRingStandsOutOnEveryColour) {
             EXPECT_EQ(GetPixel(dc, ring - 1, 9), color) << row;
             EXPECT_GE(std::abs(lightness(GetPixel(dc, ring, 9)) - lightness(color)), 128) << row;
         }
-    SelectObject(dc, old);
+    DeleteDC(dc); // first, which lets go of the bitmap
     DeleteObject(bitmap);
-    DeleteDC(dc);
 }
