@@ -20,9 +20,9 @@ TEST(NumberParsing, BlanksAroundOneNumberInRange) {
         {"2147483648", 2147483648LL, {}},
         {"-2147483648", {}, -2147483648LL},
     };
-    // 0 counts only from a text that starts with '0'.
-    for (const char* refused :
-         {"", "   ", "abc", "12x", "1 2", "4294967296", "+", "-", "1.5", "0x10", "+0", "-0"})
+    // 0 counts only from a text that starts with '0'; a minus sign never wraps to a DWORD.
+    for (const char* refused : {"", "   ", "abc", "12x", "1 2", "4294967296", "+", "-", "1.5",
+                                "0x10", "+0", "-0", "-18446744073709551615"})
         cases.emplace_back(refused, Read(), Read());
     for (const auto& [text, asUnsigned, asSigned] : cases) {
         DWORD u = 7;
