@@ -10,10 +10,6 @@
 namespace sheet_test {
 namespace {
 
-// A length of the 96-dpi look at the screen's scale.
-int Scaled(int pixels) {
-    return MulDiv(pixels, ScreenDpi(), 96);
-}
 // A capture of the page once it has painted.
 std::function<bool()> PageShot(const HWND& page, Image& shot) {
     return SettledCapture([&page] { return RectIn(page, nullptr); }, shot);

@@ -107,9 +107,8 @@ TEST(FilePages, NameBlockAsLoadedUntilChanged) {
         Click(play); // with the loaded name, then (posted) with the one typed
     });
     // Drawn for 100, 150 and 200 per cent: ctest runs this at 144 and 192 dpi too.
-    const LONG dpi = ScreenDpi();
-    EXPECT_EQ(std::make_pair(20 * dpi / 96, 18 * dpi / 96),
-              std::make_pair(picture.bmWidth, picture.bmHeight));
+    EXPECT_EQ(std::make_pair(Scaled(20), Scaled(18)),
+              std::make_pair(int(picture.bmWidth), int(picture.bmHeight)));
 }
 
 // Browse shows the page's title and filter; OK puts the path in the edit, Cancel changes nothing.

@@ -29,6 +29,10 @@ inline int ScreenDpi() {
     ReleaseDC(nullptr, screen);
     return dpi;
 }
+// A length of the 96-dpi look at the screen's scale.
+inline int Scaled(int pixels) {
+    return MulDiv(pixels, ScreenDpi(), 96);
+}
 // A run at another scale (KELGUI_DPI, tools/wine-env.sh) must be at that scale.
 inline void ExpectTheScaleAsked() {
     const char* asked = std::getenv("KELGUI_DPI");

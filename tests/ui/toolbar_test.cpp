@@ -16,7 +16,7 @@ namespace {
 // as at 96 dpi.
 constexpr SIZE kButton96 = {23, 22}, kImage96 = {16, 15};
 SIZE ScreenScaled(SIZE at96) {
-    return {MulDiv(at96.cx, ScreenDpi(), 96), MulDiv(at96.cy, ScreenDpi(), 96)};
+    return {Scaled(at96.cx), Scaled(at96.cy)};
 }
 constexpr DWORD kPressed = KEL_TOOL_EVENT_PRESSED, kReleased = KEL_TOOL_EVENT_RELEASED,
                 kClosed = KEL_TOOL_EVENT_CLOSED, kDestroyed = KEL_TOOL_EVENT_DESTROYED;
