@@ -58,10 +58,8 @@ void OnOtherThread(std::function<void()> fn) {
 // The first call runs the action; later ones (timer ticks) cancel every sheet.
 std::function<void()> g_inside;
 void CALLBACK RunInsideThenClose(HWND, UINT, UINT_PTR, DWORD) {
-    if (g_inside) {
-        const std::function<void()> action = std::exchange(g_inside, nullptr);
+    if (const std::function<void()> action = std::exchange(g_inside, nullptr))
         return action();
-    }
     for (HWND w : ThreadWindows())
         if (IsWindowVisible(w) && IsPropertySheet(w))
             PressCancel(w);
@@ -128,8 +126,8 @@ protected:
     void RunInside(void (*enter)(H), std::function<void()> action) {
         g_inside = std::move(action);
         const UINT_PTR timer = SetTimer(nullptr, 0, 20, RunInsideThenClose);
-        KEL_GUI_toolbar_CB_register(m_h.frame, 0, reinterpret_cast<FARPROC>(&RunInsideOnPress), 0);
-        KEL_GUI_toolbar_CB_register(m_h.frame, 1, reinterpret_cast<FARPROC>(&RunInsideOnTip), 0);
+        KEL_GUI_toolbar_notify_register(m_h.frame, RunInsideOnPress, 0);
+        KEL_GUI_toolbar_tip_text_register(m_h.frame, RunInsideOnTip, 0);
         enter(m_h);
         KillTimer(nullptr, timer);
         g_inside = nullptr;
@@ -162,7 +160,6 @@ TEST_F(HostileHost, BadHandlesGetZeroAndLeaveTheLiveOnesAlone) {
     ExpectLiveOnesUntouched();
 }
 
-// Other threads are refused and change nothing; ending threads leave no handles.
 TEST_F(HostileHost, OtherThreadsAreRefusedAndLeaveNothingBehind) {
     for (int i = 0; i < 50; ++i)
         OnOtherThread([] {}); // the first threads may set up what the system shares
@@ -212,9 +209,8 @@ TEST_F(HostileHost, CallsBackInFromARunningSheetAndFromTheToolbarCallbacks) {
 }
 
 // OK gives 1, Cancel and the close box 0; while a sheet runs its owner and the toolbar are
-// disabled and the message hook is out (a press message to the toolbar presses nothing); both
-// come back after. Sheets and toolbars made, used and destroyed leave no GDI or USER object
-// behind after a first cycle; the toolbar's tip makes a font under code page 932.
+// disabled and the hook is out (a press message presses nothing). After a first cycle, sheets
+// and toolbars made, used (a tip makes a font under code page 932) and destroyed leave nothing.
 TEST_F(HostileHost, SheetRunsTakeTheHookOutAndLeaveNothingBehind) {
     const std::pair<void (*)(HWND), DWORD> closes[] = {
         {PressOk, 0}, {PressCancel, ERROR_CANCELLED}, {PressCloseBox, ERROR_CANCELLED}};
@@ -252,9 +248,8 @@ TEST_F(HostileHost, SheetRunsTakeTheHookOutAndLeaveNothingBehind) {
 
 // Every refusal not tried above, export by export, and what a success leaves.
 TEST_F(HostileHost, EveryZeroSaysWhyAndEveryOneClearsTheLastError) {
-    HKELSHEET empty = nullptr, *nowhere = nullptr;
+    Sheet empty;
     const KEL_IMAGE_INFO info = {};
-    KEL_GUI_property_sheet_create(nullptr, &info, &empty);
     HWND gone = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     DestroyWindow(gone);
     HWND frame = HWND(0x1234); // never made: cleared
@@ -263,10 +258,10 @@ TEST_F(HostileHost, EveryZeroSaysWhyAndEveryOneClearsTheLastError) {
     const std::tuple<const char*, std::function<BOOL()>, DWORD> cases[] = {
         {RUN(KEL_GUI_message_title_set("t")), 0},
         {RUN(KEL_GUI_message_title_get(nullptr, 0) == 1), 0},
-        {RUN(KEL_GUI_property_sheet_create(nullptr, &info, nowhere)), kParam},
-        {RUN(KEL_GUI_property_sheet_title_set(empty, "t")), ERROR_EMPTY},
-        {RUN(KEL_GUI_property_sheet_show(empty)), ERROR_EMPTY},
-        {RUN(KEL_GUI_property_sheet_init(empty, 1, 0, 0, 0, 0)), kParam},
+        {RUN(KEL_GUI_property_sheet_create(nullptr, &info, nullptr)), kParam},
+        {RUN(KEL_GUI_property_sheet_title_set(empty.Handle(), "t")), ERROR_EMPTY},
+        {RUN(KEL_GUI_property_sheet_show(empty.Handle())), ERROR_EMPTY},
+        {RUN(KEL_GUI_property_sheet_init(empty.Handle(), 1, 0, 0, 0, 0)), kParam},
         {RUN(KEL_GUI_property_sheet_query(m_h.sheet, 1, 0, kName, 0, &g_out)), kParam},
         {RUN(KEL_GUI_property_sheet_query(m_h.sheet, 3, &g_record, 0, 0, &g_out)), kParam},
         {RUN(KEL_GUI_property_sheet_query(m_h.sheet, 4, 0, kName, 0, 0)), kParam},
@@ -277,7 +272,6 @@ TEST_F(HostileHost, EveryZeroSaysWhyAndEveryOneClearsTheLastError) {
     for (const auto& [name, run, code] : cases)
         EXPECT_EQ(Expected(code), OutcomeOf(run)) << name;
     EXPECT_EQ(frame, nullptr) << "a refused create clears its out";
-    KEL_GUI_property_sheet_destroy(empty);
 }
 
 // A host that unloads the library under its toolbar and a sheet: the toolbar goes first
