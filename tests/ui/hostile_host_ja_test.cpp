@@ -91,7 +91,6 @@ char* Guarded(size_t size) {
     return base + span - size;
 }
 
-// A host window with a toolbar and two filled sheets.
 class HostileHost : public ToolbarOnHost {
 protected:
     void SetUp() override {

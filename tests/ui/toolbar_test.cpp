@@ -277,10 +277,8 @@ TEST_F(ToolbarTest, TipsAreToolNamesUnlessTheHostGivesOneCutAtSeventyNine) {
     EXPECT_EQ(g_tipRequests, (decltype(g_tipRequests){{77, 504, "Filled Ellipse"}}));
 }
 
-// Tips show while the host's window is active, not only the toolbar's; the caption
-// looks active with the host's window or its own, inactive while disabled or when
-// another window is active. (Beside the host: under Wine without a window manager,
-// activating the host raises it over the toolbar it owns.)
+// Beside the host: under Wine without a window manager, activating the host raises it over
+// the toolbar it owns.
 TEST_F(ToolbarTest, TipsAlwaysShowAndTheCaptionLooksActiveWithItsOwner) {
     SendMessageA(m_bar, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); // the tip is readied for the mouse
     EXPECT_TRUE(GetWindowLongA(TooltipOf(m_frame), GWL_STYLE) & TTS_ALWAYSTIP);
