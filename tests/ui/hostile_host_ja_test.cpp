@@ -11,7 +11,7 @@ struct Handles {
     HWND frame;
 };
 using H = const Handles&;
-KEL_MARK_ATTRIBUTES g_record = {}; // a straight line of size 1 as NewSheet leaves it
+KEL_MARK_ATTRIBUTES g_record = PatternRecord(KEL_MARK_STRAIGHT_LINE, 0, 1);
 DWORD g_out;
 const FARPROC kRecorder = reinterpret_cast<FARPROC>(&RecordNotification);
 
@@ -95,20 +95,12 @@ class HostileHost : public ToolbarOnHost {
 protected:
     void SetUp() override {
         ToolbarOnHost::SetUp();
-        m_h = {NewSheet(), NewSheet(), m_frame};
+        m_h = {LineSheet(m_host), LineSheet(m_host), m_frame};
     }
     void TearDown() override {
         KEL_GUI_property_sheet_destroy(m_h.sheet);
         KEL_GUI_property_sheet_destroy(m_h.other);
         ToolbarOnHost::TearDown();
-    }
-    HKELSHEET NewSheet() {
-        static const KEL_IMAGE_INFO info = {};
-        HKELSHEET sheet = nullptr;
-        g_record.nMarkType = KEL_MARK_STRAIGHT_LINE, g_record.nLineSize = 1; // OK closes it
-        KEL_GUI_property_sheet_create(m_host, &info, &sheet);
-        KEL_GUI_property_sheet_init(sheet, 1, &g_record, nullptr, nullptr, 0);
-        return sheet;
     }
     // One press per message: the hook is installed once.
     void ExpectOnePressPerMessage() {
@@ -140,7 +132,7 @@ template <class T> Handles Bad(T handle) {
 }
 
 TEST_F(HostileHost, BadHandlesGetZeroAndLeaveTheLiveOnesAlone) {
-    Handles stale = {NewSheet(), nullptr, nullptr};
+    Handles stale = {LineSheet(m_host), nullptr, nullptr};
     KEL_GUI_property_sheet_destroy(stale.sheet);
     KEL_GUI_toolbar_create(m_host, 0, 0, &stale.frame);
     DestroyWindow(stale.frame);
@@ -308,9 +300,9 @@ TEST_F(HostileHost, BuffersEndingAtAnInaccessiblePageAreNeverOverrun) {
     for (const auto& [markType, name] : {std::pair(KEL_MARK_TYPED_TEXT, KEL_BLOCK_TEXT),
                                          {KEL_MARK_AUDIO, KEL_BLOCK_FILE_NAME},
                                          {KEL_MARK_ARROW, KEL_BLOCK_MARK_DATA}}) {
-        g_record.nMarkType = markType;
+        const KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0, 1);
         void* data = memset(Guarded(300), 'T', 300);
-        ASSERT_TRUE(KEL_GUI_property_sheet_init(m_h.other, 3, &g_record, name, data, 300));
+        ASSERT_TRUE(KEL_GUI_property_sheet_init(m_h.other, 3, &record, name, data, 300));
         ASSERT_TRUE(KEL_GUI_property_sheet_query(m_h.other, 2, nullptr, name, nullptr, &g_out));
         EXPECT_TRUE(
             KEL_GUI_property_sheet_query(m_h.other, 2, nullptr, name, Guarded(g_out), &g_out));

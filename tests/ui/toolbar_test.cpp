@@ -3,7 +3,6 @@
 #include "toolbar_test_host.h"
 
 #include <algorithm>
-#include <memory>
 #include <set>
 
 using namespace toolbar_test;
@@ -283,7 +282,7 @@ TEST_F(ToolbarTest, TipsAlwaysShowAndTheCaptionLooksActiveWithItsOwner) {
     SendMessageA(m_bar, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); // the tip is readied for the mouse
     EXPECT_TRUE(GetWindowLongA(TooltipOf(m_frame), GWL_STYLE) & TTS_ALWAYSTIP);
     SetWindowPos(m_frame, nullptr, 700, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    std::unique_ptr<HostWindow> other;
+    std::optional<HostWindow> other;
     const COLORREF active = GetSysColor(COLOR_ACTIVECAPTION),
                    inactive = GetSysColor(COLOR_INACTIVECAPTION);
     const std::tuple<const char*, std::function<void()>, COLORREF> steps[] = {
@@ -291,7 +290,7 @@ TEST_F(ToolbarTest, TipsAlwaysShowAndTheCaptionLooksActiveWithItsOwner) {
         {"disabled", [&] { EnableWindow(m_frame, FALSE); }, inactive},
         {"enabled", [&] { EnableWindow(m_frame, TRUE); }, active},
         {"own", [&] { SetActiveWindow(m_frame); }, active},
-        {"another", [&] { other = std::make_unique<HostWindow>(); }, inactive},
+        {"another", [&] { other.emplace(); }, inactive},
     };
     for (const auto& [name, act, caption] : steps) {
         act();
@@ -309,14 +308,10 @@ TEST_F(ToolbarTest, ASheetDisablesTheToolbarsWhileItRunsHoweverItEnds) {
         {"WM_QUIT", false, [](HWND, HWND) { PostQuitMessage(0); }},
         {"host's own", true, [](HWND sheet, HWND) { PressCancel(sheet); }},
     };
-    const KEL_MARK_ATTRIBUTES line = PatternRecord(KEL_MARK_STRAIGHT_LINE, 0, 1);
-    const KEL_IMAGE_INFO info = {};
     for (const auto& [name, disabledByHost, endIt] : cases) {
         EnableWindow(m_frame, !disabledByHost);
         HostWindow owner;
-        HKELSHEET sheet = nullptr;
-        ASSERT_TRUE(KEL_GUI_property_sheet_create(owner, &info, &sheet));
-        KEL_GUI_property_sheet_init(sheet, 1, &line, nullptr, nullptr, 0);
+        HKELSHEET sheet = LineSheet(owner);
         HWND window = nullptr;
         bool enabledMeanwhile = true;
         ModalDriver d;
