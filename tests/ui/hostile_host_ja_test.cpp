@@ -11,7 +11,7 @@ struct Handles {
     HWND frame;
 };
 using H = const Handles&;
-KEL_MARK_ATTRIBUTES g_record = {}; // a straight line of size 1 as NewSheet leaves it
+KEL_MARK_ATTRIBUTES g_record = PatternRecord(KEL_MARK_STRAIGHT_LINE, 0, 1);
 DWORD g_out;
 const FARPROC kRecorder = reinterpret_cast<FARPROC>(&RecordNotification);
 
@@ -58,10 +58,8 @@ void OnOtherThread(std::function<void()> fn) {
 // The first call runs the action; later ones (timer ticks) cancel every sheet.
 std::function<void()> g_inside;
 void CALLBACK RunInsideThenClose(HWND, UINT, UINT_PTR, DWORD) {
-    if (g_inside) {
-        const std::function<void()> action = std::exchange(g_inside, nullptr);
+    if (const std::function<void()> action = std::exchange(g_inside, nullptr))
         return action();
-    }
     for (HWND w : ThreadWindows())
         if (IsWindowVisible(w) && IsPropertySheet(w))
             PressCancel(w);
@@ -93,25 +91,16 @@ char* Guarded(size_t size) {
     return base + span - size;
 }
 
-// A host window with a toolbar and two filled sheets.
 class HostileHost : public ToolbarOnHost {
 protected:
     void SetUp() override {
         ToolbarOnHost::SetUp();
-        m_h = {NewSheet(), NewSheet(), m_frame};
+        m_h = {LineSheet(m_host), LineSheet(m_host), m_frame};
     }
     void TearDown() override {
         KEL_GUI_property_sheet_destroy(m_h.sheet);
         KEL_GUI_property_sheet_destroy(m_h.other);
         ToolbarOnHost::TearDown();
-    }
-    HKELSHEET NewSheet() {
-        static const KEL_IMAGE_INFO info = {};
-        HKELSHEET sheet = nullptr;
-        g_record.nMarkType = KEL_MARK_STRAIGHT_LINE, g_record.nLineSize = 1; // OK closes it
-        KEL_GUI_property_sheet_create(m_host, &info, &sheet);
-        KEL_GUI_property_sheet_init(sheet, 1, &g_record, nullptr, nullptr, 0);
-        return sheet;
     }
     // One press per message: the hook is installed once.
     void ExpectOnePressPerMessage() {
@@ -128,8 +117,8 @@ protected:
     void RunInside(void (*enter)(H), std::function<void()> action) {
         g_inside = std::move(action);
         const UINT_PTR timer = SetTimer(nullptr, 0, 20, RunInsideThenClose);
-        KEL_GUI_toolbar_CB_register(m_h.frame, 0, reinterpret_cast<FARPROC>(&RunInsideOnPress), 0);
-        KEL_GUI_toolbar_CB_register(m_h.frame, 1, reinterpret_cast<FARPROC>(&RunInsideOnTip), 0);
+        KEL_GUI_toolbar_notify_register(m_h.frame, RunInsideOnPress, 0);
+        KEL_GUI_toolbar_tip_text_register(m_h.frame, RunInsideOnTip, 0);
         enter(m_h);
         KillTimer(nullptr, timer);
         g_inside = nullptr;
@@ -143,7 +132,7 @@ template <class T> Handles Bad(T handle) {
 }
 
 TEST_F(HostileHost, BadHandlesGetZeroAndLeaveTheLiveOnesAlone) {
-    Handles stale = {NewSheet(), nullptr, nullptr};
+    Handles stale = {LineSheet(m_host), nullptr, nullptr};
     KEL_GUI_property_sheet_destroy(stale.sheet);
     KEL_GUI_toolbar_create(m_host, 0, 0, &stale.frame);
     DestroyWindow(stale.frame);
@@ -162,7 +151,6 @@ TEST_F(HostileHost, BadHandlesGetZeroAndLeaveTheLiveOnesAlone) {
     ExpectLiveOnesUntouched();
 }
 
-// Other threads are refused and change nothing; ending threads leave no handles.
 TEST_F(HostileHost, OtherThreadsAreRefusedAndLeaveNothingBehind) {
     for (int i = 0; i < 50; ++i)
         OnOtherThread([] {}); // the first threads may set up what the system shares
@@ -212,9 +200,8 @@ TEST_F(HostileHost, CallsBackInFromARunningSheetAndFromTheToolbarCallbacks) {
 }
 
 // OK gives 1, Cancel and the close box 0; while a sheet runs its owner and the toolbar are
-// disabled and the message hook is out (a press message to the toolbar presses nothing); both
-// come back after. Sheets and toolbars made, used and destroyed leave no GDI or USER object
-// behind after a first cycle; the toolbar's tip makes a font under code page 932.
+// disabled and the hook is out (a press message presses nothing). After a first cycle, sheets
+// and toolbars made, used (a tip makes a font under code page 932) and destroyed leave nothing.
 TEST_F(HostileHost, SheetRunsTakeTheHookOutAndLeaveNothingBehind) {
     const std::pair<void (*)(HWND), DWORD> closes[] = {
         {PressOk, 0}, {PressCancel, ERROR_CANCELLED}, {PressCloseBox, ERROR_CANCELLED}};
@@ -252,9 +239,8 @@ TEST_F(HostileHost, SheetRunsTakeTheHookOutAndLeaveNothingBehind) {
 
 // Every refusal not tried above, export by export, and what a success leaves.
 TEST_F(HostileHost, EveryZeroSaysWhyAndEveryOneClearsTheLastError) {
-    HKELSHEET empty = nullptr, *nowhere = nullptr;
+    Sheet empty;
     const KEL_IMAGE_INFO info = {};
-    KEL_GUI_property_sheet_create(nullptr, &info, &empty);
     HWND gone = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     DestroyWindow(gone);
     HWND frame = HWND(0x1234); // never made: cleared
@@ -263,10 +249,10 @@ TEST_F(HostileHost, EveryZeroSaysWhyAndEveryOneClearsTheLastError) {
     const std::tuple<const char*, std::function<BOOL()>, DWORD> cases[] = {
         {RUN(KEL_GUI_message_title_set("t")), 0},
         {RUN(KEL_GUI_message_title_get(nullptr, 0) == 1), 0},
-        {RUN(KEL_GUI_property_sheet_create(nullptr, &info, nowhere)), kParam},
-        {RUN(KEL_GUI_property_sheet_title_set(empty, "t")), ERROR_EMPTY},
-        {RUN(KEL_GUI_property_sheet_show(empty)), ERROR_EMPTY},
-        {RUN(KEL_GUI_property_sheet_init(empty, 1, 0, 0, 0, 0)), kParam},
+        {RUN(KEL_GUI_property_sheet_create(nullptr, &info, nullptr)), kParam},
+        {RUN(KEL_GUI_property_sheet_title_set(empty.Handle(), "t")), ERROR_EMPTY},
+        {RUN(KEL_GUI_property_sheet_show(empty.Handle())), ERROR_EMPTY},
+        {RUN(KEL_GUI_property_sheet_init(empty.Handle(), 1, 0, 0, 0, 0)), kParam},
         {RUN(KEL_GUI_property_sheet_query(m_h.sheet, 1, 0, kName, 0, &g_out)), kParam},
         {RUN(KEL_GUI_property_sheet_query(m_h.sheet, 3, &g_record, 0, 0, &g_out)), kParam},
         {RUN(KEL_GUI_property_sheet_query(m_h.sheet, 4, 0, kName, 0, 0)), kParam},
@@ -277,7 +263,6 @@ TEST_F(HostileHost, EveryZeroSaysWhyAndEveryOneClearsTheLastError) {
     for (const auto& [name, run, code] : cases)
         EXPECT_EQ(Expected(code), OutcomeOf(run)) << name;
     EXPECT_EQ(frame, nullptr) << "a refused create clears its out";
-    KEL_GUI_property_sheet_destroy(empty);
 }
 
 // A host that unloads the library under its toolbar and a sheet: the toolbar goes first
@@ -315,9 +300,9 @@ TEST_F(HostileHost, BuffersEndingAtAnInaccessiblePageAreNeverOverrun) {
     for (const auto& [markType, name] : {std::pair(KEL_MARK_TYPED_TEXT, KEL_BLOCK_TEXT),
                                          {KEL_MARK_AUDIO, KEL_BLOCK_FILE_NAME},
                                          {KEL_MARK_ARROW, KEL_BLOCK_MARK_DATA}}) {
-        g_record.nMarkType = markType;
+        const KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0, 1);
         void* data = memset(Guarded(300), 'T', 300);
-        ASSERT_TRUE(KEL_GUI_property_sheet_init(m_h.other, 3, &g_record, name, data, 300));
+        ASSERT_TRUE(KEL_GUI_property_sheet_init(m_h.other, 3, &record, name, data, 300));
         ASSERT_TRUE(KEL_GUI_property_sheet_query(m_h.other, 2, nullptr, name, nullptr, &g_out));
         EXPECT_TRUE(
             KEL_GUI_property_sheet_query(m_h.other, 2, nullptr, name, Guarded(g_out), &g_out));

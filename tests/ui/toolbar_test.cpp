@@ -1,10 +1,8 @@
-// The floating toolbar as a host drives it: creation, look and layout, clicks, keys and the
-// 0x0900 message through the host's own loop, closing, destroying, states, tips, lockout.
+// The floating toolbar as a host drives it.
 #include "support/screenshot.h"
 #include "toolbar_test_host.h"
 
 #include <algorithm>
-#include <memory>
 #include <set>
 
 using namespace toolbar_test;
@@ -14,10 +12,7 @@ namespace {
 // The buttons and their images at the screen's scale (ctest runs some tests at 144 and 192
 // dpi too): the images drawn for the scale (not stretched), the buttons as large to the eye
 // as at 96 dpi.
-constexpr SIZE kButton96 = {23, 22}, kImage96 = {16, 15};
-SIZE ScreenScaled(SIZE at96) {
-    return {Scaled(at96.cx), Scaled(at96.cy)};
-}
+const SIZE kButton = {Scaled(23), Scaled(22)}, kImage = {Scaled(16), Scaled(15)};
 constexpr DWORD kPressed = KEL_TOOL_EVENT_PRESSED, kReleased = KEL_TOOL_EVENT_RELEASED,
                 kClosed = KEL_TOOL_EVENT_CLOSED, kDestroyed = KEL_TOOL_EVENT_DESTROYED;
 
@@ -60,38 +55,35 @@ TEST_F(ToolbarTest, CreateMakesAnOwnedToolWindowOfImageButtons) {
     HWND hidden = nullptr;
     ASSERT_TRUE(KEL_GUI_toolbar_create_ex(m_host.Handle(), 10, 10, &hidden, 0));
     EXPECT_FALSE(IsWindowVisible(hidden));
-    EXPECT_EQ(ClientSize(hidden).cx, 2 * ScreenScaled(kButton96).cx);
+    EXPECT_EQ(ClientSize(hidden).cx, 2 * kButton.cx);
     DestroyWindow(hidden);
 }
 
-// Run at each scale too. Every visible button in order, two a row, the hidden filled
-// rectangle (the second button) leaving no gap, and the frame's client area fitting them.
+// Buttons two a row in order, the hidden second one (filled rectangle) leaving no gap.
 TEST_F(ToolbarTest, ScaledButtonsAndImagesFollowTheDisplayScale) {
     ExpectTheScaleAsked();
-    const SIZE button = ScreenScaled(kButton96), image = ScreenScaled(kImage96);
-    EXPECT_EQ(SendMessageA(m_bar, TB_GETBUTTONSIZE, 0, 0), MAKELONG(button.cx, button.cy));
+    EXPECT_EQ(SendMessageA(m_bar, TB_GETBUTTONSIZE, 0, 0), MAKELONG(kButton.cx, kButton.cy));
     int cx = 0, cy = 0;
     ImageList_GetIconSize(HIMAGELIST(SendMessageA(m_bar, TB_GETIMAGELIST, 0, 0)), &cx, &cy);
-    EXPECT_TRUE(cx == image.cx && cy == image.cy) << cx << " x " << cy;
+    EXPECT_TRUE(cx == kImage.cx && cy == kImage.cy) << cx << " x " << cy;
     ASSERT_EQ(SendMessageA(m_bar, TB_BUTTONCOUNT, 0, 0), 27);
     for (int hidden : {-1, 1, -1}) {
         for (int i = 0, place = 0; i < 27; place += (i++ != hidden)) {
             const RECT r = ItemRect(m_bar, i);
             EXPECT_TRUE(i == hidden ||
-                        (r.left == place % 2 * button.cx && r.top == place / 2 * button.cy))
+                        (r.left == place % 2 * kButton.cx && r.top == place / 2 * kButton.cy))
                 << "button " << i << " at " << r.left << ", " << r.top;
         }
-        EXPECT_EQ(ClientSize(m_frame).cx, 2 * button.cx);
-        EXPECT_EQ(ClientSize(m_frame).cy, (hidden < 0 ? 14 : 13) * button.cy);
+        EXPECT_EQ(ClientSize(m_frame).cx, 2 * kButton.cx);
+        EXPECT_EQ(ClientSize(m_frame).cy, (hidden < 0 ? 14 : 13) * kButton.cy);
         KEL_GUI_toolbar_button_set(m_frame, KEL_MARK_FILLED_RECTANGLE, hidden < 0 ? 2 : 6);
     }
 }
 
-// Dark schemes, set with SetSysColors (Wine cannot turn high contrast on), on a toolbar
-// made before the change and on one made under the scheme. A tool that shows lines and
-// fills apart in the standard scheme (two colours besides the face) still does; each
-// shows something; the pressed tool's edge stands out from the face, a released one's
-// does not. Counted in each button's image area, inside any edge.
+// Set with SetSysColors (Wine cannot turn high contrast on), on a toolbar made before the
+// change and one made under it. In its image area each tool shows a colour besides the face,
+// two if it did in the standard scheme (lines and fills apart); the pressed tool's top and
+// left edges stand out from the face, a released one's do not.
 TEST_F(ToolbarTest, DarkSchemesKeepEveryToolVisibleAndThePressedOneApart) {
     const int elements[] = {COLOR_BTNFACE,      COLOR_BTNTEXT,    COLOR_BTNSHADOW,
                             COLOR_BTNHIGHLIGHT, COLOR_3DDKSHADOW, COLOR_HIGHLIGHT};
@@ -99,8 +91,6 @@ TEST_F(ToolbarTest, DarkSchemesKeepEveryToolVisibleAndThePressedOneApart) {
                              {0x202020, 0xDCDCDC, 0x141414, 0x464646, 0, RGB(0, 120, 215)},
                              {}}; // the standard one, put back last
     std::transform(elements, std::end(elements), schemes[2], GetSysColor);
-    const SIZE button = ScreenScaled(kButton96), imageSize = ScreenScaled(kImage96);
-    // Per tool: colours besides the face in its image area, pixels of its edge not the face.
     auto look = [&](HWND frame) {
         // Under Wine without a window manager, the owner comes up over the toolbar
         // when another toolbar goes.
@@ -114,7 +104,7 @@ TEST_F(ToolbarTest, DarkSchemesKeepEveryToolVisibleAndThePressedOneApart) {
             MapWindowPoints(BarOf(frame), nullptr, reinterpret_cast<POINT*>(&r), 2);
             OffsetRect(&r, -window.left, -window.top);
             RECT image = r;
-            InflateRect(&image, (imageSize.cx - button.cx) / 2, (imageSize.cy - button.cy) / 2);
+            InflateRect(&image, (kImage.cx - kButton.cx) / 2, (kImage.cy - kButton.cy) / 2);
             std::set<COLORREF> colours;
             int edge = 0;
             for (int y = r.top; y < r.bottom; ++y)
@@ -144,18 +134,17 @@ TEST_F(ToolbarTest, DarkSchemesKeepEveryToolVisibleAndThePressedOneApart) {
                 EXPECT_TRUE(i == arrow ||
                             dark[i].first >= std::clamp<size_t>(standardLook[i].first, 1, 2))
                     << "tool " << i << ", face " << std::hex << scheme[0];
-            EXPECT_GE(dark[arrow].second, button.cx) << "face " << std::hex << scheme[0];
+            EXPECT_GE(dark[arrow].second, kButton.cx) << "face " << std::hex << scheme[0];
             EXPECT_EQ(dark[ellipse].second, 0) << "face " << std::hex << scheme[0];
         }
         DestroyWindow(made);
     }
 }
 
-// Each case acts as a user or host would and expects these notifications. Real keys once
-// the host has given the frame the focus: the hot tool starts on the pressed one (else the
-// first), Left and Right move in reading order, Up and Down by rows, all passing over
-// disabled and hidden tools; Enter and Space press as a click does; Esc gives the host's
-// window the focus back (no hot tool then).
+// Real keys once the host has given the frame the focus: the hot tool starts on the pressed
+// one (else the first), Left and Right move in reading order, Up and Down by rows, passing
+// over disabled and hidden tools; Enter and Space press as a click does; Esc gives the
+// host's window the focus back (no hot tool then).
 TEST_F(ToolbarTest, ClicksKeysTheMessageClosingAndDestroyingNotifyButtonStatesDoNot) {
     auto states = [&] { // of every button, by index
         std::vector<BYTE> all;
@@ -178,7 +167,6 @@ TEST_F(ToolbarTest, ClicksKeysTheMessageClosingAndDestroyingNotifyButtonStatesDo
         };
     };
     constexpr WORD L = VK_LEFT, R = VK_RIGHT, U = VK_UP, D = VK_DOWN, Space = VK_SPACE;
-    // Notifications heard, then flags read after (if the frame lives), by mark type.
     using Case = std::tuple<const char*, std::function<void()>, std::vector<Notification>, Flags>;
     const Case cases[] = {
         {"clicks switch tools, a second click releases, select reports 0, null silences",
@@ -277,7 +265,7 @@ TEST_F(ToolbarTest, TipsAreToolNamesUnlessTheHostGivesOneCutAtSeventyNine) {
         EXPECT_EQ(TipA(m_frame, command), tip) << command;
         EXPECT_EQ(TipW(m_frame, command), std::wstring(tip.begin(), tip.end())) << command;
     }
-    // The bar's own tooltip asks the same way; the host sees user data, mark type, default text.
+    // The bar's own tooltip asks the same way.
     g_tipAnswer = {TRUE, "From the host"};
     g_tipRequests.clear();
     char text[256] = "";
@@ -288,15 +276,13 @@ TEST_F(ToolbarTest, TipsAreToolNamesUnlessTheHostGivesOneCutAtSeventyNine) {
     EXPECT_EQ(g_tipRequests, (decltype(g_tipRequests){{77, 504, "Filled Ellipse"}}));
 }
 
-// Tips show while the host's window is active, not only the toolbar's; the caption
-// looks active with the host's window or its own, inactive while disabled or when
-// another window is active. (Beside the host: under Wine without a window manager,
-// activating the host raises it over the toolbar it owns.)
+// Beside the host: under Wine without a window manager, activating the host raises it over
+// the toolbar it owns.
 TEST_F(ToolbarTest, TipsAlwaysShowAndTheCaptionLooksActiveWithItsOwner) {
     SendMessageA(m_bar, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); // the tip is readied for the mouse
     EXPECT_TRUE(GetWindowLongA(TooltipOf(m_frame), GWL_STYLE) & TTS_ALWAYSTIP);
     SetWindowPos(m_frame, nullptr, 700, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    std::unique_ptr<HostWindow> other;
+    std::optional<HostWindow> other;
     const COLORREF active = GetSysColor(COLOR_ACTIVECAPTION),
                    inactive = GetSysColor(COLOR_INACTIVECAPTION);
     const std::tuple<const char*, std::function<void()>, COLORREF> steps[] = {
@@ -304,7 +290,7 @@ TEST_F(ToolbarTest, TipsAlwaysShowAndTheCaptionLooksActiveWithItsOwner) {
         {"disabled", [&] { EnableWindow(m_frame, FALSE); }, inactive},
         {"enabled", [&] { EnableWindow(m_frame, TRUE); }, active},
         {"own", [&] { SetActiveWindow(m_frame); }, active},
-        {"another", [&] { other = std::make_unique<HostWindow>(); }, inactive},
+        {"another", [&] { other.emplace(); }, inactive},
     };
     for (const auto& [name, act, caption] : steps) {
         act();
@@ -313,9 +299,8 @@ TEST_F(ToolbarTest, TipsAlwaysShowAndTheCaptionLooksActiveWithItsOwner) {
     }
 }
 
-// While a sheet runs, the thread's toolbars are disabled; however it ends they are
-// enabled again, but for one the host had disabled itself (OK, Cancel and the close box:
-// the hostile host's sheet runs).
+// Enabled again after, but for one the host had disabled itself (OK, Cancel and the close
+// box: the hostile host's sheet runs).
 TEST_F(ToolbarTest, ASheetDisablesTheToolbarsWhileItRunsHoweverItEnds) {
     const std::tuple<const char*, bool, void (*)(HWND sheet, HWND owner)> cases[] = {
         // how it ends, whether the host had disabled the toolbar
@@ -323,14 +308,10 @@ TEST_F(ToolbarTest, ASheetDisablesTheToolbarsWhileItRunsHoweverItEnds) {
         {"WM_QUIT", false, [](HWND, HWND) { PostQuitMessage(0); }},
         {"host's own", true, [](HWND sheet, HWND) { PressCancel(sheet); }},
     };
-    const KEL_MARK_ATTRIBUTES line = PatternRecord(KEL_MARK_STRAIGHT_LINE, 0, 1);
-    const KEL_IMAGE_INFO info = {};
     for (const auto& [name, disabledByHost, endIt] : cases) {
         EnableWindow(m_frame, !disabledByHost);
         HostWindow owner;
-        HKELSHEET sheet = nullptr;
-        ASSERT_TRUE(KEL_GUI_property_sheet_create(owner, &info, &sheet));
-        KEL_GUI_property_sheet_init(sheet, 1, &line, nullptr, nullptr, 0);
+        HKELSHEET sheet = LineSheet(owner);
         HWND window = nullptr;
         bool enabledMeanwhile = true;
         ModalDriver d;

@@ -86,6 +86,16 @@ inline BOOL WINAPI HostTip(DWORD_PTR user, int markType, LPCSTR defaultText, LPC
     return g_tipAnswer.first;
 }
 
+// A sheet owned by owner, filled with a straight line that OK accepts.
+inline HKELSHEET LineSheet(HWND owner) {
+    static const KEL_IMAGE_INFO info = {};
+    static const KEL_MARK_ATTRIBUTES line = PatternRecord(KEL_MARK_STRAIGHT_LINE, 0, 1);
+    HKELSHEET sheet = nullptr;
+    KEL_GUI_property_sheet_create(owner, &info, &sheet);
+    KEL_GUI_property_sheet_init(sheet, 1, &line, nullptr, nullptr, 0);
+    return sheet;
+}
+
 // A visible toolbar owned by a host window, its notifications recorded with kUser.
 class ToolbarOnHost : public ::testing::Test {
 protected:
