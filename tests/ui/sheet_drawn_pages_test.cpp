@@ -90,7 +90,7 @@ Row MiddleRow(const Image& shot, HWND page, HWND swatch) {
 // navy): Tab lands on each palette's selection, the arrows walk the 2 x 8 grid as drawn,
 // Space picks, and the palette's mnemonic then lands on the new pick. Once Tab is back on
 // blue, the pixels: only the selected swatches are bevelled; focused blue has a 2-unit dark
-// frame, red a face ring and a 1-unit frame.
+// frame and a white ring inside, red a face ring and a 1-unit frame.
 TEST(ColorPage, APickWritesOnlyItsPalettesColourBytesAndSwatchesShowSelectionAndFocus) {
     const COLORREF none = RGB(1, 2, 3), blue = RGB(0, 0, 255), navy = RGB(0, 0, 128);
     // clang-format off
@@ -168,22 +168,22 @@ TEST(ColorPage, APickWritesOnlyItsPalettesColourBytesAndSwatchesShowSelectionAnd
     }
     const COLORREF face = GetSysColor(COLOR_BTNFACE), frame = GetSysColor(COLOR_WINDOWFRAME),
                    light = GetSysColor(COLOR_BTNHIGHLIGHT), shadow = GetSysColor(COLOR_BTNSHADOW),
-                   red = RGB(255, 0, 0);
+                   red = RGB(255, 0, 0), white = RGB(255, 255, 255);
     ASSERT_GE(blueRow.size(), 12u);
     ASSERT_EQ(blueRow.size(), redRow.size());
-    const auto rings = [unit](const Row& colours) { // each colour unit pixels wide
-        Row row;
-        for (COLORREF c : colours)
-            row.insert(row.end(), size_t(unit), c);
+    // A middle row of n pixels: the fill inside rings unit pixels wide, outermost first.
+    const auto framed = [unit](size_t n, const Row& left, COLORREF fill, const Row& right) {
+        Row row(n, fill);
+        for (size_t i = 0; i < left.size() * unit; ++i)
+            row[i] = left[i / unit];
+        for (size_t i = 0; i < right.size() * unit; ++i)
+            row[n - 1 - i] = right[i / unit];
         return row;
     };
-    const auto first = [](const Row& row, size_t n) { return Row(row.begin(), row.begin() + n); };
-    const auto last = [](const Row& row, size_t n) { return Row(row.end() - n, row.end()); };
-    EXPECT_EQ(rings({frame, frame, light, light, blue}), first(blueRow, 5 * unit));
-    EXPECT_EQ(rings({blue, shadow, shadow, frame, frame}), last(blueRow, 5 * unit));
-    EXPECT_EQ(rings({face, frame, red}), first(redRow, 3 * unit));
-    EXPECT_EQ(rings({red, frame, face}), last(redRow, 3 * unit));
-    EXPECT_EQ(blue, blueRow[blueRow.size() / 2]);
+    EXPECT_EQ(framed(blueRow.size(), {frame, frame, light, light, blue, white}, blue,
+                     {frame, frame, shadow, shadow, blue, white}),
+              blueRow);
+    EXPECT_EQ(framed(redRow.size(), {face, frame}, red, {face, frame}), redRow);
     EXPECT_EQ((std::vector<int>{IDC_PRIMARY_BLUE, IDC_SECONDARY_NAVY}), bevelled);
 }
 
