@@ -169,7 +169,7 @@ TEST(ColorPage, APickWritesOnlyItsPalettesColourBytesAndSwatchesShowSelectionAnd
     const COLORREF face = GetSysColor(COLOR_BTNFACE), frame = GetSysColor(COLOR_WINDOWFRAME),
                    light = GetSysColor(COLOR_BTNHIGHLIGHT), shadow = GetSysColor(COLOR_BTNSHADOW),
                    red = RGB(255, 0, 0), white = RGB(255, 255, 255);
-    ASSERT_GE(blueRow.size(), 12u);
+    ASSERT_GE(blueRow.size(), 12 * size_t(unit)); // six rings a side
     ASSERT_EQ(blueRow.size(), redRow.size());
     // A middle row of n pixels: the fill inside rings unit pixels wide, outermost first.
     const auto framed = [unit](size_t n, const Row& left, COLORREF fill, const Row& right) {

@@ -68,7 +68,6 @@ TEST(ImagePage, ShowsTheBlockAndWritesEachChoiceIntoItAtOnce) {
 }
 
 TEST(RulerPage, LabelOrPickedUnitGivesScalesAndLabelBack) {
-    const Words numbers{0x101, 0x202, 0x303, 0x404, 7, 0x606, 3, 0x808};
     // x, y: the image's pixels per metre; pick -1: no unit chosen; back: the numbers block.
     // clang-format off
     const struct { std::string label; size_t size; LONG x, y; int pick; const char* typed; Words back; std::string labelBack; } cases[] = {
@@ -85,7 +84,7 @@ TEST(RulerPage, LabelOrPickedUnitGivesScalesAndLabelBack) {
     for (const auto& c : cases) {
         Sheet sheet(c.x, c.y);
         sheet.Load(PatternRecord(510, 0x20, 1),
-                   {{"OiAnoDat", Block(numbers, c.size)},
+                   {{"OiAnoDat", Block({0x101, 0x202, 0x303, 0x404, 7, 0x606, 3, 0x808}, c.size)},
                     {"OiAnText", Bytes(c.label.begin(), c.label.end())}});
         EXPECT_EQ(1, sheet.OnPage(3, [&](HWND page) {
             if (c.pick >= 0)
