@@ -3,7 +3,7 @@
 // names the slot whatever its reuse count) and USER objects as this thread's top-level windows.
 #pragma once
 
-#include <windows.h>
+#include "dialog_helpers.h"
 
 namespace kelgui_test {
 
@@ -16,17 +16,10 @@ inline DWORD GdiObjects() {
     return count;
 }
 
-// A named __stdcall function: on i686 a lambda converts only to a cdecl pointer.
-inline BOOL CALLBACK CountWindow(HWND, LPARAM counter) {
-    return ++*reinterpret_cast<DWORD*>(counter) != 0;
-}
-
 inline DWORD UserObjects() {
     if (DWORD count = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS))
         return count;
-    DWORD count = 0;
-    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
-    return count;
+    return DWORD(ThreadWindows().size());
 }
 
 // Bytes of the blocks in use in every heap: a leak of a few bytes a time shows here long

@@ -10,8 +10,7 @@
 namespace kelgui_test {
 
 struct Image {
-    int width = 0;
-    int height = 0;
+    int width = 0, height = 0;
     std::vector<uint32_t> pixels; // top-down rows of COLORREFs, as GetSysColor and RGB() give
 
     bool Empty() const { return pixels.empty(); }

@@ -1,5 +1,4 @@
-// Every page kind shown and closed some tens of times, as a host does it:
-// heap bytes, GDI and USER objects must come back to where they were.
+// Every page kind shown and closed some tens of times, as a host does it.
 #include "sheet_fixture.h"
 #include "support/resource_counts.h"
 
@@ -18,8 +17,6 @@ BOOL CALLBACK DoubleClickEdit(HWND child, LPARAM) {
     return TRUE;
 }
 
-// One cycle: the sheet made and loaded, every tab brought to the front and a double-click
-// in its edits, OK, the record and each block read back as a host does, the sheet destroyed.
 void Cycle(DWORD markType, const Blocks& blocks) {
     KEL_MARK_ATTRIBUTES record = {};
     record.nMarkType = markType;
@@ -28,14 +25,11 @@ void Cycle(DWORD markType, const Blocks& blocks) {
     lstrcpyA(record.lfFont.lfFaceName, "Tahoma"); // a listed face: the sample is drawn
     Sheet sheet;
     sheet.Load(record, blocks);
-    EXPECT_EQ(1, sheet.Run([&](ModalDriver& d) {
-        // Sent, not posted: valid pages let every tab go at once.
-        d.Do("every tab, every edit", [&sheet] {
-             for (int tab = 0; tab < int(TabTexts(sheet.Window()).size()); ++tab) {
-                 SendMessageA(sheet.Window(), PSM_SETCURSEL, tab, 0);
-                 EnumChildWindows(CurrentPage(sheet.Window()), DoubleClickEdit, 0);
-             }
-         }).Do("OK", [&sheet] { PressOk(sheet.Window()); });
+    EXPECT_EQ(1, sheet.OnPage(0, [&sheet](HWND) { // sent, not posted: valid pages let tabs go
+        for (int tab = 0; tab < int(TabTexts(sheet.Window()).size()); ++tab) {
+            SendMessageA(sheet.Window(), PSM_SETCURSEL, tab, 0);
+            EnumChildWindows(CurrentPage(sheet.Window()), DoubleClickEdit, 0);
+        }
     })) << markType;
     sheet.Queried(record);
     for (const auto& block : blocks)
@@ -43,9 +37,8 @@ void Cycle(DWORD markType, const Blocks& blocks) {
 }
 
 TEST(PageLeaks, EveryPageKindComesBackToWhereItWas) {
-    const std::string note = std::string(12, '\0') + "Note on the page", name = "C:\\note.txt";
-    const Bytes text(note.c_str(), note.c_str() + note.size() + 1),
-        file(name.c_str(), name.c_str() + name.size() + 1);
+    const char note[] = "\0\0\0\0\0\0\0\0\0\0\0\0Note on the page", name[] = "C:\\note.txt";
+    const Bytes text(note, std::end(note)), file(name, std::end(name)); // with their zero bytes
     const std::pair<DWORD, Blocks> kinds[] = {
         {3, {}},                                                      // line, colour
         {6, {}},                                                      // general, colour

@@ -10,11 +10,9 @@
 namespace sheet_test {
 namespace {
 
-// A capture of the page once it has painted.
 std::function<bool()> PageShot(const HWND& page, Image& shot) {
     return SettledCapture([&page] { return RectIn(page, nullptr); }, shot);
 }
-// An arrow style's list item in page coordinates.
 RECT StyleItem(HWND page, int index) {
     RECT r = {};
     SendDlgItemMessageA(page, IDC_ARROW_STYLES, LB_GETITEMRECT, index, LPARAM(&r));
@@ -22,10 +20,8 @@ RECT StyleItem(HWND page, int index) {
     return r;
 }
 
-// "style|size" shown; a style picked, a size typed, OK; the block fetched. The first
-// sheet is also captured: its filled head points up from the grey sample, and the
-// selected 21-pixel list item is white on black. At 144 and 192 dpi rows, heads and
-// lines are as much larger as the page.
+// The first sheet is captured: its filled head points up from the grey sample, and the
+// selected 21-pixel list item is white on black; at 144 and 192 dpi all scale with the page.
 TEST(ArrowPage, ReadsTheHeadWritesOnlyItsBytesAndDrawsIt) {
     // clang-format off
     const struct { Bytes block; std::string shown, type; int pick; Bytes back; } cases[] = {
@@ -58,7 +54,6 @@ TEST(ArrowPage, ReadsTheHeadWritesOnlyItsBytesAndDrawsIt) {
         EXPECT_EQ(c.shown, shown);
         EXPECT_EQ(c.back, sheet.Fetch("OiAnoDat")) << c.shown;
     }
-    // The rows scale with the page, the four styles still fit in the list.
     const int row = item.bottom - item.top, mid = (a.left + a.right) / 2;
     EXPECT_NEAR(Scaled(21), row, Scaled(21) / 32);
     EXPECT_LE(4 * row, listArea.bottom);
@@ -82,15 +77,7 @@ TEST(ArrowPage, ReadsTheHeadWritesOnlyItsBytesAndDrawsIt) {
 RGBQUAD Quad(COLORREF c, RGBQUAD spare) {
     return RGBQUAD{GetBValue(c), GetGValue(c), GetRValue(c), spare.rgbReserved};
 }
-// A real mouse press and release in the middle of a window.
-void ClickWithMouse(HWND window) {
-    const RECT r = RectIn(window, nullptr);
-    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-}
 using Row = std::vector<COLORREF>;
-// The middle row of a swatch in a capture of its page.
 Row MiddleRow(const Image& shot, HWND page, HWND swatch) {
     const RECT r = RectIn(swatch, page);
     const auto line = shot.pixels.begin() + (r.top + r.bottom) / 2 * shot.width;
@@ -99,17 +86,13 @@ Row MiddleRow(const Image& shot, HWND page, HWND swatch) {
 
 // The first palette edits rgbExtra on two-colour marks, else rgbMain; the second edits
 // rgbMain and is hidden on primary-only marks; a colour in no swatch stays unless picked.
-// The keyboard pick is made with real keys on a note (primary blue, secondary navy): Tab
-// lands on each palette's selection, the arrows walk the 2 x 8 grid as it is drawn (Up and
-// Down change rows), Space picks, and the palette's mnemonic then lands on the new pick.
-// Once Tab is back on blue, the pixels: only the selected swatches have a raised bevel
-// (primary blue, and secondary navy, found from the secondary end); focused, blue has a
-// 2-pixel dark frame, red a face ring and a 1-pixel frame; at 144 and 192 dpi each
-// ring is 2 pixels wide.
+// The keyboard pick uses real keys on a note (its font tab first; primary blue, secondary
+// navy): Tab lands on each palette's selection, the arrows walk the 2 x 8 grid as drawn,
+// Space picks, and the palette's mnemonic then lands on the new pick. Once Tab is back on
+// blue, the pixels: only the selected swatches are bevelled; focused blue has a 2-unit dark
+// frame and a white ring inside, red a face ring and a 1-unit frame.
 TEST(ColorPage, APickWritesOnlyItsPalettesColourBytesAndSwatchesShowSelectionAndFocus) {
     const COLORREF none = RGB(1, 2, 3), blue = RGB(0, 0, 255), navy = RGB(0, 0, 128);
-    // The tab (text marks have their font tab first), the colours loaded, the swatch picked
-    // and how, the colour edited and what it becomes; the keys of the keyboard pick.
     // clang-format off
     const struct { DWORD markType; int tab; COLORREF main, extra; int swatch; bool byMouse; RGBQUAD KEL_MARK_ATTRIBUTES::*edited; COLORREF picked; } cases[] = {
         {514, 0, none, 0, IDC_PRIMARY_RED, true, &KEL_MARK_ATTRIBUTES::rgbMain, RGB(255, 0, 0)},
@@ -166,8 +149,12 @@ TEST(ColorPage, APickWritesOnlyItsPalettesColourBytesAndSwatchesShowSelectionAnd
                  for (int id = IDC_SECONDARY_BLACK; id <= IDC_SECONDARY_YELLOW; ++id)
                      secondaryShown += IsWindowVisible(GetDlgItem(page, id));
                  swatch = GetDlgItem(page, c.swatch);
-                 if (c.byMouse)
-                     ClickWithMouse(swatch);
+                 if (c.byMouse) { // a real press and release in its middle
+                     const RECT r = RectIn(swatch, nullptr);
+                     SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+                     mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+                     mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+                 }
              }).Then("picked", [&] {
                 return GetFocus() == swatch &&
                        !(SendMessageA(swatch, BM_GETSTATE, 0, 0) & BST_PUSHED);
@@ -181,28 +168,27 @@ TEST(ColorPage, APickWritesOnlyItsPalettesColourBytesAndSwatchesShowSelectionAnd
     }
     const COLORREF face = GetSysColor(COLOR_BTNFACE), frame = GetSysColor(COLOR_WINDOWFRAME),
                    light = GetSysColor(COLOR_BTNHIGHLIGHT), shadow = GetSysColor(COLOR_BTNSHADOW),
-                   red = RGB(255, 0, 0);
-    ASSERT_GE(blueRow.size(), 12u);
+                   red = RGB(255, 0, 0), white = RGB(255, 255, 255);
+    ASSERT_GE(blueRow.size(), 12 * size_t(unit)); // six rings a side
     ASSERT_EQ(blueRow.size(), redRow.size());
-    const auto rings = [unit](const Row& colours) { // each colour unit pixels wide
-        Row row;
-        for (COLORREF c : colours)
-            row.insert(row.end(), size_t(unit), c);
+    // A middle row of n pixels: the fill inside rings unit pixels wide, outermost first.
+    const auto framed = [unit](size_t n, const Row& left, COLORREF fill, const Row& right) {
+        Row row(n, fill);
+        for (size_t i = 0; i < left.size() * unit; ++i)
+            row[i] = left[i / unit];
+        for (size_t i = 0; i < right.size() * unit; ++i)
+            row[n - 1 - i] = right[i / unit];
         return row;
     };
-    const auto first = [](const Row& row, size_t n) { return Row(row.begin(), row.begin() + n); };
-    const auto last = [](const Row& row, size_t n) { return Row(row.end() - n, row.end()); };
-    EXPECT_EQ(rings({frame, frame, light, light, blue}), first(blueRow, 5 * unit));
-    EXPECT_EQ(rings({blue, shadow, shadow, frame, frame}), last(blueRow, 5 * unit));
-    EXPECT_EQ(rings({face, frame, red}), first(redRow, 3 * unit));
-    EXPECT_EQ(rings({red, frame, face}), last(redRow, 3 * unit));
-    EXPECT_EQ(blue, blueRow[blueRow.size() / 2]);
+    EXPECT_EQ(framed(blueRow.size(), {frame, frame, light, light, blue, white}, blue,
+                     {frame, frame, shadow, shadow, blue, white}),
+              blueRow);
+    EXPECT_EQ(framed(redRow.size(), {face, frame}, red, {face, frame}), redRow);
     EXPECT_EQ((std::vector<int>{IDC_PRIMARY_BLUE, IDC_SECONDARY_NAVY}), bevelled);
 }
 
 // Under a dark scheme the arrow sample and list take the window colours (the selected
-// style the highlight colours), and a swatch keeps its colour inside a frame that stands
-// out from the dark face, the window frame colour being as dark as the face.
+// style the highlight ones), and a swatch's frame stands out from the dark face.
 TEST(DrawnPages, ArrowsAndSwatchFramesFollowADarkScheme) {
     const DarkScheme dark; // the colours come back when it goes
     Sheet sheet;
@@ -285,8 +271,7 @@ TEST(FontPage, ShowsTheLoadedFontAndGivesItBack) {
     }
 }
 
-// The list holds each TrueType face once, in fonts of the page's own: showing it again and
-// again keeps none behind.
+// The page keeps a LOGFONTA per listed face: a showing frees the last one's.
 TEST(FontPage, ListsEachTrueTypeFaceOnceAndShowingsKeepNoneBehind) {
     std::set<std::string> faces[2]; // TrueType and other faces
     HDC screen = GetDC(nullptr);

@@ -18,9 +18,8 @@ TEST(ImagePage, ShowsTheBlockAndWritesEachChoiceIntoItAtOnce) {
     const auto image = [](const Words& w) {
         return Block({w[0], 1, 2, 3, 4, 5, w[1], w[2], w[3], 9});
     };
-    // block: orientation, fit, alignment, aspect; shown: radio checks, mirror, transparent,
-    // fit, alignment, and opened the aspect; act: radio to click (-1 none), mirror, fit and
-    // alignment to pick; typed: an aspect or null; back: the block's words after the choices.
+    // block, back: orientation, fit, alignment, aspect; shown: the four radios, mirror,
+    // transparent, fit, alignment; act: the radio clicked (-1 none), mirror, fit, alignment.
     // clang-format off
     const struct { Words block, shown; const char* opened; Words act; const char* typed; Words back; } cases[] = {
         {{1, 0, 0, 0},        {1, 0, 0, 0, 0, 1, 0, 0}, "1.000000",  {1, 0, 1, 1},   nullptr, {2, 1, 1, 100000}},
@@ -69,9 +68,7 @@ TEST(ImagePage, ShowsTheBlockAndWritesEachChoiceIntoItAtOnce) {
 }
 
 TEST(RulerPage, LabelOrPickedUnitGivesScalesAndLabelBack) {
-    const Words numbers{0x101, 0x202, 0x303, 0x404, 7, 0x606, 3, 0x808};
-    // The label block, the numbers block's size, pixels per metre, the unit chosen (-1 none),
-    // an abbreviation typed over (or null); the numbers block's words and the label given back.
+    // x, y: the image's pixels per metre; pick -1: no unit chosen; back: the numbers block.
     // clang-format off
     const struct { std::string label; size_t size; LONG x, y; int pick; const char* typed; Words back; std::string labelBack; } cases[] = {
         {"ABCDEFGHIJKLlenw%d in\0"s, 32, 11811, 3937, -1, nullptr, {78740, 23622000, 78740, 7874000, 7, 7, 3, 0x808}, "ABCDEFGHIJKL\6\0\0\0%d in\0\0\0\0"s},
@@ -87,7 +84,7 @@ TEST(RulerPage, LabelOrPickedUnitGivesScalesAndLabelBack) {
     for (const auto& c : cases) {
         Sheet sheet(c.x, c.y);
         sheet.Load(PatternRecord(510, 0x20, 1),
-                   {{"OiAnoDat", Block(numbers, c.size)},
+                   {{"OiAnoDat", Block({0x101, 0x202, 0x303, 0x404, 7, 0x606, 3, 0x808}, c.size)},
                     {"OiAnText", Bytes(c.label.begin(), c.label.end())}});
         EXPECT_EQ(1, sheet.OnPage(3, [&](HWND page) {
             if (c.pick >= 0)
