@@ -81,8 +81,7 @@ TEST_F(JapaneseToolbarTips, KeepDoubleByteCharactersWholeInTheSystemFaceMadeOnce
 }
 
 TEST(JapaneseTextPages, DoubleByteTextAndLocalDate) {
-    const std::string text =
-        "\x93\xfa\x96\x7b\x8c\xea\r\n\x83\x65\x83\x4c\x83\x58\x83\x67"; // 日本語, テキスト
+    const std::string text = ShiftJis(L"日本語\r\nテキスト");
     auto type = [&](HWND page) { Retype(GetDlgItem(page, IDC_WRAPPING_EDIT), text); };
     EXPECT_EQ(TextBlock(text), AfterEdit(KEL_MARK_TYPED_TEXT, TextBlock(""), type));
     EXPECT_EQ("A<now>C", StampInsertion(KEL_SHEET_BLOCK));
