@@ -146,19 +146,15 @@ TEST(PageLayout, TabsInTableOrderControlsInsideTheirPageInTheSheetsFontMnemonics
         sheet.Run([&](ModalDriver& d) {
             d.Do("tabs", [&] { EXPECT_EQ(tabs, TabTexts(sheet.Window())) << markType; });
             for (int i = 0; i < int(tabs.size()); ++i)
-                d.Do("select", [&, i] { SelectTab(sheet.Window(), i); }).Then("check", [&, i] {
-                    // A page that refuses to be left hides the next ones.
-                    if (HWND box = FindMessageBox())
-                        return DismissMessageBox(box), true;
-                    if (!WaitForPage(sheet.Window(), i, page)())
-                        return false;
-                    // Pages are told by caption and controls: four share "Text Attributes".
-                    std::string key = tabs[i];
-                    for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-                        key += " " + std::to_string(GetDlgCtrlID(c));
-                    faults.emplace(key, PageFaults(sheet.Window(), page));
-                    return true;
-                });
+                d.Do("select", [&, i] { SelectTab(sheet.Window(), i); })
+                    .Then("its page", WaitForPage(sheet.Window(), i, page))
+                    .Do("check", [&, i] {
+                        // Pages are told by caption and controls: four share "Text Attributes".
+                        std::string key = tabs[i];
+                        for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+                            key += " " + std::to_string(GetDlgCtrlID(c));
+                        faults.emplace(key, PageFaults(sheet.Window(), page));
+                    });
             d.Do("cancel", [&] { PressCancel(sheet.Window()); });
         });
     }
