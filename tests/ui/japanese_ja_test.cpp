@@ -1,13 +1,10 @@
-// The Japanese resources under code page 932: a sheet's texts in Shift-JIS, units matched
-// byte for byte, double-byte text and the local date in the text pages, every page's
-// layout and what a screen reader reads, toolbar tips cut between whole double-byte
-// characters, one tip font.
+// The Japanese resources under code page 932, with every page's layout and what a screen
+// reader reads in them.
 #include <clocale>
 
 #include "page_layout_check.h"
 #include "screen_reader_check.h"
 #include "text_page_cases.h"
-#include "toolbar_test_host.h"
 
 using namespace toolbar_test;
 
@@ -49,25 +46,17 @@ TEST(JapaneseRuler, MicrometresMatchOnlyTheLoadedMu) {
         const std::string label = std::string(16, '\0') + "%d " + mu;
         ASSERT_EQ(1, sheet.Init(3, &record, "OiAnText", label.data(), DWORD(label.size())));
         sheet.OnPage(3, [](HWND) {});
-        const std::vector<uint8_t> back = sheet.Fetch("OiAnText");
-        EXPECT_EQ("%d " + (mu == "\xB5m" ? "mm" : mu),
-                  std::string(back.begin() + 16, back.end() - 4));
+        const std::string back = sheet.Fetch<std::string>("OiAnText");
+        EXPECT_EQ("%d " + (mu == "\xB5m" ? "mm" : mu), back.substr(16, back.size() - 20));
     }
 }
 
-std::string TipFace(HWND frame) {
-    LOGFONTA face = {};
-    GetObjectA(HFONT(SendMessageA(TooltipOf(frame), WM_GETFONT, 0, 0)), sizeof face, &face);
-    return face.lfFaceName;
-}
-
-// Names from the Japanese table, which lacks "RTF edit"; a long host tip cut between
-// double-byte characters (39 whole ones), all 50 of them in wide text. The first tip
-// gives the tooltip the "System" face, made once per toolbar (gone with it: the hostile
-// host's test counts).
+// The Japanese table lacks "RTF edit"; a host tip is cut to 39 whole double-byte characters,
+// all 50 in wide text. The font goes with its toolbar: the hostile host's test counts.
 using JapaneseToolbarTips = ToolbarOnHost;
 TEST_F(JapaneseToolbarTips, KeepDoubleByteCharactersWholeInTheSystemFaceMadeOnce) {
-    EXPECT_NE(TipFace(m_frame), "System");
+    const std::string font = FontOf(TooltipOf(m_frame)); // face and height
+    ASSERT_NE("System", font.substr(0, font.rfind(' ')));
     std::wstring wide;
     for (int i = 0; i < 50; ++i)
         wide += (i % 2) ? L'線' : L'円';
@@ -84,7 +73,7 @@ TEST_F(JapaneseToolbarTips, KeepDoubleByteCharactersWholeInTheSystemFaceMadeOnce
         EXPECT_EQ(TipA(m_frame, command), ShiftJis(tipA)) << command;
         EXPECT_TRUE(TipW(m_frame, command) == tipW) << command;
     }
-    EXPECT_EQ(TipFace(m_frame), "System");
+    EXPECT_EQ("System" + font.substr(font.rfind(' ')), FontOf(TooltipOf(m_frame)));
     const DWORD withFont = GdiObjects();
     for (UINT command = IDS_TOOL_HOLLOW_RECT; command < IDS_TOOL_POLYLINE; ++command)
         TipW(m_frame, command);
@@ -92,8 +81,7 @@ TEST_F(JapaneseToolbarTips, KeepDoubleByteCharactersWholeInTheSystemFaceMadeOnce
 }
 
 TEST(JapaneseTextPages, DoubleByteTextAndLocalDate) {
-    const std::string text =
-        "\x93\xfa\x96\x7b\x8c\xea\r\n\x83\x65\x83\x4c\x83\x58\x83\x67"; // 日本語, テキスト
+    const std::string text = ShiftJis(L"日本語\r\nテキスト");
     auto type = [&](HWND page) { Retype(GetDlgItem(page, IDC_WRAPPING_EDIT), text); };
     EXPECT_EQ(TextBlock(text), AfterEdit(KEL_MARK_TYPED_TEXT, TextBlock(""), type));
     EXPECT_EQ("A<now>C", StampInsertion(KEL_SHEET_BLOCK));

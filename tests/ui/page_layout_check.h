@@ -1,6 +1,5 @@
 // Every mark type's sheet in the program's language (an English and a Japanese program
-// include this): its tabs in the mark table's order, and every page without faults
-// (PageFaults). ctest runs the check again at 144 and 192 dpi.
+// include this). ctest runs the check again at 144 and 192 dpi.
 #pragma once
 
 #include "sheet_fixture.h"
@@ -16,14 +15,11 @@ inline std::string FontOf(HWND window) {
     return std::string(lf.lfFaceName) + " " + std::to_string(lf.lfHeight);
 }
 
-// A page's faults: a font other than the sheet's; controls outside the page; the texts
-// its visible controls cut off, each measured in its control's own font against the room
-// the control leaves it (labels whole, group boxes a character in from each end, push
-// buttons inside their edges, check boxes and radio buttons beside their box, list and
-// combo boxes each entry, a tab going to the ruler's unit column, 48 dialog units of the
-// list's font; owner-drawn controls and pictures show no text of theirs, the font list
-// the system's typefaces, whose names have no bound); a label's or group box's mnemonic
-// going, as the dialog manager finds it, to a control outside the page (or the group).
+// A page's faults: a font other than the sheet's; controls outside the page; texts that
+// visible controls cut off, in their own font against the room each leaves (owner-drawn
+// controls and pictures show no text of theirs, the font list the system's typefaces, whose
+// names have no bound); a label's or group box's mnemonic going, as the dialog manager finds
+// it, to a control outside the page (or the group).
 inline Strings PageFaults(HWND sheet, HWND page) {
     Strings found;
     if (FontOf(page) != FontOf(sheet))
@@ -49,15 +45,15 @@ inline Strings PageFaults(HWND sheet, HWND page) {
         GetTextExtentPoint32A(dc, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52,
                               &letters);
         UINT noPrefix = DT_NOPREFIX; // only labels and buttons underline a mnemonic
-        const auto width = [&,
-                            column = MulDiv(48, (letters.cx / 26 + 1) / 2, 4)](std::string text) {
+        const int tabStop = MulDiv(48, (letters.cx / 26 + 1) / 2, 4); // 48 dialog units
+        const auto width = [&](const std::string& text) {
             const size_t tab = std::min(text.find('\t'), text.size());
             RECT before = {}, after = {};
             DrawTextA(dc, text.c_str(), int(tab), &before, DT_CALCRECT | DT_SINGLELINE | noPrefix);
             if (tab == text.size())
                 return int(before.right);
             DrawTextA(dc, &text[tab + 1], -1, &after, DT_CALCRECT | DT_SINGLELINE | noPrefix);
-            return std::max(int(before.right), column) + int(after.right);
+            return std::max(int(before.right), tabStop) + int(after.right);
         };
         Strings texts;
         int room = client.right;
@@ -136,13 +132,12 @@ inline Strings TabsOf(DWORD markType) {
 
 TEST(PageLayout, TabsInTableOrderControlsInsideTheirPageInTheSheetsFontMnemonicsNearby) {
     ExpectTheScaleAsked();
-    std::map<std::string, Strings> faults; // per tab text
-    std::vector<uint8_t> block(64, 0);
+    std::map<std::string, Strings> faults; // per page class
+    Bytes block(64, 0);
     block[8] = 10; // a valid arrow size
     for (DWORD markType = 1; markType <= 518; markType = markType == 10 ? 500 : markType + 1) {
         Sheet sheet;
-        const KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0x21, 1);
-        sheet.Init(3, &record, "OiAnoDat", block.data(), DWORD(block.size()));
+        sheet.Load(PatternRecord(markType, 0x21, 1), {{"OiAnoDat", block}});
         const Strings tabs = TabsOf(markType);
         EXPECT_EQ(!tabs.empty(), KEL_GUI_property_sheet_title_set(sheet.Handle(), "Attributes"));
         if (tabs.empty())
@@ -151,20 +146,15 @@ TEST(PageLayout, TabsInTableOrderControlsInsideTheirPageInTheSheetsFontMnemonics
         sheet.Run([&](ModalDriver& d) {
             d.Do("tabs", [&] { EXPECT_EQ(tabs, TabTexts(sheet.Window())) << markType; });
             for (int i = 0; i < int(tabs.size()); ++i)
-                d.Do("select", [&, i] { SelectTab(sheet.Window(), i); }).Then("check", [&, i] {
-                    // A page that refuses to be left hides the next ones.
-                    if (HWND box = FindMessageBox())
-                        return DismissMessageBox(box), true;
-                    if (!WaitForPage(sheet.Window(), i, page)())
-                        return false;
-                    // Pages are told by caption and controls: four share "Text Attributes".
-                    std::string key = tabs[i];
-                    for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-                        key += " " + std::to_string(GetDlgCtrlID(c));
-                    if (!faults.count(key))
-                        faults[key] = PageFaults(sheet.Window(), page);
-                    return true;
-                });
+                d.Do("select", [&, i] { SelectTab(sheet.Window(), i); })
+                    .Then("its page", WaitForPage(sheet.Window(), i, page))
+                    .Do("check", [&, i] {
+                        // Pages are told by caption and controls: four share "Text Attributes".
+                        std::string key = tabs[i];
+                        for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+                            key += " " + std::to_string(GetDlgCtrlID(c));
+                        faults.emplace(key, PageFaults(sheet.Window(), page));
+                    });
             d.Do("cancel", [&] { PressCancel(sheet.Window()); });
         });
     }

@@ -1,6 +1,5 @@
 // What a screen reader reads, in the program's language (an English and a Japanese program
-// include this), of the controls without a text of their own, through oleacc as far as
-// Wine answers; and the arrow styles' list texts (Wine's list object gives no items).
+// include this), through oleacc as far as Wine answers (its list object gives no items).
 #pragma once
 
 #include "toolbar_test_host.h"
@@ -47,7 +46,7 @@ TEST_F(ScreenReader, ReadsEveryControlWithoutATextOfItsOwnByName) {
                                         STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_INVISIBLE;
     constexpr long kButton = ROLE_SYSTEM_PUSHBUTTON;
     struct Row {
-        DWORD markType; // 0: the toolbar, control 0 its frame and 1 its bar
+        DWORD markType; // 0: the toolbar, control 0 its frame
         int tab, control;
         long item, role, state;
         UINT name;
@@ -59,12 +58,12 @@ TEST_F(ScreenReader, ReadsEveryControlWithoutATextOfItsOwnByName) {
         {510, 3, IDC_RULER_GAUGE_SPIN, 0, kAny, 0, IDS_GAUGE_LENGTH_LABEL},
         {503, 0, IDC_PLAY, 0, kAny, 0, IDS_NAME_PLAY},
         {0, 0, 0, 0, kAny, 0, IDS_NAME_TOOLBAR},
-        {0, 0, 1, 0, ROLE_SYSTEM_TOOLBAR, 0, IDS_NAME_TOOLBAR},
-        {0, 0, 1, 1, kButton, 0, IDS_TOOL_SELECT},
-        {0, 0, 1, 2, kButton, STATE_SYSTEM_INVISIBLE, IDS_TOOL_FILLED_RECT},
-        {0, 0, 1, 3, kButton, STATE_SYSTEM_UNAVAILABLE, IDS_TOOL_HOLLOW_RECT},
-        {0, 0, 1, 11, kButton, STATE_SYSTEM_PRESSED, IDS_TOOL_ARROW},
-        {0, 0, 1, 27, kButton, 0, IDS_NAME_RTF_EDIT}, // also without a tip
+        {0, 0, KEL_TOOLBAR_BAR_ID, 0, ROLE_SYSTEM_TOOLBAR, 0, IDS_NAME_TOOLBAR},
+        {0, 0, KEL_TOOLBAR_BAR_ID, 1, kButton, 0, IDS_TOOL_SELECT},
+        {0, 0, KEL_TOOLBAR_BAR_ID, 2, kButton, STATE_SYSTEM_INVISIBLE, IDS_TOOL_FILLED_RECT},
+        {0, 0, KEL_TOOLBAR_BAR_ID, 3, kButton, STATE_SYSTEM_UNAVAILABLE, IDS_TOOL_HOLLOW_RECT},
+        {0, 0, KEL_TOOLBAR_BAR_ID, 11, kButton, STATE_SYSTEM_PRESSED, IDS_TOOL_ARROW},
+        {0, 0, KEL_TOOLBAR_BAR_ID, 27, kButton, 0, IDS_NAME_RTF_EDIT}, // also without a tip
     };
     for (int i = 0; i < 16; ++i) // the primary swatches, blue selected
         rows.push_back({506, 1, IDC_PRIMARY_BLACK + i, 0, ROLE_SYSTEM_RADIOBUTTON,
@@ -75,12 +74,10 @@ TEST_F(ScreenReader, ReadsEveryControlWithoutATextOfItsOwnByName) {
         expected.push_back(std::regex_replace(LibraryString(r.name), mnemonic, "") +
                            (r.role == kAny ? "" : " role " + std::to_string(r.role)) + " state " +
                            std::to_string(r.state));
-    const auto read = [&](DWORD markType, int tab, HWND window) { // window: the page
+    const auto read = [&](DWORD markType, int tab, HWND window) { // window: the page or frame
         for (size_t i = 0; i < rows.size(); ++i)
             if (rows[i].markType == markType && rows[i].tab == tab)
-                heard[i] = ReadAloud(markType          ? GetDlgItem(window, rows[i].control)
-                                     : rows[i].control ? toolbar_test::BarOf(window)
-                                                       : window,
+                heard[i] = ReadAloud(rows[i].control ? GetDlgItem(window, rows[i].control) : window,
                                      rows[i].item, rows[i].role, kStates);
     };
     std::vector<uint8_t> block(64, 0);
@@ -91,17 +88,14 @@ TEST_F(ScreenReader, ReadsEveryControlWithoutATextOfItsOwnByName) {
         KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0x21, 1);
         record.rgbMain = RGBQUAD{255, 0, 0, 0}; // blue
         sheet.Load(record, {{"OiAnoDat", block}, {"OiFilNam", {'a', 0}}});
-        sheet.OnPage(
-            tab,
-            [&](HWND page) {
-                read(markType, tab, page);
-                for (int i = 0; markType == 506 && tab == 2 && i < 4; ++i) {
-                    char text[128] = "";
-                    SendDlgItemMessageA(page, IDC_ARROW_STYLES, LB_GETTEXT, i, LPARAM(text));
-                    EXPECT_EQ(LibraryString(IDS_NAME_ARROW_OPEN + i), text);
-                }
-            },
-            PressCancel);
+        sheet.OnPage(tab, [&](HWND page) {
+            read(markType, tab, page);
+            for (int i = 0; markType == 506 && tab == 2 && i < 4; ++i) {
+                char text[128] = "";
+                SendDlgItemMessageA(page, IDC_ARROW_STYLES, LB_GETTEXT, i, LPARAM(text));
+                EXPECT_EQ(LibraryString(IDS_NAME_ARROW_OPEN + i), text);
+            }
+        });
     }
     for (const auto& [markType, flags] : {std::pair(6, 2), {5, 4}, {506, 7}})
         KEL_GUI_toolbar_button_set(m_frame, markType, flags); // hidden, disabled, pressed

@@ -1,5 +1,4 @@
-// The mark table, reading back and the message title through the exports; and the English
-// layout and screen reader checks.
+// Sheet assembly, reading back and the message title; the English layout and screen reader checks.
 #include "page_layout_check.h"
 #include "screen_reader_check.h"
 
@@ -8,8 +7,7 @@
 namespace sheet_test {
 namespace {
 
-// Block arguments that must never be read.
-const char* const kUnreadable = reinterpret_cast<const char*>(uintptr_t(0x10));
+const char* const kUnreadable = reinterpret_cast<const char*>(uintptr_t(0x10)); // never read
 
 // Bit 0 adds the record's pages, bit 1 the block's; a page found again is reloaded.
 TEST(SheetAssembly, InitAgainFindsPagesAndAppendsNewOnes) {
@@ -29,16 +27,12 @@ TEST(SheetAssembly, InitAgainFindsPagesAndAppendsNewOnes) {
     EXPECT_EQ(tabs, sheet.ShownTabs());
 }
 
-// What the hostile host's test does not see of a refusal (it checks the codes): a query
-// on a bad handle clears the size out first; mark types without pages never read the
-// block; a query refused for its block part still writes the record; a refused title
-// and a refused init while shown change nothing.
+// What the hostile host's test, which checks the codes, does not see of a refusal.
 TEST(SheetAssembly, RefusalsChangeNothing) {
     KEL_MARK_ATTRIBUTES out = PatternRecord(3, 0x71); // unwritten by any refused query
     DWORD size = 5;
-    EXPECT_EQ(0,
-              KEL_GUI_property_sheet_query(HKELSHEET(&out), 3, &out, "OiAnoDat", nullptr, &size));
-    EXPECT_EQ(0u, size) << "the size out is cleared first";
+    KEL_GUI_property_sheet_query(HKELSHEET(&out), 3, &out, "OiAnoDat", nullptr, &size);
+    EXPECT_EQ(0u, size) << "cleared before the bad handle is refused";
     EXPECT_EQ(std::vector<size_t>{}, DifferingBytes(PatternRecord(3, 0x71), out));
     for (DWORD markType : {0u, 515u, 519u}) { // no pages: the block is never read
         const KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0x22);
@@ -77,8 +71,7 @@ const Field kHighlight{offsetof(KEL_MARK_ATTRIBUTES, bHighlight), 4};
 const Field kLineSize{offsetof(KEL_MARK_ATTRIBUTES, nLineSize), 4};
 const Field kFont{offsetof(KEL_MARK_ATTRIBUTES, lfFont), sizeof(LOGFONTA)};
 
-// A sheet never shown gives back what init loaded, into those fields only;
-// the line page of rulers never loads the highlight and gives back FALSE.
+// The line page of rulers never loads the highlight and gives back FALSE.
 TEST(ReadBack, PatternRecordComesBackWithOnlyTheNamedFieldsChanged) {
     const std::pair<DWORD, std::vector<Field>> cases[] = {
         {3, {kHighlight, kLineSize, kMainRgb}},
@@ -107,14 +100,12 @@ TEST(ReadBack, PatternRecordComesBackWithOnlyTheNamedFieldsChanged) {
     }
 }
 
-// Image reference (2): the image page holds "OiAnoDat" and ends the walk; the
-// reference page gives "OiFilNam". The query carries no buffer size: after a
-// size query a buffer is written only while the block still fits that size.
+// Image reference (2): the image page holds "OiAnoDat" and ends the walk. The query carries
+// no buffer size: after a size query a buffer is written only while the block still fits it.
 TEST(ReadBack, BlocksComeFromTheFirstPageWithThemIntoTheSizeReported) {
     Sheet sheet;
     const KEL_MARK_ATTRIBUTES record = PatternRecord(2, 0x30);
-    ASSERT_EQ(1, sheet.Init(3, &record, "OiFilNam", "c:\\a.bmp", 8));
-    ASSERT_EQ(1, sheet.Init(2, nullptr, "OiAnoDat", "0123456789", 10));
+    ASSERT_EQ(1, sheet.Init(3, &record, "OiAnoDat", "0123456789", 10));
     std::string buffer(12, 'k');
     DWORD size = 0;
     EXPECT_EQ(1, sheet.Query(2, nullptr, "OiAnoDat", &buffer[0], &size)) << "no size query first";
@@ -133,8 +124,6 @@ TEST(ReadBack, BlocksComeFromTheFirstPageWithThemIntoTheSizeReported) {
     EXPECT_EQ(0u, size) << "names compare case-sensitively";
 }
 
-// The start-up name, null restoring it, a copy of the caller's string, and the
-// size and terminator rules of the fetch.
 TEST(MessageTitle, DefaultCopyAndFetchRules) {
     auto title = [&] {
         std::string text(KEL_GUI_message_title_get(nullptr, 0) + 1, '\x7f');
