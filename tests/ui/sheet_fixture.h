@@ -22,21 +22,18 @@ using namespace kelgui_test;
 using Strings = std::vector<std::string>;
 using Bytes = std::vector<uint8_t>;
 
-// The screen's scale: 96, or 144 and 192 where ctest runs a program again at those.
-inline int ScreenDpi() {
+// A length of the 96-dpi look at the screen's scale: 96 dpi, or 144 and 192 where ctest runs a
+// program again at those.
+inline int Scaled(int pixels) {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    return dpi;
-}
-// A length of the 96-dpi look at the screen's scale.
-inline int Scaled(int pixels) {
-    return MulDiv(pixels, ScreenDpi(), 96);
+    return MulDiv(pixels, dpi, 96);
 }
 // A run at another scale (KELGUI_DPI, tools/wine-env.sh) must be at that scale.
 inline void ExpectTheScaleAsked() {
     const char* asked = std::getenv("KELGUI_DPI");
-    EXPECT_EQ(asked ? std::atoi(asked) : 96, ScreenDpi()) << "the prefix's LogPixels";
+    EXPECT_EQ(asked ? std::atoi(asked) : 96, Scaled(96)) << "the prefix's LogPixels";
 }
 
 // Every byte a position-dependent value, so that any byte written shows up; a line size
@@ -124,7 +121,6 @@ public:
         script(driver);
         driver.Start();
         const BOOL result = KEL_GUI_property_sheet_show(m_handle);
-        driver.Stop();
         EXPECT_TRUE(driver.Finished()) << driver.Report();
         return result;
     }
