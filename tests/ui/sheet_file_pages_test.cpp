@@ -54,7 +54,6 @@ TEST(TextFilePage, ReadsTheNamedFileWholeWhenAskedOrGivesTheBlockAsLoaded) {
     SetEndOfFile(huge);
     CloseHandle(huge);
     const std::pair<std::string, Bytes> cases[] = {
-        // the name typed, the text block
         {PutFile("kel_text.txt", contents), TextBlock(contents)},
         {PutFile("kel_empty.txt", ""), TextBlock("")},
         {"Ftp://x", unread}, // http in any case: the file name fuzz target's seed
@@ -114,7 +113,7 @@ TEST(FilePages, NameBlockAsLoadedUntilChanged) {
 // Browse shows the page's title and filter; OK puts the path in the edit, Cancel changes nothing.
 TEST(FilePages, BrowsePicksAnExistingFile) {
     const std::string path = PutFile("kel_browse.txt", "picked");
-    for (int button : {IDCANCEL, IDOK}) {
+    for (bool ok : {false, true}) {
         HWND box = nullptr;
         Strings seen;
         FilePageSheet sheet(KEL_MARK_TEXT_FROM_FILE);
@@ -128,12 +127,11 @@ TEST(FilePages, BrowsePicksAnExistingFile) {
                         seen = {Text(types),
                                 std::to_string(SendMessageA(types, CB_GETCOUNT, 0, 0))};
                         SetText(GetDlgItem(box, cmb13), path);
-                        DismissMessageBox(box, button);
+                        DismissMessageBox(box, ok ? IDOK : IDCANCEL);
                     })
                 .Then("dialog gone", WaitForGone(box))
                 .Do("read the edit", [&] { seen.push_back(ItemText(page, IDC_FILE_NAME)); });
         }));
-        const bool ok = button == IDOK;
         EXPECT_EQ((Strings{"Text Files (*.txt)", "2", ok ? path : "C:\\old.txt"}), seen);
         EXPECT_EQ(ok ? TextBlock("picked") : kLoadedText, sheet.Fetch<Bytes>("OiAnText"));
     }
