@@ -25,8 +25,7 @@ Bytes TextBlock(const Bytes& text) {
            Bytes(4, '\0');
 }
 
-// Both blocks loaded; Type sets the name on the file page (look sees it first) and
-// gives the blocks back.
+// Both blocks loaded; Type shows the page to look, sets the name and gives both blocks back.
 struct FilePageSheet : Sheet {
     explicit FilePageSheet(DWORD markType) {
         const KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 1);

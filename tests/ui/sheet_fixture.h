@@ -148,14 +148,14 @@ public:
     // Steps: leave, which must bring a message box; read(box) goes to seen; dismissed.
     void Refused(ModalDriver& d, Strings& seen, std::function<void()> leave,
                  std::string (*read)(HWND box) = MessageBoxText) {
-        d.Do("leave", std::move(leave))
-            .Then("message box", [this] { return (m_box = FindMessageBox(m_window)) != nullptr; })
-            .Do("read, dismiss",
-                [&seen, read, this] {
-                    seen.push_back(read(m_box));
-                    DismissMessageBox(m_box);
-                })
-            .Then("box gone", WaitForGone(m_box));
+        d.Do("leave", std::move(leave)).Then("message box", [this] {
+            return (m_box = FindMessageBox(m_window)) != nullptr;
+        });
+        d.Do("read, dismiss", [&seen, read, this] {
+            seen.push_back(read(m_box));
+            DismissMessageBox(m_box);
+        });
+        d.Then("box gone", WaitForGone(m_box));
     }
     // As a host gets it: a size query, then a fetch of that many; guard bytes past them stay.
     template <class Block = Bytes> Block Fetch(const char* name) {
