@@ -5,6 +5,11 @@ namespace kelgui_test {
 
 namespace {
 
+BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
 std::string ClassName(HWND window) {
     char name[256] = {};
     return std::string(name, GetClassNameA(window, name, sizeof name));
@@ -28,9 +33,7 @@ std::string Text(HWND window) {
 
 std::vector<HWND> ThreadWindows() {
     std::vector<HWND> windows;
-    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT))
-        if (GetWindowThreadProcessId(w, nullptr) == GetCurrentThreadId())
-            windows.push_back(w);
+    EnumThreadWindows(GetCurrentThreadId(), CollectWindow, reinterpret_cast<LPARAM>(&windows));
     return windows;
 }
 
