@@ -22,8 +22,7 @@ using namespace kelgui_test;
 using Strings = std::vector<std::string>;
 using Bytes = std::vector<uint8_t>;
 
-// A length of the 96-dpi look at the screen's scale: 96 dpi, or 144 and 192 where ctest runs a
-// program again at those.
+// A length of the 96-dpi look at the screen's dpi: 96, or 144 and 192 in ctest's reruns.
 inline int Scaled(int pixels) {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);

@@ -68,12 +68,10 @@ TEST(TextPage, WrapSwitchesViewsWithTextAndCaret) {
 // In place at offset 20: at most 31 bytes and a zero, no byte outside (the layout at every
 // block size: the mark data fuzz target).
 TEST(PasswordPage, WritesInPlaceWithinTheBlock) {
-    Bytes expected(60, 'o');
-    std::fill(expected.begin() + 20, expected.begin() + 51, 'p');
-    expected[51] = 0;
     auto type = [](HWND page) { SetText(GetDlgItem(page, IDC_PASSWORD), std::string(40, 'p')); };
-    EXPECT_EQ(expected,
-              AfterEdit(KEL_MARK_ENCRYPTION, Bytes(60, 'o'), type, 2, KEL_BLOCK_MARK_DATA));
+    const auto block = AfterEdit(KEL_MARK_ENCRYPTION, Bytes(60, 'o'), type, 2, KEL_BLOCK_MARK_DATA);
+    EXPECT_EQ(std::string(20, 'o') + std::string(31, 'p') + '\0' + std::string(8, 'o'),
+              std::string(block.begin(), block.end()));
 }
 
 // Esc, pressed as the user presses it, cancels the sheet from any control (one it leaves up
