@@ -82,7 +82,7 @@ TEST(TextFilePage, FetchCopiesWhatTheSizeQueryReadEvenIfTheFileGrew) {
 }
 
 // Never shown, the blocks come back as loaded; changed, the name block is the name and a zero.
-// The play button holds its 20 x 18 picture (at 96 dpi); playing a missing file shows nothing.
+// The play button holds its 20 x 18 picture, drawn per scale; playing a missing file shows nothing.
 TEST(FilePages, NameBlockAsLoadedUntilChanged) {
     for (DWORD markType : {KEL_MARK_TEXT_FROM_FILE, KEL_MARK_AUDIO, KEL_MARK_IMAGE_REFERENCE}) {
         FilePageSheet unshown(markType);
@@ -100,7 +100,6 @@ TEST(FilePages, NameBlockAsLoadedUntilChanged) {
                    &picture);
         Click(play); // with the loaded name, then (posted) with the one typed
     });
-    // Drawn for 100, 150 and 200 per cent: ctest runs this at 144 and 192 dpi too.
     EXPECT_EQ(std::make_pair(Scaled(20), Scaled(18)),
               std::make_pair(int(picture.bmWidth), int(picture.bmHeight)));
 }
