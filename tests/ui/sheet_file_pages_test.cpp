@@ -42,7 +42,6 @@ struct FilePageSheet : Sheet {
     }
 };
 
-// A readable file's bytes, an empty text for internet names, else the block as loaded.
 TEST(TextFilePage, ReadsTheNamedFileWholeWhenAskedOrGivesTheBlockAsLoaded) {
     const Bytes contents("a\0b\r\nc\xff", 7), unread = TextBlock("") + '\0';
     HANDLE huge = CreateFileA(TempPath("kel_huge.txt").c_str(), GENERIC_WRITE, 0, nullptr,

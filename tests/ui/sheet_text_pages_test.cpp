@@ -65,8 +65,7 @@ TEST(TextPage, WrapSwitchesViewsWithTextAndCaret) {
     EXPECT_EQ(TextBlock("typed"), sheet.Fetch(KEL_BLOCK_TEXT));
 }
 
-// In place at offset 20: at most 31 bytes and a zero, no byte outside (the layout at every
-// block size: the mark data fuzz target).
+// One block size; the layout at every size: the mark data fuzz target.
 TEST(PasswordPage, WritesInPlaceWithinTheBlock) {
     auto type = [](HWND page) { SetText(GetDlgItem(page, IDC_PASSWORD), std::string(40, 'p')); };
     const auto block = AfterEdit(KEL_MARK_ENCRYPTION, Bytes(60, 'o'), type, 2, KEL_BLOCK_MARK_DATA);
@@ -91,8 +90,7 @@ TEST(TextPages, EscCancelsTheSheetFromEveryControl) {
     }
 }
 
-// Text the code page (1252) cannot hold is refused at OK, in every page whose text
-// travels in a block: its characters named (a password's are not) and selected.
+// Every page whose text travels in a block, code page 1252; a password's characters go unnamed.
 TEST(TextPages, TextTheCodePageCannotHoldIsRefusedSelectedAndKept) {
     const std::string kept = " | [2, 8) ab日本語 Ωλ žc",
                       remove = "\nPlease remove or replace them.";
