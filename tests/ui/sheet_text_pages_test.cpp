@@ -4,7 +4,7 @@
 namespace sheet_test {
 namespace {
 
-// Only looked at (a wrapping mode chosen, none if -2), a sheet gives the loaded block back
+// Only looked at (a wrapping mode chosen, or none: -1), a sheet gives the loaded block back
 // (never shown: FilePages.NameBlockAsLoadedUntilChanged); typed, the block is rebuilt, carrying
 // the header bytes the loaded one has. The mode changes only the wrapping bits of the text flags.
 TEST(TextPages, LoadedBlockComesBackUntilTypedThenIsRebuilt) {
@@ -15,9 +15,9 @@ TEST(TextPages, LoadedBlockComesBackUntilTypedThenIsRebuilt) {
         {KEL_MARK_TYPED_TEXT, IDC_WRAPPING_EDIT, "", "t", TextBlock("t"), 0x200, 1, 0x100},
         {KEL_MARK_TYPED_TEXT, IDC_WRAPPING_EDIT, "", "t", TextBlock(""), 0x300, -1, 0x300}, // none chosen
         {KEL_MARK_518, IDC_WRAPPING_EDIT, "", "x", TextBlock("", 0xEE), 0x300, 0, 0x300}, // read, never written
-        {KEL_MARK_BUTTON, IDC_TEXT_EDIT, "&Button Text:", "Go", TextBlock("", 0xEE), 0xF0F0, -2, 0xF0F0},
-        {KEL_MARK_PIN_UP_TEXT, IDC_TEXT_EDIT, "&Push Pin Label:", "Pin", TextBlock("old"), 0xF0F0, -2, 0xF0F0},
-        {KEL_MARK_TEXT_STAMP, IDC_TEXT_EDIT, "&Stamp Text:", "Stamp", TextBlock("old"), 0xF0F0, -2, 0xF0F0},
+        {KEL_MARK_BUTTON, IDC_TEXT_EDIT, "&Button Text:", "Go", TextBlock("", 0xEE), 0xF0F0, -1, 0xF0F0},
+        {KEL_MARK_PIN_UP_TEXT, IDC_TEXT_EDIT, "&Push Pin Label:", "Pin", TextBlock("old"), 0xF0F0, -1, 0xF0F0},
+        {KEL_MARK_TEXT_STAMP, IDC_TEXT_EDIT, "&Stamp Text:", "Stamp", TextBlock("old"), 0xF0F0, -1, 0xF0F0},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -25,8 +25,7 @@ TEST(TextPages, LoadedBlockComesBackUntilTypedThenIsRebuilt) {
         const auto record = Load(shown, c.markType, c.loaded, 2, KEL_BLOCK_TEXT, c.flagsIn);
         EXPECT_EQ(1, shown.OnPage(-1, [&](HWND page) {
             EXPECT_EQ(c.label, ItemText(page, IDC_TEXT_LABEL)) << c.markType;
-            if (c.chosen > -2)
-                Choose(page, IDC_BOUND_WRAPPING, c.chosen);
+            Choose(page, IDC_BOUND_WRAPPING, c.chosen);
         }));
         EXPECT_EQ(c.loaded, shown.Fetch(KEL_BLOCK_TEXT)) << c.markType << " looked at";
         EXPECT_EQ(c.flagsOut, shown.Queried(record).dwTextFlags) << c.markType << " " << c.chosen;
