@@ -9,8 +9,8 @@ namespace kelgui_test {
 // The one running driver of this thread: a thread timer carries no user data.
 static thread_local ModalDriver* t_running = nullptr;
 
-ModalDriver& ModalDriver::Then(std::string name, Step step, DWORD timeoutMs) {
-    m_steps.push_back(Entry{std::move(name), std::move(step), timeoutMs});
+ModalDriver& ModalDriver::Then(std::string name, Step step) {
+    m_steps.push_back(Entry{std::move(name), std::move(step)});
     return *this;
 }
 
@@ -78,8 +78,8 @@ void ModalDriver::Tick() {
             return;
         if (done)
             ++m_next, m_stepTick = 0, m_endTick = GetTickCount();
-        else if (GetTickCount() - m_stepTick >= entry.timeoutMs)
-            Fail("step '" + entry.name + "' timed out");
+        else if (GetTickCount() - m_stepTick >= 5000)
+            Fail("step '" + entry.name + "' not done in 5 s");
         return;
     } else if (now - m_endTick >= 5000) {
         Fail("a dialog was still up 5 s after the last step");
@@ -92,11 +92,9 @@ std::string ModalDriver::Report() const {
     std::string report;
     for (size_t i = 0; i < m_steps.size(); ++i)
         report += "  " + m_steps[i].name + (i < m_next ? ": done\n" : ": NOT DONE\n");
-    if (!m_failure.empty())
-        return report + "failure: " + m_failure + "\n";
-    return m_next < m_steps.size()
-               ? report + "failure: the modal run ended before a step was done\n"
-               : report;
+    if (m_failure.empty() && m_next < m_steps.size())
+        return report + "failure: the modal run ended before a step was done\n";
+    return m_failure.empty() ? report : report + "failure: " + m_failure + "\n";
 }
 
 Step WaitForSheet(HWND& out) {

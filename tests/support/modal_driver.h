@@ -13,7 +13,7 @@ namespace kelgui_test {
 // A step returns true when done, false to be tried again next tick.
 using Step = std::function<bool()>;
 
-// A step not done in time, one that throws or never returns (a crash Wine swallowed, a
+// A step not done in 5 s, one that throws or never returns (a crash Wine swallowed, a
 // sent message that opened a nested modal loop) fails the script, as do dialogs still up
 // 5 s after the last step; the driver then closes the thread's dialogs, so the blocking
 // call returns instead of hanging.
@@ -24,7 +24,7 @@ public:
     ModalDriver(const ModalDriver&) = delete;
     ModalDriver& operator=(const ModalDriver&) = delete;
 
-    ModalDriver& Then(std::string name, Step step, DWORD timeoutMs = 5000);
+    ModalDriver& Then(std::string name, Step step);
     ModalDriver& Do(std::string name, std::function<void()> action);
     // Right before the blocking call (one driver a thread); stops by itself after the last
     // step once no dialog is left.
@@ -37,7 +37,6 @@ private:
     struct Entry {
         std::string name;
         Step step;
-        DWORD timeoutMs;
     };
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
     void Tick();

@@ -22,21 +22,17 @@ using namespace kelgui_test;
 using Strings = std::vector<std::string>;
 using Bytes = std::vector<uint8_t>;
 
-// The screen's scale: 96, or 144 and 192 where ctest runs a program again at those.
-inline int ScreenDpi() {
+// A length of the 96-dpi look at the screen's dpi: 96, or 144 and 192 in ctest's reruns.
+inline int Scaled(int pixels) {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    return dpi;
-}
-// A length of the 96-dpi look at the screen's scale.
-inline int Scaled(int pixels) {
-    return MulDiv(pixels, ScreenDpi(), 96);
+    return MulDiv(pixels, dpi, 96);
 }
 // A run at another scale (KELGUI_DPI, tools/wine-env.sh) must be at that scale.
 inline void ExpectTheScaleAsked() {
     const char* asked = std::getenv("KELGUI_DPI");
-    EXPECT_EQ(asked ? std::atoi(asked) : 96, ScreenDpi()) << "the prefix's LogPixels";
+    EXPECT_EQ(asked ? std::atoi(asked) : 96, Scaled(96)) << "the prefix's LogPixels";
 }
 
 // Every byte a position-dependent value, so that any byte written shows up; a line size
@@ -124,7 +120,6 @@ public:
         script(driver);
         driver.Start();
         const BOOL result = KEL_GUI_property_sheet_show(m_handle);
-        driver.Stop();
         EXPECT_TRUE(driver.Finished()) << driver.Report();
         return result;
     }
@@ -152,14 +147,14 @@ public:
     // Steps: leave, which must bring a message box; read(box) goes to seen; dismissed.
     void Refused(ModalDriver& d, Strings& seen, std::function<void()> leave,
                  std::string (*read)(HWND box) = MessageBoxText) {
-        d.Do("leave", std::move(leave))
-            .Then("message box", [this] { return (m_box = FindMessageBox(m_window)) != nullptr; })
-            .Do("read, dismiss",
-                [&seen, read, this] {
-                    seen.push_back(read(m_box));
-                    DismissMessageBox(m_box);
-                })
-            .Then("box gone", WaitForGone(m_box));
+        d.Do("leave", std::move(leave)).Then("message box", [this] {
+            return (m_box = FindMessageBox(m_window)) != nullptr;
+        });
+        d.Do("read, dismiss", [&seen, read, this] {
+            seen.push_back(read(m_box));
+            DismissMessageBox(m_box);
+        });
+        d.Then("box gone", WaitForGone(m_box));
     }
     // As a host gets it: a size query, then a fetch of that many; guard bytes past them stay.
     template <class Block = Bytes> Block Fetch(const char* name) {

@@ -4,7 +4,7 @@
 namespace sheet_test {
 namespace {
 
-// Only looked at (a wrapping mode chosen, none if -2), a sheet gives the loaded block back
+// Only looked at (a wrapping mode chosen, or none: -1), a sheet gives the loaded block back
 // (never shown: FilePages.NameBlockAsLoadedUntilChanged); typed, the block is rebuilt, carrying
 // the header bytes the loaded one has. The mode changes only the wrapping bits of the text flags.
 TEST(TextPages, LoadedBlockComesBackUntilTypedThenIsRebuilt) {
@@ -15,9 +15,9 @@ TEST(TextPages, LoadedBlockComesBackUntilTypedThenIsRebuilt) {
         {KEL_MARK_TYPED_TEXT, IDC_WRAPPING_EDIT, "", "t", TextBlock("t"), 0x200, 1, 0x100},
         {KEL_MARK_TYPED_TEXT, IDC_WRAPPING_EDIT, "", "t", TextBlock(""), 0x300, -1, 0x300}, // none chosen
         {KEL_MARK_518, IDC_WRAPPING_EDIT, "", "x", TextBlock("", 0xEE), 0x300, 0, 0x300}, // read, never written
-        {KEL_MARK_BUTTON, IDC_TEXT_EDIT, "&Button Text:", "Go", TextBlock("", 0xEE), 0xF0F0, -2, 0xF0F0},
-        {KEL_MARK_PIN_UP_TEXT, IDC_TEXT_EDIT, "&Push Pin Label:", "Pin", TextBlock("old"), 0xF0F0, -2, 0xF0F0},
-        {KEL_MARK_TEXT_STAMP, IDC_TEXT_EDIT, "&Stamp Text:", "Stamp", TextBlock("old"), 0xF0F0, -2, 0xF0F0},
+        {KEL_MARK_BUTTON, IDC_TEXT_EDIT, "&Button Text:", "Go", TextBlock("", 0xEE), 0xF0F0, -1, 0xF0F0},
+        {KEL_MARK_PIN_UP_TEXT, IDC_TEXT_EDIT, "&Push Pin Label:", "Pin", TextBlock("old"), 0xF0F0, -1, 0xF0F0},
+        {KEL_MARK_TEXT_STAMP, IDC_TEXT_EDIT, "&Stamp Text:", "Stamp", TextBlock("old"), 0xF0F0, -1, 0xF0F0},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -25,8 +25,7 @@ TEST(TextPages, LoadedBlockComesBackUntilTypedThenIsRebuilt) {
         const auto record = Load(shown, c.markType, c.loaded, 2, KEL_BLOCK_TEXT, c.flagsIn);
         EXPECT_EQ(1, shown.OnPage(-1, [&](HWND page) {
             EXPECT_EQ(c.label, ItemText(page, IDC_TEXT_LABEL)) << c.markType;
-            if (c.chosen > -2)
-                Choose(page, IDC_BOUND_WRAPPING, c.chosen);
+            Choose(page, IDC_BOUND_WRAPPING, c.chosen);
         }));
         EXPECT_EQ(c.loaded, shown.Fetch(KEL_BLOCK_TEXT)) << c.markType << " looked at";
         EXPECT_EQ(c.flagsOut, shown.Queried(record).dwTextFlags) << c.markType << " " << c.chosen;
@@ -65,32 +64,24 @@ TEST(TextPage, WrapSwitchesViewsWithTextAndCaret) {
     EXPECT_EQ(TextBlock("typed"), sheet.Fetch(KEL_BLOCK_TEXT));
 }
 
-// In place at offset 20: at most 31 bytes and a zero, no byte outside (the layout at every
-// block size: the mark data fuzz target).
+// One block size; the layout at every size: the mark data fuzz target.
 TEST(PasswordPage, WritesInPlaceWithinTheBlock) {
-    Bytes expected(60, 'o');
-    std::fill(expected.begin() + 20, expected.begin() + 51, 'p');
-    expected[51] = 0;
     auto type = [](HWND page) { SetText(GetDlgItem(page, IDC_PASSWORD), std::string(40, 'p')); };
-    EXPECT_EQ(expected,
-              AfterEdit(KEL_MARK_ENCRYPTION, Bytes(60, 'o'), type, 2, KEL_BLOCK_MARK_DATA));
+    const auto block = AfterEdit(KEL_MARK_ENCRYPTION, Bytes(60, 'o'), type, 2, KEL_BLOCK_MARK_DATA);
+    EXPECT_EQ(std::string(20, 'o') + std::string(31, 'p') + '\0' + std::string(8, 'o'),
+              std::string(block.begin(), block.end()));
 }
 
 // Esc, pressed as the user presses it, cancels the sheet from any control (one it leaves up
 // fails the run 5 s later): a multi-line edit closes its parent, the page, which passes it on.
 TEST(TextPages, EscCancelsTheSheetFromEveryControl) {
-    // The mark type, the control, whether Wrap is cleared first (the non-wrapping edit shows).
-    for (const auto& [markType, control, unwrapped] :
-         {std::tuple(KEL_MARK_TYPED_TEXT, IDC_WRAPPING_EDIT, false),
-          {KEL_MARK_TYPED_TEXT, IDC_TEXT_EDIT, true},
-          {KEL_MARK_TYPED_TEXT, IDC_BOUND_WRAPPING, false},
-          {KEL_MARK_TEXT_STAMP, IDC_TEXT_EDIT, false},
-          {KEL_MARK_BUTTON, IDC_TEXT_EDIT, false}}) {
+    for (const auto& [markType, control] : {std::pair(KEL_MARK_TYPED_TEXT, IDC_WRAPPING_EDIT),
+                                            {KEL_MARK_TYPED_TEXT, IDC_BOUND_WRAPPING},
+                                            {KEL_MARK_TEXT_STAMP, IDC_TEXT_EDIT},
+                                            {KEL_MARK_BUTTON, IDC_TEXT_EDIT}}) {
         Sheet sheet;
         Load(sheet, markType, TextBlock("old"));
-        const auto esc = [&, control = control, unwrapped = unwrapped](HWND page) {
-            if (unwrapped)
-                SendMessageA(GetDlgItem(page, IDC_WRAP), BM_CLICK, 0, 0);
+        const auto esc = [control = control](HWND page) {
             SetFocus(GetDlgItem(page, control));
             PressKey(VK_ESCAPE);
         };
@@ -98,8 +89,7 @@ TEST(TextPages, EscCancelsTheSheetFromEveryControl) {
     }
 }
 
-// Text the code page (1252) cannot hold is refused at OK, in every page whose text
-// travels in a block: its characters named (a password's are not) and selected.
+// Every page whose text travels in a block, code page 1252; a password's characters go unnamed.
 TEST(TextPages, TextTheCodePageCannotHoldIsRefusedSelectedAndKept) {
     const std::string kept = " | [2, 8) ab日本語 Ωλ žc",
                       remove = "\nPlease remove or replace them.";

@@ -68,7 +68,7 @@ inline std::string StampInsertion(DWORD flags) {
         GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, time, 64);
         return std::string(date) + time;
     };
-    std::string before, after;
+    std::string before, after; // "now" read twice: a tick may pass during the insertion
     auto insert = [&](HWND page) {
         before = now();
         SendMessageA(GetDlgItem(page, IDC_TEXT_EDIT), EM_SETSEL, 1, 2);
@@ -78,8 +78,6 @@ inline std::string StampInsertion(DWORD flags) {
     };
     const Bytes block = AfterEdit(KEL_MARK_TEXT_STAMP, TextBlock("ABC"), insert, flags);
     const std::string stamp = std::string(block.begin(), block.end()).substr(16).c_str();
-    const bool current =
-        stamp == "A" + before + "C" || stamp == "A" + after + "C"; // a tick between
-    return current ? "A<now>C" : stamp;
+    return stamp == "A" + before + "C" || stamp == "A" + after + "C" ? "A<now>C" : stamp;
 }
 } // namespace sheet_test
