@@ -1,11 +1,14 @@
 // The block layouts at the edges their fuzz targets do not reach: the ruler's scales at the
-// resolutions hosts can pass, and a text block to fill whose length cannot fit its 32-bit size.
+// resolutions hosts can pass, a text block to fill whose length cannot fit its 32-bit size, and
+// the names taken for internet names.
+#include "blocks/file_name_block.h"
 #include "blocks/ruler_units.h"
 #include "blocks/text_block.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -49,4 +52,13 @@ TEST(RulerUnits, ScalesFitThirtyTwoBitsAndKeepTheirRatio) {
 TEST(TextBlock, BuildToFillRefusesSizesPastThirtyTwoBits) {
     for (uint64_t length : {uint64_t(UINT32_MAX) - 19, uint64_t(1) << 40})
         EXPECT_FALSE(text_block::BuildToFill(CByteSpan(nullptr, 0), length).block) << length;
+}
+
+TEST(FileNameBlock, InternetNamesStartWithASchemeInAnyCase) {
+    const std::pair<const char*, bool> cases[] = {
+        {"hTTp://x", true}, {"Ftp://", true},     {"GoPhEr://", true}, {" http://x", false},
+        {"http:/", false},  {"gopher:/x", false}, {"", false}};
+    for (const auto& [name, internet] : cases)
+        EXPECT_EQ(internet, file_name_block::IsInternetName(CByteSpan(name, std::strlen(name))))
+            << name;
 }
