@@ -1,6 +1,5 @@
 // The ruler's blocks: the numbers write touches only bytes 0-27 (16-27 without scales) that the
-// block has; the label rebuild is "%d ", the abbreviation and a zero byte, carrying the header
-// bytes the loaded block has and zeros for the others.
+// block has; the label rebuild holds "%d ", the abbreviation and a zero byte in a text block.
 #include "blocks/ruler_block.h"
 #include "fuzz_check.h"
 
@@ -11,13 +10,10 @@ FUZZ_TARGET {
     const bool withScales = in.ConsumeBool();
     ruler_block::WriteNumbers(Span(numbers), {withScales, {a, b}, {b, a}, a, b});
     CheckOnlyChanged(loaded, numbers, withScales ? 0 : 16, 28);
-    FUZZ_CHECK(uint32_t(ruler_block::Gauge(View(numbers))) == WordAt(numbers, 16));
 
     const std::string text = in.ConsumeBytesAsString(in.ConsumeIntegralInRange<size_t>(0, 12));
     const OwnedBytes label = ruler_block::BuildLabel(View(loaded), text);
     FUZZ_CHECK(label && label.size == text.size() + 23);
-    for (size_t i = 0; i < 12; ++i)
-        FUZZ_CHECK(label.data[i] == (i < loaded.size() ? loaded[i] : 0)); // zeros where none
     ruler_block::AbbreviationOf(CByteSpan(label.data.get(), label.size));
     ruler_block::AbbreviationOf(View(loaded));
     ruler_units::ScaleOf(in.ConsumeIntegralInRange<size_t>(0, ruler_units::kUnitCount - 1), a);
