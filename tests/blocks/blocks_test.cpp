@@ -1,6 +1,5 @@
-// The block layouts at the edges their fuzz targets do not reach: the ruler's scales at the
-// resolutions hosts can pass, a text block to fill whose length cannot fit its 32-bit size, and
-// the names taken for internet names.
+// What the fuzz targets do not reach or pin: the ruler's scales at the resolutions hosts can pass,
+// a text block to fill past its 32-bit size, and which names are internet names.
 #include "blocks/file_name_block.h"
 #include "blocks/ruler_units.h"
 #include "blocks/text_block.h"
