@@ -40,9 +40,8 @@ TEST(PageLeaks, EveryPageKindComesBackToWhereItWas) {
     const char note[] = "\0\0\0\0\0\0\0\0\0\0\0\0Note on the page", name[] = "C:\\note.txt";
     const Bytes text(note, std::end(note)), file(name, std::end(name)); // with their zero bytes
     const std::pair<DWORD, Blocks> kinds[] = {
-        {3, {}},                                                      // line, colour
         {6, {}},                                                      // general, colour
-        {506, {{"OiAnoDat", {1, 0, 0, 0, 0, 0, 0, 0, 40, 0, 0, 0}}}}, // arrow
+        {506, {{"OiAnoDat", {1, 0, 0, 0, 0, 0, 0, 0, 40, 0, 0, 0}}}}, // line, colour, arrow
         {7, {{"OiAnText", text}}},                                    // font, colour, text
         {8, {{"OiFilNam", file}}},                                    // text file
         {9, {{"OiAnText", text}}},                                    // stamp
