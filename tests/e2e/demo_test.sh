@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# The reference host end to end, on each build given (x86_64 and i686, one Wine
-# prefix): click the arrow tool (button 10), drag an arrow, change its line size
-# in its sheet, OK, close; start
-# again on the same marks file and find the change and the arrow's block. A
+# The reference host end to end, on each build given (x86_64 and i686, one Wine prefix):
+# click the arrow tool (button 10), drag an arrow, change its line size in its sheet, OK,
+# close; start again on the same marks file and find the change and the arrow's block. A
 # marks file cut short or damaged is refused with a message and left as it was.
 # Usage: demo_test.sh KELGUI_DEMO_EXE...
 set -uo pipefail

@@ -1,11 +1,6 @@
-// The views of "OiAnoDat", one picked per input. Each write changes only the bytes of its own
-// fields that the block has, never the block's size:
-// - arrow: words 0 and 8, read back with missing bytes as 0, cut bytewise;
-// - image: no write; orientation codes stay 1-8 with rotation and mirror independent, aspect
-//   entries within 0-10 (under 0.1 not raised);
-// - protractor: words 16 and 20, read back as written;
-// - password: bytes 20-51, reading back as the text cut to the room the block leaves for the
-//   zero byte, the rest of the slot zero.
+// The views of "OiAnoDat", one picked per input: a write changes only the bytes of its own
+// fields that the block has, never its size, and reads back as written, cut to what the block
+// has; the image view's codes and aspect entries stay in their ranges.
 #include "blocks/arrow_block.h"
 #include "blocks/image_block.h"
 #include "blocks/password_block.h"

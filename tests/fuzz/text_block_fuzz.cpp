@@ -1,8 +1,5 @@
-// The "OiAnText" layout, fed any loaded block and a run of edits: the text read lies inside the
-// block and ends at its first zero or the block's end; a built block is the text plus 20 bytes,
-// keeps the header bytes it does not own (as many of the 12 as the loaded block has, zeros for
-// the rest), counts the text in its length word, and reads back as the text up to its first
-// zero; the loaded block is never changed.
+// The "OiAnText" layout over any loaded block and a run of edits: a built block is 12 header
+// bytes kept from the loaded one (zeros where it has none), the length word, the text, 4 zeros.
 #include "blocks/text_block.h"
 #include "fuzz_check.h"
 
