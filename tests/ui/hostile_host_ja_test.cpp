@@ -293,11 +293,13 @@ TEST_F(HostileHost, UnloadedUnderItsToolbarTheLibraryTakesItDownFirst) {
 TEST_F(HostileHost, BuffersEndingAtAnInaccessiblePageAreNeverOverrun) {
     KEL_GUI_message_title_set("eleven char");
     EXPECT_EQ(KEL_GUI_message_title_get(Guarded(11), 11), 11u);
-    for (const auto& [markType, name] :
-         {std::pair(KEL_MARK_TYPED_TEXT, KEL_BLOCK_TEXT), {KEL_MARK_ARROW, KEL_BLOCK_MARK_DATA}}) {
+    for (const auto& [markType, name, size] : {std::tuple(KEL_MARK_TYPED_TEXT, KEL_BLOCK_TEXT, 300),
+                                               {KEL_MARK_ARROW, KEL_BLOCK_MARK_DATA, 6}}) {
         const KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0, 1);
-        void* data = memset(Guarded(300), 'T', 300);
-        ASSERT_TRUE(KEL_GUI_property_sheet_init(m_h.other, 3, &record, name, data, 300));
+        void* data = memset(Guarded(size), 'T', size);
+        ASSERT_TRUE(KEL_GUI_property_sheet_init(m_h.other, 3, &record, name, data, size));
+        EXPECT_TRUE( // no size query first: sized from what was loaded
+            KEL_GUI_property_sheet_query(m_h.other, 2, nullptr, name, Guarded(size), &g_out));
         ASSERT_TRUE(KEL_GUI_property_sheet_query(m_h.other, 2, nullptr, name, nullptr, &g_out));
         EXPECT_TRUE(
             KEL_GUI_property_sheet_query(m_h.other, 2, nullptr, name, Guarded(g_out), &g_out));
