@@ -36,7 +36,6 @@ const struct Call {
     {CALL(KEL_GUI_toolbar_CB_register(h.frame, 2, kRecorder, 1)), kFrame, kParam, kParam},
     {CALL(KEL_GUI_toolbar_CB_register(h.frame, -1, kRecorder, 1)), kFrame, kParam, kParam},
 };
-// What a call gave: its result and the code its thread's last error holds after it.
 using Outcome = std::pair<BOOL, DWORD>;
 Outcome Expected(DWORD code) {
     return {code == 0, code};

@@ -62,7 +62,6 @@ TEST_F(ToolbarTest, ScaledButtonsAndImagesFollowTheDisplayScale) {
     int cx = 0, cy = 0;
     ImageList_GetIconSize(HIMAGELIST(SendMessageA(m_bar, TB_GETIMAGELIST, 0, 0)), &cx, &cy);
     EXPECT_TRUE(cx == kImage.cx && cy == kImage.cy) << cx << " x " << cy;
-    ASSERT_EQ(SendMessageA(m_bar, TB_BUTTONCOUNT, 0, 0), 27);
     for (int hidden : {-1, 1, -1}) {
         for (int i = 0, place = 0; i < 27; place += (i++ != hidden)) {
             const RECT r = ItemRect(m_bar, i);
@@ -249,14 +248,13 @@ TEST_F(ToolbarTest, TipsAreToolNamesUnlessTheHostGivesOneCutAtSeventyNine) {
         EXPECT_EQ(TipA(m_frame, command), tip) << command;
         EXPECT_EQ(TipW(m_frame, command), std::wstring(tip.begin(), tip.end())) << command;
     }
-    // The bar's own tooltip asks the same way.
-    g_tipAnswer = {TRUE, "From the host"};
+    // The bar's own tooltip asks the same way (the last row's answer stands).
     g_tipRequests.clear();
     char text[256] = "";
     TOOLINFOA tool = {sizeof tool, 0, m_bar,  IDS_TOOL_FILLED_ELLIPSE, {}, nullptr,
                       text,        0, nullptr};
     SendMessageA(TooltipOf(m_frame), TTM_GETTEXTA, sizeof text, LPARAM(&tool));
-    EXPECT_STREQ(text, "From the host");
+    EXPECT_EQ(text, longTip.substr(0, 79));
     EXPECT_EQ(g_tipRequests, (decltype(g_tipRequests){{77, 504, "Filled Ellipse"}}));
 }
 
