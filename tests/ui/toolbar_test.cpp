@@ -265,19 +265,17 @@ TEST_F(ToolbarTest, TipsAlwaysShowAndTheCaptionLooksActiveWithItsOwner) {
     EXPECT_TRUE(GetWindowLongA(TooltipOf(m_frame), GWL_STYLE) & TTS_ALWAYSTIP);
     SetWindowPos(m_frame, nullptr, 700, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     std::optional<HostWindow> other;
-    const COLORREF active = GetSysColor(COLOR_ACTIVECAPTION),
-                   inactive = GetSysColor(COLOR_INACTIVECAPTION);
-    const std::tuple<const char*, std::function<void()>, COLORREF> steps[] = {
-        {"host", [&] { SetActiveWindow(m_host); }, active},
-        {"disabled", [&] { EnableWindow(m_frame, FALSE); }, inactive},
-        {"enabled", [&] { EnableWindow(m_frame, TRUE); }, active},
-        {"own", [&] { SetActiveWindow(m_frame); }, active},
-        {"another", [&] { other.emplace(); }, inactive},
+    const std::tuple<const char*, std::function<void()>, int> steps[] = {
+        {"host", [&] { SetActiveWindow(m_host); }, COLOR_ACTIVECAPTION},
+        {"disabled", [&] { EnableWindow(m_frame, FALSE); }, COLOR_INACTIVECAPTION},
+        {"enabled", [&] { EnableWindow(m_frame, TRUE); }, COLOR_ACTIVECAPTION},
+        {"own", [&] { SetActiveWindow(m_frame); }, COLOR_ACTIVECAPTION},
+        {"another", [&] { other.emplace(); }, COLOR_INACTIVECAPTION},
     };
     for (const auto& [name, act, caption] : steps) {
         act();
         PumpPending();
-        EXPECT_EQ(CaptureSettled(RectIn(m_frame, nullptr)).At(6, 8), caption) << name;
+        EXPECT_EQ(CaptureSettled(RectIn(m_frame, nullptr)).At(6, 8), GetSysColor(caption)) << name;
     }
 }
 
