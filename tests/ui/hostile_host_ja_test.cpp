@@ -36,7 +36,6 @@ const struct Call {
     {CALL(KEL_GUI_toolbar_CB_register(h.frame, 2, kRecorder, 1)), kFrame, kParam, kParam},
     {CALL(KEL_GUI_toolbar_CB_register(h.frame, -1, kRecorder, 1)), kFrame, kParam, kParam},
 };
-// What a call gave: its result and the code its thread's last error holds after it.
 using Outcome = std::pair<BOOL, DWORD>;
 Outcome Expected(DWORD code) {
     return {code == 0, code};
@@ -199,9 +198,6 @@ TEST_F(HostileHost, CallsBackInFromARunningSheetAndFromTheToolbarCallbacks) {
     }
 }
 
-// OK gives 1, Cancel and the close box 0; while a sheet runs its owner and the toolbar are
-// disabled and the hook is out (a press message presses nothing). After a first cycle, sheets
-// and toolbars made, used (a tip makes a font under code page 932) and destroyed leave nothing.
 TEST_F(HostileHost, SheetRunsTakeTheHookOutAndLeaveNothingBehind) {
     const std::pair<void (*)(HWND), DWORD> closes[] = {
         {PressOk, 0}, {PressCancel, ERROR_CANCELLED}, {PressCloseBox, ERROR_CANCELLED}};
@@ -241,7 +237,6 @@ TEST_F(HostileHost, EveryZeroSaysWhyAndEveryOneClearsTheLastError) {
     Sheet empty;
     const KEL_IMAGE_INFO info = {};
     HWND frame = HWND(0x1234); // never made: cleared
-    const char* const kName = "OiAnoDat";
 #define RUN(call) #call, [&] { return BOOL(call); }
     const std::tuple<const char*, std::function<BOOL()>, DWORD> cases[] = {
         {RUN(KEL_GUI_message_title_set("t")), 0},
@@ -250,9 +245,9 @@ TEST_F(HostileHost, EveryZeroSaysWhyAndEveryOneClearsTheLastError) {
         {RUN(KEL_GUI_property_sheet_title_set(empty.Handle(), "t")), ERROR_EMPTY},
         {RUN(KEL_GUI_property_sheet_show(empty.Handle())), ERROR_EMPTY},
         {RUN(KEL_GUI_property_sheet_init(empty.Handle(), 1, 0, 0, 0, 0)), kParam},
-        {RUN(KEL_GUI_property_sheet_query(m_h.sheet, 1, 0, kName, 0, &g_out)), kParam},
+        {RUN(KEL_GUI_property_sheet_query(m_h.sheet, 1, 0, KEL_BLOCK_TEXT, 0, &g_out)), kParam},
         {RUN(KEL_GUI_property_sheet_query(m_h.sheet, 3, &g_record, 0, 0, &g_out)), kParam},
-        {RUN(KEL_GUI_property_sheet_query(m_h.sheet, 4, 0, kName, 0, 0)), kParam},
+        {RUN(KEL_GUI_property_sheet_query(m_h.sheet, 4, 0, KEL_BLOCK_TEXT, 0, 0)), kParam},
         {RUN(KEL_GUI_toolbar_create(m_host, 0, 0, 0)), kParam},
         {RUN(KEL_GUI_toolbar_create(HWND(0x5A5A5A5A), 0, 0, &frame)), kFrame},
         {RUN(KEL_GUI_toolbar_button_get(m_h.frame, 5, nullptr)), kParam},
@@ -262,9 +257,8 @@ TEST_F(HostileHost, EveryZeroSaysWhyAndEveryOneClearsTheLastError) {
     EXPECT_EQ(frame, nullptr) << "a refused create clears its out";
 }
 
-// A host that unloads the library under its toolbar and a sheet: the toolbar goes first
-// (its callback hears of it), and no later message reaches unloaded code. A copy of the
-// DLL stands in, as this program links the library.
+// No message after the unload may reach unloaded code. A copy of the DLL stands in, as this
+// program links the library.
 TEST_F(HostileHost, UnloadedUnderItsToolbarTheLibraryTakesItDownFirst) {
     char path[MAX_PATH] = "", copy[MAX_PATH] = "";
     GetModuleFileNameA(GetModuleHandleA("kelgui.dll"), path, MAX_PATH);
@@ -293,14 +287,13 @@ TEST_F(HostileHost, UnloadedUnderItsToolbarTheLibraryTakesItDownFirst) {
 TEST_F(HostileHost, BuffersEndingAtAnInaccessiblePageAreNeverOverrun) {
     KEL_GUI_message_title_set("eleven char");
     EXPECT_EQ(KEL_GUI_message_title_get(Guarded(11), 11), 11u);
-    for (const auto& [markType, name] :
-         {std::pair(KEL_MARK_TYPED_TEXT, KEL_BLOCK_TEXT), {KEL_MARK_ARROW, KEL_BLOCK_MARK_DATA}}) {
+    for (const auto& [markType, name, size] : {std::tuple(KEL_MARK_TYPED_TEXT, KEL_BLOCK_TEXT, 300),
+                                               {KEL_MARK_ARROW, KEL_BLOCK_MARK_DATA, 6}}) {
         const KEL_MARK_ATTRIBUTES record = PatternRecord(markType, 0, 1);
-        void* data = memset(Guarded(300), 'T', 300);
-        ASSERT_TRUE(KEL_GUI_property_sheet_init(m_h.other, 3, &record, name, data, 300));
-        ASSERT_TRUE(KEL_GUI_property_sheet_query(m_h.other, 2, nullptr, name, nullptr, &g_out));
-        EXPECT_TRUE(
-            KEL_GUI_property_sheet_query(m_h.other, 2, nullptr, name, Guarded(g_out), &g_out));
+        void* data = memset(Guarded(size), 'T', size);
+        ASSERT_TRUE(KEL_GUI_property_sheet_init(m_h.other, 3, &record, name, data, size));
+        EXPECT_TRUE( // no size query first: sized from what was loaded
+            KEL_GUI_property_sheet_query(m_h.other, 2, nullptr, name, Guarded(size), &g_out));
     }
 }
 

@@ -1,5 +1,4 @@
-// What the toolbar tests share: the host's own message loop (so that the library's
-// message hook sees the messages), a notification recorder, button and tip helpers.
+// What the toolbar tests share. The host pumps its own messages, for the library's hook.
 #pragma once
 
 #include "sheet_fixture.h"
