@@ -16,7 +16,6 @@ TEST(SheetAssembly, InitAgainFindsPagesAndAppendsNewOnes) {
     ASSERT_EQ(1, sheet.Init(1, &record, "OiAnoDat", "ab", 2));
     Strings tabs = {"Line Attributes", "Color Attributes"};
     EXPECT_EQ(tabs, sheet.ShownTabs());
-    ASSERT_EQ(1, sheet.Init(3, &record, "OiAnoDat", "ab", 2));
     record.nLineSize = 9;
     ASSERT_EQ(1, sheet.Init(3, &record, "OiAnoDat", "ab", 2));
     ASSERT_EQ(1, sheet.Init(2, nullptr, "OiFilNam", "c", 1));
