@@ -1,5 +1,4 @@
-// Every mark type's sheet in the program's language (an English and a Japanese program
-// include this). ctest runs the check again at 144 and 192 dpi.
+// Every mark type's sheet in the program's language; ctest reruns it at 144 and 192 dpi.
 #pragma once
 
 #include "sheet_fixture.h"
