@@ -3,16 +3,16 @@
 
 namespace kelgui_test {
 
+std::string ClassName(HWND window) {
+    char name[256] = {};
+    return std::string(name, GetClassNameA(window, name, sizeof name));
+}
+
 namespace {
 
 BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
     reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
     return TRUE;
-}
-
-std::string ClassName(HWND window) {
-    char name[256] = {};
-    return std::string(name, GetClassNameA(window, name, sizeof name));
 }
 
 // A message box's text control: id 0xFFFF, or 100 in some implementations.

@@ -15,6 +15,7 @@
 namespace kelgui_test {
 
 std::string Text(HWND window); // GetWindowTextA
+std::string ClassName(HWND window);
 inline std::string ItemText(HWND dialog, int id) {
     return Text(GetDlgItem(dialog, id));
 }

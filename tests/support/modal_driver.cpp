@@ -10,7 +10,7 @@ namespace kelgui_test {
 static thread_local ModalDriver* t_running = nullptr;
 
 ModalDriver& ModalDriver::Then(std::string name, Step step) {
-    m_steps.push_back(Entry{std::move(name), std::move(step)});
+    m_steps.emplace_back(std::move(name), std::move(step));
     return *this;
 }
 
@@ -27,9 +27,7 @@ void ModalDriver::Start() {
 }
 
 void ModalDriver::Stop() {
-    if (m_timer)
-        KillTimer(nullptr, m_timer);
-    m_timer = 0;
+    KillTimer(nullptr, std::exchange(m_timer, 0)); // none running: fails, harmless
     if (t_running == this)
         t_running = nullptr;
 }
@@ -46,14 +44,13 @@ void ModalDriver::Fail(const std::string& why) {
 
 void ModalDriver::Tick() {
     if (m_inStep) // the previous tick entered a step that never came back
-        m_inStep = false, Fail("step '" + m_steps[m_next].name +
+        m_inStep = false, Fail("step '" + m_steps[m_next].first +
                                "' started but did not return: it crashed (Wine swallows that) or "
                                "blocked in a nested modal loop (post instead of sending)");
     const DWORD now = GetTickCount();
     const std::vector<HWND> windows = ThreadWindows();
     if (!m_failure.empty()) {
-        // Message boxes and other dialogs close at once; sheets are cancelled every
-        // half second, and also sent WM_CLOSE once the failure is 1.5 s old.
+        // Other dialogs end at once; sheets get Cancel every 0.5 s, and WM_CLOSE after 1.5 s.
         const bool cancel = now - m_cancelTick >= 500;
         for (HWND w : windows)
             if (IsVisibleDialog(w) && !IsPropertySheet(w))
@@ -62,16 +59,16 @@ void ModalDriver::Tick() {
                 PressCancel(w), now - m_endTick >= 1500 && PostMessageA(w, WM_CLOSE, 0, 0);
         m_cancelTick = cancel ? now : m_cancelTick;
     } else if (m_next < m_steps.size()) {
-        const Entry& entry = m_steps[m_next];
+        const auto& [name, step] = m_steps[m_next];
         m_stepTick = m_stepTick ? m_stepTick : now;
         bool done = false;
         m_inStep = true;
         try {
-            done = entry.step();
+            done = step();
         } catch (const std::exception& e) {
-            Fail("step '" + entry.name + "' threw: " + e.what());
+            Fail("step '" + name + "' threw: " + e.what());
         } catch (...) {
-            Fail("step '" + entry.name + "' threw");
+            Fail("step '" + name + "' threw");
         }
         m_inStep = false;
         if (!m_failure.empty()) // by the step, or by a nested tick while it was blocked
@@ -79,7 +76,7 @@ void ModalDriver::Tick() {
         if (done)
             ++m_next, m_stepTick = 0, m_endTick = GetTickCount();
         else if (GetTickCount() - m_stepTick >= 5000)
-            Fail("step '" + entry.name + "' not done in 5 s");
+            Fail("step '" + name + "' not done in 5 s");
         return;
     } else if (now - m_endTick >= 5000) {
         Fail("a dialog was still up 5 s after the last step");
@@ -91,7 +88,7 @@ void ModalDriver::Tick() {
 std::string ModalDriver::Report() const {
     std::string report;
     for (size_t i = 0; i < m_steps.size(); ++i)
-        report += "  " + m_steps[i].name + (i < m_next ? ": done\n" : ": NOT DONE\n");
+        report += "  " + m_steps[i].first + (i < m_next ? ": done\n" : ": NOT DONE\n");
     if (m_failure.empty() && m_next < m_steps.size())
         return report + "failure: the modal run ended before a step was done\n";
     return m_failure.empty() ? report : report + "failure: " + m_failure + "\n";

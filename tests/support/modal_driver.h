@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kelgui_test {
@@ -34,15 +35,11 @@ public:
     std::string Report() const; // one line per step, and the failure
 
 private:
-    struct Entry {
-        std::string name;
-        Step step;
-    };
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
     void Tick();
     void Fail(const std::string& why);
 
-    std::vector<Entry> m_steps;
+    std::vector<std::pair<std::string, Step>> m_steps; // name, step
     size_t m_next = 0;
     UINT_PTR m_timer = 0;
     bool m_inStep = false;

@@ -17,9 +17,8 @@ inline DWORD GdiObjects() {
 }
 
 inline DWORD UserObjects() {
-    if (DWORD count = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS))
-        return count;
-    return DWORD(ThreadWindows().size());
+    const DWORD count = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    return count ? count : DWORD(ThreadWindows().size());
 }
 
 // Bytes of the blocks in use in every heap: a leak of a few bytes a time shows here long

@@ -1,5 +1,4 @@
-// Every mark type's sheet in the program's language (an English and a Japanese program
-// include this). ctest runs the check again at 144 and 192 dpi.
+// Every mark type's sheet in the program's language; ctest reruns it at 144 and 192 dpi.
 #pragma once
 
 #include "sheet_fixture.h"
@@ -27,8 +26,7 @@ inline Strings PageFaults(HWND sheet, HWND page) {
     RECT inside;
     GetClientRect(page, &inside);
     for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-        char kind[16] = "";
-        GetClassNameA(c, kind, sizeof kind);
+        const std::string kind = ClassName(c);
         const LONG style = GetWindowLongA(c, GWL_STYLE), type = style & BS_TYPEMASK;
         const RECT r = RectIn(c, page);
         if (r.left < 0 || r.top < 0 || r.right > inside.right || r.bottom > inside.bottom)
@@ -64,10 +62,10 @@ inline Strings PageFaults(HWND sheet, HWND page) {
                 texts.push_back(text.c_str());
             }
         };
-        if (!lstrcmpiA(kind, "Static") && (style & SS_TYPEMASK) <= SS_RIGHT) {
+        if (kind == "Static" && (style & SS_TYPEMASK) <= SS_RIGHT) {
             texts = {Text(c)};
             noPrefix = style & SS_NOPREFIX ? DT_NOPREFIX : 0;
-        } else if (!lstrcmpiA(kind, "Button") && !(style & (BS_BITMAP | BS_ICON)) &&
+        } else if (kind == "Button" && !(style & (BS_BITMAP | BS_ICON)) &&
                    type <= BS_AUTORADIOBUTTON) {
             texts = {Text(c)};
             noPrefix = 0;
@@ -75,10 +73,10 @@ inline Strings PageFaults(HWND sheet, HWND page) {
                     : type <= BS_DEFPUSHBUTTON
                         ? 4 * GetSystemMetrics(SM_CXEDGE)
                         : GetSystemMetrics(SM_CXMENUCHECK) + font.tmAveCharWidth / 2;
-        } else if (!lstrcmpiA(kind, "ListBox") && !(style & LBS_OWNERDRAWFIXED)) {
+        } else if (kind == "ListBox" && !(style & LBS_OWNERDRAWFIXED)) {
             entries(LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
             room -= 2;
-        } else if (!lstrcmpiA(kind, "ComboBox")) {
+        } else if (kind == "ComboBox") {
             COMBOBOXINFO box = {};
             box.cbSize = sizeof box;
             GetComboBoxInfo(c, &box);
@@ -91,8 +89,8 @@ inline Strings PageFaults(HWND sheet, HWND page) {
                                 std::to_string(w) + " > " + std::to_string(room) + ")");
         SelectObject(dc, old);
         ReleaseDC(c, dc);
-        const bool group = !lstrcmpiA(kind, "Button") && type == BS_GROUPBOX;
-        if ((!group && lstrcmpiA(kind, "Static")) || Text(c).find('&') == std::string::npos)
+        const bool group = kind == "Button" && type == BS_GROUPBOX;
+        if ((!group && kind != "Static") || Text(c).find('&') == std::string::npos)
             continue; // buttons take their own mnemonics
         HWND to = GetNextDlgTabItem(sheet, c, FALSE);
         const RECT area = RectIn(group ? c : page, nullptr), target = RectIn(to, nullptr);
@@ -106,21 +104,20 @@ inline Strings PageFaults(HWND sheet, HWND page) {
 
 // The tab captions of a sheet inited with both flag bits; none for 515 and unknown types.
 inline Strings TabsOf(DWORD markType) {
-    const UINT line = IDS_LINE_CAPTION, color = IDS_COLOR_CAPTION, font = IDS_FONT_CAPTION,
-               text = IDS_TEXT_CAPTION;
     const std::pair<std::vector<DWORD>, std::vector<UINT>> table[] = {
         {{1}, {IDS_IMAGE_CAPTION}},
         {{2}, {IDS_IMAGE_CAPTION, IDS_IMAGE_REFERENCE_CAPTION}},
-        {{3, 4, 5, 501, 502, 505, 517}, {line, color}},
-        {{506}, {line, color, IDS_ARROW_CAPTION}},
-        {{510}, {line, color, font, IDS_RULER_CAPTION}},
-        {{511}, {line, color, font, IDS_PROTRACTOR_CAPTION}},
-        {{6, 500, 504, 516}, {IDS_GENERAL_CAPTION, color}},
-        {{507, 508, 514}, {color}},
+        {{3, 4, 5, 501, 502, 505, 517}, {IDS_LINE_CAPTION, IDS_COLOR_CAPTION}},
+        {{506}, {IDS_LINE_CAPTION, IDS_COLOR_CAPTION, IDS_ARROW_CAPTION}},
+        {{510}, {IDS_LINE_CAPTION, IDS_COLOR_CAPTION, IDS_FONT_CAPTION, IDS_RULER_CAPTION}},
+        {{511}, {IDS_LINE_CAPTION, IDS_COLOR_CAPTION, IDS_FONT_CAPTION, IDS_PROTRACTOR_CAPTION}},
+        {{6, 500, 504, 516}, {IDS_GENERAL_CAPTION, IDS_COLOR_CAPTION}},
+        {{507, 508, 514}, {IDS_COLOR_CAPTION}},
         {{503}, {IDS_FILE_NAME_CAPTION}},
         {{509}, {IDS_ENCRYPTION_CAPTION}},
-        {{7, 8, 9, 10, 512, 513}, {font, color, text}},
-        {{518}, {font, color, line, text}}, // text marks add Color right after Font
+        {{7, 8, 9, 10, 512, 513}, {IDS_FONT_CAPTION, IDS_COLOR_CAPTION, IDS_TEXT_CAPTION}},
+        // Text marks add Color right after Font.
+        {{518}, {IDS_FONT_CAPTION, IDS_COLOR_CAPTION, IDS_LINE_CAPTION, IDS_TEXT_CAPTION}},
     };
     Strings tabs;
     for (const auto& [types, captions] : table)

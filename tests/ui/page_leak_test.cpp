@@ -9,8 +9,7 @@ namespace {
 // A double-click selects a word: the edit makes a word-break table for its
 // text, which Wine frees only when the text changes.
 BOOL CALLBACK DoubleClickEdit(HWND child, LPARAM) {
-    char name[8] = "";
-    if (GetClassNameA(child, name, sizeof name) && lstrcmpiA(name, "Edit") == 0) {
+    if (ClassName(child) == "Edit") {
         SendMessageA(child, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2, 2));
         SendMessageA(child, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
     }

@@ -108,9 +108,8 @@ TEST(FilePages, BrowsePicksAnExistingFile) {
                       [&] { return IsWindowVisible(box = FindWindowA(0, "Browse Text File")); })
                 .Do("read the filter, type the name, close",
                     [&] {
-                        HWND types = GetDlgItem(box, cmb1); // the filter
-                        seen = {Text(types),
-                                std::to_string(SendMessageA(types, CB_GETCOUNT, 0, 0))};
+                        seen = {ItemText(box, cmb1), // the filter
+                                std::to_string(SendDlgItemMessageA(box, cmb1, CB_GETCOUNT, 0, 0))};
                         SetText(GetDlgItem(box, cmb13), path);
                         DismissMessageBox(box, ok ? IDOK : IDCANCEL);
                     })

@@ -73,11 +73,9 @@ inline std::vector<size_t> DifferingBytes(const KEL_MARK_ATTRIBUTES& a,
 
 // Selects an item of a list or combo box as a user does: the selection, then its notification.
 inline void Choose(HWND page, int id, int index) {
-    char kind[16] = {};
-    GetClassNameA(GetDlgItem(page, id), kind, sizeof kind);
-    SendDlgItemMessageA(page, id, lstrcmpiA(kind, "ListBox") ? CB_SETCURSEL : LB_SETCURSEL, index,
-                        0);
-    SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), LPARAM(GetDlgItem(page, id)));
+    HWND box = GetDlgItem(page, id);
+    SendMessageA(box, ClassName(box) == "ListBox" ? LB_SETCURSEL : CB_SETCURSEL, index, 0);
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), LPARAM(box));
 }
 
 using Blocks = std::vector<std::pair<const char*, Bytes>>;
@@ -108,7 +106,6 @@ public:
         for (const auto& [name, bytes] : blocks)
             EXPECT_EQ(1, Init(2, nullptr, name, bytes.data(), DWORD(bytes.size()))) << name;
     }
-    // The record as queried into out.
     KEL_MARK_ATTRIBUTES Queried(KEL_MARK_ATTRIBUTES out) {
         EXPECT_EQ(1, Query(1, &out));
         return out;

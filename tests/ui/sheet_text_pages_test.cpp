@@ -4,9 +4,8 @@
 namespace sheet_test {
 namespace {
 
-// Only looked at (a wrapping mode chosen, or none: -1), a sheet gives the loaded block back
-// (never shown: FilePages.NameBlockAsLoadedUntilChanged); typed, the block is rebuilt, carrying
-// the header bytes the loaded one has. The mode changes only the wrapping bits of the text flags.
+// Looked at, the loaded block comes back (never shown: FilePages.NameBlockAsLoadedUntilChanged);
+// typed, it is rebuilt with the loaded header. A mode (-1: none) changes only the wrapping bits.
 TEST(TextPages, LoadedBlockComesBackUntilTypedThenIsRebuilt) {
     // clang-format off
     const struct { DWORD markType; int edit; std::string label, typed; Bytes loaded; DWORD flagsIn; int chosen; DWORD flagsOut; } cases[] = {
