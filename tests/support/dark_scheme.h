@@ -5,20 +5,25 @@
 
 #include <windows.h>
 
-#include <iterator>
+#include <vector>
 
 namespace kelgui_test {
 
 class DarkScheme {
 public:
-    DarkScheme() {
-        for (size_t i = 0; i < std::size(kElements); ++i)
-            m_saved[i] = GetSysColor(kElements[i]);
-        SetSysColors(int(std::size(kElements)), kElements, kDark);
+    DarkScheme() : DarkScheme(kElements, kDark) {}
+    // A scheme of the caller's: these elements in these colours.
+    template <size_t N>
+    DarkScheme(const INT (&elements)[N], const COLORREF (&colours)[N])
+        : m_elements(elements, elements + N) {
+        for (INT element : elements)
+            m_saved.push_back(GetSysColor(element));
+        m_set = SetSysColors(int(N), elements, colours);
     }
-    ~DarkScheme() { SetSysColors(int(std::size(kElements)), kElements, m_saved); }
+    ~DarkScheme() { SetSysColors(int(m_elements.size()), m_elements.data(), m_saved.data()); }
     DarkScheme(const DarkScheme&) = delete;
     DarkScheme& operator=(const DarkScheme&) = delete;
+    bool Set() const { return m_set; }
 
 private:
     // A window frame as dark as the face: drawing must not count on it.
@@ -29,7 +34,9 @@ private:
     static constexpr COLORREF kDark[] = {0x181818, 0xF0F0F0, 0,        0x303030,
                                          0xFFFFFF, 0x101010, 0x707070, 0,
                                          0x505050, 0xAA5A00, 0xFFFFFF, 0x969696};
-    COLORREF m_saved[std::size(kElements)] = {};
+    std::vector<INT> m_elements;
+    std::vector<COLORREF> m_saved; // their colours before
+    bool m_set = false;
 };
 
 } // namespace kelgui_test

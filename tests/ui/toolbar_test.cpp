@@ -1,4 +1,5 @@
 // The floating toolbar as a host drives it.
+#include "support/dark_scheme.h"
 #include "support/screenshot.h"
 #include "toolbar_test_host.h"
 
@@ -83,8 +84,6 @@ TEST_F(ToolbarTest, DarkSchemesKeepEveryToolVisibleAndThePressedOneApart) {
     const int elements[] = {COLOR_BTNFACE,      COLOR_BTNTEXT,    COLOR_BTNSHADOW,
                             COLOR_BTNHIGHLIGHT, COLOR_3DDKSHADOW, COLOR_HIGHLIGHT};
     const COLORREF dark[] = {0, 0xFFFFFF, 0x808080, 0xFFFFFF, 0x808080, RGB(26, 235, 255)};
-    COLORREF standard[std::size(elements)];
-    std::transform(elements, std::end(elements), standard, GetSysColor);
     auto look = [&](HWND frame) {
         // Under Wine without a window manager, the owner comes up over the toolbar
         // when another toolbar goes.
@@ -110,8 +109,9 @@ TEST_F(ToolbarTest, DarkSchemesKeepEveryToolVisibleAndThePressedOneApart) {
         return tools;
     };
     const auto standardLook = look(m_frame);
-    const int arrow = 10, ellipse = 11; // button indexes, side by side
-    ASSERT_TRUE(SetSysColors(std::size(elements), elements, dark));
+    const int arrow = 10, ellipse = 11;     // button indexes, side by side
+    const DarkScheme black(elements, dark); // the standard colours come back when it goes
+    ASSERT_TRUE(black.Set());
     PumpPending();
     HWND made = nullptr;
     ASSERT_TRUE(KEL_GUI_toolbar_create(m_host, 600, 120, &made));
@@ -126,8 +126,6 @@ TEST_F(ToolbarTest, DarkSchemesKeepEveryToolVisibleAndThePressedOneApart) {
         EXPECT_EQ(tools[ellipse].second, 0);
     }
     DestroyWindow(made);
-    SetSysColors(std::size(elements), elements, standard);
-    PumpPending();
 }
 
 // Keys: the hot tool starts on the pressed one (else the first), Left and Right move in
